@@ -1,0 +1,56 @@
+#include "cabstractexception.h"
+
+namespace vstd {
+
+cAbstractException::cAbstractException(const vucs::cLIMessage &message, const char *file, int line)
+    : mMessage(message), mFile(file ? file : ""), mLine(line),
+      mWhat(message.toQString().toStdString())
+{
+}
+
+cAbstractException::cAbstractException(const cAbstractException &other)
+    : std::exception(other), mMessage(other.mMessage), mFile(other.mFile), mLine(other.mLine),
+      mWhat(other.mWhat), mCause(other.mCause ? other.mCause->clone() : nullptr)
+{
+}
+
+cAbstractException &cAbstractException::operator=(const cAbstractException &other)
+{
+    if (this != &other) {
+        mMessage = other.mMessage;
+        mFile = other.mFile;
+        mLine = other.mLine;
+        mWhat = other.mWhat;
+        mCause = other.mCause ? other.mCause->clone() : nullptr;
+    }
+    return *this;
+}
+
+cAbstractException::~cAbstractException() = default;
+
+const char *cAbstractException::what() const noexcept
+{
+    return mWhat.c_str();
+}
+
+cAbstractException &cAbstractException::link(const cAbstractException &cause)
+{
+    mCause = cause.clone();
+    return *this;
+}
+
+vucs::cString describe(const cAbstractException &e)
+{
+    QString out;
+    int depth = 0;
+    for (const cAbstractException *c = &e; c; c = c->cause(), ++depth) {
+        if (depth > 0)
+            out += QLatin1Char('\n') + QString(depth * 2, QLatin1Char(' '));
+        out += c->message().toQString();
+        if (c->file())
+            out += QStringLiteral(" (%1:%2)").arg(QString::fromUtf8(c->file())).arg(c->line());
+    }
+    return vucs::cString(out);
+}
+
+} // namespace vstd
