@@ -1,0 +1,64 @@
+#pragma once
+
+#include "cabstractnodeui.h"
+
+#include "vellcore/vcs.h"
+
+#include <vector>
+
+namespace vmva {
+
+// A named data model: nodes and sub-models in order, provided by a component.
+class cDMDataModel : public vrmi::cConnectable
+{
+public:
+    enum RegistrationMode {
+        RegisterWithModuleMgr = 0, // a top-level model under the manager's root model
+        Unregistered = 1           // a free model, for example a sub-model or the root itself
+    };
+
+    cDMDataModel(vcs::cModuleMgr &moduleMgr, const vstd::cAsciiString &name, int mode = 0);
+    // A sub-model of `parent` (registered with it, provided by the parent's component).
+    cDMDataModel(cDMDataModel &parent, const vstd::cAsciiString &name);
+    ~cDMDataModel() override;   // emits sigDestroyed, then leaves its parent
+
+    const vstd::cAsciiString &name() const { return mName; }
+    // Adds a node (not owned) and emits sigElementRegistered.
+    void addNode(cAbstractNodeUI &node);
+    void removeNode(cAbstractNodeUI &node);
+    // Adds a sub-model (not owned) and emits sigSubModelRegistered.
+    void addModel(cDMDataModel &model);
+    void removeModel(cDMDataModel &model);
+
+    // The component that provides the model; sub-models inherit their parent's.
+    void setComponent(vcs::cAbstractComponent &component);
+    vcs::cComponentAddr modelProviderLocation() const;
+
+    const std::vector<cDMDataModel *> &lstModels() const { return mModels; }
+    const std::vector<cAbstractNodeUI *> &lstNodes() const { return mNodes; }
+    cDMDataModel *parentModel() const { return mParent; }
+
+    // The sub-model named `name` (a dotted path "a.b.c" descends) whose provider is `location`
+    // (an invalid address matches any provider), or null.
+    cDMDataModel *tryFindModel(const vstd::cAsciiString &name,
+                               const vcs::cComponentAddr &location = vcs::cComponentAddr()) const;
+    // The node at a dotted path "sub.sub.node" below this model, or null.
+    cAbstractNodeUI *tryFindNode(const vstd::cAsciiString &path) const;
+
+    vrmi::localSignal1<cDMDataModel &> sigSubModelRegistered;
+    vrmi::localSignal1<const cDMDataModel &> sigSubModelRemoved;
+    vrmi::localSignal2<const cDMDataModel &, cAbstractNodeUI &> sigElementRegistered;
+    vrmi::localSignal1<const cDMDataModel &> sigDestroyed;
+
+    // The root model of a module manager, under which mode-0 models register.
+    static cDMDataModel &root(vcs::cModuleMgr &moduleMgr);
+
+private:
+    vstd::cAsciiString mName;
+    cDMDataModel *mParent = nullptr;
+    vcs::cComponentAddr mProvider;
+    std::vector<cDMDataModel *> mModels;
+    std::vector<cAbstractNodeUI *> mNodes;
+};
+
+} // namespace vmva

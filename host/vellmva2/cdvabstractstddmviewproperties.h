@@ -1,0 +1,49 @@
+#pragma once
+
+#include "cdviabstractproperty.h"
+
+#include <memory>
+#include <vector>
+
+namespace vmva {
+
+// The properties of one data-view element, in order, with their values and connectors.
+// Stored form: per property a context named after the property (label "Property") holding its
+// value (label "Value") and its model location ("Parameter", "Element") when bound.
+class cDVAbstractStdDMViewProperties
+{
+public:
+    cDVAbstractStdDMViewProperties() = default;
+    cDVAbstractStdDMViewProperties(const cDVAbstractStdDMViewProperties &) = delete;
+    cDVAbstractStdDMViewProperties &operator=(const cDVAbstractStdDMViewProperties &) = delete;
+    virtual ~cDVAbstractStdDMViewProperties();
+
+    // Creates the properties; called once after construction. Calling it again does nothing.
+    void initialize();
+    bool isInitialized() const { return mInitialized; }
+
+    const std::vector<cDVIAbstractProperty *> &properties() const { return mView; }
+    cDVIAbstractProperty *tryFindProperty(const vstd::cAsciiString &name) const;
+
+    virtual void store(vsa::cAbstractSerializer &serializer) const;
+    // Properties missing from the document keep their defaults; unknown ones are ignored.
+    virtual void load(vsa::cAbstractDeserializer &deserializer);
+
+protected:
+    // Adds this element's properties (addProperty) in their order.
+    virtual void createProperties() = 0;
+    template <class P> P &addProperty(std::unique_ptr<P> property)
+    {
+        P &ref = *property;
+        mView.push_back(property.get());
+        mOwned.push_back(std::move(property));
+        return ref;
+    }
+
+private:
+    std::vector<std::unique_ptr<cDVIAbstractProperty>> mOwned;
+    std::vector<cDVIAbstractProperty *> mView;
+    bool mInitialized = false;
+};
+
+} // namespace vmva

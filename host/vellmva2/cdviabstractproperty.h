@@ -1,0 +1,70 @@
+#pragma once
+
+#include "cdmdatamodeldescriptor.h"
+
+#include "vellcore/vsa.h"
+
+namespace vmva {
+
+class cDVIModelLocationProperty;
+class cDVIBoolProperty;
+class cDVIAsciiStringProperty;
+class cDVIIntProperty;
+class cDVIPixmapProperty;
+class cDVIUCStringProperty;
+class cDVILayoutProperty;
+class cDVIFontProperty;
+
+// One property of a data-view element: a named, documented value with a direction and a model
+// location (the connector). Each concrete property offers exactly one typed view; the others
+// return null.
+class cDVIAbstractProperty
+{
+public:
+    enum Flags {
+        DirectionIn = 0x1,
+        DirectionOut = 0x2,
+        DirectionInOut = 0x3,
+        DirectionMask = 0x3,
+        NotConnectable = 0x400
+    };
+
+    cDVIAbstractProperty(const vstd::cAsciiString &name, const vstd::cAsciiString &topic,
+                         const vstd::cAsciiString &help, unsigned int flags);
+    virtual ~cDVIAbstractProperty() = default;
+
+    const vstd::cAsciiString &name() const { return mName; }
+    const vstd::cAsciiString &help() const { return mHelp; }
+    const vstd::cAsciiString &topic() const { return mTopic; }
+    unsigned int flags() const { return mFlags; }
+
+    const cDMDataModelDescriptor &modelLocation() const { return mLocation; }
+    void setModelLocation(const cDMDataModelDescriptor &location) { mLocation = location; }
+    // The model value types a connector may name, separated by spaces or commas
+    // ("piInt64 piDouble"); empty for any.
+    const vstd::cAsciiString &allowedTypes() const { return mAllowedTypes; }
+    void setAllowedTypes(const vstd::cAsciiString &types) { mAllowedTypes = types; }
+
+    virtual cDVIModelLocationProperty *modelLocationView() { return nullptr; }
+    virtual cDVIBoolProperty *boolView() { return nullptr; }
+    virtual cDVIAsciiStringProperty *asciiStringView() { return nullptr; }
+    virtual cDVIIntProperty *intView() { return nullptr; }
+    virtual cDVIPixmapProperty *pixmapView() { return nullptr; }
+    virtual cDVIUCStringProperty *ucStringView() { return nullptr; }
+    virtual cDVILayoutProperty *layoutView() { return nullptr; }
+    virtual cDVIFontProperty *fontView() { return nullptr; }
+
+    virtual bool isDefault() const = 0;
+    virtual void resetToDefault() = 0;
+    // Writes (reads) the value only, under the label "Value"; the properties object writes the
+    // surrounding context and the model location.
+    virtual void storeValue(vsa::cAbstractSerializer &serializer) const = 0;
+    virtual void loadValue(vsa::cAbstractDeserializer &deserializer) = 0;
+
+private:
+    vstd::cAsciiString mName, mTopic, mHelp, mAllowedTypes;
+    unsigned int mFlags;
+    cDMDataModelDescriptor mLocation;
+};
+
+} // namespace vmva

@@ -1,0 +1,145 @@
+#pragma once
+
+// The typed views of element properties: one class per kind of value.
+#include "cdviabstractproperty.h"
+#include "cdvlayoutparameter.h"
+
+#include "vellcore/cstring.h"
+#include "vellcore/vtypes.h"
+
+#include <QByteArray>
+#include <vector>
+
+namespace vmva {
+
+// A property whose value is a value of type T with a default.
+template <class T>
+class tDVIValueProperty : public cDVIAbstractProperty
+{
+public:
+    tDVIValueProperty(const vstd::cAsciiString &name, const vstd::cAsciiString &topic,
+                      const vstd::cAsciiString &help, unsigned int flags, const T &defaultValue)
+        : cDVIAbstractProperty(name, topic, help, flags), mValue(defaultValue),
+          mDefault(defaultValue) {}
+    const T &value() const { return mValue; }
+    void setValue(const T &value) { mValue = value; }
+    const T &defaultValue() const { return mDefault; }
+    bool isDefault() const override { return mValue == mDefault; }
+    void resetToDefault() override { mValue = mDefault; }
+
+private:
+    T mValue;
+    T mDefault;
+};
+
+// A property that names a model location (its value is its own model location).
+class cDVIModelLocationProperty : public cDVIAbstractProperty
+{
+public:
+    using cDVIAbstractProperty::cDVIAbstractProperty;
+    cDVIModelLocationProperty *modelLocationView() override { return this; }
+    bool isDefault() const override { return modelLocation().isEmpty(); }
+    void resetToDefault() override { setModelLocation(cDMDataModelDescriptor()); }
+    void storeValue(vsa::cAbstractSerializer &) const override {}
+    void loadValue(vsa::cAbstractDeserializer &) override {}
+};
+
+class cDVIBoolProperty : public tDVIValueProperty<bool>
+{
+public:
+    using tDVIValueProperty::tDVIValueProperty;
+    cDVIBoolProperty *boolView() override { return this; }
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
+};
+
+class cDVIAsciiStringProperty : public tDVIValueProperty<vstd::cAsciiString>
+{
+public:
+    struct tPredefinedPair
+    {
+        vstd::cAsciiString value;
+        vstd::cAsciiString name;
+    };
+    using tDVIValueProperty::tDVIValueProperty;
+    cDVIAsciiStringProperty *asciiStringView() override { return this; }
+    const std::vector<tPredefinedPair> &predefinedValues() const { return mPredefined; }
+    void setPredefinedValues(const std::vector<tPredefinedPair> &values, bool onlyThese)
+    {
+        mPredefined = values;
+        mOnlyPredefined = onlyThese;
+    }
+    bool onlyPredefinedValuesAllowed() const { return mOnlyPredefined; }
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
+
+private:
+    std::vector<tPredefinedPair> mPredefined;
+    bool mOnlyPredefined = false;
+};
+
+class cDVIIntProperty : public tDVIValueProperty<__int64>
+{
+public:
+    struct tPredefinedPair
+    {
+        __int64 value;
+        vstd::cAsciiString name;
+    };
+    using tDVIValueProperty::tDVIValueProperty;
+    cDVIIntProperty *intView() override { return this; }
+    const std::vector<tPredefinedPair> &predefinedValues() const { return mPredefined; }
+    void setPredefinedValues(const std::vector<tPredefinedPair> &values) { mPredefined = values; }
+    // A range exists when maximum >= minimum (the default has none).
+    __int64 minimum() const { return mMin; }
+    __int64 maximum() const { return mMax; }
+    bool hasRange() const { return mMax >= mMin; }
+    void setRange(__int64 min, __int64 max) { mMin = min; mMax = max; }
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
+
+private:
+    std::vector<tPredefinedPair> mPredefined;
+    __int64 mMin = 1;
+    __int64 mMax = 0;
+};
+
+// A picture, kept as the bytes of its image file (PNG, XPM, SVG, ...); empty for none.
+class cDVIPixmapProperty : public tDVIValueProperty<QByteArray>
+{
+public:
+    using tDVIValueProperty::tDVIValueProperty;
+    cDVIPixmapProperty *pixmapView() override { return this; }
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
+};
+
+class cDVIUCStringProperty : public tDVIValueProperty<vucs::cString>
+{
+public:
+    using tDVIValueProperty::tDVIValueProperty;
+    cDVIUCStringProperty *ucStringView() override { return this; }
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
+};
+
+class cDVILayoutProperty : public tDVIValueProperty<cDVLayoutParameter>
+{
+public:
+    using tDVIValueProperty::tDVIValueProperty;
+    cDVILayoutProperty *layoutView() override { return this; }
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
+};
+
+// A font, kept as the text QFont::toString() gives; empty for the default font.
+class cDVIFontProperty : public tDVIValueProperty<vucs::cString>
+{
+public:
+    using tDVIValueProperty::tDVIValueProperty;
+    cDVIFontProperty *fontView() override { return this; }
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
+};
+
+} // namespace vmva
