@@ -14,11 +14,16 @@ function(vell_optional_subdirectory dir)
   endif()
 endfunction()
 
-# vell_add_library(name [MODULE] SOURCES ... LINKS ...)
-# A shared library of the project; sources are relative to the calling folder.
+# vell_add_library(name [MODULE|STATIC] SOURCES ... LINKS ...)
+# A shared library of the project (the host layers); STATIC for the module's own layers, which
+# are linked into the module and into their tests; MODULE for a loadable library that exports
+# only what it marks.
 function(vell_add_library name)
-  cmake_parse_arguments(ARG "MODULE" "" "SOURCES;LINKS" ${ARGN})
-  if(ARG_MODULE)
+  cmake_parse_arguments(ARG "MODULE;STATIC" "" "SOURCES;LINKS" ${ARGN})
+  if(ARG_STATIC)
+    add_library(${name} STATIC ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  elseif(ARG_MODULE)
     add_library(${name} MODULE ${ARG_SOURCES})
     set_target_properties(${name} PROPERTIES PREFIX "lib"
       CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
