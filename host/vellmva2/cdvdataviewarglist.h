@@ -16,7 +16,9 @@ public:
     class cArgument : public vrmi::cConnectable
     {
     public:
-        explicit cArgument(const vstd::cAsciiString &parameterName) : mParameter(parameterName) {}
+        explicit cArgument(const vstd::cAsciiString &parameterName,
+                           cDVDataViewArgList *list = nullptr)
+            : mParameter(parameterName), mList(list) {}
         const vstd::cAsciiString &parameterName() const { return mParameter; }
         const vstd::cAsciiString &modelName() const { return mModelName; }
         const vcs::cComponentAddr &location() const { return mLocation; }
@@ -27,7 +29,9 @@ public:
     private:
         friend class cDVDataViewArgList;
         piVoid sltModelDestroyed(const cDMDataModel &model);
+        void unbind();
         vstd::cAsciiString mParameter;
+        cDVDataViewArgList *mList;
         vstd::cAsciiString mModelName;
         vcs::cComponentAddr mLocation;
         cDMDataModel *mModel = nullptr;
@@ -45,12 +49,17 @@ public:
     // Assigns a model by name and provider. Throws cRuntimeException for an unknown name.
     void changeParameter(const vstd::cAsciiString &name, const vcs::cComponentAddr &location,
                          const vstd::cAsciiString &modelName);
-    // Binds a live model (or null) to a parameter; followed until the model is destroyed.
+    // Binds a live model (or null) to a parameter; followed until the model is destroyed. Binding
+    // a model also assigns its name (the dotted path below the root) and provider. Throws
+    // cRuntimeException for an unknown name.
     void bindModel(const vstd::cAsciiString &name, cDMDataModel *model);
 
-    vrmi::localSignal0 sigChanged;
+    // Emitted after every change with the list and the name of the parameter concerned.
+    vrmi::localSignal2<const cDVDataViewArgList &, const vstd::cAsciiString &> sigChanged;
 
 private:
+    cArgument &find(const vstd::cAsciiString &name) const;
+    void notify(const vstd::cAsciiString &name);
     std::vector<std::unique_ptr<cArgument>> mArguments;
 };
 
