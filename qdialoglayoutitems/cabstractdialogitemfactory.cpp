@@ -1,0 +1,3 @@
+#include "cabstractdialogitemfactory.h"
+
+cAbstractDialogItemFactory::~cAbstractDialogItemFactory() = default;

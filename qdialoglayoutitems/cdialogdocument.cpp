@@ -1,0 +1,123 @@
+#include "cdialogdocument.h"
+
+#include "cdefaultforminfostore.h"
+#include "cdialogitemfactoryregistry.h"
+
+#include "q4support/cvq4vmvdataviewmgr.h"
+#include "vellcore/cmodulemgr.h"
+#include "vellcore/vce.h"
+#include "vellmva2/cdvdataviewarglist.h"
+#include "vellmva2/cdvitypedproperties.h"
+
+namespace {
+vce::cCoreExtensionMgr &coreExtensions(cVQ4VMVDataViewMgr *dataViewMgr)
+{
+    return dataViewMgr->moduleMgr().coreExtensions();
+}
+} // namespace
+
+cDialogDocument::cDialogDocument(cVQ4VMVDataViewMgr *dataViewMgr,
+                                 const cDialogItemFactoryRegistry &registry,
+                                 vmva::cDVDataViewArgList &arguments)
+    : mDataViewMgr(dataViewMgr), mRegistry(registry), mArguments(arguments),
+      mOwnFormInfo(std::make_unique<cDefaultFormInfoStore>()), mFormInfo(mOwnFormInfo.get()),
+      mRoot(std::make_unique<cQDialogLayoutRootItem>(dataViewMgr))
+{
+    VELL_ASSERT(dataViewMgr != nullptr);
+    sigParameterAdded.setInvocationBehaviour(1);
+}
+
+cDialogDocument::~cDialogDocument() = default;
+
+void cDialogDocument::setFormInfoStore(cAbstractFormInfoStore *store)
+{
+    mFormInfo = store ? store : mOwnFormInfo.get();
+}
+
+void cDialogDocument::newDocument()
+{
+    mRoot = std::make_unique<cQDialogLayoutRootItem>(mDataViewMgr);
+    deriveParameters();
+    mFormInfo->reset();
+}
+
+void cDialogDocument::loadDocument(const vucs::cString &path, bool ignoreUnknown)
+{
+    std::unique_ptr<vsa::cAbstractDeserializer> deserializer
+        = coreExtensions(mDataViewMgr).createDeserializer("XML-Config", path);
+    deserializer->setPreferNoLabels(false);
+    auto newRoot = std::make_unique<cQDialogLayoutRootItem>(mDataViewMgr);
+    cFormInfoRecord formInfo;
+    formInfo.load(*deserializer);
+    mRegistry.loadItems(*newRoot, nullptr, *deserializer, ignoreUnknown);
+
+    // Everything was read: only now does anything of the current document change.
+    mRoot.swap(newRoot);
+    newRoot.reset();
+    mFormInfo->applyFormInfo(formInfo);
+    deriveParameters();
+}
+
+void cDialogDocument::saveDocument(const vucs::cString &path)
+{
+    std::unique_ptr<vsa::cAbstractSerializer> serializer
+        = coreExtensions(mDataViewMgr).createSerializer("XML-Config", "Form");
+    serializer->setPreferNoLabels(false);
+    mFormInfo->updateTranslationList();
+    mFormInfo->storeFormInfo(*serializer);
+    mRoot->clearDebugInfo();
+    storeElements(*serializer);
+    serializer->writeToFile(path);
+}
+
+void cDialogDocument::storePreview(vsa::cAbstractSerializer &serializer)
+{
+    mFormInfo->storeFormInfo(serializer);
+    mRoot->assignDebugInfo();
+    storeElements(serializer);
+}
+
+void cDialogDocument::storeElements(vsa::cAbstractSerializer &serializer) const
+{
+    for (const cQAbstractDialogLayoutItem *child : mRoot->children())
+        mRegistry.storeItem(*child, serializer);
+}
+
+void cDialogDocument::deriveParameters()
+{
+    deriveParameters(*mRoot);
+}
+
+void cDialogDocument::deriveParameters(const cQAbstractDialogLayoutItem &item)
+{
+    if (const vmva::cDVAbstractStdDMViewProperties *properties = item.properties()) {
+        for (const vmva::cDVIAbstractProperty *property : properties->properties()) {
+            const vstd::cAsciiString &name = property->modelLocation().parameterName();
+            if (name.empty() || mArguments.tryFindParameter(name))
+                continue;
+            mArguments.addParameter(name);
+            sigParameterAdded.emitSignal(name);
+        }
+    }
+    for (const cQAbstractDialogLayoutItem *child : item.children())
+        deriveParameters(*child);
+}
+
+vstd::cAsciiString cDialogDocument::documentType() const
+{
+    return documentTypeName(mRoot->viewCategory());
+}
+
+vstd::cAsciiString cDialogDocument::documentTypeName(int viewCategory)
+{
+    switch (viewCategory) {
+    case 1:
+        return "Dialog";
+    case 2:
+        return "Menu";
+    case 3:
+        return "ToolBar";
+    default:
+        return vstd::cAsciiString();
+    }
+}

@@ -1,0 +1,104 @@
+#include "cdialogitemfactoryregistry.h"
+
+#include "cexternaldialogitemfactory.h"
+#include "cqdialoglayoutviewitem.h"
+
+#include "q4support/cvq4vmvdataviewmgr.h"
+#include "vellcore/vsa.h"
+
+cDialogItemFactoryRegistry::cDialogItemFactoryRegistry(cVQ4VMVDataViewMgr *dataViewMgr)
+    : mDataViewMgr(dataViewMgr)
+{
+}
+
+cDialogItemFactoryRegistry::~cDialogItemFactoryRegistry() = default;
+
+void cDialogItemFactoryRegistry::rebuildFactories()
+{
+    mByName.clear();
+    mView.clear();
+    mOwned.clear();
+    if (!mDataViewMgr)
+        return;
+    for (cQUIDataViewItemExtension *extension : mDataViewMgr->dataViewElementExtensions())
+        appendFactory(std::make_unique<cExternalDialogItemFactory>(extension->factory()));
+}
+
+void cDialogItemFactoryRegistry::appendFactory(std::unique_ptr<cAbstractDialogItemFactory> factory)
+{
+    VELL_ASSERT(factory != nullptr);
+    cAbstractDialogItemFactory *ref = factory.get();
+    mOwned.push_back(std::move(factory));
+    mView.push_back(ref);
+    const vstd::cAsciiString name = ref->elementName();
+    if (!mByName.contains(name))
+        mByName.insert(name, ref);
+}
+
+cAbstractDialogItemFactory *cDialogItemFactoryRegistry::findFactory(
+    const vstd::cAsciiString &elementName) const
+{
+    return mByName.value(elementName, nullptr);
+}
+
+void cDialogItemFactoryRegistry::storeItem(const cQAbstractDialogLayoutItem &item,
+                                           vsa::cAbstractSerializer &serializer) const
+{
+    serializer.setLabel("ViewElement");
+    vsa::cContext record(serializer, "ViewElement");
+    serializer.setLabel("Element");
+    vsa::cContext element(serializer, item.elementName());
+    item.store(serializer);
+    for (const cQAbstractDialogLayoutItem *child : item.children())
+        storeItem(*child, serializer);
+    element.release();
+    record.release();
+}
+
+void cDialogItemFactoryRegistry::loadItems(cQAbstractDialogLayoutItem &parent,
+                                           cQAbstractDialogLayoutItem *before,
+                                           vsa::cAbstractDeserializer &deserializer,
+                                           bool ignoreUnknown) const
+{
+    loadLevel(parent, before, deserializer, ignoreUnknown, 1);
+}
+
+void cDialogItemFactoryRegistry::loadLevel(cQAbstractDialogLayoutItem &parent,
+                                           cQAbstractDialogLayoutItem *before,
+                                           vsa::cAbstractDeserializer &deserializer,
+                                           bool ignoreUnknown, int depth) const
+{
+    while (!deserializer.atEnd() && deserializer.hasEntry("ViewElement")) {
+        vsa::cContext record(deserializer, "ViewElement");
+        const vstd::cAsciiString name = deserializer.contextName("Element");
+        const vstd::cAsciiString context = deserializer.currentContextName();
+        vsa::cContext element(deserializer, "Element");
+        try {
+            if (depth > kMaxElementDepth)
+                throw vstd::cRuntimeException(
+                    vucs::cLIMessage("$VTR$ViewElement \"%name%\" is nested deeper than "
+                                     "%depth% levels!")
+                    << name << kMaxElementDepth);
+            cAbstractDialogItemFactory *factory = findFactory(name);
+            if (factory) {
+                std::unique_ptr<cQAbstractDialogLayoutItem> item
+                    = factory->createItem(&parent, mDataViewMgr);
+                item->load(deserializer);
+                loadLevel(*item, nullptr, deserializer, ignoreUnknown, depth + 1);
+                // Filled before it joins the tree, so no one sees a half-read element.
+                parent.insertChild(before, std::move(item));
+            }
+            // An unknown element's subtree is skipped with its context.
+            element.release();
+            if (!factory && !ignoreUnknown)
+                throw vstd::cRuntimeException(
+                    vucs::cLIMessage("$VTR$ViewElement \"%name%\" is not loaded!") << name);
+        } catch (const vstd::cAbstractException &cause) {
+            vstd::cRuntimeException wrapped(
+                vucs::cLIMessage("$VTR$Unable to load dialog in context %context%!") << context);
+            wrapped.link(cause);
+            throw wrapped;
+        }
+        record.release();
+    }
+}

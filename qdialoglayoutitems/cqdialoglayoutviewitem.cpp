@@ -1,0 +1,102 @@
+#include "cqdialoglayoutviewitem.h"
+
+#include "q4support/cvq4vmvabstractmvitemfactory.h"
+#include "vellcore/vsa.h"
+#include "vellmva2/cdvitypedproperties.h"
+
+cQDialogLayoutViewItem::cQDialogLayoutViewItem(cQAbstractDialogLayoutItem *pParent,
+                                               cVQ4VMVDataViewMgr *dataViewMgr,
+                                               cVQ4VMVAbstractMVItemFactory *itemFactory)
+    : cQAbstractDialogLayoutItem(pParent, dataViewMgr), mItemFactory(itemFactory)
+{
+    VELL_ASSERT(pParent != 0);
+    VELL_ASSERT(itemFactory != nullptr);
+    std::unique_ptr<vmva::cDVAbstractStdDMViewProperties> properties
+        = mItemFactory->createProperties();
+    if (properties) {
+        properties->initialize();
+        mProperties = std::move(properties);
+    }
+}
+
+cQDialogLayoutViewItem::~cQDialogLayoutViewItem()
+{
+    // The properties go before the children, which the base destroys.
+    mProperties.reset();
+}
+
+int cQDialogLayoutViewItem::elementKind() const
+{
+    return mItemFactory->elementKind();
+}
+
+int cQDialogLayoutViewItem::viewCategory() const
+{
+    return mItemFactory->viewCategory();
+}
+
+std::unique_ptr<vmva::cDVAbstractStdDMViewProperties>
+cQDialogLayoutViewItem::createProperties() const
+{
+    return mItemFactory->createProperties();
+}
+
+bool cQDialogLayoutViewItem::canAccept(int childKind, int childCategory, bool) const
+{
+    if (childCategory != viewCategory())
+        return false;
+    switch (elementKind()) {
+    case 0: // a container with one layout
+    case 4: // a tab page
+        return childKind == 1 && children().empty();
+    case 1: // a layout holds anything but tab pages
+        return childKind != 4;
+    case 5: // a tab container holds tab pages
+        return childKind == 4;
+    case 6: // a menu or tool bar holds entries and submenus
+        return childKind == 3 || childKind == 6;
+    default:
+        return false;
+    }
+}
+
+bool cQDialogLayoutViewItem::isTopLevelElement() const
+{
+    return mItemFactory->isTopLevelElement();
+}
+
+vstd::cAsciiString cQDialogLayoutViewItem::displayName() const
+{
+    return mItemFactory->displayName();
+}
+
+vstd::cAsciiString cQDialogLayoutViewItem::elementName() const
+{
+    return mItemFactory->elementName();
+}
+
+void cQDialogLayoutViewItem::store(vsa::cAbstractSerializer &serializer) const
+{
+    if (!mProperties)
+        return;
+    if (!debugInfo().empty()) {
+        serializer.setLabel("DebugInfo");
+        serializer.writeAscii(debugInfo());
+    }
+    mProperties->store(serializer);
+}
+
+void cQDialogLayoutViewItem::load(vsa::cAbstractDeserializer &deserializer)
+{
+    if (mProperties)
+        mProperties->load(deserializer);
+}
+
+vstd::cAsciiString cQDialogLayoutViewItem::label() const
+{
+    vmva::cDVIAbstractProperty *property = findProperty("Label");
+    if (!property)
+        return vstd::cAsciiString();
+    const vmva::cDVIAsciiStringProperty *text = property->asciiStringView();
+    return text ? text->value() : vstd::cAsciiString();
+}
