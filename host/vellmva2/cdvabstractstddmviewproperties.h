@@ -8,8 +8,13 @@
 namespace vmva {
 
 // The properties of one data-view element, in order, with their values and connectors.
-// Stored form: per property a context named after the property (label "Property") holding its
-// value (label "Value") and its model location ("Parameter", "Element") when bound.
+// Stored form: per property, in order, a context named after the property and labelled
+// "Property", holding its value (label "Value"; none for a model location property) and, when
+// bound, its model location (ASCII strings labelled "Parameter" and "Element").
+// Loading walks the "Property" contexts in the order of the document and matches them by name:
+// one pass, whatever order an older or newer version wrote them in. A property the document
+// lacks keeps its default value and stays unbound; a context naming no property of the element
+// is skipped. Nothing else in the enclosing context (an element's children) is read.
 class cDVAbstractStdDMViewProperties
 {
 public:

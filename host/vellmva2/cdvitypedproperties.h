@@ -8,6 +8,7 @@
 #include "vellcore/vtypes.h"
 
 #include <QByteArray>
+#include <utility>
 #include <vector>
 
 namespace vmva {
@@ -23,6 +24,9 @@ public:
           mDefault(defaultValue) {}
     const T &value() const { return mValue; }
     void setValue(const T &value) { mValue = value; }
+    // Exchanges the value with `value`, which receives the previous one (no copy of large
+    // values such as picture bytes).
+    void swapValue(T &value) { std::swap(mValue, value); }
     const T &defaultValue() const { return mDefault; }
     bool isDefault() const override { return mValue == mDefault; }
     void resetToDefault() override { mValue = mDefault; }
@@ -32,7 +36,8 @@ private:
     T mDefault;
 };
 
-// A property that names a model location (its value is its own model location).
+// A property that names a model location: its value is its own model location, so it stores
+// no "Value" of its own.
 class cDVIModelLocationProperty : public cDVIAbstractProperty
 {
 public:
@@ -123,6 +128,8 @@ public:
     void loadValue(vsa::cAbstractDeserializer &deserializer) override;
 };
 
+// A layout parameter; stored as a small context "LayoutParameter" holding "Mode", the optional
+// "Minimum" and "Maximum" and "Multiplier".
 class cDVILayoutProperty : public tDVIValueProperty<cDVLayoutParameter>
 {
 public:

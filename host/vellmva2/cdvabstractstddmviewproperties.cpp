@@ -1,0 +1,77 @@
+#include "cdvabstractstddmviewproperties.h"
+
+namespace vmva {
+
+namespace {
+const char *const kProperty = "Property";
+const char *const kParameter = "Parameter";
+const char *const kElement = "Element";
+} // namespace
+
+cDVAbstractStdDMViewProperties::~cDVAbstractStdDMViewProperties() = default;
+
+void cDVAbstractStdDMViewProperties::initialize()
+{
+    if (mInitialized)
+        return;
+    mInitialized = true;
+    createProperties();
+}
+
+cDVIAbstractProperty *cDVAbstractStdDMViewProperties::tryFindProperty(
+    const vstd::cAsciiString &name) const
+{
+    for (cDVIAbstractProperty *property : mView)
+        if (property->name() == name)
+            return property;
+    return nullptr;
+}
+
+void cDVAbstractStdDMViewProperties::store(vsa::cAbstractSerializer &serializer) const
+{
+    for (const cDVIAbstractProperty *property : mView) {
+        serializer.setLabel(kProperty);
+        vsa::cContext context(serializer, property->name());
+        property->storeValue(serializer);
+        const cDMDataModelDescriptor &location = property->modelLocation();
+        if (!location.isEmpty()) {
+            serializer.setLabel(kParameter);
+            serializer.writeAscii(location.parameterName());
+            serializer.setLabel(kElement);
+            serializer.writeAscii(location.elementName());
+        }
+        context.release();
+    }
+}
+
+void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializer)
+{
+    while (deserializer.hasEntry(kProperty)) {
+        const vstd::cAsciiString name = deserializer.contextName(kProperty);
+        vsa::cContext context(deserializer, kProperty);
+        cDVIAbstractProperty *property = tryFindProperty(name);
+        if (!property)
+            continue; // written by another version of the element: skipped with its context
+        try {
+            property->resetToDefault();
+            if (deserializer.hasEntry("Value"))
+                property->loadValue(deserializer);
+            cDMDataModelDescriptor location;
+            if (deserializer.hasEntry(kParameter)) {
+                const vstd::cAsciiString parameter = deserializer.readAscii(kParameter);
+                location = cDMDataModelDescriptor(parameter, deserializer.readAscii(kElement));
+            }
+            property->setModelLocation(location);
+        } catch (const vstd::cAbstractException &e) {
+            vstd::cRuntimeException failure(
+                vucs::cLIMessage("$VTR$Unable to load property %name% at %location%!")
+                    << name << deserializer.location(),
+                __FILE__, __LINE__);
+            failure.link(e);
+            throw failure;
+        }
+        context.release();
+    }
+}
+
+} // namespace vmva
