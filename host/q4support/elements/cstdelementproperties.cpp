@@ -1,0 +1,7 @@
+#include "cstdelementproperties.h"
+
+void cStdElementProperties::createProperties()
+{
+    if (mCreate)
+        mCreate(*this);
+}

@@ -1,0 +1,122 @@
+#include "stdelementsets.h"
+
+namespace stdelements {
+
+using namespace vmva;
+
+void addLabel(cStdElementProperties &p)
+{
+    p.add<cDVIAsciiStringProperty>("Label", "General",
+                                   "Name of the element in the layout tree; not shown in the form.",
+                                   Static, "");
+}
+
+void addToolTip(cStdElementProperties &p)
+{
+    addText(p, "ToolTip", "General", "Text shown when the mouse rests on the element.", In, "");
+}
+
+void addEnabled(cStdElementProperties &p)
+{
+    addBool(p, "Enabled", "State", "Whether the user can use the element.", In, true);
+}
+
+void addVisible(cStdElementProperties &p)
+{
+    addBool(p, "Visible", "State", "Whether the element is shown.", In, true);
+}
+
+void addLayout(cStdElementProperties &p)
+{
+    p.add<cDVILayoutProperty>("Layout", "Layout",
+                              "How the element takes space in the layout around it.", Static,
+                              cDVLayoutParameter());
+}
+
+void addModel(cStdElementProperties &p)
+{
+    p.add<cDVIModelLocationProperty>("Model", "Data",
+                                     "Data model the element's content is about.", In)
+        .setAllowedTypes("cDMDataModel");
+}
+
+void addCommand(cStdElementProperties &p, const char *help)
+{
+    p.add<cDVIModelLocationProperty>("Command", "Data", help, Out).setAllowedTypes("piVoid");
+}
+
+void addWidgetTail(cStdElementProperties &p)
+{
+    addToolTip(p);
+    addEnabled(p);
+    addVisible(p);
+    addLayout(p);
+}
+
+cDVIUCStringProperty &addText(cStdElementProperties &p, const char *name, const char *topic,
+                              const char *help, unsigned int flags, const char *value,
+                              const char *types)
+{
+    auto &property = p.add<cDVIUCStringProperty>(name, topic, help, flags, vucs::cString(value));
+    if (!(flags & Static))
+        property.setAllowedTypes(types);
+    return property;
+}
+
+cDVIBoolProperty &addBool(cStdElementProperties &p, const char *name, const char *topic,
+                          const char *help, unsigned int flags, bool value, const char *types)
+{
+    auto &property = p.add<cDVIBoolProperty>(name, topic, help, flags, value);
+    if (!(flags & Static))
+        property.setAllowedTypes(types);
+    return property;
+}
+
+cDVIIntProperty &addInt(cStdElementProperties &p, const char *name, const char *topic,
+                        const char *help, unsigned int flags, __int64 value, __int64 min,
+                        __int64 max,
+                        std::initializer_list<cDVIIntProperty::tPredefinedPair> predefined)
+{
+    auto &property = p.add<cDVIIntProperty>(name, topic, help, flags, value);
+    if (min <= max)
+        property.setRange(min, max);
+    property.setPredefinedValues(predefined);
+    return property;
+}
+
+cDVIAsciiStringProperty &addChoice(cStdElementProperties &p, const char *name,
+                                   const char *topic, const char *help, const char *value,
+                                   std::initializer_list<const char *> choices)
+{
+    auto &property = p.add<cDVIAsciiStringProperty>(name, topic, help, Static,
+                                                    vstd::cAsciiString(value));
+    std::vector<cDVIAsciiStringProperty::tPredefinedPair> values;
+    for (const char *choice : choices)
+        values.push_back({choice, choice});
+    property.setPredefinedValues(values, true);
+    return property;
+}
+
+cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name, const char *help)
+{
+    return p.add<cDVIPixmapProperty>(name, "Appearance", help, Static, QByteArray());
+}
+
+void addFont(cStdElementProperties &p)
+{
+    p.add<cDVIFontProperty>("Font", "Appearance", "Font of the text; empty for the default.",
+                            Static, vucs::cString());
+}
+
+void addOrientation(cStdElementProperties &p, const char *topic)
+{
+    addInt(p, "Orientation", topic, "Direction the element extends in.", Static, 1, 1, 0,
+           {{1, "Horizontal"}, {2, "Vertical"}});
+}
+
+void separatorProperties(cStdElementProperties &p)
+{
+    addLabel(p);
+}
+
+} // namespace stdelements

@@ -1,0 +1,73 @@
+#pragma once
+
+// Inside the standard element library: the create functions of the elements' properties and
+// the rows several elements share (see standardelements.h for the table they implement).
+#include "cstdelementproperties.h"
+
+#include <initializer_list>
+
+namespace stdelements {
+
+constexpr unsigned int In = vmva::cDVIAbstractProperty::DirectionIn;
+constexpr unsigned int Out = vmva::cDVIAbstractProperty::DirectionOut;
+constexpr unsigned int InOut = vmva::cDVIAbstractProperty::DirectionInOut;
+constexpr unsigned int Static = vmva::cDVIAbstractProperty::NotConnectable;
+
+// The shared rows.
+void addLabel(cStdElementProperties &p);
+void addToolTip(cStdElementProperties &p);
+void addEnabled(cStdElementProperties &p);
+void addVisible(cStdElementProperties &p);
+void addLayout(cStdElementProperties &p);
+void addModel(cStdElementProperties &p);
+void addCommand(cStdElementProperties &p, const char *help);
+// ToolTip, Enabled, Visible and Layout: the tail of every widget.
+void addWidgetTail(cStdElementProperties &p);
+
+// A Unicode text with the types a text may be bound to.
+vmva::cDVIUCStringProperty &addText(cStdElementProperties &p, const char *name,
+                                    const char *topic, const char *help, unsigned int flags,
+                                    const char *value, const char *types = "cString");
+vmva::cDVIBoolProperty &addBool(cStdElementProperties &p, const char *name, const char *topic,
+                                const char *help, unsigned int flags, bool value,
+                                const char *types = "piBool");
+// An integer with a range (none when `min` > `max`) and predefined values.
+vmva::cDVIIntProperty &addInt(cStdElementProperties &p, const char *name, const char *topic,
+                              const char *help, unsigned int flags, __int64 value, __int64 min,
+                              __int64 max,
+                              std::initializer_list<vmva::cDVIIntProperty::tPredefinedPair>
+                                  predefined = {});
+// An 8-bit string that takes only the given names (value and shown name alike).
+vmva::cDVIAsciiStringProperty &addChoice(cStdElementProperties &p, const char *name,
+                                         const char *topic, const char *help,
+                                         const char *value,
+                                         std::initializer_list<const char *> choices);
+vmva::cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name,
+                                     const char *help);
+void addFont(cStdElementProperties &p);
+void addOrientation(cStdElementProperties &p, const char *topic);
+
+// Dialog elements.
+void dialogProperties(cStdElementProperties &p);
+void groupBoxProperties(cStdElementProperties &p);
+void tabWidgetProperties(cStdElementProperties &p);
+void tabPageProperties(cStdElementProperties &p);
+void boxLayoutProperties(cStdElementProperties &p);
+void labelProperties(cStdElementProperties &p);
+void pushButtonProperties(cStdElementProperties &p);
+void lineEditProperties(cStdElementProperties &p);
+void checkBoxProperties(cStdElementProperties &p);
+void spinBoxProperties(cStdElementProperties &p);
+void comboBoxProperties(cStdElementProperties &p);
+void progressBarProperties(cStdElementProperties &p);
+void spacerProperties(cStdElementProperties &p);
+
+// Menu and tool bar elements.
+void menuProperties(cStdElementProperties &p);
+void menuItemProperties(cStdElementProperties &p);
+void toolBarProperties(cStdElementProperties &p);
+void toolButtonProperties(cStdElementProperties &p);
+// Separators have their label only.
+void separatorProperties(cStdElementProperties &p);
+
+} // namespace stdelements
