@@ -92,6 +92,7 @@ public:
     vsa::cReferenceFrame &referenceFrame() const { return *mFrame; }
 
 private:
+    friend class cModuleMgr;   // detaches components that outlive it
     cModuleMgr *mModuleMgr;
     vsa::cReferenceFrame *mFrame;
     cComponentAddr mAddress;
