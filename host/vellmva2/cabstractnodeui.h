@@ -17,6 +17,8 @@ class cAbstractNodeUI : public vrmi::cConnectable
 public:
     explicit cAbstractNodeUI(const vstd::cAsciiString &name = vstd::cAsciiString());
     ~cAbstractNodeUI() override;   // emits sigInvalid, leaves its model
+    cAbstractNodeUI(const cAbstractNodeUI &) = delete;
+    cAbstractNodeUI &operator=(const cAbstractNodeUI &) = delete;
 
     const vstd::cAsciiString &name() const { return mName; }
     void setName(const vstd::cAsciiString &name) { mName = name; }
@@ -28,6 +30,8 @@ public:
     // Binds this node to `other`'s value. Throws the incompatible-models error (wrapping a
     // cTypeMissmatchException) when the value types differ.
     virtual void setRef(cAbstractNodeUI &other) = 0;
+    // The value storage shared with views (a tValueCell of the value type), or null.
+    virtual std::shared_ptr<void> valueCell() const { return nullptr; }
 
     // The access rules; the node owns them.
     void setUI(std::unique_ptr<cBasicModelProperties> properties);
@@ -41,8 +45,14 @@ public:
     // Emitted when the node goes away.
     vrmi::localSignal1<const cAbstractNodeUI &> sigInvalid;
 
+protected:
+    // Emits sigInvalid and leaves the model, once. Derived destructors call it first so that
+    // receivers still meet a complete node.
+    void invalidate();
+
 private:
     friend class cDMDataModel;
+    bool mInvalidated = false;
     vstd::cAsciiString mName;
     std::unique_ptr<cBasicModelProperties> mUI;
     cDMDataModel *mModel = nullptr;

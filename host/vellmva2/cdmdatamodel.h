@@ -21,13 +21,19 @@ public:
     // A sub-model of `parent` (registered with it, provided by the parent's component).
     cDMDataModel(cDMDataModel &parent, const vstd::cAsciiString &name);
     ~cDMDataModel() override;   // emits sigDestroyed, then leaves its parent
+    cDMDataModel(const cDMDataModel &) = delete;
+    cDMDataModel &operator=(const cDMDataModel &) = delete;
 
     const vstd::cAsciiString &name() const { return mName; }
-    // Adds a node (not owned) and emits sigElementRegistered.
+    // Adds a node (not owned) and emits sigElementRegistered. A node belongs to one model at a
+    // time: it leaves its previous one; adding it again to the same model does nothing.
     void addNode(cAbstractNodeUI &node);
+    // Takes the node out of the model (no signal: the node's own sigInvalid tells its end).
     void removeNode(cAbstractNodeUI &node);
-    // Adds a sub-model (not owned) and emits sigSubModelRegistered.
+    // Adds a sub-model (not owned) and emits sigSubModelRegistered; it leaves its previous
+    // parent. Throws cBugException when `model` is this model or one of its ancestors.
     void addModel(cDMDataModel &model);
+    // Takes the sub-model out and emits sigSubModelRemoved.
     void removeModel(cDMDataModel &model);
 
     // The component that provides the model; sub-models inherit their parent's.
@@ -50,10 +56,12 @@ public:
     vrmi::localSignal2<const cDMDataModel &, cAbstractNodeUI &> sigElementRegistered;
     vrmi::localSignal1<const cDMDataModel &> sigDestroyed;
 
-    // The root model of a module manager, under which mode-0 models register.
+    // The root model of a module manager, under which mode-0 models register. It lives in an
+    // attachment of the manager, so it outlasts every component.
     static cDMDataModel &root(vcs::cModuleMgr &moduleMgr);
 
 private:
+    void detachChildren();
     vstd::cAsciiString mName;
     cDMDataModel *mParent = nullptr;
     vcs::cComponentAddr mProvider;

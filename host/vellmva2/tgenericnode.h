@@ -3,6 +3,8 @@
 #include "cabstractnodeui.h"
 #include "cmvaexceptions.h"
 
+#include <vector>
+
 namespace vmva {
 
 template <class T> struct tValueTypeName;
@@ -12,21 +14,37 @@ template <> struct tValueTypeName<__int64> { static const char *name() { return 
 template <> struct tValueTypeName<double> { static const char *name() { return "piDouble"; } };
 template <> struct tValueTypeName<vucs::cString> { static const char *name() { return "cString"; } };
 
-// A node holding a value of type T, or bound to another node of the same value type.
+// The storage of one value, shared by the node that owns it and the views bound to it. Every
+// node whose valueCell() is not null and whose valueTypeName() is tValueTypeName<T> hands out a
+// tValueCell<T>.
+template <class T>
+struct tValueCell
+{
+    T value{};
+    // The node whose own storage this is; null once it is gone or shows another value.
+    cAbstractNodeUI *owner = nullptr;
+    // Every node showing this value, in the order they were bound (owner first).
+    std::vector<cAbstractNodeUI *> nodes;
+};
+
+// A node holding a value of type T, or bound (setRef) to another node of the same value type.
 // Properties is the kind of access rules the node is created with (cBasicModelProperties,
-// cRangeModelProperties, ...).
+// cRangeModelProperties, ...); a new node gets a default set.
 template <class T, class Properties>
 class tGenericNode : public cAbstractNodeUI
 {
 public:
+    // A node with its own storage holding T's default value.
     explicit tGenericNode(const vstd::cAsciiString &name = vstd::cAsciiString());
-    // Whether the node has its own value storage (otherwise it needs setRef to have an object).
     tGenericNode(const vstd::cAsciiString &name, const T &initial);
     ~tGenericNode() override;
 
     vstd::cAsciiString valueTypeName() const override { return tValueTypeName<T>::name(); }
     bool hasObject() const override;
+    // Makes this node a view of `other`'s value: it then reads and writes that value and takes
+    // a copy of `other`'s access rules, marked as a view.
     void setRef(cAbstractNodeUI &other) override;
+    std::shared_ptr<void> valueCell() const override { return mCell; }
 
     Properties *properties() const { return dynamic_cast<Properties *>(ui()); }
 
@@ -37,12 +55,14 @@ public:
     // A view that is not writable throws the not-writeable error; any host exception is wrapped in
     // "$VTR$Unable to change model \"%name%\"!".
     void setValue(const T &value);
-    // For command nodes: emits sigChanged without a value.
+    // For command nodes: emits sigChanged without a value, under the rules of setValue.
     void trigger();
 
 private:
-    struct tCell;
-    std::shared_ptr<tCell> mCell;
+    void checkWritable() const;
+    void notifyChanged();
+    void leaveCell();
+    std::shared_ptr<tValueCell<T>> mCell;
 };
 
 } // namespace vmva

@@ -1,0 +1,34 @@
+#include "cmvaexceptions.h"
+
+namespace vmva {
+
+void cMVAExceptions::throwModelMissing(const vstd::cAsciiString &name)
+{
+    VELL_THROW(vstd::cRuntimeException,
+               vucs::cLIMessage("$VTR$Model \"%name%\" has no object!") << name);
+}
+
+void cMVAExceptions::throwModelNotReadable(const vstd::cAsciiString &name)
+{
+    VELL_THROW(vstd::cRuntimeException,
+               vucs::cLIMessage("$VTR$Model \"%name%\" is not readable!") << name);
+}
+
+void cMVAExceptions::throwModelNotWriteable(const vstd::cAsciiString &name)
+{
+    VELL_THROW(vstd::cRuntimeException,
+               vucs::cLIMessage("$VTR$Model \"%name%\" is not writeable!") << name);
+}
+
+void cMVAExceptions::throwIncompatibleModels(const vstd::cAsciiString &offered,
+                                             const vstd::cAsciiString &target,
+                                             const vstd::cAbstractException &cause)
+{
+    vstd::cRuntimeException e(vucs::cLIMessage("$VTR$Unable to assign model %name% to %name%!")
+                                  << offered << target,
+                              __FILE__, __LINE__);
+    e.link(cause);
+    throw e;
+}
+
+} // namespace vmva
