@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace vsa {
+
+// The layout shared by cSerializeBinary and cDeserializeBinary: the magic "VSB\x01", the
+// document name, then the entries up to the end of the data. An entry is a tag byte (its kind,
+// plus labelledFlag when a label follows), the label, and its payload: a context its name, its
+// entries and endTag; ascii and bytes their bytes; a string its UTF-16 units (little endian);
+// uint a varint; int64 a zigzag varint; bool one byte; double its 8 bytes (little endian).
+// Texts are a varint count followed by the units.
+class cBinaryFormat
+{
+public:
+    static constexpr char magic[4] = {'V', 'S', 'B', '\x01'};
+    static constexpr unsigned char endTag = 0;
+    static constexpr unsigned char labelledFlag = 0x80;
+    // Longest varint of a 64-bit value.
+    static constexpr int maxVarintSize = 10;
+
+    static void appendVarint(QByteArray &out, quint64 value)
+    {
+        char buffer[maxVarintSize];
+        int n = 0;
+        while (value >= 0x80) {
+            buffer[n++] = char((value & 0x7F) | 0x80);
+            value >>= 7;
+        }
+        buffer[n++] = char(value);
+        out.append(buffer, n);
+    }
+    static quint64 zigzag(qint64 value)
+    {
+        return (quint64(value) << 1) ^ quint64(value >> 63);
+    }
+    static qint64 unzigzag(quint64 value)
+    {
+        return qint64(value >> 1) ^ -qint64(value & 1);
+    }
+};
+
+} // namespace vsa

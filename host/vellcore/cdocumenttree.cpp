@@ -1,0 +1,78 @@
+#include "cdocumenttree.h"
+
+#include <cstring>
+
+namespace vsa {
+
+cDocumentTree::cDocumentTree()
+{
+    add(cAbstractDeserializer::ContextEntry, 1);
+}
+
+bool cDocumentTree::add(EntryKind kind, quint32 line)
+{
+    if (kind == cAbstractDeserializer::ContextEntry && int(mOpen.size()) > maxDepth)
+        return false;
+    const quint32 index = quint32(mEntries.size());
+    tEntrySet e;
+    e.end = index + 1;
+    e.line = line;
+    e.label = e.labelSize = e.text = e.textSize = 0;
+    e.kind = kind;
+    e.value.u = 0;
+    mEntries.push_back(e);
+    if (kind == cAbstractDeserializer::ContextEntry)
+        mOpen.push_back(index);
+    return true;
+}
+
+void cDocumentTree::closeContext()
+{
+    mEntries[mOpen.back()].end = quint32(mEntries.size());
+    mOpen.pop_back();
+}
+
+quint32 cDocumentTree::find(quint32 from, quint32 end, const char *label, int labelSize) const
+{
+    const char *pool = mBytes.constData();
+    for (quint32 i = from; i < end; i = mEntries[i].end) {
+        const tEntrySet &e = mEntries[i];
+        if (int(e.labelSize) == labelSize
+            && (labelSize == 0 || std::memcmp(pool + e.label, label, size_t(labelSize)) == 0))
+            return i;
+    }
+    return end;
+}
+
+QByteArray cDocumentTree::labelOf(const tEntrySet &e) const
+{
+    return QByteArray(mBytes.constData() + e.label, e.labelSize);
+}
+
+QByteArray cDocumentTree::bytesOf(const tEntrySet &e) const
+{
+    return QByteArray(mBytes.constData() + e.text, e.textSize);
+}
+
+QString cDocumentTree::stringOf(const tEntrySet &e) const
+{
+    return QString(mStrings.constData() + e.text, e.textSize);
+}
+
+const char *cDocumentTree::kindName(EntryKind kind)
+{
+    switch (kind) {
+    case cAbstractDeserializer::ContextEntry: return "context";
+    case cAbstractDeserializer::AsciiEntry: return "ascii";
+    case cAbstractDeserializer::StringEntry: return "string";
+    case cAbstractDeserializer::UIntEntry: return "uint";
+    case cAbstractDeserializer::Int64Entry: return "int64";
+    case cAbstractDeserializer::BoolEntry: return "bool";
+    case cAbstractDeserializer::DoubleEntry: return "double";
+    case cAbstractDeserializer::BytesEntry: return "bytes";
+    case cAbstractDeserializer::NoEntry: break;
+    }
+    return "nothing";
+}
+
+} // namespace vsa

@@ -1,0 +1,206 @@
+#include "ctreedeserializer.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace vsa {
+
+namespace {
+
+QString describeEntry(const char *kind, const vstd::cAsciiString &label)
+{
+    QString what = QString::fromLatin1(kind);
+    if (!label.empty())
+        what += QStringLiteral(" \"%1\"").arg(qstr(label));
+    return what;
+}
+
+} // namespace
+
+cTreeDeserializer::cTreeDeserializer(const vucs::cString &source) : mSource(source) {}
+
+void cTreeDeserializer::startReading()
+{
+    mTree.finish();
+    mFrames.clear();
+    mFrames.reserve(cDocumentTree::maxDepth + 1);
+    mFrames.push_back({0, 1});
+}
+
+vucs::cString cTreeDeserializer::documentName() const
+{
+    return vucs::cString(mTree.documentName());
+}
+
+bool cTreeDeserializer::atEnd() const
+{
+    return mFrames.back().cursor >= contextEnd();
+}
+
+quint32 cTreeDeserializer::find(const vstd::cAsciiString &label) const
+{
+    const tFrameSet &frame = mFrames.back();
+    const quint32 end = contextEnd();
+    if (preferNoLabels() || label.empty() || frame.cursor >= end)
+        return frame.cursor < end ? frame.cursor : end;
+    return mTree.find(frame.cursor, end, label.data(), label.size());
+}
+
+bool cTreeDeserializer::hasEntry(const vstd::cAsciiString &label) const
+{
+    return find(label) < contextEnd();
+}
+
+quint32 cTreeDeserializer::take(const vstd::cAsciiString &label, EntryKind kind) const
+{
+    const quint32 index = find(label);
+    const quint32 end = contextEnd();
+    if (index >= end) {
+        const tFrameSet &frame = mFrames.back();
+        // At the end of a context, its last entry is the nearest place to name.
+        quint32 near = frame.cursor;
+        if (near >= end)
+            near = end > frame.context + 1 ? end - 1 : frame.context;
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unable to read %what% in %file% at %position%!")
+                       << describeEntry(cDocumentTree::kindName(kind), label) << mSource
+                       << positionText(mTree.at(near).line));
+    }
+    const cDocumentTree::tEntrySet &e = mTree.at(index);
+    if (e.kind != kind) {
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unable to read %what% in %file% at %position%: "
+                                    "found %found%!")
+                       << describeEntry(cDocumentTree::kindName(kind), label) << mSource
+                       << positionText(e.line)
+                       << describeEntry(cDocumentTree::kindName(e.kind),
+                                        vstd::cAsciiString(mTree.labelOf(e))));
+    }
+    return index;
+}
+
+const cDocumentTree::tEntrySet &cTreeDeserializer::consume(quint32 index)
+{
+    const cDocumentTree::tEntrySet &e = mTree.at(index);
+    mFrames.back().cursor = e.end;
+    return e;
+}
+
+vstd::cAsciiString cTreeDeserializer::contextName(const vstd::cAsciiString &label) const
+{
+    return vstd::cAsciiString(mTree.bytesOf(mTree.at(take(label, ContextEntry))));
+}
+
+vstd::cAsciiString cTreeDeserializer::currentContextName() const
+{
+    if (mFrames.size() == 1)
+        return vucs::cString(mTree.documentName()).ascii('?');
+    return vstd::cAsciiString(mTree.bytesOf(mTree.at(mFrames.back().context)));
+}
+
+void cTreeDeserializer::beginContext(const vstd::cAsciiString &label)
+{
+    const quint32 index = take(label, ContextEntry);
+    consume(index);
+    mFrames.push_back({index, index + 1});
+}
+
+void cTreeDeserializer::endContext()
+{
+    if (mFrames.size() == 1)
+        VELL_THROW(vstd::cBugException,
+                   vucs::cLIMessage("$VTR$No context is open in %file%!") << mSource);
+    mFrames.pop_back();
+}
+
+vstd::cAsciiString cTreeDeserializer::readAscii(const vstd::cAsciiString &label)
+{
+    return vstd::cAsciiString(mTree.bytesOf(consume(take(label, AsciiEntry))));
+}
+
+vucs::cString cTreeDeserializer::readString(const vstd::cAsciiString &label)
+{
+    return vucs::cString(mTree.stringOf(consume(take(label, StringEntry))));
+}
+
+unsigned int cTreeDeserializer::readUInt(const vstd::cAsciiString &label)
+{
+    return static_cast<unsigned int>(consume(take(label, UIntEntry)).value.u);
+}
+
+__int64 cTreeDeserializer::readInt64(const vstd::cAsciiString &label)
+{
+    return consume(take(label, Int64Entry)).value.i;
+}
+
+bool cTreeDeserializer::readBool(const vstd::cAsciiString &label)
+{
+    return consume(take(label, BoolEntry)).value.u != 0;
+}
+
+double cTreeDeserializer::readDouble(const vstd::cAsciiString &label)
+{
+    return consume(take(label, DoubleEntry)).value.d;
+}
+
+QByteArray cTreeDeserializer::readBytes(const vstd::cAsciiString &label)
+{
+    return mTree.bytesOf(consume(take(label, BytesEntry)));
+}
+
+vucs::cString cTreeDeserializer::location() const
+{
+    const tFrameSet &frame = mFrames.back();
+    const quint32 at = frame.cursor < contextEnd() ? frame.cursor : frame.context;
+    return vucs::cString(qstr(mSource) + QLatin1Char(':')
+                         + QString::number(mTree.at(at).line));
+}
+
+cAbstractDeserializer::EntryKind cTreeDeserializer::nextEntryKind() const
+{
+    return atEnd() ? NoEntry : mTree.at(mFrames.back().cursor).kind;
+}
+
+vstd::cAsciiString cTreeDeserializer::nextEntryLabel() const
+{
+    if (atEnd())
+        return {};
+    return vstd::cAsciiString(mTree.labelOf(mTree.at(mFrames.back().cursor)));
+}
+
+void cTreeDeserializer::malformed(quint64 position, const QString &reason) const
+{
+    VELL_THROW(vstd::cRuntimeException,
+               vucs::cLIMessage("$VTR$Document %file% is malformed at %position%: %reason%!")
+                   << mSource << positionText(position) << reason);
+}
+
+void cTreeDeserializer::tooDeep(quint64 position) const
+{
+    VELL_THROW(vstd::cRuntimeException,
+               vucs::cLIMessage("$VTR$Document %file% is nested too deeply (%position%)!")
+                   << mSource << positionText(position));
+}
+
+QByteArray cTreeDeserializer::readFile(const vucs::cString &path)
+{
+    QFile file(qstr(path));
+    // Devices and pipes could block or never end.
+    const bool regular = QFileInfo(file).isFile();
+    if (!regular || !file.open(QIODevice::ReadOnly))
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unable to open document %file%: %error%!")
+                       << path
+                       << (regular ? file.errorString() : QStringLiteral("not a file")));
+    QByteArray data = file.read(cDocumentTree::maxInputSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unable to open document %file%: %error%!")
+                       << path << file.errorString());
+    if (data.size() > cDocumentTree::maxInputSize)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Document %file% is too large!") << path);
+    return data;
+}
+
+} // namespace vsa

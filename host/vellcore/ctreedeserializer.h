@@ -1,0 +1,73 @@
+#pragma once
+
+#include "cabstractdeserializer.h"
+#include "cdocumenttree.h"
+
+namespace vsa {
+
+// A deserializer that reads from a document parsed once into a cDocumentTree; the formats
+// derive from it and only parse.
+class cTreeDeserializer : public cAbstractDeserializer
+{
+public:
+    vucs::cString documentName() const override;
+    bool atEnd() const override;
+    bool hasEntry(const vstd::cAsciiString &label) const override;
+    vstd::cAsciiString contextName(const vstd::cAsciiString &label) const override;
+    vstd::cAsciiString currentContextName() const override;
+
+    void beginContext(const vstd::cAsciiString &label) override;
+    void endContext() override;
+
+    vstd::cAsciiString readAscii(const vstd::cAsciiString &label) override;
+    vucs::cString readString(const vstd::cAsciiString &label) override;
+    unsigned int readUInt(const vstd::cAsciiString &label) override;
+    __int64 readInt64(const vstd::cAsciiString &label) override;
+    bool readBool(const vstd::cAsciiString &label) override;
+    double readDouble(const vstd::cAsciiString &label) override;
+    QByteArray readBytes(const vstd::cAsciiString &label) override;
+
+    vucs::cString location() const override;
+    EntryKind nextEntryKind() const override;
+    vstd::cAsciiString nextEntryLabel() const override;
+
+    // The document as named in messages: its file, or "memory".
+    const vucs::cString &source() const { return mSource; }
+
+protected:
+    explicit cTreeDeserializer(const vucs::cString &source);
+
+    cDocumentTree &tree() { return mTree; }
+    // Called by the format once every entry is added: puts the cursor on the first entry.
+    void startReading();
+    // How the format names the position of an entry or of a parse error ("line 12").
+    virtual QString positionText(quint64 position) const = 0;
+    // Throws a cRuntimeException for a malformed document.
+    [[noreturn]] void malformed(quint64 position, const QString &reason) const;
+    [[noreturn]] void tooDeep(quint64 position) const;
+    // The whole file at `path`; throws cRuntimeException naming it when it cannot be read or is
+    // larger than a document may be.
+    static QByteArray readFile(const vucs::cString &path);
+
+private:
+    struct tFrameSet
+    {
+        quint32 context;
+        quint32 cursor;
+    };
+
+    quint32 contextEnd() const { return mTree.at(mFrames.back().context).end; }
+    // Index of the entry a read with `label` takes; contextEnd() when there is none.
+    quint32 find(const vstd::cAsciiString &label) const;
+    // The entry a read of `kind` with `label` takes; throws when it is missing or of another
+    // kind. Does not move the cursor.
+    quint32 take(const vstd::cAsciiString &label, EntryKind kind) const;
+    // Moves the cursor behind the entry at `index`.
+    const cDocumentTree::tEntrySet &consume(quint32 index);
+
+    cDocumentTree mTree;
+    std::vector<tFrameSet> mFrames;
+    vucs::cString mSource;
+};
+
+} // namespace vsa
