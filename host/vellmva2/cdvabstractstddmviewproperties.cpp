@@ -6,6 +6,24 @@ namespace {
 const char *const kProperty = "Property";
 const char *const kParameter = "Parameter";
 const char *const kElement = "Element";
+
+// The stored form is found by its labels, so they are written and read whatever the caller
+// prefers for its own entries.
+template <class S> class tLabelsOnSet
+{
+public:
+    explicit tLabelsOnSet(S &s) : mS(s), mPrevious(s.preferNoLabels())
+    {
+        s.setPreferNoLabels(false);
+    }
+    ~tLabelsOnSet() { mS.setPreferNoLabels(mPrevious); }
+    tLabelsOnSet(const tLabelsOnSet &) = delete;
+    tLabelsOnSet &operator=(const tLabelsOnSet &) = delete;
+
+private:
+    S &mS;
+    bool mPrevious;
+};
 } // namespace
 
 cDVAbstractStdDMViewProperties::~cDVAbstractStdDMViewProperties() = default;
@@ -29,6 +47,7 @@ cDVIAbstractProperty *cDVAbstractStdDMViewProperties::tryFindProperty(
 
 void cDVAbstractStdDMViewProperties::store(vsa::cAbstractSerializer &serializer) const
 {
+    tLabelsOnSet<vsa::cAbstractSerializer> labels(serializer);
     for (const cDVIAbstractProperty *property : mView) {
         serializer.setLabel(kProperty);
         vsa::cContext context(serializer, property->name());
@@ -46,6 +65,7 @@ void cDVAbstractStdDMViewProperties::store(vsa::cAbstractSerializer &serializer)
 
 void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializer)
 {
+    tLabelsOnSet<vsa::cAbstractDeserializer> labels(deserializer);
     while (deserializer.hasEntry(kProperty)) {
         const vstd::cAsciiString name = deserializer.contextName(kProperty);
         vsa::cContext context(deserializer, kProperty);
