@@ -20,10 +20,16 @@ public:
     vucs::cLILocale *liLocale() const { return mLocale; }
     void linkLocale(vucs::cLILocale &locale) { mLocale = &locale; }
 
+    // The size the form asks for; 0 in a direction leaves that direction to the layout.
+    void setInitialSize(const QSize &size) { mInitialSize = size; updateGeometry(); }
+    QSize initialSize() const { return mInitialSize; }
+    QSize sizeHint() const override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     bool mCloseAllowed = true;
+    QSize mInitialSize{0, 0};
     vucs::cLILocale *mLocale = nullptr;
 };

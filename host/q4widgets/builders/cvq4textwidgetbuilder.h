@@ -1,0 +1,18 @@
+#pragma once
+
+#include "q4widgets/cvq4vmvelementbuilder.h"
+
+// Builds the widgets that show a text: labels, push buttons, check boxes and line edits.
+class cVQ4TextWidgetBuilder final : public cVQ4VMVElementBuilder
+{
+public:
+    enum Kind { Label, PushButton, CheckBox, LineEdit };
+    explicit cVQ4TextWidgetBuilder(Kind kind);
+
+protected:
+    QObject *create(vmva::cDVAbstractStdDMViewProperties *properties, QObject *parent,
+                    cVQ4VMVBuildContext &context) const override;
+
+private:
+    Kind mKind;
+};

@@ -1,0 +1,130 @@
+#include "cvq4valuewidgetbuilder.h"
+
+#include "q4support/elements/standardelements.h"
+#include "vellmva2/cdvitypedproperties.h"
+
+#include <QComboBox>
+#include <QProgressBar>
+#include <QSpinBox>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using tAspect = cVQ4VMVElementBuilder::tAspectSet;
+using vmva::cDVIAbstractProperty;
+
+template <class W> W *as(QObject &object) { return qobject_cast<W *>(&object); }
+
+// Qt's number widgets hold an int; node values are 64-bit or floating point.
+int toInt(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    return int(qBound(double(std::numeric_limits<int>::min()), std::round(value),
+                      double(std::numeric_limits<int>::max())));
+}
+
+int toInt(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::QString)
+        return toInt(value.toDouble());
+    return int(std::clamp<qlonglong>(value.toLongLong(), std::numeric_limits<int>::min(),
+                                     std::numeric_limits<int>::max()));
+}
+
+void showValue(QObject &o, const QVariant &v)
+{
+    if (auto *w = as<QSpinBox>(o))
+        w->setValue(toInt(v));
+    else if (auto *w = as<QProgressBar>(o))
+        w->setValue(toInt(v));
+    else if (auto *w = as<QComboBox>(o))
+        w->setCurrentIndex(toInt(v));
+}
+
+void applyValue(QObject &o, QObject *, cDVIAbstractProperty &p)
+{
+    showValue(o, qlonglong(cVQ4VMVElementBuilder::intOf(p)));
+}
+
+void takeRange(QObject &o, double minimum, double maximum)
+{
+    if (auto *w = as<QSpinBox>(o))
+        w->setRange(toInt(minimum), toInt(maximum));
+    else if (auto *w = as<QProgressBar>(o))
+        w->setRange(toInt(minimum), toInt(maximum));
+}
+
+QVariant readValue(QObject &o)
+{
+    if (auto *w = as<QSpinBox>(o))
+        return qlonglong(w->value());
+    if (auto *w = as<QComboBox>(o))
+        return qlonglong(w->currentIndex());
+    return QVariant();
+}
+
+} // namespace
+
+cVQ4ValueWidgetBuilder::cVQ4ValueWidgetBuilder(Kind kind) : mKind(kind)
+{
+    addCommonAspects();
+    switch (kind) {
+    case SpinBox:
+        addAspect("Value", {applyValue, showValue, readValue, SIGNAL(valueChanged(int)),
+                            takeRange});
+        addAspect("Suffix", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QSpinBox>(o))
+                          w->setSuffix(textOf(p));
+                  }});
+        break;
+    case ComboBox:
+        addAspect("Entries", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      auto *w = as<QComboBox>(o);
+                      if (w && p.ucStringView())
+                          w->addItems(splitComboEntries(p.ucStringView()->value()));
+                  }});
+        addAspect("CurrentIndex",
+                  {applyValue, showValue, readValue, SIGNAL(currentIndexChanged(int))});
+        break;
+    case ProgressBar:
+        addAspect("Value", {applyValue, showValue, nullptr, nullptr, takeRange});
+        addAspect("TextVisible", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QProgressBar>(o))
+                          w->setTextVisible(boolOf(p));
+                  }});
+        addAspect("Orientation", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QProgressBar>(o))
+                          w->setOrientation(intOf(p) == 2 ? Qt::Vertical : Qt::Horizontal);
+                  }});
+        break;
+    }
+}
+
+QObject *cVQ4ValueWidgetBuilder::create(vmva::cDVAbstractStdDMViewProperties *properties,
+                                        QObject *parent, cVQ4VMVBuildContext &context) const
+{
+    QWidget *owner = widgetOf(parent);
+    QWidget *widget = nullptr;
+    switch (mKind) {
+    case SpinBox: {
+        auto *spinBox = new QSpinBox(owner);
+        // The range comes first: the value is applied in the order of the properties.
+        spinBox->setRange(toInt(double(intOf(properties, "Minimum", 0))),
+                          toInt(double(intOf(properties, "Maximum", 99))));
+        spinBox->setSingleStep(toInt(double(intOf(properties, "SingleStep", 1))));
+        widget = spinBox;
+        break;
+    }
+    case ComboBox: widget = new QComboBox(owner); break;
+    case ProgressBar: widget = new QProgressBar(owner); break;
+    }
+    if (!placeWidget(*widget, parent, context)) {
+        delete widget;
+        return nullptr;
+    }
+    return widget;
+}

@@ -1,0 +1,148 @@
+#include "cvq4vmvdocumentreader.h"
+
+#include "cvq4vmvbuildcontext.h"
+
+#include "q4support/cvq4signalblocker.h"
+#include "q4support/cvq4vmvdataviewmgr.h"
+#include "vellcore/cdebugstream.h"
+#include "vellmva2/cdvitypedproperties.h"
+
+#include <QWidget>
+
+namespace {
+
+const vstd::cAsciiString kViewElement("ViewElement");
+const vstd::cAsciiString kElement("Element");
+const vstd::cAsciiString kDebugInfo("DebugInfo");
+
+// Wraps a failure below one element in a message that names the element and where it is.
+[[noreturn]] void rethrowIn(const vstd::cAbstractException &cause,
+                            const vstd::cAsciiString &elementName, const vucs::cString &where)
+{
+    vstd::cRuntimeException failure(
+        vucs::cLIMessage("$VTR$Unable to build element %name% at %location%!")
+            << elementName << where,
+        __FILE__, __LINE__);
+    failure.link(cause);
+    throw failure;
+}
+
+} // namespace
+
+cVQ4VMVDocumentReader::cVQ4VMVDocumentReader(cVQ4VMVBuildContext &context) : mContext(context)
+{
+}
+
+QObject *cVQ4VMVDocumentReader::buildTopLevel(vsa::cAbstractDeserializer &document,
+                                              QWidget *parent, int category)
+{
+    document.setPreferNoLabels(false);
+    while (!document.atEnd() && document.hasEntry(kViewElement)) {
+        vsa::cContext record(document, kViewElement);
+        const vstd::cAsciiString name = document.contextName(kElement);
+        const cQUIDataViewItemExtension *ext = extension(name);
+        if (ext && ext->factory()->viewCategory() == category
+            && ext->factory()->isTopLevelElement()) {
+            const vucs::cString where = document.location();
+            std::unique_ptr<QObject> owner;
+            try {
+                vsa::cContext element(document, kElement);
+                owner.reset(buildElement(document, *ext, parent, true));
+                element.release();
+            } catch (const vstd::cAbstractException &e) {
+                rethrowIn(e, name, where);
+            }
+            record.release();
+            if (owner)
+                return owner.release();
+            continue;
+        }
+        if (ext)
+            VELL_TRACE(QStringLiteral("+++ WARNING: Element %1 is no top-level element here, "
+                                      "skipped!").arg(qstr(name)));
+        record.release();
+    }
+    return nullptr;
+}
+
+QObject *cVQ4VMVDocumentReader::buildElement(vsa::cAbstractDeserializer &document,
+                                             const cQUIDataViewItemExtension &extension,
+                                             QObject *parent, bool topLevel)
+{
+    std::unique_ptr<vmva::cDVAbstractStdDMViewProperties> properties =
+        extension.factory()->createProperties();
+    vstd::cAsciiString debugInfo;
+    if (properties) {
+        if (document.hasEntry(kDebugInfo))
+            debugInfo = document.readAscii(kDebugInfo);
+        properties->initialize();
+        properties->load(document);
+    }
+    const auto *builder = dynamic_cast<const cVQ4VMVElementBuilder *>(extension.builder());
+    if (!builder) {
+        VELL_TRACE(QStringLiteral("+++ WARNING: Element %1 has no builder, skipped!")
+                       .arg(qstr(extension.factory()->elementName())));
+        return nullptr;
+    }
+    mContext.setTopLevel(topLevel);
+    QObject *object = builder->build(properties.get(), debugInfo, parent, mContext);
+    mContext.setTopLevel(false);
+    if (!object) {
+        VELL_TRACE(QStringLiteral("+++ WARNING: Element %1 does not fit into its parent, "
+                                  "skipped!").arg(qstr(extension.factory()->elementName())));
+        return nullptr;
+    }
+    // A top-level object has no parent element to own it until it is handed out.
+    std::unique_ptr<QObject> owner(topLevel ? object : nullptr);
+    vmva::cDVIAbstractProperty *model = properties ? properties->tryFindProperty("Model")
+                                                   : nullptr;
+    const bool relative = model && model->modelLocationView() && !model->modelLocation().isEmpty();
+    if (relative)
+        mContext.pushModelLocation(model->modelLocation());
+    {
+        // Adding children (the first tab page) must not look like user input either.
+        cVQ4SignalBlocker blocker(*object);
+        buildChildren(document, object);
+        builder->finish(*object, properties.get(), mContext);
+    }
+    if (relative)
+        mContext.popModelLocation();
+    owner.release();
+    return object;
+}
+
+void cVQ4VMVDocumentReader::buildChildren(vsa::cAbstractDeserializer &document, QObject *parent)
+{
+    while (!document.atEnd() && document.hasEntry(kViewElement)) {
+        vsa::cContext record(document, kViewElement);
+        const vstd::cAsciiString name = document.contextName(kElement);
+        if (const cQUIDataViewItemExtension *ext = extension(name)) {
+            const vucs::cString where = document.location();
+            try {
+                vsa::cContext element(document, kElement);
+                buildElement(document, *ext, parent, false);
+                element.release();
+            } catch (const vstd::cAbstractException &e) {
+                rethrowIn(e, name, where);
+            }
+        }
+        record.release();
+    }
+}
+
+const cQUIDataViewItemExtension *cVQ4VMVDocumentReader::extension(
+    const vstd::cAsciiString &elementName)
+{
+    const cQUIDataViewItemExtension *found = nullptr;
+    const auto cached = mExtensions.constFind(elementName.bytes());
+    if (cached != mExtensions.constEnd()) {
+        found = cached.value();
+    } else {
+        found = mContext.mgr().findExtension(elementName);
+        mExtensions.insert(elementName.bytes(), found);
+    }
+    if (!found)
+        VELL_TRACE(QStringLiteral("+++ WARNING: Element %1 is unknown, skipped!")
+                       .arg(qstr(elementName)));
+    return found;
+}

@@ -1,0 +1,341 @@
+#include "cvq4vmvelementbuilder.h"
+
+#include "cvq4vmvbuildcontext.h"
+#include "cvq4vmvpropertybinding.h"
+
+#include "q4support/cvq4signalblocker.h"
+#include "vellcore/cdebugstream.h"
+
+#include "vellmva2/cdvitypedproperties.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QWidget>
+
+namespace {
+
+QSizePolicy::Policy policyOf(vmva::cDVLayoutParameter::LayoutMode mode)
+{
+    switch (mode) {
+    case vmva::cDVLayoutParameter::Minimum: return QSizePolicy::Minimum;
+    case vmva::cDVLayoutParameter::MinimumExpanding: return QSizePolicy::MinimumExpanding;
+    case vmva::cDVLayoutParameter::Fixed: return QSizePolicy::Fixed;
+    default: return QSizePolicy::Preferred;
+    }
+}
+
+// The layout parameter acts along the direction of the box the element sits in; elsewhere (a
+// window, a tab page) in both directions.
+void applyLayout(QObject &object, QObject *parent, vmva::cDVIAbstractProperty &property)
+{
+    vmva::cDVILayoutProperty *view = property.layoutView();
+    if (!view)
+        return;
+    const vmva::cDVLayoutParameter &lp = view->value();
+    auto *box = qobject_cast<QBoxLayout *>(parent);
+    const bool horizontal = box
+        && (box->direction() == QBoxLayout::LeftToRight
+            || box->direction() == QBoxLayout::RightToLeft);
+    const bool vertical = box && !horizontal;
+    // A multiplier of 1 leaves the sharing of space to the size policies, as Qt does.
+    const int stretch = lp.multiplier() > 1 ? int(lp.multiplier()) : 0;
+    if (auto *layout = qobject_cast<QLayout *>(&object)) {
+        if (box && stretch)
+            box->setStretchFactor(layout, stretch);
+        return;
+    }
+    auto *widget = qobject_cast<QWidget *>(&object);
+    if (!widget)
+        return;
+    if (lp.mode() != vmva::cDVLayoutParameter::Default) {
+        QSizePolicy policy = widget->sizePolicy();
+        if (!vertical)
+            policy.setHorizontalPolicy(policyOf(lp.mode()));
+        if (!horizontal)
+            policy.setVerticalPolicy(policyOf(lp.mode()));
+        widget->setSizePolicy(policy);
+    }
+    if (lp.hasMinimum()) {
+        const int min = int(qMin(lp.minimum(), unsigned(QWIDGETSIZE_MAX)));
+        if (!vertical)
+            widget->setMinimumWidth(min);
+        if (!horizontal)
+            widget->setMinimumHeight(min);
+    }
+    if (lp.hasMaximum()) {
+        const int max = int(qMin(lp.maximum(), unsigned(QWIDGETSIZE_MAX)));
+        if (!vertical)
+            widget->setMaximumWidth(max);
+        if (!horizontal)
+            widget->setMaximumHeight(max);
+    }
+    if (box && stretch)
+        box->setStretchFactor(widget, stretch);
+}
+
+void setEnabled(QObject &object, bool enabled)
+{
+    // A menu is shown through its entry in the parent menu or bar.
+    if (auto *menu = qobject_cast<QMenu *>(&object)) {
+        menu->setEnabled(enabled);
+        menu->menuAction()->setEnabled(enabled);
+    } else if (auto *widget = qobject_cast<QWidget *>(&object))
+        widget->setEnabled(enabled);
+    else if (auto *action = qobject_cast<QAction *>(&object))
+        action->setEnabled(enabled);
+}
+
+void setVisible(QObject &object, bool visible)
+{
+    // A window is shown by its owner, never by a property.
+    if (auto *menu = qobject_cast<QMenu *>(&object)) {
+        menu->menuAction()->setVisible(visible);
+    } else if (auto *widget = qobject_cast<QWidget *>(&object)) {
+        if (!widget->isWindow())
+            widget->setHidden(!visible);
+    } else if (auto *action = qobject_cast<QAction *>(&object)) {
+        action->setVisible(visible);
+    }
+}
+
+void setToolTip(QObject &object, const QString &text)
+{
+    if (auto *widget = qobject_cast<QWidget *>(&object))
+        widget->setToolTip(text);
+    else if (auto *action = qobject_cast<QAction *>(&object))
+        action->setToolTip(text);
+}
+
+void setFont(QObject &object, const QString &description)
+{
+    QFont font;
+    if (!description.isEmpty() && !font.fromString(description))
+        return;
+    if (auto *widget = qobject_cast<QWidget *>(&object))
+        widget->setFont(font);
+    else if (auto *action = qobject_cast<QAction *>(&object))
+        action->setFont(font);
+}
+
+} // namespace
+
+cVQ4VMVElementBuilder::cVQ4VMVElementBuilder() = default;
+
+cVQ4VMVElementBuilder::~cVQ4VMVElementBuilder() = default;
+
+QObject *cVQ4VMVElementBuilder::build(vmva::cDVAbstractStdDMViewProperties *properties,
+                                      const vstd::cAsciiString &debugInfo, QObject *parent,
+                                      cVQ4VMVBuildContext &context) const
+{
+    QObject *object = create(properties, parent, context);
+    if (!object)
+        return nullptr;
+    if (!debugInfo.empty())
+        setName(*object, parent, qstr(debugInfo));
+    if (!properties)
+        return object;
+    // Applying values must not look like user input to bindings made a moment before.
+    cVQ4SignalBlocker blocker(*object);
+    for (vmva::cDVIAbstractProperty *property : properties->properties()) {
+        const auto it = mAspects.constFind(property->name().bytes());
+        const tAspectSet *aspect = it == mAspects.constEnd() ? nullptr : &it.value();
+        if (aspect && aspect->apply)
+            aspect->apply(*object, parent, *property);
+        if (property->modelLocation().isEmpty()
+            || (property->flags() & vmva::cDVIAbstractProperty::NotConnectable))
+            continue;
+        if (aspect)
+            context.bind(*object, *property, *aspect);
+        else if (!property->modelLocationView())
+            VELL_TRACE(QStringLiteral("+++ WARNING: Property %1 cannot be bound!")
+                           .arg(qstr(property->name())));
+    }
+    return object;
+}
+
+void cVQ4VMVElementBuilder::finish(QObject &, vmva::cDVAbstractStdDMViewProperties *,
+                                   cVQ4VMVBuildContext &) const
+{
+}
+
+const cVQ4VMVElementBuilder::tAspectSet *cVQ4VMVElementBuilder::aspect(
+    const vstd::cAsciiString &propertyName) const
+{
+    const auto it = mAspects.constFind(propertyName.bytes());
+    return it == mAspects.constEnd() ? nullptr : &it.value();
+}
+
+void cVQ4VMVElementBuilder::setName(QObject &object, QObject *parent, const QString &name) const
+{
+    object.setObjectName(name);
+    auto *action = qobject_cast<QAction *>(&object);
+    auto *toolBar = qobject_cast<QToolBar *>(parent);
+    if (action && toolBar) {
+        if (QWidget *button = toolBar->widgetForAction(action))
+            button->setObjectName(name);
+    }
+}
+
+void cVQ4VMVElementBuilder::addAspect(const char *propertyName, const tAspectSet &aspect)
+{
+    mAspects.insert(QByteArray(propertyName), aspect);
+}
+
+void cVQ4VMVElementBuilder::addCommonAspects()
+{
+    addAspect("Enabled",
+              {[](QObject &o, QObject *, vmva::cDVIAbstractProperty &p) {
+                   if (!boolOf(p))
+                       setEnabled(o, false);
+               },
+               [](QObject &o, const QVariant &v) { setEnabled(o, v.toBool()); }});
+    addAspect("Visible",
+              {[](QObject &o, QObject *, vmva::cDVIAbstractProperty &p) {
+                   if (!boolOf(p))
+                       setVisible(o, false);
+               },
+               [](QObject &o, const QVariant &v) { setVisible(o, v.toBool()); }});
+    addAspect("ToolTip",
+              {[](QObject &o, QObject *, vmva::cDVIAbstractProperty &p) {
+                   const QString text = textOf(p);
+                   if (!text.isEmpty())
+                       setToolTip(o, text);
+               },
+               [](QObject &o, const QVariant &v) { setToolTip(o, v.toString()); }});
+    addAspect("Font",
+              {[](QObject &o, QObject *, vmva::cDVIAbstractProperty &p) {
+                   const QString text = textOf(p);
+                   if (!text.isEmpty())
+                       setFont(o, text);
+               },
+               [](QObject &o, const QVariant &v) { setFont(o, v.toString()); }});
+    addAspect("Layout", {applyLayout});
+}
+
+void cVQ4VMVElementBuilder::refreshBindings(QObject &object)
+{
+    const auto bindings =
+        object.findChildren<cVQ4VMVPropertyBinding *>(Qt::FindDirectChildrenOnly);
+    for (cVQ4VMVPropertyBinding *binding : bindings)
+        binding->showNode();
+}
+
+QString cVQ4VMVElementBuilder::displayText(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::Double)
+        return QString::number(value.toDouble(), 'g', 12);
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    return value.toString();
+}
+
+QWidget *cVQ4VMVElementBuilder::widgetOf(QObject *parent)
+{
+    if (auto *widget = qobject_cast<QWidget *>(parent))
+        return widget;
+    if (auto *layout = qobject_cast<QLayout *>(parent))
+        return layout->parentWidget();
+    return nullptr;
+}
+
+bool cVQ4VMVElementBuilder::placeWidget(QWidget &widget, QObject *parent,
+                                        const cVQ4VMVBuildContext &context)
+{
+    if (context.atTopLevel())
+        return true;
+    if (auto *layout = qobject_cast<QLayout *>(parent)) {
+        layout->addWidget(&widget);
+        return true;
+    }
+    if (auto *tabs = qobject_cast<QTabWidget *>(parent)) {
+        tabs->addTab(&widget, QString());
+        return true;
+    }
+    if (auto *toolBar = qobject_cast<QToolBar *>(parent)) {
+        toolBar->addWidget(&widget);
+        return true;
+    }
+    auto *container = qobject_cast<QWidget *>(parent);
+    if (!container || qobject_cast<QMenu *>(parent))
+        return false;
+    if (!container->layout())
+        new QVBoxLayout(container);
+    container->layout()->addWidget(&widget);
+    return true;
+}
+
+bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent)
+{
+    if (auto *box = qobject_cast<QBoxLayout *>(parent)) {
+        box->addLayout(&layout);
+        return true;
+    }
+    auto *container = qobject_cast<QWidget *>(parent);
+    if (!container || qobject_cast<QTabWidget *>(parent) || qobject_cast<QToolBar *>(parent)
+        || qobject_cast<QMenu *>(parent))
+        return false;
+    if (!container->layout()) {
+        container->setLayout(&layout);
+        return true;
+    }
+    if (auto *box = qobject_cast<QBoxLayout *>(container->layout())) {
+        box->addLayout(&layout);
+        return true;
+    }
+    return false;
+}
+
+QString cVQ4VMVElementBuilder::textOf(vmva::cDVIAbstractProperty &property)
+{
+    if (auto *v = property.ucStringView())
+        return qstr(v->value());
+    if (auto *v = property.asciiStringView())
+        return qstr(v->value());
+    if (auto *v = property.fontView())
+        return qstr(v->value());
+    if (auto *v = property.intView())
+        return QString::number(v->value());
+    if (auto *v = property.boolView())
+        return v->value() ? QStringLiteral("true") : QStringLiteral("false");
+    if (auto *v = property.layoutView())
+        return qstr(v->value().toString());
+    return QString();
+}
+
+__int64 cVQ4VMVElementBuilder::intOf(vmva::cDVIAbstractProperty &property)
+{
+    if (auto *v = property.intView())
+        return v->value();
+    if (auto *v = property.boolView())
+        return v->value() ? 1 : 0;
+    return textOf(property).toLongLong();
+}
+
+bool cVQ4VMVElementBuilder::boolOf(vmva::cDVIAbstractProperty &property)
+{
+    if (auto *v = property.boolView())
+        return v->value();
+    if (auto *v = property.intView())
+        return v->value() != 0;
+    const QString text = textOf(property);
+    return text == QLatin1String("true") || text == QLatin1String("1");
+}
+
+QString cVQ4VMVElementBuilder::textOf(vmva::cDVAbstractStdDMViewProperties *properties,
+                                      const char *name, const QString &fallback)
+{
+    vmva::cDVIAbstractProperty *property = properties ? properties->tryFindProperty(name)
+                                                      : nullptr;
+    return property ? textOf(*property) : fallback;
+}
+
+__int64 cVQ4VMVElementBuilder::intOf(vmva::cDVAbstractStdDMViewProperties *properties,
+                                     const char *name, __int64 fallback)
+{
+    vmva::cDVIAbstractProperty *property = properties ? properties->tryFindProperty(name)
+                                                      : nullptr;
+    return property ? intOf(*property) : fallback;
+}

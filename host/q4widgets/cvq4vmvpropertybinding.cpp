@@ -1,0 +1,95 @@
+#include "cvq4vmvpropertybinding.h"
+
+#include "q4support/cvq4signalblocker.h"
+#include "vellmva2/cbasicmodelproperties.h"
+#include "vellcore/cdebugstream.h"
+
+cVQ4VMVPropertyBinding::cVQ4VMVPropertyBinding(QObject &object, vmva::cAbstractNodeUI &node,
+                                               const cVQ4VMVElementBuilder::tAspectSet &aspect,
+                                               unsigned direction)
+    : QObject(&object), mObject(object), mNode(&node),
+      mKind(cVQ4VMVNodeValue::kindOf(node)), mAspect(aspect), mDirection(direction)
+{
+    node.sigInvalid.connect(
+        vrmi::cDirectLocalSlotCall1<cVQ4VMVPropertyBinding, const vmva::cAbstractNodeUI &>(
+            this, &cVQ4VMVPropertyBinding::sltNodeInvalid));
+    if (mAspect.range) {
+        cVQ4SignalBlocker blocker(object);
+        if (auto *r = dynamic_cast<const vmva::cRangeModelProperties *>(node.ui())) {
+            if (r->hasRange())
+                mAspect.range(object, double(r->minimum()), double(r->maximum()));
+        } else if (auto *d = dynamic_cast<const vmva::cDRangeModelProperties *>(node.ui())) {
+            if (d->hasRange())
+                mAspect.range(object, d->minimum(), d->maximum());
+        }
+    }
+    if (mDirection & vmva::cDVIAbstractProperty::DirectionIn) {
+        node.sigChanged.connect(vrmi::cDirectLocalSlotCall0<cVQ4VMVPropertyBinding>(
+            this, &cVQ4VMVPropertyBinding::sltNodeChanged));
+        showNode();
+    }
+    if (mDirection & vmva::cDVIAbstractProperty::DirectionOut)
+        connect(&object, mAspect.userSignal, this, SLOT(sltUserInput()));
+}
+
+cVQ4VMVPropertyBinding::~cVQ4VMVPropertyBinding() = default;
+
+void cVQ4VMVPropertyBinding::showNode()
+{
+    if (!mNode || !mAspect.show || mKind == cVQ4VMVNodeValue::Void)
+        return;
+    QVariant value;
+    try {
+        if (!mNode->hasObject()) {
+            VELL_TRACE(QStringLiteral("+++ WARNING: Node %1 has no object!")
+                           .arg(qstr(mNode->name())));
+            return;
+        }
+        value = cVQ4VMVNodeValue::read(*mNode, mKind);
+    } catch (const vstd::cAbstractException &e) {
+        VELL_TRACE(QStringLiteral("+++ WARNING: Node %1 not shown: %2")
+                       .arg(qstr(mNode->name()), QString::fromUtf8(e.what())));
+        return;
+    }
+    if (!value.isValid())
+        return;
+    cVQ4SignalBlocker blocker(mObject);
+    mAspect.show(mObject, value);
+}
+
+void cVQ4VMVPropertyBinding::sltUserInput()
+{
+    if (!mNode || mWriting || !mAspect.read)
+        return;
+    const QVariant value = mAspect.read(mObject);
+    mWriting = true;
+    try {
+        cVQ4VMVNodeValue::write(*mNode, mKind, value);
+    } catch (const vstd::cAbstractException &e) {
+        // A Qt slot is no place for a host exception: the refusal is traced and the node's
+        // own value shown again.
+        VELL_TRACE(QStringLiteral("+++ WARNING: Node %1 not changed: %2")
+                       .arg(mNode ? qstr(mNode->name()) : QString(),
+                            QString::fromUtf8(e.what())));
+        mWriting = false;
+        if (mDirection & vmva::cDVIAbstractProperty::DirectionIn)
+            showNode();
+        return;
+    }
+    mWriting = false;
+}
+
+piVoid cVQ4VMVPropertyBinding::sltNodeChanged()
+{
+    if (!mWriting)
+        showNode();
+    return piVoid();
+}
+
+piVoid cVQ4VMVPropertyBinding::sltNodeInvalid(const vmva::cAbstractNodeUI &)
+{
+    // Only the node's base part is left at this point: no value may be read any more.
+    disconnectAll();
+    mNode = nullptr;
+    return piVoid();
+}
