@@ -244,8 +244,12 @@ void cDeserializeXML::parse(const QByteArray &data)
             break;
         }
     }
-    if (reader.hasError())
-        malformed(line(), reader.errorString());
+    if (reader.hasError()) {
+        QString reason = reader.errorString();
+        if (reason.endsWith(QLatin1Char('.')))
+            reason.chop(1);
+        malformed(line(), reason);
+    }
     startReading();
 }
 

@@ -1,0 +1,202 @@
+#include "serializertesthelpers.h"
+
+#include "vellcore/cbinaryformat.h"
+#include "vellcore/vce.h"
+
+#include <QTemporaryDir>
+
+using namespace serializertest;
+
+// The in-memory format: hostile, truncated and corrupted input is refused without reading
+// beyond the data or allocating what the data only claims.
+class tst_SerializeBinary : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyTruncationIsRefusedOrComplete();
+    void everyCorruptionIsSafe();
+    void refusesHostileInput_data();
+    void refusesHostileInput();
+    void limitsNesting();
+    void savesAndReloadsThroughManager();
+
+private:
+    static QByteArray sample();
+};
+
+namespace {
+
+QByteArray header(const char16_t *name = u"D")
+{
+    QByteArray data(vsa::cBinaryFormat::magic, sizeof vsa::cBinaryFormat::magic);
+    const QString n = QString::fromUtf16(name);
+    data += char(n.size());
+    for (const QChar c : n)
+        data += char(c.unicode() & 0xFF) + QByteArray(1, char(c.unicode() >> 8));
+    return data;
+}
+
+// Reads everything, as a reader that knows nothing of the document would.
+int walk(vsa::cAbstractDeserializer &r)
+{
+    vsa::cSerializeBinary sink;
+    sink.setPreferNoLabels(false);
+    vsa::cDocumentCopy::copyRest(r, sink);
+    return int(sink.data().size());
+}
+
+} // namespace
+
+QByteArray tst_SerializeBinary::sample()
+{
+    auto w = createWriter(Binary, "Form");
+    w->setLabel("FormInfo");
+    w->beginContext("FormInfo");
+    w->setLabel("Name");
+    w->writeString(vucs::cString(QString::fromUtf16(u"n\u00e4me")));
+    w->setLabel("VH");
+    w->writeUInt(300);
+    w->endContext();
+    w->setLabel("ViewElement");
+    w->beginContext("ViewElement");
+    w->writeInt64(-70000);
+    w->writeBool(true);
+    w->writeDouble(0.5);
+    w->writeBytes("xyz");
+    w->writeAscii("abc");
+    w->endContext();
+    return bytesOf(*w);
+}
+
+void tst_SerializeBinary::everyTruncationIsRefusedOrComplete()
+{
+    const QByteArray data = sample();
+    const int full = walk(*createReader(Binary, data));
+    int accepted = 0;
+    for (qsizetype size = 0; size < data.size(); ++size) {
+        // A copy, so that reading past the end is seen by the address sanitizer.
+        const QByteArray part(data.constData(), size);
+        try {
+            auto r = createReader(Binary, part);
+            // Only a cut between top-level entries leaves a complete, shorter document.
+            QVERIFY(walk(*r) < full);
+            ++accepted;
+        } catch (const vstd::cRuntimeException &e) {
+            QVERIFY2(e.message().toQString().startsWith(QLatin1String("Document memory is")),
+                     qPrintable(e.message().toQString()));
+        }
+    }
+    // The empty document and the one with only "FormInfo".
+    QCOMPARE(accepted, 2);
+}
+
+void tst_SerializeBinary::everyCorruptionIsSafe()
+{
+    const QByteArray data = sample();
+    for (qsizetype at = 0; at < data.size(); ++at) {
+        for (int bits : {0x01, 0x80, 0xFF}) {
+            QByteArray corrupt(data.constData(), data.size());
+            corrupt[at] = char(corrupt[at] ^ bits);
+            bool refused = false;
+            try {
+                auto r = createReader(Binary, corrupt);
+                walk(*r);
+            } catch (const vstd::cRuntimeException &) {
+                refused = true;
+            }
+            // Whatever else a flipped bit does, a foreign magic is never read.
+            if (at < qsizetype(sizeof vsa::cBinaryFormat::magic))
+                QVERIFY(refused);
+        }
+    }
+}
+
+void tst_SerializeBinary::refusesHostileInput_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("message");
+    const QByteArray h = header();
+    QTest::newRow("empty") << QByteArray() << "malformed at byte 0: not a binary document";
+    QTest::newRow("foreign") << QByteArray("<document/>") << "not a binary document";
+    QTest::newRow("name longer than data") << header().left(4) + "\x7f" << "ends early";
+    QTest::newRow("huge name count") << header().left(4) + "\xff\xff\xff\xff\x0f"
+                                     << "ends early";
+    QTest::newRow("endless varint") << h + "\x04\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\x01"
+                                    << "number is too large";
+    QTest::newRow("varint beyond 64 bits") << h + "\x05\xff\xff\xff\xff\xff\xff\xff\xff\xff\x02"
+                                           << "number is too large";
+    QTest::newRow("uint beyond 32 bits") << h + "\x04\x80\x80\x80\x80\x10"
+                                         << "malformed at byte 7: a uint is too large";
+    QTest::newRow("unknown kind") << h + "\x04\x01\x09" << "byte 9: unknown entry kind 9";
+    QTest::newRow("unknown labelled kind") << h + "\x8f" << "unknown entry kind 143";
+    QTest::newRow("end at top") << h + QByteArray(1, '\0')
+                                << "byte 7: a context ends that was not begun";
+    QTest::newRow("unclosed context") << h + "\x01\x01" "c" "\x04\x01" << "ends early";
+    QTest::newRow("bool neither") << h + "\x06\x02" << "neither true nor false";
+    QTest::newRow("short double") << h + "\x07\x01\x02\x03" << "ends early";
+    QTest::newRow("huge bytes length") << h + "\x08\xff\xff\xff\xff\xff\xff\xff\xff\x7f"
+                                       << "ends early";
+    QTest::newRow("huge string length") << h + "\x03\xff\xff\xff\xff\x07" << "ends early";
+    QTest::newRow("odd string bytes") << h + QByteArray("\x03\x02" "a\0b", 5) << "ends early";
+    QTest::newRow("huge label") << h + "\x84\xff\xff\xff\x7f" << "ends early";
+}
+
+void tst_SerializeBinary::refusesHostileInput()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QString, message);
+    const QString thrown = messageOf<vstd::cRuntimeException>(
+        [&] { vsa::cDeserializeBinary r(QByteArray(data.constData(), data.size()), "clip"); });
+    QVERIFY2(thrown.startsWith(QLatin1String("Document clip is malformed at byte ")),
+             qPrintable(thrown));
+    QVERIFY2(thrown.contains(message), qPrintable(thrown));
+}
+
+void tst_SerializeBinary::limitsNesting()
+{
+    for (int depth : {256, 257, 5000}) {
+        QByteArray data = header();
+        for (int i = 0; i < depth; ++i)
+            data += QByteArray("\x01\x01" "c", 3);
+        data += QByteArray(depth, '\0');
+        if (depth == 256) {
+            vsa::cDeserializeBinary r(data);
+            for (int i = 0; i < depth; ++i)
+                r.beginContext("");
+            QVERIFY(r.atEnd());
+            continue;
+        }
+        const QString thrown =
+            messageOf<vstd::cRuntimeException>([&] { vsa::cDeserializeBinary r(data); });
+        // The 257th context begins at byte 7 + 256 * 3.
+        QCOMPARE(thrown, QStringLiteral("Document memory is nested too deeply (byte 775)!"));
+    }
+}
+
+void tst_SerializeBinary::savesAndReloadsThroughManager()
+{
+    QTemporaryDir dir;
+    vce::cCoreExtensionMgr mgr;
+    const vucs::cString path = qstr(dir.filePath(QStringLiteral("doc.bin")));
+    auto w = mgr.createSerializer("Binary", "Form");
+    w->setPreferNoLabels(false);
+    w->setLabel("FormInfo");
+    w->beginContext("FormInfo");
+    QVERIFY_THROWS_EXCEPTION(vstd::cBugException, w->writeToFile(path));
+    QVERIFY(!QFile::exists(qstr(path)));
+    w->endContext();
+    w->writeToFile(path);
+    auto r = mgr.createDeserializer("Binary", path);
+    r->setPreferNoLabels(false);
+    QCOMPARE(r->documentName(), vucs::cString("Form"));
+    QCOMPARE(r->contextName("FormInfo"), vstd::cAsciiString("FormInfo"));
+
+    const vucs::cString missing = qstr(dir.filePath(QStringLiteral("none.bin")));
+    const QString thrown =
+        messageOf<vstd::cRuntimeException>([&] { mgr.createDeserializer("Binary", missing); });
+    QVERIFY2(thrown.startsWith(QStringLiteral("Unable to open document %1").arg(qstr(missing))),
+             qPrintable(thrown));
+}
+
+QTEST_GUILESS_MAIN(tst_SerializeBinary)
+#include "tst_serializebinary.moc"
