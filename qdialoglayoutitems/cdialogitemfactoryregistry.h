@@ -23,7 +23,7 @@ class cDialogItemFactoryRegistry
 public:
     // Records nested deeper than this are refused while loading: every level costs stack, and
     // no real form comes near it.
-    static constexpr int kMaxElementDepth = 128;
+    static constexpr int kMaxElementDepth = 100;
 
     // Empty until rebuildFactories().
     explicit cDialogItemFactoryRegistry(cVQ4VMVDataViewMgr *dataViewMgr);
