@@ -50,6 +50,9 @@ cModuleMgr::~cModuleMgr()
 cAbstractComponent &cModuleMgr::loadModule(const vucs::cString &path, vsa::cReferenceFrame &frame)
 {
     auto library = std::make_unique<QLibrary>(qstr(path));
+    // Qt keeps pointers into loaded code (meta-type registrations, resources) for the life of the
+    // process, so a module's code stays mapped even after it is unloaded.
+    library->setLoadHints(QLibrary::PreventUnloadHint);
     if (!QFileInfo(qstr(path)).isFile())
         refuse(vucs::cLIMessage("$VTR$Module \"%file%\" does not exist!") << path, __LINE__);
     if (!library->load())
