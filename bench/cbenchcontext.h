@@ -22,8 +22,7 @@ public:
     cBenchContext(const cBenchContext &) = delete;
     cBenchContext &operator=(const cBenchContext &) = delete;
 
-    // The number of elements asked for, and how many the generated form really has (a
-    // container comes with its layout, so it may be one more).
+    // The number of elements asked for, and how many the generated form really has.
     int requestedElements() const { return mRequested; }
     int elements();
     int runs() const { return mRuns; }

@@ -13,6 +13,8 @@ struct tFactorySet
 {
     const cAbstractDialogItemFactory *dialog = nullptr;
     const cAbstractDialogItemFactory *container = nullptr;
+    const cAbstractDialogItemFactory *tabs = nullptr;
+    const cAbstractDialogItemFactory *page = nullptr;
     std::vector<const cAbstractDialogItemFactory *> layouts;
     std::vector<const cAbstractDialogItemFactory *> widgets;
 };
@@ -27,6 +29,10 @@ tFactorySet dialogFactories(const cDialogItemFactoryRegistry &registry)
             set.dialog = f;
         else if (f->elementKind() == 0 && !f->isTopLevelElement() && !set.container)
             set.container = f;
+        else if (f->elementKind() == 5 && !set.tabs)
+            set.tabs = f;
+        else if (f->elementKind() == 4 && !set.page)
+            set.page = f;
         else if (f->elementKind() == 1)
             set.layouts.push_back(f);
         else if (f->elementKind() == 2)
@@ -69,22 +75,30 @@ int cBenchFormGenerator::generate(cQAbstractDialogLayoutItem &root, int elements
     const tFactorySet factories = dialogFactories(mRegistry);
     mCount = 0;
     cQAbstractDialogLayoutItem &dialog = add(root, *factories.dialog);
-    // Layouts are filled breadth first, eight children each: two of them nest further (a
-    // layout and a group box with its own layout), so the tree deepens with log(N).
+    // Layouts are filled breadth first, eight children each: two or three of them nest further
+    // (a layout, a group box with its layout, in every third layout a tab widget with two
+    // pages), so the tree deepens with log(N).
     std::deque<cQAbstractDialogLayoutItem *> open{&add(dialog, *factories.layouts[0])};
     size_t nextWidget = 0;
     size_t nextLayout = 1;
+    auto nextLayoutFactory = [&] {
+        return factories.layouts[nextLayout++ % factories.layouts.size()];
+    };
+    int filled = 0;
     while (mCount < elements && !open.empty()) {
         cQAbstractDialogLayoutItem &layout = *open.front();
         open.pop_front();
+        const bool withTabs = factories.tabs && factories.page && ++filled % 3 == 0;
         for (int slot = 0; slot < 8 && mCount < elements; ++slot) {
             if (slot == 2) {
-                const auto *f = factories.layouts[nextLayout++ % factories.layouts.size()];
-                open.push_back(&add(layout, *f));
-            } else if (slot == 5 && factories.container && mCount + 1 < elements) {
+                open.push_back(&add(layout, *nextLayoutFactory()));
+            } else if (slot == 5 && factories.container && mCount + 2 <= elements) {
                 cQAbstractDialogLayoutItem &box = add(layout, *factories.container);
-                const auto *f = factories.layouts[nextLayout++ % factories.layouts.size()];
-                open.push_back(&add(box, *f));
+                open.push_back(&add(box, *nextLayoutFactory()));
+            } else if (slot == 7 && withTabs && mCount + 5 <= elements) {
+                cQAbstractDialogLayoutItem &tabs = add(layout, *factories.tabs);
+                for (int page = 0; page < 2; ++page)
+                    open.push_back(&add(add(tabs, *factories.page), *nextLayoutFactory()));
             } else {
                 add(layout, *factories.widgets[nextWidget++ % factories.widgets.size()]);
             }

@@ -6,16 +6,16 @@ class cQAbstractDialogLayoutItem;
 class cVQ4VMVDataViewMgr;
 
 // Generates a dialog form of a given size out of whatever dialog elements the registry offers:
-// a dialog with a tree of nested layouts and group boxes, filled with a rotating mix of widget
-// elements, every property set to a value other than its default and every connectable
+// a dialog with a tree of nested layouts, group boxes and tab widgets, filled with a rotating mix
+// of widget elements, every property set to a value other than its default and every connectable
 // property bound.
 class cBenchFormGenerator
 {
 public:
     explicit cBenchFormGenerator(const cDialogItemFactoryRegistry &registry);
 
-    // Appends the form to `root`; returns the number of elements created (at least
-    // `elements`, at most one more).
+    // Appends the form to `root`; returns the number of elements created: `elements`, but at
+    // least the dialog and its layout.
     int generate(cQAbstractDialogLayoutItem &root, int elements);
 
 private:
