@@ -1,14 +1,284 @@
 #include "cqmodelviewdialogeditorwidget.h"
+#include "ui_uicqmodelviewdialogeditorsetup.h"
+
+#include "cqmodelviewdialoglayouttreewidget.h"
+#include "cqpreviewwidgetview.h"
+
+#include "q4widgets/cvq4vmvdialogfactory.h"
+#include "q4widgets/cvq4vmvmenufactory.h"
+#include "q4widgets/cvq4vmvtoolbarfactory.h"
+#include "qdialoglayoutitems/cabstractforminfostore.h"
+
+#include "vellcore/cdebugstream.h"
+#include "vellcore/cmodulemgr.h"
+#include "vellcore/vsa.h"
+
+#include <QCursor>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QStackedWidget>
 
 cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr &dataViewMgr,
                                                              vucs::cLILocale &locale,
                                                              vmva::cDVDataViewArgList *arguments,
                                                              QWidget *parent)
-    : QMainWindow(parent), mDataViewMgr(dataViewMgr), mLocale(locale), mGlobalArguments(arguments)
+    : QMainWindow(parent), mDataViewMgr(dataViewMgr), mLocale(locale),
+      mGlobalArguments(arguments), mModuleMgr(dataViewMgr.moduleMgr()),
+      mpUi(std::make_unique<Ui::uiCQModelViewDialogEditorSetup>()), mpArguments(arguments),
+      mFactoryRegistry(&dataViewMgr), mpFileDialogs(std::make_unique<cFileDialogProvider>())
 {
-    setObjectName(QStringLiteral("uiCQModelViewDialogEditorSetup"));
-    setWindowTitle(QStringLiteral("Dialog Editor"));
-    resize(689, 441);
+    VELL_ASSERT(arguments != nullptr);
+    mpUi->setupUi(this);
+    setupDocks();
+    setupPreviewArea();
+    // The edit operations fill the "&Edit" menu in front of the insert submenu.
+    mpUi->mpMnuEdit->addSeparator();
+    QMenu *insertMenu = mpUi->mpMnuEdit->addMenu(tr("Insert"));
+    insertMenu->setObjectName(QStringLiteral("mpMnuInsert"));
+
+    mpUi->mpActEmbeddedPreview->setChecked(true);
+    connectActions();
+
+    refreshLayoutTree(nullptr);
+    mFactoryRegistry.rebuildFactories();
+    mFileName.clear();
+    updateTitle();
 }
 
-cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget() = default;
+cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
+{
+    mpLayoutTree->clear();
+    mpDocument.reset();
+    delete mpPropertyStack;
+    mpPropertyStack = nullptr;
+    delete mpTopLevelPreview;
+    mpTopLevelPreview = nullptr;
+    delete mpPreviewView;
+    mpPreviewView = nullptr;
+}
+
+void cQModelViewDialogEditorWidget::setFileDialogProvider(
+    std::unique_ptr<cFileDialogProvider> provider)
+{
+    mpFileDialogs = provider ? std::move(provider) : std::make_unique<cFileDialogProvider>();
+}
+
+vstd::cAsciiString cQModelViewDialogEditorWidget::documentType() const
+{
+    return mpDocument->documentType();
+}
+
+void cQModelViewDialogEditorWidget::updateTitle()
+{
+    const QString shown = mFileName.isEmpty() ? QStringLiteral("untitled.dlg") : mFileName;
+    setWindowTitle(tr("VELL model based dialog editor (")
+                   + qstr(vio::cFileInfo(qstr(shown)).fileBaseName()) + QStringLiteral(")"));
+}
+
+QString cQModelViewDialogEditorWidget::startFolder() const
+{
+    if (!mFileName.isEmpty())
+        return QFileInfo(mFileName).absolutePath();
+    return qstr(mDataViewMgr.uiRootPath());
+}
+
+void cQModelViewDialogEditorWidget::uiNewDocument(bool)
+{
+    mFileName.clear();
+    mpLayoutTree->clear();
+    mpDocument->newDocument();
+    refreshLayoutTree(nullptr);
+    uiCreateEmbeddedPreview(false);
+    updateTitle();
+}
+
+void cQModelViewDialogEditorWidget::uiLoadDocument(bool)
+{
+    const QString path = mpFileDialogs->openFileName(this, tr("Choose a Form"), startFolder(),
+                                                     tr("Forms (*)"));
+    if (!path.isEmpty())
+        loadDocument(path, true);
+}
+
+void cQModelViewDialogEditorWidget::loadDocument(const QString &path, bool ignoreUnknown)
+{
+    // The document changes only once the whole file was read; until the refill right after,
+    // the rows still refer to the replaced items and nothing may look at them.
+    mpDocument->loadDocument(qstr(path), ignoreUnknown);
+    refreshLayoutTree(nullptr);
+    cAbstractFormInfoStore &formInfo = mpDocument->formInfoStore();
+    formInfo.updateTranslationList();
+    formInfo.setFormType(documentType());
+    uiCreateEmbeddedPreview(false);
+    mFileName = path;
+    updateTitle();
+}
+
+void cQModelViewDialogEditorWidget::uiSaveDocument(bool)
+{
+    QString path = mpFileDialogs->saveFileName(this, tr("Specify a name for the Form"),
+                                               startFolder(), tr("Forms (*)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".dlg");
+    mFileName = path;
+    uiSaveCurrentDocument(false);
+}
+
+void cQModelViewDialogEditorWidget::uiSaveCurrentDocument(bool)
+{
+    if (mFileName.isEmpty()) {
+        // Save as saves too, once it has a name.
+        uiSaveDocument(false);
+        return;
+    }
+    saveDocument(mFileName);
+    if (mpPropertyStack->count() > 0)
+        mpPropertyStack->setCurrentIndex(0);
+    updateTitle();
+}
+
+void cQModelViewDialogEditorWidget::saveDocument(const QString &path)
+{
+    mpDocument->saveDocument(qstr(path));
+}
+
+void cQModelViewDialogEditorWidget::uiLoadUiPlugIn(bool)
+{
+    const QString path = mpFileDialogs->openFileName(this, tr("Choose a Component"), QString(),
+                                                     tr("Components (*)"));
+    if (path.isEmpty())
+        return;
+    vsa::cReferenceFrame frame;
+    mDataViewMgr.loadDataViewElement(qstr(path), frame);
+    mFactoryRegistry.rebuildFactories();
+}
+
+void cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)
+{
+    if (!mpDataModelsWindow)
+        VELL_TRACE("Note: missing F7 in cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)!");
+}
+
+std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *parent,
+                                                                      bool topLevel)
+{
+    vsa::cSerializeBinary serializer("Form");
+    serializer.setPreferNoLabels(false);
+    mpDocument->storePreview(serializer);
+    vsa::cDeserializeBinary document(serializer.data());
+    document.setPreferNoLabels(false);
+
+    switch (mpDocument->root().viewCategory()) {
+    case 1: {
+        cVQ4VMVDialogFactory factory(mDataViewMgr, mSearchPaths);
+        std::unique_ptr<cVQ4AppWidget> window(
+            factory.createDialog(parent, *mpArguments, document, nullptr));
+        if (window) {
+            window->linkLocale(mLocale);
+            window->setCloseAllowed(topLevel);
+        }
+        return window;
+    }
+    case 2: {
+        cVQ4VMVMenuFactory factory(mDataViewMgr, mLocale, mSearchPaths);
+        if (parent) {
+            auto container = std::make_unique<QWidget>(parent);
+            auto *layout = new QHBoxLayout(container.get());
+            auto *menuBar = new QMenuBar(container.get());
+            layout->addWidget(menuBar);
+            QMenu *menu = factory.createMenu(menuBar, *mpArguments, document);
+            if (!menu)
+                return nullptr;
+            menuBar->addMenu(menu);
+            return container;
+        }
+        QMenu popup;
+        QMenu *menu = factory.createMenu(&popup, *mpArguments, document);
+        if (menu) {
+            popup.addMenu(menu);
+            popup.exec(QCursor::pos());
+        }
+        return nullptr;
+    }
+    case 3: {
+        cVQ4VMVToolbarFactory factory(mDataViewMgr, mLocale, mSearchPaths);
+        auto container = std::make_unique<QWidget>(parent);
+        auto *layout = new QHBoxLayout(container.get());
+        QToolBar *toolBar = factory.createToolBar(container.get(), *mpArguments, document);
+        if (!toolBar)
+            return nullptr;
+        QSizePolicy policy = toolBar->sizePolicy();
+        policy.setHorizontalStretch(10);
+        toolBar->setSizePolicy(policy);
+        layout->addWidget(toolBar);
+        return container;
+    }
+    default:
+        return nullptr;
+    }
+}
+
+void cQModelViewDialogEditorWidget::uiCreateEmbeddedPreview(bool)
+{
+    if (!mpPreviewView)
+        return;
+    VELL_TRACE("CreatePreview...");
+    VELL_TRACE("DebugDump");
+    // The dump only costs time when somebody reads the debug stream.
+    if (vpi::system().enabled()) {
+        vsa::cSerializeDebug dump("Form");
+        mpDocument->storeElements(dump);
+    }
+    std::unique_ptr<QWidget> preview = createPreview(mpPreviewView->pagesWidget(), false);
+    if (preview && mpPreviewView->isEnabled())
+        mpPreviewView->setPreview(preview.release());
+    else
+        mpPreviewView->showEmptyPreview();
+    cQAbstractDialogLayoutItem *current = currentLayoutItem();
+    if (current && mpPreviewView->isEnabled())
+        mpPreviewView->selectElement(current->debugInfo());
+}
+
+void cQModelViewDialogEditorWidget::uiCreateTopLevelPreview(bool)
+{
+    QRect previous;
+    const bool hadPreview = mpTopLevelPreview != nullptr;
+    if (hadPreview) {
+        previous = QRect(mpTopLevelPreview->pos(), mpTopLevelPreview->size());
+        delete mpTopLevelPreview;
+        mpTopLevelPreview = nullptr;
+    }
+    std::unique_ptr<QWidget> preview = createPreview(nullptr, true);
+    if (!preview)
+        return;
+    if (hadPreview) {
+        preview->resize(previous.size());
+        preview->move(previous.topLeft());
+    }
+    preview->show();
+    mpTopLevelPreview = preview.release();
+}
+
+void cQModelViewDialogEditorWidget::uiEmbeddedPreviewEnabled(bool checked)
+{
+    mpPreviewView->setEnabled(checked);
+    if (checked)
+        uiCreateEmbeddedPreview(false);
+    else
+        mpPreviewView->showEmptyPreview();
+}
+
+void cQModelViewDialogEditorWidget::previewChanged()
+{
+    if (!mpUi->mpActAutoUpdatePreview->isChecked())
+        return;
+    VELL_TRACE("Preview changed.");
+    cAbstractFormInfoStore &formInfo = mpDocument->formInfoStore();
+    formInfo.updateTranslationList();
+    formInfo.setFormType(documentType());
+    uiCreateEmbeddedPreview(false);
+}

@@ -1,12 +1,37 @@
 #pragma once
 
-#include "q4support/cvq4application.h"
+#include "cfiledialogprovider.h"
 
+#include "q4support/cvq4application.h"
+#include "qdialoglayoutitems/cdialogdocument.h"
+#include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
+
+#include "vellcore/vio.h"
 #include "vellcore/vrmi.h"
 
 #include <QMainWindow>
 
-// The dialog editor's main window.
+#include <memory>
+
+namespace Ui { class uiCQModelViewDialogEditorSetup; }
+class QDockWidget;
+class QScrollArea;
+class QStackedWidget;
+class QTreeWidgetItem;
+class cQAbstractDialogLayoutItem;
+class cQModelViewDialogLayoutTreeWidget;
+class cQPreviewWidgetView;
+class cQVEConnectorTreeWidget;
+class cQMVViewLocationDialog;
+class cQVMVDialogPrmDialog;
+class cQVMVFormDialog;
+class cQModelViewDialogEditorEdit;
+class cQModelViewDialogEditorViewItems;
+class cQModelViewTreeWidget;
+namespace vmva { class cDMDataModelDescriptor; }
+
+// The dialog editor's main window: owns the current document and the factory registry, shows
+// the document in its docks and the live preview, and runs the document and preview commands.
 class cQModelViewDialogEditorWidget : public QMainWindow, public vrmi::cConnectable
 {
     Q_OBJECT
@@ -15,8 +40,88 @@ public:
                                   vmva::cDVDataViewArgList *arguments, QWidget *parent = nullptr);
     ~cQModelViewDialogEditorWidget() override;
 
+    // The layout tree's current layout item, or null.
+    cQAbstractDialogLayoutItem *currentLayoutItem() const;
+    // Refills the layout tree, making the row of `select` (or the root's row) current.
+    void refreshLayoutTree(cQAbstractDialogLayoutItem *select);
+    // "Dialog", "Menu", "ToolBar" or empty, from the document's view category.
+    vstd::cAsciiString documentType() const;
+    void updateTitle();
+
+    // The automatic preview update after a change of the document.
+    void previewChanged();
+
+    cQDialogLayoutRootItem &document() const { return mpDocument->root(); }
+    const QString &fileName() const { return mFileName; }
+    cQPreviewWidgetView *previewView() const { return mpPreviewView; }
+    QWidget *topLevelPreview() const { return mpTopLevelPreview; }
+    cDialogItemFactoryRegistry &factoryRegistry() { return mFactoryRegistry; }
+    void setFileDialogProvider(std::unique_ptr<cFileDialogProvider> provider);
+
+    // Loads the document at `path`; elements without a factory are skipped when `ignoreUnknown`.
+    // A failure leaves the current document, file name and title as they were.
+    void loadDocument(const QString &path, bool ignoreUnknown);
+    void saveDocument(const QString &path);
+
+private slots:
+    piVoid sltNotifyDialogLayoutItemRightClick(QTreeWidgetItem *row);
+    piVoid sltNotifyDialogLayoutItemActivated(QTreeWidgetItem *row);
+    piVoid sltNotifyDialogLayoutItemHovered(QTreeWidgetItem *row);
+    piVoid sltNotifyDialogConnectorSelected(vstd::cAsciiString name);
+    piVoid sltNotifyDialogConnectorRightClick(vstd::cAsciiString name);
+    piVoid sltExecuteNodeAssignMenu(vstd::cAsciiString sDescriptor);
+    void updateViewLocationDialogWindowTitle(vstd::cAsciiString name);
+    void uiCreateEmbeddedPreview(bool checked);
+    void uiCreateTopLevelPreview(bool checked);
+    void uiNewDocument(bool checked);
+    void uiLoadDocument(bool checked);
+    void uiSaveDocument(bool checked);
+    void uiSaveCurrentDocument(bool checked);
+    void uiLoadUiPlugIn(bool checked);
+    void uiEmbeddedPreviewEnabled(bool checked);
+    void uiShowAllDataModels(bool checked);
+    void uiShowParameterDialog(bool checked);
+
 private:
+    piVoid sltNotifyItemInserted(cQAbstractDialogLayoutItem &item);
+    piVoid sltNotifyItemChanged(cQAbstractDialogLayoutItem &item);
+    piVoid sltNotifyItemRemoved(cQAbstractDialogLayoutItem &item);
+    piVoid sltNotifyPropertiesChanged();
+    piVoid sltNotifyLocationAssigned(const vstd::cAsciiString &name,
+                                     const vmva::cDMDataModelDescriptor &location);
+
+    void setupDocks();
+    void setupPreviewArea();
+    void connectActions();
+    // A live preview of the document built from a serialised copy, owned by the caller; null
+    // for an empty document or when the factory builds nothing.
+    std::unique_ptr<QWidget> createPreview(QWidget *parent, bool topLevel);
+    QString startFolder() const;
+
     cVQ4VMVDataViewMgr &mDataViewMgr;
     vucs::cLILocale &mLocale;
     vmva::cDVDataViewArgList *mGlobalArguments;
+    vcs::cModuleMgr &mModuleMgr;
+    std::unique_ptr<Ui::uiCQModelViewDialogEditorSetup> mpUi;
+    cQModelViewDialogLayoutTreeWidget *mpLayoutTree = nullptr;
+    cQVEConnectorTreeWidget *mpConnectorTable = nullptr;
+    // The document: the root item with its tree, and its file operations.
+    std::unique_ptr<cDialogDocument> mpDocument;
+    QStackedWidget *mpPropertyStack = nullptr;
+    cQMVViewLocationDialog *mpViewLocationDialog = nullptr;
+    QDockWidget *mpLocationDock = nullptr;
+    cQVMVDialogPrmDialog *mpParameterDialog = nullptr;
+    QDockWidget *mpParameterDock = nullptr;
+    cQVMVFormDialog *mpFormDialog = nullptr;
+    vmva::cDVDataViewArgList *mpArguments;
+    QScrollArea *mpPreviewScroll = nullptr;
+    cQPreviewWidgetView *mpPreviewView = nullptr;
+    QWidget *mpTopLevelPreview = nullptr;
+    cQModelViewDialogEditorEdit *mpEdit = nullptr;
+    cQModelViewDialogEditorViewItems *mpViewItems = nullptr;
+    cDialogItemFactoryRegistry mFactoryRegistry;
+    cQModelViewTreeWidget *mpDataModelsWindow = nullptr;
+    QString mFileName;
+    vio::cSearchPaths mSearchPaths;
+    std::unique_ptr<cFileDialogProvider> mpFileDialogs;
 };

@@ -1,0 +1,126 @@
+#include "cqmodelviewdialoglayouttreewidget.h"
+
+#include "cqmodelviewdialoglayouttreeitem.h"
+
+#include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace {
+const int kActivationDelayMs = 200;
+}
+
+cQModelViewDialogLayoutTreeWidget::cQModelViewDialogLayoutTreeWidget(QWidget *parent)
+    : QTreeWidget(parent),
+      mDelayedActivation("Delayed cQVEConnectorTreeWidget select signal",
+                         vrmi::cDirectLocalSlotCall0<cQModelViewDialogLayoutTreeWidget>(
+                             this, &cQModelViewDialogLayoutTreeWidget::sltEmitDelayed))
+{
+    setObjectName(QStringLiteral("dialogLayoutTree"));
+    setColumnCount(1);
+    header()->hide();
+    vpi::schedule(mDelayedActivation);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            &cQModelViewDialogLayoutTreeWidget::sltCurrentItemChanged);
+    connect(this, &QTreeWidget::itemPressed, this,
+            &cQModelViewDialogLayoutTreeWidget::sltItemSelected);
+}
+
+cQModelViewDialogLayoutTreeWidget::~cQModelViewDialogLayoutTreeWidget()
+{
+    // The rows go while the delayed work still exists: the base class would otherwise report
+    // the current row's removal to this half-destroyed object.
+    QSignalBlocker blocker(this);
+    clear();
+}
+
+QString cQModelViewDialogLayoutTreeWidget::rowText(const cQAbstractDialogLayoutItem &item)
+{
+    QString text = qstr(item.displayName());
+    const vstd::cAsciiString label = item.label();
+    if (!label.empty())
+        text += QStringLiteral(" (\"") + qstr(label) + QStringLiteral("\")");
+    return text;
+}
+
+void cQModelViewDialogLayoutTreeWidget::fill(cQAbstractDialogLayoutItem *root,
+                                             cQAbstractDialogLayoutItem *select)
+{
+    clear();
+    if (!root)
+        return;
+    auto *top = new cQModelViewDialogLayoutTreeItem(this, root, qstr(root->displayName()));
+    const bool found = fillChildren(top, *root, select);
+    top->setExpanded(true);
+    if (!select || !found)
+        setCurrentItem(top);
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool cQModelViewDialogLayoutTreeWidget::fillChildren(QTreeWidgetItem *row,
+                                                     cQAbstractDialogLayoutItem &item,
+                                                     cQAbstractDialogLayoutItem *select)
+{
+    bool found = false;
+    for (cQAbstractDialogLayoutItem *child : item.children()) {
+        auto *childRow = new cQModelViewDialogLayoutTreeItem(row, child, rowText(*child));
+        found = fillChildren(childRow, *child, select) || found;
+        childRow->setExpanded(true);
+        if (child == select) {
+            setCurrentItem(childRow);
+            found = true;
+        }
+    }
+    return found;
+}
+
+void cQModelViewDialogLayoutTreeWidget::refreshTexts()
+{
+    refreshTexts(*invisibleRootItem());
+}
+
+void cQModelViewDialogLayoutTreeWidget::refreshTexts(QTreeWidgetItem &row)
+{
+    if (cQAbstractDialogLayoutItem *item = cQModelViewDialogLayoutTreeItem::layoutItemOf(&row))
+        row.setText(0, rowText(*item));
+    for (int i = 0; i < row.childCount(); ++i)
+        refreshTexts(*row.child(i));
+}
+
+cQAbstractDialogLayoutItem *cQModelViewDialogLayoutTreeWidget::currentLayoutItem() const
+{
+    return cQModelViewDialogLayoutTreeItem::layoutItemOf(currentItem());
+}
+
+void cQModelViewDialogLayoutTreeWidget::sltCurrentItemChanged(QTreeWidgetItem *current,
+                                                              QTreeWidgetItem *)
+{
+    selectionMoved(current);
+}
+
+void cQModelViewDialogLayoutTreeWidget::sltItemSelected(QTreeWidgetItem *item, int)
+{
+    selectionMoved(item);
+}
+
+void cQModelViewDialogLayoutTreeWidget::selectionMoved(QTreeWidgetItem *item)
+{
+    if (!item)
+        return;
+    mDelayedActivation.start(kActivationDelayMs, 0);
+    sigItemHovered.emitSignal(item);
+}
+
+piVoid cQModelViewDialogLayoutTreeWidget::sltEmitDelayed()
+{
+    sigItemActivated.emitSignal(currentItem());
+    return piVoid();
+}
+
+void cQModelViewDialogLayoutTreeWidget::mousePressEvent(QMouseEvent *event)
+{
+    QTreeWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton && currentItem())
+        sigItemRightClick.emitSignal(currentItem());
+}

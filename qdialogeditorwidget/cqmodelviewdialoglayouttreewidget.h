@@ -1,0 +1,51 @@
+#pragma once
+
+#include "vellcore/vpi.h"
+#include "vellcore/vrmi.h"
+
+#include <QTreeWidget>
+
+class cQAbstractDialogLayoutItem;
+
+// The document's layout item tree as a one-column tree; the current row is the editor's
+// selection. Selecting a row is reported at once (hovered) and again once the user has
+// settled on a row (activated, 200 ms later), so quick clicking does not refill the property
+// table for every row passed.
+class cQModelViewDialogLayoutTreeWidget : public QTreeWidget, public vrmi::cConnectable
+{
+    Q_OBJECT
+public:
+    explicit cQModelViewDialogLayoutTreeWidget(QWidget *parent);
+    ~cQModelViewDialogLayoutTreeWidget() override;
+
+    vrmi::localSignal1<QTreeWidgetItem *> sigItemHovered;
+    vrmi::localSignal1<QTreeWidgetItem *> sigItemActivated;
+    vrmi::localSignal1<QTreeWidgetItem *> sigItemRightClick;
+
+    // Rebuilds all rows from `root`; the row of `select` becomes current, or the root's row
+    // when `select` is null or not in the document.
+    void fill(cQAbstractDialogLayoutItem *root, cQAbstractDialogLayoutItem *select);
+    // Recomputes the text of every layout row without touching rows or selection.
+    void refreshTexts();
+    // The current row's layout item, or null.
+    cQAbstractDialogLayoutItem *currentLayoutItem() const;
+
+    // Display name, followed by the label in quotes when there is one.
+    static QString rowText(const cQAbstractDialogLayoutItem &item);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private slots:
+    void sltCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
+    void sltItemSelected(QTreeWidgetItem *item, int column);
+
+private:
+    piVoid sltEmitDelayed();
+    void selectionMoved(QTreeWidgetItem *item);
+    bool fillChildren(QTreeWidgetItem *row, cQAbstractDialogLayoutItem &item,
+                      cQAbstractDialogLayoutItem *select);
+    static void refreshTexts(QTreeWidgetItem &row);
+
+    vpi::cWork mDelayedActivation;
+};

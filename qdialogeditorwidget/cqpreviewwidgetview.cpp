@@ -1,0 +1,207 @@
+#include "cqpreviewwidgetview.h"
+
+#include "cqemptypreview.h"
+
+#include "vellcore/cabstractexception.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QFrame>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QStackedWidget>
+
+cQPreviewWidgetView::cSelectionWidget::cSelectionWidget(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("selectionOverlay"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void cQPreviewWidgetView::cSelectionWidget::setSelection(int mode, const QRect &rect)
+{
+    mMode = mode;
+    mRect = rect;
+    update();
+}
+
+void cQPreviewWidgetView::cSelectionWidget::clearSelection()
+{
+    mRect = QRect(0, 0, 0, 0);
+    update();
+}
+
+void cQPreviewWidgetView::cSelectionWidget::paintEvent(QPaintEvent *)
+{
+    if (mRect.width() < 1)
+        return;
+    const QColor colour = mMode == WidgetMode ? QColor(255, 255, 255, 255)
+                                              : QColor(0, 255, 255, 255);
+    QPainter painter(this);
+    painter.setPen(colour);
+    painter.setOpacity(0.3);
+    painter.fillRect(mRect, QBrush(colour, Qt::SolidPattern));
+
+    painter.setOpacity(0.6);
+    const QBrush handle(QColor(255, 255, 0, 255), Qt::SolidPattern);
+    const int x = mRect.x(), y = mRect.y(), w = mRect.width(), h = mRect.height();
+    painter.fillRect(QRect(x - 5, y - 5, 5, 5), handle);
+    painter.fillRect(QRect(x + w, y - 5, 5, 5), handle);
+    painter.fillRect(QRect(x - 5, y + h, 5, 5), handle);
+    painter.fillRect(QRect(x + w, y + h, 5, 5), handle);
+    // The outline lies on the rectangle's last row and column, inside the handles' corners.
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(mRect.adjusted(0, 0, -1, -1));
+}
+
+cQPreviewWidgetView::cQPreviewWidgetView(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("previewView"));
+    setAutoFillBackground(false);
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("previewFrame"));
+    frame->setFrameStyle(QFrame::Box);
+    frame->setAutoFillBackground(true);
+    frame->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->addStretch(1);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(frame);
+    row->addStretch(1);
+    outer->addLayout(row);
+    outer->addStretch(1);
+
+    mpPages = new QStackedWidget(frame);
+    mpPages->setObjectName(QStringLiteral("previewPages"));
+    mpPages->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+    mpPages->setAutoFillBackground(false);
+    auto *frameLayout = new QHBoxLayout(frame);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+    frameLayout->setSpacing(0);
+    frameLayout->addWidget(mpPages);
+
+    mpOverlay = new cSelectionWidget(this);
+    mpOverlay->setGeometry(0, 0, width(), height());
+    // The centred frame moves and grows after the preview's layouts settle, which can happen
+    // after the call that selected the element; the marking follows it.
+    frame->installEventFilter(this);
+}
+
+QFrame *cQPreviewWidgetView::frame() const
+{
+    return static_cast<QFrame *>(mpPages->parentWidget());
+}
+
+QWidget *cQPreviewWidgetView::currentPreview() const
+{
+    return mpPages->currentWidget();
+}
+
+void cQPreviewWidgetView::setPreview(QWidget *widget)
+{
+    mpSelectedWidget = nullptr;
+    mpSelectedLayout = nullptr;
+    if (!widget)
+        throw vstd::cRuntimeException(vucs::cLIMessage("$VTR$Invalid preview!"));
+
+    mpPages->setUpdatesEnabled(false);
+    mpPages->addWidget(widget);
+    QWidget *previous = mpPages->currentWidget();
+    mpPages->setUpdatesEnabled(true);
+    mpPages->setCurrentWidget(widget);
+    if (previous && previous != widget) {
+        previous->removeEventFilter(this);
+        mpPages->removeWidget(previous);
+        previous->deleteLater();
+    }
+    watchGeometry(widget);
+    updateSelection();
+}
+
+void cQPreviewWidgetView::watchGeometry(QWidget *widget)
+{
+    widget->installEventFilter(this);
+}
+
+void cQPreviewWidgetView::showEmptyPreview()
+{
+    setPreview(new cQEmptyPreview(mpPages));
+}
+
+void cQPreviewWidgetView::selectElement(const vstd::cAsciiString &name)
+{
+    QWidget *widget = nullptr;
+    QLayout *layout = nullptr;
+    QWidget *page = mpPages->currentWidget();
+    if (!name.empty() && page) {
+        const QString objectName = qstr(name);
+        widget = page->findChild<QWidget *>(objectName);
+        if (!widget)
+            layout = page->findChild<QVBoxLayout *>(objectName);
+        if (!widget && !layout)
+            layout = page->findChild<QHBoxLayout *>(objectName);
+    }
+    mpSelectedWidget = widget;
+    mpSelectedLayout = layout;
+    updateSelection();
+}
+
+void cQPreviewWidgetView::updateSelection()
+{
+    QWidget *const stop = frame();
+    auto toView = [stop](QRect rect, QWidget *from) {
+        for (QWidget *w = from; w; w = w->parentWidget()) {
+            rect.translate(w->pos());
+            if (w == stop)
+                break;
+        }
+        return rect;
+    };
+
+    if (mpSelectedWidget) {
+        if (mpSelectedWidget->isVisible())
+            mpOverlay->setSelection(cSelectionWidget::WidgetMode,
+                                    toView(QRect(QPoint(0, 0), mpSelectedWidget->size()),
+                                           mpSelectedWidget));
+        else
+            mpOverlay->clearSelection();
+    } else if (mpSelectedLayout) {
+        mpOverlay->setSelection(cSelectionWidget::LayoutMode,
+                                toView(mpSelectedLayout->contentsRect(),
+                                       mpSelectedLayout->parentWidget()));
+    } else {
+        mpOverlay->clearSelection();
+    }
+}
+
+void cQPreviewWidgetView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QColor(0, 0, 0, 255));
+    painter.fillRect(0, 0, width(), height(), QBrush(QColor(0, 0, 0, 255), Qt::SolidPattern));
+}
+
+void cQPreviewWidgetView::resizeEvent(QResizeEvent *event)
+{
+    mpOverlay->clearSelection();
+    mpOverlay->setGeometry(0, 0, event->size().width(), event->size().height());
+    updateSelection();
+    QWidget::resizeEvent(event);
+}
+
+bool cQPreviewWidgetView::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::LayoutRequest:
+        if (watched == frame() || watched == mpPages->currentWidget())
+            updateSelection();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "vellcore/casciistring.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QFrame;
+class QLayout;
+class QStackedWidget;
+
+// Shows the embedded preview centred in a frame on black and marks the element selected in the
+// layout tree on a transparent overlay; the preview's widgets and layouts are found by the
+// elements' identity texts, which the factories use as Qt object names.
+class cQPreviewWidgetView : public QWidget
+{
+    Q_OBJECT
+public:
+    // Transparent overlay over the whole view that draws the marking: white for a widget, cyan
+    // for a layout, with yellow corner handles just outside the rectangle.
+    class cSelectionWidget : public QWidget
+    {
+    public:
+        enum { WidgetMode = 0, LayoutMode = 1 };
+        explicit cSelectionWidget(QWidget *parent);
+        void setSelection(int mode, const QRect &rect);
+        void clearSelection();
+        int mode() const { return mMode; }
+        const QRect &selection() const { return mRect; }
+
+    protected:
+        void paintEvent(QPaintEvent *event) override;
+
+    private:
+        int mMode = WidgetMode;
+        QRect mRect = QRect(0, 0, 0, 0);
+    };
+
+    explicit cQPreviewWidgetView(QWidget *parent);
+
+    // Takes ownership of `widget` and shows it in place of the current preview, which is deleted
+    // after the current event. Throws cRuntimeException for null.
+    void setPreview(QWidget *widget);
+    // The parent every embedded preview is built under.
+    QStackedWidget *pagesWidget() const { return mpPages; }
+    void showEmptyPreview();
+    // Marks the widget, else the vertical or horizontal layout, named `name` in the shown
+    // preview; an empty or unknown name clears the marking.
+    void selectElement(const vstd::cAsciiString &name);
+
+    QWidget *currentPreview() const;
+    cSelectionWidget *selectionWidget() const { return mpOverlay; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void updateSelection();
+
+private:
+    QFrame *frame() const;
+    void watchGeometry(QWidget *widget);
+
+    QStackedWidget *mpPages = nullptr;
+    QPointer<QWidget> mpSelectedWidget;
+    QPointer<QLayout> mpSelectedLayout;
+    cSelectionWidget *mpOverlay = nullptr;
+};

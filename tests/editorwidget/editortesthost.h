@@ -1,0 +1,140 @@
+#pragma once
+
+// Shared set-up of the editor's widget tests: a host with the standard element library and its
+// widget builders, scripted answers for the file dialogs, and forms written to disk.
+
+#include "qdialogeditorwidget/cfiledialogprovider.h"
+#include "qdialogeditorwidget/cqmodelviewdialogeditorwidget.h"
+#include "qdialogeditorwidget/cqmodelviewdialoglayouttreeitem.h"
+
+#include "q4support/cvq4application.h"
+#include "q4support/elements/standardelements.h"
+#include "q4widgets/standardbuilders.h"
+#include "qdialoglayoutitems/cabstractdialogitemfactory.h"
+#include "qdialoglayoutitems/cdialogdocument.h"
+#include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
+#include "qdialoglayoutitems/cqdialoglayoutviewitem.h"
+
+#include "vellcore/cmodulemgr.h"
+#include "vellmva2/cdvitypedproperties.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <memory>
+
+// The host one test program runs against.
+struct cEditorTestHost
+{
+    vcs::cModuleMgr moduleMgr;
+    cVQ4Application app{moduleMgr};
+
+    cEditorTestHost()
+    {
+        registerStandardElements(app.vmvMgr());
+        installStandardBuilders(app.vmvMgr());
+    }
+
+    std::unique_ptr<cQModelViewDialogEditorWidget> newEditor()
+    {
+        return std::make_unique<cQModelViewDialogEditorWidget>(app.vmvMgr(), app.locale(),
+                                                               &app.dialogArguments());
+    }
+};
+
+// Answers the editor's file dialogs from a script and records what was asked.
+class cScriptedFileDialogs : public cFileDialogProvider
+{
+public:
+    struct tRequest
+    {
+        QString caption, folder, filter;
+    };
+    QStringList answers;       // taken front first; an empty answer cancels
+    QList<tRequest> requests;  // every dialog the editor opened
+
+    QString openFileName(QWidget *, const QString &caption, const QString &folder,
+                         const QString &filter) override
+    {
+        return answer(caption, folder, filter);
+    }
+    QString saveFileName(QWidget *, const QString &caption, const QString &folder,
+                         const QString &filter) override
+    {
+        return answer(caption, folder, filter);
+    }
+
+private:
+    QString answer(const QString &caption, const QString &folder, const QString &filter)
+    {
+        requests.append({caption, folder, filter});
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
+
+// Builds a form in memory, element by element, and writes it as a document file.
+class cFormWriter
+{
+public:
+    explicit cFormWriter(cEditorTestHost &host)
+        : mRegistry(&host.app.vmvMgr()),
+          mDocument(&host.app.vmvMgr(), mRegistry, mArguments)
+    {
+        mRegistry.rebuildFactories();
+    }
+
+    cQAbstractDialogLayoutItem &root() { return mDocument.root(); }
+
+    // Appends an element of type `elementName` under `parent`; `label` names it in the tree.
+    cQAbstractDialogLayoutItem &add(cQAbstractDialogLayoutItem &parent, const char *elementName,
+                                    const char *label = "")
+    {
+        cAbstractDialogItemFactory *factory = mRegistry.findFactory(elementName);
+        if (!factory)
+            qFatal("no element type %s", elementName);
+        std::unique_ptr<cQDialogLayoutViewItem> item
+            = factory->createItem(&parent, mRegistry.dataViewMgr());
+        cQAbstractDialogLayoutItem &ref = *item;
+        parent.insertChild(nullptr, std::move(item));
+        if (*label)
+            setAscii(ref, "Label", label);
+        return ref;
+    }
+    static void setAscii(cQAbstractDialogLayoutItem &item, const char *name, const char *value)
+    {
+        item.findProperty(name)->asciiStringView()->setValue(value);
+    }
+    static void setText(cQAbstractDialogLayoutItem &item, const char *name, const char *value)
+    {
+        item.findProperty(name)->ucStringView()->setValue(vucs::cString(value));
+    }
+    void save(const QString &path) { mDocument.saveDocument(qstr(path)); }
+
+private:
+    vmva::cDVDataViewArgList mArguments;
+    cDialogItemFactoryRegistry mRegistry;
+    cDialogDocument mDocument;
+};
+
+// The texts of all rows, depth first, each indented by two blanks per level.
+inline QStringList treeRows(const QTreeWidget &tree)
+{
+    QStringList rows;
+    std::function<void(QTreeWidgetItem *, int)> walk = [&](QTreeWidgetItem *row, int depth) {
+        rows << QString(depth * 2, QLatin1Char(' ')) + row->text(0);
+        for (int i = 0; i < row->childCount(); ++i)
+            walk(row->child(i), depth + 1);
+    };
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        walk(tree.topLevelItem(i), 0);
+    return rows;
+}
+
+// The first row whose text is `text`, or null.
+inline QTreeWidgetItem *findRow(const QTreeWidget &tree, const QString &text)
+{
+    const QList<QTreeWidgetItem *> rows = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return rows.isEmpty() ? nullptr : rows.first();
+}

@@ -1,0 +1,378 @@
+#include "editortesthost.h"
+
+#include "qdialogeditorwidget/cqemptypreview.h"
+#include "qdialogeditorwidget/cqpreviewwidgetview.h"
+
+#include "q4widgets/cvq4appwidget.h"
+#include "vellcore/cabstractexception.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QtTest>
+
+// The File, Models and Preview commands of the editor window, driven through its actions with
+// scripted file dialogs.
+class tst_DocumentCommands : public QObject
+{
+    Q_OBJECT
+
+    cEditorTestHost mHost;
+    QTemporaryDir mDir;
+
+    struct tEditor
+    {
+        std::unique_ptr<cQModelViewDialogEditorWidget> window;
+        cScriptedFileDialogs *dialogs;
+        QTreeWidget *tree;
+
+        void press(const char *actionName) { window->findChild<QAction *>(actionName)->trigger(); }
+        QWidget *preview() const { return window->previewView()->currentPreview(); }
+    };
+
+    tEditor editor(bool shown = true)
+    {
+        tEditor e;
+        e.window = mHost.newEditor();
+        auto dialogs = std::make_unique<cScriptedFileDialogs>();
+        e.dialogs = dialogs.get();
+        e.window->setFileDialogProvider(std::move(dialogs));
+        e.tree = e.window->findChild<QTreeWidget *>("dialogLayoutTree");
+        if (shown) {
+            e.window->resize(900, 700);
+            e.window->show();
+            if (!QTest::qWaitForWindowExposed(e.window.get()))
+                qWarning("editor not exposed");
+        }
+        return e;
+    }
+
+    // Dialog "Settings" with a label and a button bound to the parameter "machine".
+    QString writeSettingsForm(const QString &name = "settings.dlg")
+    {
+        cFormWriter writer(mHost);
+        auto &dialog = writer.add(writer.root(), "Dialog", "settings");
+        cFormWriter::setText(dialog, "Title", "Settings");
+        auto &box = writer.add(dialog, "VBoxLayout");
+        cFormWriter::setText(writer.add(box, "Label", "hint"), "Text", "Speed of the belt");
+        auto &button = writer.add(box, "PushButton", "start");
+        button.findProperty("Command")->setModelLocation({"machine", "Start"});
+        const QString path = mDir.filePath(name);
+        writer.save(path);
+        return path;
+    }
+
+    static QString fileText(const QString &path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return QString();
+        return QString::fromUtf8(file.readAll());
+    }
+
+    static QStringList settingsRows()
+    {
+        return {"/", "  Dialog (\"settings\")", "    Vertical Box Layout",
+                "      Label (\"hint\")", "      Push Button (\"start\")"};
+    }
+
+private slots:
+    void loadShowsTreePreviewAndTitle()
+    {
+        const QString path = writeSettingsForm();
+        tEditor e = editor();
+        e.dialogs->answers << path;
+        QTest::keyClick(e.window.get(), Qt::Key_F3);
+
+        QCOMPARE(e.dialogs->requests.size(), 1);
+        QCOMPARE(e.dialogs->requests[0].caption, QString("Choose a Form"));
+        QCOMPARE(e.dialogs->requests[0].filter, QString("Forms (*)"));
+        QCOMPARE(e.dialogs->requests[0].folder, qstr(mHost.app.vmvMgr().uiRootPath()));
+
+        QCOMPARE(treeRows(*e.tree), settingsRows());
+        QCOMPARE(e.tree->currentItem(), e.tree->topLevelItem(0));
+        QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (settings)"));
+        QCOMPARE(e.window->fileName(), path);
+        QCOMPARE(e.window->documentType(), vstd::cAsciiString("Dialog"));
+
+        auto *dialog = qobject_cast<cVQ4AppWidget *>(e.preview());
+        QVERIFY(dialog);
+        QVERIFY(!dialog->closeAllowed());
+        QCOMPARE(dialog->liLocale(), &mHost.app.locale());
+        QVERIFY(!dialog->isWindow());
+        const QList<QLabel *> labels = dialog->findChildren<QLabel *>();
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels[0]->text(), QString("Speed of the belt"));
+        // Every element's widget carries the identity of its layout item.
+        cQAbstractDialogLayoutItem *hint =
+            cQModelViewDialogLayoutTreeItem::layoutItemOf(findRow(*e.tree, "Label (\"hint\")"));
+        QCOMPARE(labels[0]->objectName(), qstr(hint->debugInfo()));
+    }
+
+    void secondLoadStartsInFolderOfCurrentFile()
+    {
+        const QString path = writeSettingsForm();
+        tEditor e = editor(false);
+        e.dialogs->answers << path << QString();
+        e.press("mpActLoadDocument");
+        e.press("mpActLoadDocument");
+        QCOMPARE(e.dialogs->requests.size(), 2);
+        QCOMPARE(QDir(e.dialogs->requests[1].folder), QDir(mDir.path()));
+        // Cancelled: the document stays.
+        QCOMPARE(e.window->fileName(), path);
+        QCOMPARE(treeRows(*e.tree), settingsRows());
+    }
+
+    void failedLoadKeepsDocumentTitleAndFileName()
+    {
+        const QString path = writeSettingsForm();
+        const QString broken = mDir.filePath("broken.dlg");
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<this is not a form");
+        file.close();
+
+        tEditor e = editor();
+        e.dialogs->answers << path << broken;
+        e.press("mpActLoadDocument");
+        QTreeWidgetItem *start = findRow(*e.tree, "Push Button (\"start\")");
+        e.tree->setCurrentItem(start);
+        QWidget *preview = e.preview();
+        QVERIFY_THROWS_EXCEPTION(vstd::cAbstractException, e.press("mpActLoadDocument"));
+        QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (settings)"));
+        QCOMPARE(e.window->fileName(), path);
+        QCOMPARE(treeRows(*e.tree), settingsRows());
+        QCOMPARE(e.tree->currentItem(), start);
+        QCOMPARE(e.preview(), preview);
+        // The kept rows still lead to live items.
+        QCOMPARE(e.window->currentLayoutItem()->label(), vstd::cAsciiString("start"));
+    }
+
+    void saveAsWithAndWithoutExtension_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("none") << "copy" << "copy.dlg" << "copy";
+        QTest::newRow("dlg") << "copy2.dlg" << "copy2.dlg" << "copy2";
+        QTest::newRow("other") << "copy3.form" << "copy3.form" << "copy3";
+    }
+
+    void saveAsWithAndWithoutExtension()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, written);
+        QFETCH(QString, title);
+        tEditor e = editor();
+        e.dialogs->answers << writeSettingsForm() << mDir.filePath(answer);
+        e.press("mpActLoadDocument");
+        QTest::keyClick(e.window.get(), Qt::Key_F2);
+
+        QCOMPARE(e.dialogs->requests.last().caption, QString("Specify a name for the Form"));
+        QCOMPARE(e.dialogs->requests.last().filter, QString("Forms (*)"));
+        const QString path = mDir.filePath(written);
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(e.window->fileName(), path);
+        QCOMPARE(e.window->windowTitle(), "VELL model based dialog editor (" + title + ")");
+        // A preview was built from this document, yet the file holds no identities.
+        QVERIFY(!fileText(path).isEmpty());
+        QVERIFY(!fileText(path).contains("DebugInfo"));
+
+        tEditor again = editor(false);
+        again.dialogs->answers << path;
+        again.press("mpActLoadDocument");
+        QCOMPARE(treeRows(*again.tree), settingsRows());
+    }
+
+    void saveOnNewDocumentAsksForName()
+    {
+        tEditor e = editor();
+        e.dialogs->answers << QString();
+        QTest::keyClick(e.window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(e.dialogs->requests.size(), 1);
+        QCOMPARE(e.dialogs->requests[0].caption, QString("Specify a name for the Form"));
+        QVERIFY(e.window->fileName().isEmpty());
+        QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (untitled)"));
+
+        e.dialogs->answers << mDir.filePath("fresh");
+        e.press("mpActSaveCurrentDocument");
+        QVERIFY(QFile::exists(mDir.filePath("fresh.dlg")));
+        QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (fresh)"));
+        // Now it has a name: Save asks nothing.
+        e.press("mpActSaveCurrentDocument");
+        QCOMPARE(e.dialogs->requests.size(), 2);
+    }
+
+    void newKeepsDialogParameters()
+    {
+        vmva::cDVDataViewArgList &arguments = mHost.app.dialogArguments();
+        tEditor e = editor();
+        e.dialogs->answers << writeSettingsForm();
+        e.press("mpActLoadDocument");
+        QVERIFY(arguments.tryFindParameter("machine"));
+        QVERIFY(!arguments.tryFindParameter("machine")->isSet());
+
+        QTest::keyClick(e.window.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(treeRows(*e.tree), QStringList({"/"}));
+        QVERIFY(e.window->fileName().isEmpty());
+        QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (untitled)"));
+        QVERIFY(qobject_cast<cQEmptyPreview *>(e.preview()));
+        QVERIFY(arguments.tryFindParameter("machine"));
+    }
+
+    void autoUpdateOffKeepsPreviewUntilUpdate()
+    {
+        tEditor e = editor();
+        e.dialogs->answers << writeSettingsForm();
+        e.press("mpActLoadDocument");
+        QPointer<QWidget> first = e.preview();
+        cQAbstractDialogLayoutItem *hint =
+            cQModelViewDialogLayoutTreeItem::layoutItemOf(findRow(*e.tree, "Label (\"hint\")"));
+
+        e.press("mpActAutoUpdatePreview");
+        QVERIFY(!e.window->findChild<QAction *>("mpActAutoUpdatePreview")->isChecked());
+        cFormWriter::setText(*hint, "Text", "Changed");
+        e.window->previewChanged();
+        QCOMPARE(e.preview(), first.data());
+
+        QTest::keyClick(e.window.get(), Qt::Key_F4);
+        QVERIFY(e.preview() != first.data());
+        QCOMPARE(e.preview()->findChild<QLabel *>()->text(), QString("Changed"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
+
+        e.press("mpActAutoUpdatePreview");
+        QWidget *second = e.preview();
+        cFormWriter::setText(*hint, "Text", "Again");
+        e.window->previewChanged();
+        QVERIFY(e.preview() != second);
+        QCOMPARE(e.preview()->findChild<QLabel *>()->text(), QString("Again"));
+    }
+
+    void embeddedPreviewOffAndOn()
+    {
+        tEditor e = editor();
+        e.dialogs->answers << writeSettingsForm();
+        e.press("mpActLoadDocument");
+        e.press("mpActEmbeddedPreview");
+        QVERIFY(qobject_cast<cQEmptyPreview *>(e.preview()));
+        QVERIFY(!e.window->previewView()->isEnabled());
+        // Neither an update nor a selection brings the dialog back while it is off.
+        QTest::keyClick(e.window.get(), Qt::Key_F4);
+        QVERIFY(qobject_cast<cQEmptyPreview *>(e.preview()));
+
+        e.press("mpActEmbeddedPreview");
+        QVERIFY(e.window->previewView()->isEnabled());
+        QVERIFY(qobject_cast<cVQ4AppWidget *>(e.preview()));
+    }
+
+    void topLevelPreviewReplacedAtSameGeometry()
+    {
+        tEditor e = editor();
+        e.dialogs->answers << writeSettingsForm();
+        e.press("mpActLoadDocument");
+        QTest::keyClick(e.window.get(), Qt::Key_F9);
+        QPointer<QWidget> first = e.window->topLevelPreview();
+        QVERIFY(first);
+        QVERIFY(first->isWindow());
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->windowTitle(), QString("Settings"));
+        QVERIFY(qobject_cast<cVQ4AppWidget *>(first.data())->closeAllowed());
+        first->resize(410, 230);
+        first->move(40, 50);
+        const QRect geometry = first->geometry();
+
+        QTest::keyClick(e.window.get(), Qt::Key_F9);
+        QVERIFY(!first);
+        QWidget *second = e.window->topLevelPreview();
+        QVERIFY(second && second->isVisible());
+        QCOMPARE(second->geometry(), geometry);
+    }
+
+    void menuAndToolBarPreviews()
+    {
+        cFormWriter menuWriter(mHost);
+        auto &menu = menuWriter.add(menuWriter.root(), "Menu", "file");
+        cFormWriter::setText(menu, "Title", "File");
+        cFormWriter::setText(menuWriter.add(menu, "MenuItem"), "Text", "Open");
+        menuWriter.save(mDir.filePath("menu.dlg"));
+        cFormWriter barWriter(mHost);
+        auto &bar = barWriter.add(barWriter.root(), "ToolBar", "tools");
+        cFormWriter::setText(barWriter.add(bar, "ToolButton"), "Text", "Run");
+        barWriter.save(mDir.filePath("bar.dlg"));
+
+        tEditor e = editor();
+        e.dialogs->answers << mDir.filePath("menu.dlg") << mDir.filePath("bar.dlg");
+        e.press("mpActLoadDocument");
+        QCOMPARE(e.window->documentType(), vstd::cAsciiString("Menu"));
+        auto *menuBar = e.preview()->findChild<QMenuBar *>();
+        QVERIFY(menuBar);
+        QCOMPARE(menuBar->actions().size(), 1);
+        QCOMPARE(menuBar->actions()[0]->text(), QString("File"));
+        QCOMPARE(menuBar->actions()[0]->menu()->actions()[0]->text(), QString("Open"));
+
+        e.press("mpActLoadDocument");
+        QCOMPARE(e.window->documentType(), vstd::cAsciiString("ToolBar"));
+        auto *toolBar = e.preview()->findChild<QToolBar *>();
+        QVERIFY(toolBar);
+        QCOMPARE(toolBar->sizePolicy().horizontalStretch(), 10);
+        QCOMPARE(toolBar->actions().size(), 1);
+        QCOMPARE(toolBar->actions()[0]->text(), QString("Run"));
+    }
+
+    void plugInAddsElementsAndUnknownOnesAreSkipped()
+    {
+        tEditor before = editor(false);
+        tEditor e = editor(false);
+        const int known = int(e.window->factoryRegistry().factories().size());
+        e.dialogs->answers << QStringLiteral(TST_GAUGE_PLUGIN);
+        e.press("mpActLoadUiPlugIn");
+        QCOMPARE(e.dialogs->requests[0].caption, QString("Choose a Component"));
+        QCOMPARE(e.dialogs->requests[0].folder, QString());
+        QCOMPARE(e.dialogs->requests[0].filter, QString("Components (*)"));
+        QCOMPARE(int(e.window->factoryRegistry().factories().size()), known + 1);
+        QCOMPARE(e.window->factoryRegistry().factories().back()->elementName(),
+                 vstd::cAsciiString("TestGauge"));
+
+        cFormWriter writer(mHost);
+        auto &dialog = writer.add(writer.root(), "Dialog", "d");
+        auto &box = writer.add(dialog, "VBoxLayout");
+        writer.add(box, "TestGauge", "gauge");
+        writer.add(box, "Label", "after");
+        const QString path = mDir.filePath("gauge.dlg");
+        writer.save(path);
+
+        e.dialogs->answers << path;
+        e.press("mpActLoadDocument");
+        QVERIFY(findRow(*e.tree, "Test Gauge (\"gauge\")"));
+
+        // A window made before the plug-in came does not know the element.
+        before.dialogs->answers << path << mDir.filePath("nogauge.dlg");
+        before.press("mpActLoadDocument");
+        QCOMPARE(treeRows(*before.tree), QStringList({"/", "  Dialog (\"d\")",
+                                                      "    Vertical Box Layout",
+                                                      "      Label (\"after\")"}));
+        before.press("mpActSaveDocument");
+        QVERIFY(!fileText(mDir.filePath("nogauge.dlg")).contains("TestGauge"));
+        QVERIFY(fileText(path).contains("TestGauge"));
+    }
+
+    void showAllModelsWritesNote()
+    {
+        QStringList lines;
+        auto previous = vpi::system().setSink([&lines](const QString &l) { lines << l; });
+        tEditor e = editor();
+        QTest::keyClick(e.window.get(), Qt::Key_F7);
+        vpi::system().setSink(previous);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines[0].startsWith("qdialogeditorwidget/cqmodelviewdialogeditorwidget"));
+        QVERIFY(lines[0].endsWith(
+            " Note: missing F7 in cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)!\n"));
+    }
+};
+
+QTEST_MAIN(tst_DocumentCommands)
+#include "tst_documentcommands.moc"
