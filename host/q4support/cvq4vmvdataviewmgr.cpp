@@ -60,7 +60,8 @@ vucs::cString cVQ4VMVDataViewMgr::uiRootPath() const
     return qstr(QDir::cleanPath(libDir + QStringLiteral("/plugins")));
 }
 
-void cVQ4VMVDataViewMgr::loadDataViewElement(const vucs::cString &path, vsa::cReferenceFrame &frame)
+void cVQ4VMVDataViewMgr::loadDataViewElement(const vucs::cString &path,
+                                             vsa::cReferenceFrame &frame)
 {
     const QFileInfo info(qstr(path));
     if (!info.isFile())

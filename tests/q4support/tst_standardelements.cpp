@@ -118,7 +118,7 @@ void tst_StandardElements::registeringTwiceAddsNothing()
 void tst_StandardElements::everyElementStartsWithItsLabel()
 {
     for (cQUIDataViewItemExtension *ext : mMgr->dataViewElementExtensions()) {
-        const char *name = ext->factory()->elementName().c_str();
+        const QByteArray name = ext->factory()->elementName().bytes();
         auto first = ext->factory()->createProperties();
         auto second = ext->factory()->createProperties();
         QVERIFY2(first && first != second, name);
@@ -140,7 +140,8 @@ void tst_StandardElements::propertiesAreDescribedAndConsistent()
         properties->initialize();
         std::set<QByteArray> names;
         for (cDVIAbstractProperty *p : properties->properties()) {
-            const QByteArray where = ext->factory()->elementName().bytes() + "." + p->name().bytes();
+            const QByteArray where =
+                ext->factory()->elementName().bytes() + "." + p->name().bytes();
             QVERIFY2(names.insert(p->name().bytes()).second, where);
             QVERIFY2(!p->topic().empty() && !p->help().empty(), where);
             QVERIFY2(p->isDefault() && p->modelLocation().isEmpty(), where);
@@ -205,7 +206,7 @@ void tst_StandardElements::layoutsOnWidgetsModelsOnContainers()
         const cVQ4VMVAbstractMVItemFactory &f = *ext->factory();
         auto properties = f.createProperties();
         properties->initialize();
-        const char *name = f.elementName().c_str();
+        const QByteArray name = f.elementName().bytes();
         cDVIAbstractProperty *layout = properties->tryFindProperty("Layout");
         cDVIAbstractProperty *model = properties->tryFindProperty("Model");
         if (f.elementKind() == 1 || f.elementKind() == 2 || f.elementName() == "GroupBox")
@@ -244,14 +245,14 @@ void tst_StandardElements::propertiesRoundTrip()
 {
     // Every element's properties, changed from their defaults, come back from a document.
     for (cQUIDataViewItemExtension *ext : mMgr->dataViewElementExtensions()) {
-        const char *name = ext->factory()->elementName().c_str();
+        const QByteArray name = ext->factory()->elementName().bytes();
         auto out = ext->factory()->createProperties();
         out->initialize();
-        out->properties().front()->asciiStringView()->setValue(name);
+        out->properties().front()->asciiStringView()->setValue(vstd::cAsciiString(name));
         cDVIAbstractProperty *last = out->properties().back();
         last->setModelLocation(vmva::cDMDataModelDescriptor("P", "x.y"));
         vsa::cSerializeBinary writer;
-        writer.beginContext(name);
+        writer.beginContext(vstd::cAsciiString(name));
         out->store(writer);
         writer.endContext();
 

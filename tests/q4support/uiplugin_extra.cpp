@@ -32,5 +32,6 @@ public:
 
 extern "C" Q_DECL_EXPORT void vellRegisterDataViewElements(cVQ4VMVDataViewMgr &mgr)
 {
-    mgr.addExtension(std::make_unique<cQUIDataViewItemExtension>(std::make_unique<cDialFactory>()));
+    mgr.addExtension(
+        std::make_unique<cQUIDataViewItemExtension>(std::make_unique<cDialFactory>()));
 }

@@ -31,15 +31,18 @@ protected:
     void createProperties() override
     {
         ++created;
-        addProperty(std::make_unique<cDVIAsciiStringProperty>("Label", "General", "", Static, ""));
+        addProperty(
+            std::make_unique<cDVIAsciiStringProperty>("Label", "General", "", Static, ""));
         addProperty(std::make_unique<cDVIUCStringProperty>("Text", "General", "", In,
                                                            vucs::cString("Button")));
         addProperty(std::make_unique<cDVIIntProperty>("Count", "Data", "", InOut, 5));
         addProperty(std::make_unique<cDVIBoolProperty>("Enabled", "State", "", In, true));
-        addProperty(std::make_unique<cDVIPixmapProperty>("Icon", "Look", "", Static, QByteArray()));
+        addProperty(
+            std::make_unique<cDVIPixmapProperty>("Icon", "Look", "", Static, QByteArray()));
         addProperty(std::make_unique<cDVILayoutProperty>("Layout", "Layout", "", Static,
                                                          cDVLayoutParameter()));
-        addProperty(std::make_unique<cDVIFontProperty>("Font", "Look", "", Static, vucs::cString()));
+        addProperty(
+            std::make_unique<cDVIFontProperty>("Font", "Look", "", Static, vucs::cString()));
         addProperty(std::make_unique<cDVIModelLocationProperty>("Model", "Data", "", In));
     }
 };

@@ -7,7 +7,7 @@ using namespace vmva;
 void addLabel(cStdElementProperties &p)
 {
     p.add<cDVIAsciiStringProperty>("Label", "General",
-                                   "Name of the element in the layout tree; not shown in the form.",
+                                   "Name of the element in the layout tree; not in the form.",
                                    Static, "");
 }
 
