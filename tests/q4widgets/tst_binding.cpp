@@ -1,0 +1,422 @@
+#include "formfixture.h"
+
+#include "q4widgets/cvq4vmvpropertybinding.h"
+#include "vellmva2/tgenericnode.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace vmva;
+
+namespace {
+
+// Counts the emissions of a node's sigChanged.
+class cChangeCounter : public vrmi::cConnectable
+{
+public:
+    explicit cChangeCounter(cAbstractNodeUI &node)
+    {
+        node.sigChanged.connect(vrmi::cDirectLocalSlotCall0<cChangeCounter>(
+            this, &cChangeCounter::sltChanged));
+    }
+    int count = 0;
+
+private:
+    piVoid sltChanged()
+    {
+        ++count;
+        return {};
+    }
+};
+
+// A small machine model: one node of each value type and a nested drive.
+struct tMachine
+{
+    explicit tMachine(vcs::cModuleMgr &moduleMgr)
+        : model(moduleMgr, "Machine"), drive(model, "drive"), motor(drive, "motor")
+    {
+        speed.properties()->setRange(0, 3000);
+        for (cAbstractNodeUI *node :
+             std::initializer_list<cAbstractNodeUI *>{&name, &speed, &temperature, &running,
+                                                      &start, &page})
+            model.addNode(*node);
+        motor.addNode(motorSpeed);
+    }
+    cDMDataModel model;
+    cDMDataModel drive;
+    cDMDataModel motor;
+    tGenericNode<vucs::cString, cBasicModelProperties> name{"name", vucs::cString("M1")};
+    tGenericNode<__int64, cRangeModelProperties> speed{"speed", 100};
+    tGenericNode<double, cDRangeModelProperties> temperature{"temperature", 21.5};
+    tGenericNode<bool, cBasicModelProperties> running{"running", false};
+    tGenericNode<piVoid, cBasicModelProperties> start{"start"};
+    tGenericNode<__int64, cBasicModelProperties> page{"page", 1};
+    tGenericNode<__int64, cRangeModelProperties> motorSpeed{"speed", 42};
+};
+
+template <class W> W *find(QWidget &root, const char *name)
+{
+    W *widget = root.findChild<W *>(name);
+    if (!widget)
+        qWarning("no widget %s", name);
+    return widget;
+}
+
+} // namespace
+
+class tst_Binding : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nodeValuesReachWidgets();
+    void userInputReachesNodes();
+    void inOutDoesNotEcho();
+    void refusedInputShowsTheNodeAgain();
+    void unresolvedLocationsStayUnbound();
+    void relativeLocationsFollowTheContainerModel();
+    void setParameterFindsSubModelByDottedName();
+    void widgetDestroyedBeforeNode();
+    void nodeDestroyedBeforeWidget();
+    void menuAndToolBarEntriesBind();
+};
+
+void tst_Binding::nodeValuesReachWidgets()
+{
+    tFormFixture f;
+    tMachine m(f.moduleMgr);
+    f.arguments.addParameter("Machine");
+    f.arguments.bindModel("Machine", &m.model);
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").bind("Title", "Machine.name").open("VBoxLayout");
+        w.open("Label", "name").bind("Text", "Machine.name").close();
+        w.open("Label", "temperature").bind("Text", "Machine.temperature").close();
+        w.open("Label", "running").bind("Text", "Machine.running").close();
+        w.open("ProgressBar", "bar").bind("Value", "Machine.speed").close();
+        w.open("SpinBox", "spin").bind("Value", "Machine.speed").close();
+        w.open("CheckBox", "check").bind("Checked", "Machine.running").close();
+        w.open("PushButton", "button").bind("Enabled", "Machine.running").close();
+        w.open("TabWidget", "tabs").bind("CurrentIndex", "Machine.page");
+        w.open("TabPage").close().open("TabPage").close().open("TabPage").close();
+        w.close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QString("M1"));
+    QCOMPARE(find<QLabel>(*dialog, "name")->text(), QString("M1"));
+    QCOMPARE(find<QLabel>(*dialog, "temperature")->text(), QString("21.5"));
+    QCOMPARE(find<QLabel>(*dialog, "running")->text(), QString("false"));
+    auto *bar = find<QProgressBar>(*dialog, "bar");
+    QCOMPARE(bar->maximum(), 3000);
+    QCOMPARE(bar->value(), 100);
+    auto *spin = find<QSpinBox>(*dialog, "spin");
+    QCOMPARE(spin->maximum(), 3000);
+    QCOMPARE(spin->value(), 100);
+    QVERIFY(!find<QCheckBox>(*dialog, "check")->isChecked());
+    QVERIFY(!find<QPushButton>(*dialog, "button")->isEnabled());
+    // The page index was shown after the pages existed.
+    QCOMPARE(find<QTabWidget>(*dialog, "tabs")->currentIndex(), 1);
+
+    m.name.setValue(vucs::cString("Press 7"));
+    m.temperature.setValue(80.25);
+    m.speed.setValue(2500);
+    m.running.setValue(true);
+    m.page.setValue(2);
+    QCOMPARE(dialog->windowTitle(), QString("Press 7"));
+    QCOMPARE(find<QLabel>(*dialog, "name")->text(), QString("Press 7"));
+    QCOMPARE(find<QLabel>(*dialog, "temperature")->text(), QString("80.25"));
+    QCOMPARE(find<QLabel>(*dialog, "running")->text(), QString("true"));
+    QCOMPARE(bar->value(), 2500);
+    QCOMPARE(spin->value(), 2500);
+    QVERIFY(find<QCheckBox>(*dialog, "check")->isChecked());
+    QVERIFY(find<QPushButton>(*dialog, "button")->isEnabled());
+    QCOMPARE(find<QTabWidget>(*dialog, "tabs")->currentIndex(), 2);
+}
+
+void tst_Binding::userInputReachesNodes()
+{
+    tFormFixture f;
+    tMachine m(f.moduleMgr);
+    f.arguments.addParameter("Machine");
+    f.arguments.bindModel("Machine", &m.model);
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("LineEdit", "edit").bind("Text", "Machine.name").close();
+        w.open("SpinBox", "spin").bind("Value", "Machine.speed").close();
+        w.open("CheckBox", "check").bind("Checked", "Machine.running").close();
+        w.open("PushButton", "start").bind("Command", "Machine.start").close();
+        w.open("ComboBox", "combo").set("Entries", "a;b;c").bind("CurrentIndex", "Machine.page")
+            .close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+
+    cChangeCounter nameChanges(m.name), speedChanges(m.speed), runningChanges(m.running),
+        startChanges(m.start), pageChanges(m.page);
+
+    auto *edit = find<QLineEdit>(*dialog, "edit");
+    QCOMPARE(edit->text(), QString("M1"));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, "Mill");
+    QCOMPARE(nameChanges.count, 0); // written when the user is done
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(m.name.value(), vucs::cString("Mill"));
+    QCOMPARE(nameChanges.count, 1);
+    QCOMPARE(edit->text(), QString("Mill"));
+
+    auto *spin = find<QSpinBox>(*dialog, "spin");
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(m.speed.value(), __int64(101));
+    QCOMPARE(speedChanges.count, 1);
+    QCOMPARE(spin->value(), 101);
+
+    auto *check = find<QCheckBox>(*dialog, "check");
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    QVERIFY(m.running.value());
+    QCOMPARE(runningChanges.count, 1);
+    QVERIFY(check->isChecked());
+
+    QTest::mouseClick(find<QPushButton>(*dialog, "start"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(*dialog, "start"), Qt::LeftButton);
+    QCOMPARE(startChanges.count, 2);
+
+    auto *combo = find<QComboBox>(*dialog, "combo");
+    QCOMPARE(combo->currentIndex(), 1);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(m.page.value(), __int64(2));
+    QCOMPARE(pageChanges.count, 1);
+}
+
+void tst_Binding::inOutDoesNotEcho()
+{
+    tFormFixture f;
+    tMachine m(f.moduleMgr);
+    f.arguments.addParameter("Machine");
+    f.arguments.bindModel("Machine", &m.model);
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("SpinBox", "spin").bind("Value", "Machine.speed").close();
+        w.open("SpinBox", "other").bind("Value", "Machine.speed").close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    auto *spin = find<QSpinBox>(*dialog, "spin");
+    auto *other = find<QSpinBox>(*dialog, "other");
+    QSignalSpy spinSignals(spin, &QSpinBox::valueChanged);
+    cChangeCounter changes(m.speed);
+
+    m.speed.setValue(7);
+    QCOMPARE(spin->value(), 7);
+    QCOMPARE(other->value(), 7);
+    QCOMPARE(spinSignals.count(), 0); // shown with the widget's signals blocked
+    QCOMPARE(changes.count, 1);
+
+    // The user's change reaches the node once and the other view of it.
+    spin->setValue(9);
+    QCOMPARE(spinSignals.count(), 1);
+    QCOMPARE(m.speed.value(), __int64(9));
+    QCOMPARE(changes.count, 2);
+    QCOMPARE(other->value(), 9);
+}
+
+void tst_Binding::refusedInputShowsTheNodeAgain()
+{
+    tFormFixture f;
+    tMachine m(f.moduleMgr);
+    cDMDataModel view(f.moduleMgr, "View");
+    tGenericNode<__int64, cRangeModelProperties> speedView("speed");
+    speedView.setRef(m.speed);
+    speedView.ui()->setWritable(false);
+    view.addNode(speedView);
+    f.arguments.addParameter("View");
+    f.arguments.bindModel("View", &view);
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("SpinBox", "spin").bind("Value", "View.speed").close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    auto *spin = find<QSpinBox>(*dialog, "spin");
+    QCOMPARE(spin->value(), 100);
+    cTraceCollector traces;
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(m.speed.value(), __int64(100));
+    QCOMPARE(spin->value(), 100);
+    QCOMPARE(traces.matching("Node speed not changed").size(), 1);
+}
+
+void tst_Binding::unresolvedLocationsStayUnbound()
+{
+    tFormFixture f;
+    tMachine m(f.moduleMgr);
+    f.arguments.addParameter("Machine");
+    f.arguments.bindModel("Machine", &m.model);
+    f.arguments.addParameter("Unset");
+    f.arguments.addParameter("Gone");
+    f.arguments.changeParameter("Gone", vcs::cComponentAddr(), "NoSuchModel");
+    cTraceCollector traces;
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("Label", "a").set("Text", "static a").bind("Text", "Other.name").close();
+        w.open("Label", "b").set("Text", "static b").bind("Text", "Unset.name").close();
+        w.open("Label", "c").set("Text", "static c").bind("Text", "Machine.nothing").close();
+        w.open("Label", "d").set("Text", "static d").bind("Text", "Gone.name").close();
+        w.open("Label", "e").set("Text", "static e").bind("Text", "Machine.name").close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    QCOMPARE(find<QLabel>(*dialog, "a")->text(), QString("static a"));
+    QCOMPARE(find<QLabel>(*dialog, "b")->text(), QString("static b"));
+    QCOMPARE(find<QLabel>(*dialog, "c")->text(), QString("static c"));
+    QCOMPARE(find<QLabel>(*dialog, "d")->text(), QString("static d"));
+    QCOMPARE(find<QLabel>(*dialog, "e")->text(), QString("M1"));
+    QCOMPARE(dialog->findChildren<cVQ4VMVPropertyBinding *>().size(), 1);
+    QCOMPARE(traces.matching("Parameter Other is unknown!").size(), 1);
+    QCOMPARE(traces.matching("Parameter Unset is not set!").size(), 1);
+    QCOMPARE(traces.matching("Node nothing not found in model Machine!").size(), 1);
+    QCOMPARE(traces.matching("Model NoSuchModel of parameter Gone not found!").size(), 1);
+}
+
+void tst_Binding::relativeLocationsFollowTheContainerModel()
+{
+    tFormFixture f;
+    tMachine m(f.moduleMgr);
+    f.arguments.addParameter("Machine");
+    f.arguments.bindModel("Machine", &m.model);
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("GroupBox").bind("Model", "Machine.drive").open("VBoxLayout");
+        w.open("Label", "inner").bind("Text", "$(modelPath).motor.speed").close();
+        w.close().close();
+        w.open("Label", "outer").set("Text", "none").bind("Text", "$(modelPath).motor.speed")
+            .close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    QCOMPARE(find<QLabel>(*dialog, "inner")->text(), QString("42"));
+    m.motorSpeed.setValue(43);
+    QCOMPARE(find<QLabel>(*dialog, "inner")->text(), QString("43"));
+    // Outside the group there is no model the location could be relative to.
+    QCOMPARE(find<QLabel>(*dialog, "outer")->text(), QString("none"));
+}
+
+void tst_Binding::setParameterFindsSubModelByDottedName()
+{
+    tFormFixture f;
+    tMachine m(f.moduleMgr);
+    f.arguments.addParameter("Drive");
+    f.arguments.changeParameter("Drive", vcs::cComponentAddr(), "Machine.drive");
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("SpinBox", "spin").bind("Value", "Drive.motor.speed").close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    QCOMPARE(find<QSpinBox>(*dialog, "spin")->value(), 42);
+}
+
+void tst_Binding::widgetDestroyedBeforeNode()
+{
+    tFormFixture f;
+    tMachine m(f.moduleMgr);
+    f.arguments.addParameter("Machine");
+    f.arguments.bindModel("Machine", &m.model);
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("SpinBox", "spin").bind("Value", "Machine.speed").close();
+        w.open("Label", "label").bind("Text", "Machine.speed").close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    QCOMPARE(m.speed.sigChanged.receiverCount(), 2);
+    QCOMPARE(m.speed.sigInvalid.receiverCount(), 2);
+    dialog.reset();
+    QCOMPARE(m.speed.sigChanged.receiverCount(), 0);
+    QCOMPARE(m.speed.sigInvalid.receiverCount(), 0);
+    m.speed.setValue(5);
+    QCOMPARE(m.speed.value(), __int64(5));
+}
+
+void tst_Binding::nodeDestroyedBeforeWidget()
+{
+    tFormFixture f;
+    cDMDataModel model(f.moduleMgr, "Temp");
+    auto node = std::make_unique<tGenericNode<__int64, cRangeModelProperties>>("level", 3);
+    model.addNode(*node);
+    f.arguments.addParameter("Temp");
+    f.arguments.bindModel("Temp", &model);
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("SpinBox", "spin").bind("Value", "Temp.level").close();
+        w.open("Label", "label").bind("Text", "Temp.level").close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    node.reset();
+    const auto bindings = dialog->findChildren<cVQ4VMVPropertyBinding *>();
+    QCOMPARE(bindings.size(), 2);
+    for (cVQ4VMVPropertyBinding *binding : bindings)
+        QVERIFY(!binding->node());
+    auto *spin = find<QSpinBox>(*dialog, "spin");
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(spin->value(), 4);
+    QCOMPARE(find<QLabel>(*dialog, "label")->text(), QString("3"));
+}
+
+void tst_Binding::menuAndToolBarEntriesBind()
+{
+    tFormFixture f;
+    tMachine m(f.moduleMgr);
+    f.arguments.addParameter("Machine");
+    f.arguments.bindModel("Machine", &m.model);
+    auto menu = f.menu(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Menu").bind("Title", "Machine.name");
+        w.open("MenuItem", "start").set("Text", "Start").bind("Command", "Machine.start").close();
+        w.open("MenuItem", "run").set("Checkable", true).bind("Checked", "Machine.running")
+            .close();
+        w.close();
+    }));
+    QVERIFY(menu);
+    QCOMPARE(menu->title(), QString("M1"));
+    cChangeCounter startChanges(m.start), runningChanges(m.running);
+    auto *start = menu->findChild<QAction *>("start");
+    auto *run = menu->findChild<QAction *>("run");
+    start->trigger();
+    QCOMPARE(startChanges.count, 1);
+    QVERIFY(!run->isChecked());
+    m.running.setValue(true);
+    QVERIFY(run->isChecked());
+    run->trigger();
+    QVERIFY(!m.running.value());
+    QCOMPARE(runningChanges.count, 2);
+
+    auto bar = f.toolBar(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("ToolBar").open("ToolButton", "go").set("Text", "Go")
+            .bind("Command", "Machine.start").bind("Enabled", "Machine.running").close();
+        w.close();
+    }));
+    QVERIFY(bar);
+    auto *button = bar->findChild<QToolButton *>("go");
+    QVERIFY(button);
+    QVERIFY(!button->isEnabled());
+    m.running.setValue(true);
+    QVERIFY(button->isEnabled());
+    bar->show();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(startChanges.count, 2);
+}
+
+QTEST_MAIN(tst_Binding)
+#include "tst_binding.moc"
