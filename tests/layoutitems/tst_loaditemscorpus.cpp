@@ -5,7 +5,7 @@
 
 #include <QtTest>
 
-class tst_FuzzCorpus : public QObject
+class tst_LoadItemsCorpus : public QObject
 {
     Q_OBJECT
 
@@ -14,7 +14,7 @@ private slots:
     void replay();
 };
 
-void tst_FuzzCorpus::replay_data()
+void tst_LoadItemsCorpus::replay_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("asDocument");
@@ -32,7 +32,7 @@ void tst_FuzzCorpus::replay_data()
     QVERIFY2(count >= 10, "the corpus is missing");
 }
 
-void tst_FuzzCorpus::replay()
+void tst_LoadItemsCorpus::replay()
 {
     QFETCH(QString, file);
     QFETCH(bool, asDocument);
@@ -48,5 +48,5 @@ void tst_FuzzCorpus::replay()
         QVERIFY(!loaded);
 }
 
-QTEST_GUILESS_MAIN(tst_FuzzCorpus)
-#include "tst_fuzzcorpus.moc"
+QTEST_GUILESS_MAIN(tst_LoadItemsCorpus)
+#include "tst_loaditemscorpus.moc"
