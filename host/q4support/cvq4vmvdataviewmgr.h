@@ -30,10 +30,14 @@ public:
     // The first extension whose element name is `elementName`, or null.
     cQUIDataViewItemExtension *findExtension(const vstd::cAsciiString &elementName) const;
 
-    // Folder the UI plug-ins are looked for in (the "plugins" folder beside the host libraries).
+    // Folder the UI plug-ins are looked for in: "plugins" in the folder this library was loaded
+    // from (lib/plugins of a build folder).
     vucs::cString uiRootPath() const;
     // Loads the UI plug-in library at `path` and lets it register its extensions. Throws
-    // cRuntimeException naming the file when it cannot be loaded or has no entry function.
+    // cRuntimeException naming the file when it does not exist, cannot be loaded, has no entry
+    // function or was loaded before; a host exception of the entry function comes wrapped in one
+    // naming the file. A loaded library stays loaded until the manager ends, after the
+    // extensions are gone.
     void loadDataViewElement(const vucs::cString &path, vsa::cReferenceFrame &frame);
 
 private:

@@ -42,7 +42,6 @@ private slots:
     void everyPropertyKindIsOffered();
     void layoutsOnWidgetsModelsOnContainers();
     void commandsTriggerVoidNodes();
-    void propertiesRoundTrip();
     void comboEntries_data();
     void comboEntries();
 
@@ -229,40 +228,6 @@ void tst_StandardElements::commandsTriggerVoidNodes()
         QCOMPARE(command->flags() & cDVIAbstractProperty::DirectionMask,
                  unsigned(cDVIAbstractProperty::DirectionOut));
         QCOMPARE(command->allowedTypes(), vstd::cAsciiString("piVoid"));
-    }
-    // Values the user changes are written back.
-    auto spin = propertiesOf("SpinBox");
-    QCOMPARE(spin->tryFindProperty("Value")->flags() & cDVIAbstractProperty::DirectionMask,
-             unsigned(cDVIAbstractProperty::DirectionInOut));
-    auto progress = propertiesOf("ProgressBar");
-    const auto *value = progress->tryFindProperty("Value")->intView();
-    QVERIFY(value->hasRange());
-    QCOMPARE(value->minimum(), __int64(0));
-    QCOMPARE(value->maximum(), __int64(100));
-}
-
-void tst_StandardElements::propertiesRoundTrip()
-{
-    // Every element's properties, changed from their defaults, come back from a document.
-    for (cQUIDataViewItemExtension *ext : mMgr->dataViewElementExtensions()) {
-        const QByteArray name = ext->factory()->elementName().bytes();
-        auto out = ext->factory()->createProperties();
-        out->initialize();
-        out->properties().front()->asciiStringView()->setValue(vstd::cAsciiString(name));
-        cDVIAbstractProperty *last = out->properties().back();
-        last->setModelLocation(vmva::cDMDataModelDescriptor("P", "x.y"));
-        vsa::cSerializeBinary writer;
-        writer.beginContext(vstd::cAsciiString(name));
-        out->store(writer);
-        writer.endContext();
-
-        vsa::cDeserializeBinary reader(writer.data());
-        reader.beginContext("");
-        auto in = ext->factory()->createProperties();
-        in->initialize();
-        in->load(reader);
-        QCOMPARE(in->properties().front()->asciiStringView()->value(), vstd::cAsciiString(name));
-        QVERIFY2(in->properties().back()->modelLocation() == last->modelLocation(), name);
     }
 }
 

@@ -81,8 +81,6 @@ class tst_ElementProperties : public QObject
 
 private slots:
     void initializeCreatesOnce();
-    void eachPropertyHasOneTypedView();
-    void defaultsAndReset();
     void roundTrip_data();
     void roundTrip();
     void missingAndUnknownProperties_data();
@@ -105,42 +103,6 @@ void tst_ElementProperties::initializeCreatesOnce()
     QCOMPARE(p.properties()[2]->name(), vstd::cAsciiString("Count"));
     QCOMPARE(p.tryFindProperty("Count"), p.properties()[2]);
     QCOMPARE(p.tryFindProperty("count"), nullptr);
-}
-
-void tst_ElementProperties::eachPropertyHasOneTypedView()
-{
-    cAllKinds p;
-    p.initialize();
-    const char *expected[] = {"ascii", "uc", "int", "bool", "pixmap", "layout", "font", "model"};
-    int i = 0;
-    for (cDVIAbstractProperty *property : p.properties()) {
-        QStringList views;
-        if (property->asciiStringView()) views << "ascii";
-        if (property->ucStringView()) views << "uc";
-        if (property->intView()) views << "int";
-        if (property->boolView()) views << "bool";
-        if (property->pixmapView()) views << "pixmap";
-        if (property->layoutView()) views << "layout";
-        if (property->fontView()) views << "font";
-        if (property->modelLocationView()) views << "model";
-        QCOMPARE(views, QStringList{expected[i++]});
-    }
-}
-
-void tst_ElementProperties::defaultsAndReset()
-{
-    cAllKinds p;
-    p.initialize();
-    for (cDVIAbstractProperty *property : p.properties())
-        QVERIFY2(property->isDefault(), property->name().c_str());
-    p.get<cDVIIntProperty>("Count").setValue(6);
-    p.get<cDVIModelLocationProperty>("Model").setModelLocation(cDMDataModelDescriptor("M", "a"));
-    QVERIFY(!p.tryFindProperty("Count")->isDefault());
-    QVERIFY(!p.tryFindProperty("Model")->isDefault());
-    p.tryFindProperty("Count")->resetToDefault();
-    p.tryFindProperty("Model")->resetToDefault();
-    QCOMPARE(p.get<cDVIIntProperty>("Count").value(), __int64(5));
-    QVERIFY(p.tryFindProperty("Model")->modelLocation().isEmpty());
 }
 
 void tst_ElementProperties::roundTrip_data()
