@@ -1,0 +1,170 @@
+// Writes the example forms: a dialog, a menu and a tool bar bound to the demo models of vellhost
+// ("Machine" and "Settings").
+#include "q4support/cvq4vmvdataviewmgr.h"
+#include "q4support/elements/standardelements.h"
+#include "q4widgets/cvq4vmvformwriter.h"
+#include "vellcore/cmodulemgr.h"
+#include "vellcore/vce.h"
+
+#include <QDir>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QByteArray svg(const char *shape)
+{
+    return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\">")
+        + shape + "</svg>";
+}
+
+const QByteArray kStartIcon = svg("<path d=\"M4 2 L14 8 L4 14 Z\" fill=\"#2e9d3a\"/>");
+const QByteArray kStopIcon = svg("<rect x=\"3\" y=\"3\" width=\"10\" height=\"10\" "
+                                 "fill=\"#c8322b\"/>");
+const QByteArray kMachineIcon = svg("<circle cx=\"8\" cy=\"8\" r=\"6\" fill=\"none\" "
+                                    "stroke=\"#35608f\" stroke-width=\"3\"/>"
+                                    "<circle cx=\"8\" cy=\"8\" r=\"2\" fill=\"#35608f\"/>");
+
+vmva::cDVLayoutParameter fixedWidth(unsigned int width)
+{
+    vmva::cDVLayoutParameter p;
+    p.setMode(vmva::cDVLayoutParameter::Fixed);
+    p.setMinimum(width);
+    p.setMaximum(width);
+    return p;
+}
+
+// A row of a caption and a value label bound to `location`.
+void valueRow(cVQ4VMVFormWriter &w, const char *caption, const char *location)
+{
+    w.open("HBoxLayout").set("Label", location);
+    w.open("Label").set("Text", caption).set("Layout", fixedWidth(130)).close();
+    w.open("Label").set("Label", location).set("Text", "-").bind("Text", location).close();
+    w.close();
+}
+
+void writeMachine(cVQ4VMVFormWriter &w)
+{
+    w.writeFormInfo("Dialog", "Machine", "VELL", 1, 0);
+    w.open("Dialog").set("Label", "Machine window").set("Title", "Machine")
+        .bind("Title", "Machine.name").set("WindowIcon", kMachineIcon).set("Width", 380);
+    w.open("VBoxLayout");
+
+    w.open("GroupBox").set("Label", "State").set("Title", "State");
+    w.open("VBoxLayout");
+    valueRow(w, "Name:", "Machine.name");
+    valueRow(w, "Status:", "Machine.status");
+    valueRow(w, "Temperature (\u00b0C):", "Machine.temperature");
+    w.open("HBoxLayout");
+    w.open("Label").set("Text", "Speed (rpm):").set("Layout", fixedWidth(130)).close();
+    w.open("SpinBox").set("Label", "Speed").set("Maximum", 3000).set("SingleStep", 100)
+        .set("Suffix", " rpm").bind("Value", "Machine.speed").close();
+    w.close();
+    w.open("ProgressBar").set("Label", "Load").bind("Value", "Machine.load").close();
+    w.open("CheckBox").set("Label", "Running").set("Text", "Running")
+        .bind("Checked", "Machine.running").close();
+    w.close().close();
+
+    w.open("TabWidget").set("Label", "Details");
+    w.open("TabPage").set("Label", "Drive page").set("Title", "Drive");
+    w.open("VBoxLayout");
+    valueRow(w, "Motor speed (rpm):", "Machine.drive.motor.speed");
+    valueRow(w, "Motor current (A):", "Machine.drive.motor.current");
+    w.close().close();
+    w.open("TabPage").set("Label", "Settings page").set("Title", "Settings");
+    w.open("VBoxLayout");
+    w.open("HBoxLayout");
+    w.open("Label").set("Text", "Target speed:").set("Layout", fixedWidth(130)).close();
+    w.open("SpinBox").set("Maximum", 3000).set("SingleStep", 100).set("Suffix", " rpm")
+        .bind("Value", "Settings.targetSpeed").close();
+    w.close();
+    w.open("HBoxLayout");
+    w.open("Label").set("Text", "Operator:").set("Layout", fixedWidth(130)).close();
+    w.open("LineEdit").bind("Text", "Settings.operator").close();
+    w.close();
+    w.open("CheckBox").set("Text", "Metric units").bind("Checked", "Settings.metric").close();
+    w.close().close();
+    w.close(); // tab widget
+
+    w.open("HBoxLayout").set("Label", "Buttons");
+    w.open("Spacer").close();
+    w.open("PushButton").set("Label", "Start").set("Text", "Start").set("Icon", kStartIcon)
+        .bind("Command", "Machine.start").close();
+    w.open("PushButton").set("Label", "Stop").set("Text", "Stop").set("Icon", kStopIcon)
+        .bind("Command", "Machine.stop").close();
+    w.close();
+
+    w.close().close();
+}
+
+void writeMenu(cVQ4VMVFormWriter &w)
+{
+    w.writeFormInfo("Menu", "Machine menu", "VELL", 1, 0);
+    w.open("Menu").set("Label", "Machine menu").set("Title", "Machine");
+    w.open("MenuItem").set("Label", "Status").set("Text", "-").bind("Text", "Machine.status")
+        .set("Enabled", false).close();
+    w.open("MenuSeparator").close();
+    w.open("MenuItem").set("Label", "Start").set("Text", "Start").set("Icon", kStartIcon)
+        .set("Shortcut", "Ctrl+R").bind("Command", "Machine.start").close();
+    w.open("MenuItem").set("Label", "Stop").set("Text", "Stop").set("Icon", kStopIcon)
+        .set("Shortcut", "Ctrl+T").bind("Command", "Machine.stop").close();
+    w.open("MenuItem").set("Label", "Running").set("Text", "Running").set("Checkable", true)
+        .bind("Checked", "Machine.running").close();
+    w.open("MenuSeparator").close();
+    w.open("Menu").set("Label", "View").set("Title", "View");
+    w.open("MenuItem").set("Text", "Drive").close();
+    w.open("MenuItem").set("Text", "Settings").close();
+    w.close();
+    w.close();
+}
+
+void writeToolBar(cVQ4VMVFormWriter &w)
+{
+    w.writeFormInfo("ToolBar", "Machine tools", "VELL", 1, 0);
+    w.open("ToolBar").set("Label", "Machine tools").set("Title", "Machine")
+        .set("ToolButtonStyle", "TextBesideIcon").set("IconSize", 16);
+    w.open("ToolButton").set("Label", "Start").set("Text", "Start").set("Icon", kStartIcon)
+        .bind("Command", "Machine.start").close();
+    w.open("ToolButton").set("Label", "Stop").set("Text", "Stop").set("Icon", kStopIcon)
+        .bind("Command", "Machine.stop").close();
+    w.open("ToolSeparator").close();
+    w.open("ToolButton").set("Label", "Running").set("Text", "Running").set("Checkable", true)
+        .bind("Checked", "Machine.running").close();
+    w.open("ToolButton").set("Label", "Status").set("Text", "-")
+        .bind("Text", "Machine.status").close();
+    w.close();
+}
+
+void writeForm(vcs::cModuleMgr &moduleMgr, cVQ4VMVDataViewMgr &mgr, const QString &path,
+               const std::function<void(cVQ4VMVFormWriter &)> &write)
+{
+    auto serializer = moduleMgr.coreExtensions().createSerializer("XML-Config", "Form");
+    cVQ4VMVFormWriter writer(mgr, *serializer);
+    write(writer);
+    serializer->writeToFile(qstr(path));
+    std::printf("%s\n", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vellexamples <folder>\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    try {
+        vcs::cModuleMgr moduleMgr;
+        cVQ4VMVDataViewMgr mgr(moduleMgr);
+        registerStandardElements(mgr);
+        writeForm(moduleMgr, mgr, folder.filePath("machine.dlg"), writeMachine);
+        writeForm(moduleMgr, mgr, folder.filePath("menu.dlg"), writeMenu);
+        writeForm(moduleMgr, mgr, folder.filePath("toolbar.dlg"), writeToolBar);
+    } catch (const vstd::cAbstractException &e) {
+        std::fprintf(stderr, "vellexamples: %s\n", qPrintable(vstd::describe(e).text()));
+        return 1;
+    }
+    return 0;
+}
