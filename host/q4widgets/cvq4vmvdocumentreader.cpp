@@ -15,10 +15,13 @@ const vstd::cAsciiString kViewElement("ViewElement");
 const vstd::cAsciiString kElement("Element");
 const vstd::cAsciiString kDebugInfo("DebugInfo");
 
-// Wraps a failure below one element in a message that names the element and where it is.
+// Wraps a failure below one element in a message that names the element and where reading
+// stopped.
 [[noreturn]] void rethrowIn(const vstd::cAbstractException &cause,
-                            const vstd::cAsciiString &elementName, const vucs::cString &where)
+                            const vstd::cAsciiString &elementName,
+                            const vsa::cAbstractDeserializer &document)
 {
+    const vucs::cString where = document.location();
     vstd::cRuntimeException failure(
         vucs::cLIMessage("$VTR$Unable to build element %name% at %location%!")
             << elementName << where,
@@ -43,14 +46,13 @@ QObject *cVQ4VMVDocumentReader::buildTopLevel(vsa::cAbstractDeserializer &docume
         const cQUIDataViewItemExtension *ext = extension(name);
         if (ext && ext->factory()->viewCategory() == category
             && ext->factory()->isTopLevelElement()) {
-            const vucs::cString where = document.location();
             std::unique_ptr<QObject> owner;
             try {
                 vsa::cContext element(document, kElement);
                 owner.reset(buildElement(document, *ext, parent, true));
                 element.release();
             } catch (const vstd::cAbstractException &e) {
-                rethrowIn(e, name, where);
+                rethrowIn(e, name, document);
             }
             record.release();
             if (owner)
@@ -117,13 +119,12 @@ void cVQ4VMVDocumentReader::buildChildren(vsa::cAbstractDeserializer &document, 
         vsa::cContext record(document, kViewElement);
         const vstd::cAsciiString name = document.contextName(kElement);
         if (const cQUIDataViewItemExtension *ext = extension(name)) {
-            const vucs::cString where = document.location();
             try {
                 vsa::cContext element(document, kElement);
                 buildElement(document, *ext, parent, false);
                 element.release();
             } catch (const vstd::cAbstractException &e) {
-                rethrowIn(e, name, where);
+                rethrowIn(e, name, document);
             }
         }
         record.release();
