@@ -1,0 +1,115 @@
+#include "cformrunner.h"
+
+#include "q4support/cvq4application.h"
+#include "q4widgets/cvq4vmvdialogfactory.h"
+#include "q4widgets/cvq4vmvmenufactory.h"
+#include "q4widgets/cvq4vmvtoolbarfactory.h"
+#include "vellcore/cmodulemgr.h"
+#include "vellcore/vce.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QVBoxLayout>
+
+namespace {
+
+std::unique_ptr<vsa::cAbstractDeserializer> openForm(cVQ4Application &application,
+                                                     const QString &path)
+{
+    auto document = application.moduleMgr().coreExtensions().createDeserializer("XML-Config",
+                                                                               qstr(path));
+    document->setPreferNoLabels(false);
+    return document;
+}
+
+} // namespace
+
+cFormRunner::cFormRunner(cVQ4Application &application) : mApplication(application) {}
+
+cFormRunner::~cFormRunner() = default;
+
+void cFormRunner::assign(const QString &parameter, const QString &modelPath)
+{
+    const vstd::cAsciiString name = qstr(parameter).ascii('?');
+    const vstd::cAsciiString path = qstr(modelPath).ascii('?');
+    vmva::cDMDataModel *model = mApplication.vmvMgr().root().tryFindModel(path);
+    if (!model)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$There is no model %name% for parameter %name%!")
+                       << path << name);
+    vmva::cDVDataViewArgList &arguments = mApplication.dialogArguments();
+    arguments.addParameter(name);
+    arguments.changeParameter(name, model->modelProviderLocation(), path);
+    arguments.bindModel(name, model);
+}
+
+int cFormRunner::categoryOf(const QString &path) const
+{
+    auto document = openForm(mApplication, path);
+    while (!document->atEnd() && document->hasEntry("ViewElement")) {
+        vsa::cContext record(*document, "ViewElement");
+        const cQUIDataViewItemExtension *ext =
+            mApplication.vmvMgr().findExtension(document->contextName("Element"));
+        record.release();
+        if (ext && ext->factory()->isTopLevelElement())
+            return ext->factory()->viewCategory();
+    }
+    return 0;
+}
+
+QWidget *cFormRunner::open(const QString &path)
+{
+    mShown.reset();
+    const int category = categoryOf(path);
+    auto document = openForm(mApplication, path);
+    cVQ4VMVDataViewMgr &mgr = mApplication.vmvMgr();
+    vmva::cDVDataViewArgList &arguments = mApplication.dialogArguments();
+    const vio::cSearchPaths searchPaths;
+    switch (category) {
+    case 1: {
+        cVQ4VMVDialogFactory factory(mgr, searchPaths);
+        std::unique_ptr<cVQ4AppWidget> dialog(
+            factory.createDialog(nullptr, arguments, *document, nullptr));
+        if (dialog) {
+            dialog->linkLocale(mApplication.locale());
+            if (dialog->windowTitle().isEmpty())
+                dialog->setWindowTitle(QFileInfo(path).completeBaseName());
+            mShown = std::move(dialog);
+            mShown->show();
+        }
+        break;
+    }
+    case 2: {
+        cVQ4VMVMenuFactory factory(mgr, mApplication.locale(), searchPaths);
+        std::unique_ptr<QMenu> menu(factory.createMenu(nullptr, arguments, *document));
+        if (menu) {
+            // A popup that closes, chosen from or not, ends the run.
+            QObject::connect(menu.get(), &QMenu::aboutToHide, qApp, &QApplication::quit,
+                             Qt::QueuedConnection);
+            menu->popup(QPoint(32, 32));
+            mShown = std::move(menu);
+        }
+        break;
+    }
+    case 3: {
+        auto window = std::make_unique<QWidget>();
+        cVQ4VMVToolbarFactory factory(mgr, mApplication.locale(), searchPaths);
+        QToolBar *bar = factory.createToolBar(window.get(), arguments, *document);
+        if (bar) {
+            auto *layout = new QVBoxLayout(window.get());
+            layout->setContentsMargins(0, 0, 0, 0);
+            layout->addWidget(bar);
+            window->setWindowTitle(bar->windowTitle());
+            mShown = std::move(window);
+            mShown->show();
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    if (!mShown)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$File %file% holds no form!") << qstr(path));
+    return mShown.get();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+class cVQ4Application;
+
+// Opens a saved form the way the running application does: built by the host's factories from
+// the file, its parameters assigned to models of the host. A dialog opens as its window, a menu
+// as a popup, a tool bar in a window of its own.
+class cFormRunner
+{
+public:
+    explicit cFormRunner(cVQ4Application &application);
+    ~cFormRunner();
+    cFormRunner(const cFormRunner &) = delete;
+    cFormRunner &operator=(const cFormRunner &) = delete;
+
+    // Assigns the model at `modelPath` (a model name or a dotted sub-model path) to the dialog
+    // parameter `parameter`, adding the parameter when the argument list lacks it. Throws
+    // cRuntimeException when there is no such model.
+    void assign(const QString &parameter, const QString &modelPath);
+    // Builds the form in the file at `path` and shows it; returns the widget shown. Throws
+    // cRuntimeException for a file that cannot be read or holds no form.
+    QWidget *open(const QString &path);
+
+private:
+    // View category (1 dialog, 2 menu, 3 tool bar) of the file's first top-level element.
+    int categoryOf(const QString &path) const;
+
+    cVQ4Application &mApplication;
+    std::unique_ptr<QWidget> mShown;
+};

@@ -1,0 +1,49 @@
+#include "chostapplication.h"
+
+#include "vellcore/cdebugstream.h"
+
+#include <QRegularExpression>
+
+#include <cstdio>
+
+cHostApplication::cHostApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("vellhost"));
+    setApplicationVersion(QStringLiteral(VELL_VERSION_STRING));
+    setQuitOnLastWindowClosed(true);
+}
+
+bool cHostApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const vstd::cAbstractException &e) {
+        reportError(e);
+    }
+    return false;
+}
+
+void cHostApplication::installMessageHandler()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context,
+                              const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "vellhost: %s\n", message.toLocal8Bit().constData());
+            std::fflush(stderr);
+        }
+        if (context.file)
+            vpi::system().trace(context.file, context.line, QStringLiteral("Qt: ") + message);
+        else
+            vpi::system() << QStringLiteral("Qt: ") + message + QLatin1Char('\n');
+    });
+}
+
+void cHostApplication::reportError(const vstd::cAbstractException &e)
+{
+    // describe() puts each cause on its own indented line.
+    QString text = vstd::describe(e).text();
+    text.replace(QRegularExpression(QStringLiteral("\\n\\s*")), QStringLiteral("; caused by: "));
+    VELL_TRACE(QStringLiteral("+++ ERROR: ") + text);
+    std::fprintf(stderr, "vellhost: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}

@@ -1,0 +1,63 @@
+#include "chostoptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+cHostOptions cHostOptions::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Host application: loads a module, opens its window and runs it."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption module(QStringLiteral("module"),
+                                    QStringLiteral("Load the module library at <path> instead of "
+                                                   "the dialog editor."),
+                                    QStringLiteral("path"));
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   QStringLiteral("Write trace lines to stderr."));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Once the window is shown, save it as a "
+                                                       "PNG image in <file> and quit."),
+                                        QStringLiteral("file"));
+    parser.addOption(module);
+    parser.addOption(trace);
+    parser.addOption(screenshot);
+
+    cHostOptions options;
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "vellhost: %s\n", qPrintable(parser.errorText()));
+        options.finished = true;
+        options.exitCode = 2;
+        return options;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "vellhost: unexpected argument %s\n",
+                     qPrintable(parser.positionalArguments().first()));
+        options.finished = true;
+        options.exitCode = 2;
+        return options;
+    }
+    if (parser.isSet(help) || parser.isSet(version)) {
+        const QString text = parser.isSet(help)
+                                 ? parser.helpText()
+                                 : QCoreApplication::applicationName() + QLatin1Char(' ')
+                                       + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        std::fputs(qPrintable(text), stdout);
+        options.finished = true;
+        return options;
+    }
+    options.modulePath = parser.isSet(module) ? parser.value(module) : defaultModulePath();
+    options.trace = parser.isSet(trace);
+    options.screenshotPath = parser.value(screenshot);
+    return options;
+}
+
+QString cHostOptions::defaultModulePath()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath()
+                           + QStringLiteral("/../lib/libVQ4VMVDialogEditor.so"));
+}

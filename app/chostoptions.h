@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line of vellhost asks for.
+class cHostOptions
+{
+public:
+    QString modulePath;       // the module to load; empty: the editor module beside the program
+    bool trace = false;       // trace lines to stderr
+    QString screenshotPath;   // save a PNG of the shown window there and quit
+
+    // Set when the command line was answered without running the host (help, version, errors);
+    // exitCode is then the program's result.
+    bool finished = false;
+    int exitCode = 0;
+
+    static cHostOptions parse(const QStringList &arguments);
+    // The editor module in the library folder beside the program's folder.
+    static QString defaultModulePath();
+};

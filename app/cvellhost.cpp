@@ -1,0 +1,71 @@
+#include "cvellhost.h"
+
+#include "chostapplication.h"
+#include "cscreenshot.h"
+
+#include "vellmva2/cdmdatamodel.h"
+#include "vellmva2/tgenericnode.h"
+
+#include <cstdio>
+
+cVellHost::cVellHost(const cHostOptions &options)
+    : mOptions(options), mFrame("local"),
+      mApplication(std::make_unique<cVQ4Application>(mModuleMgr))
+{
+    if (mOptions.trace) {
+        mPreviousSink = vpi::system().setSink([](const QString &line) {
+            std::fputs(line.toLocal8Bit().constData(), stderr);
+            std::fflush(stderr);
+        });
+    }
+}
+
+cVellHost::~cVellHost()
+{
+    mScreenshot.reset();
+    // Components use the application object (its data-view manager and argument list).
+    mModuleMgr.removeAllComponents();
+    mApplication.reset();
+    if (mOptions.trace)
+        vpi::system().setSink(mPreviousSink);
+}
+
+int cVellHost::run()
+{
+    try {
+        registerComponents();
+        const vcs::cAbstractComponent &module =
+            mModuleMgr.loadModule(qstr(mOptions.modulePath), mFrame);
+        showEditor(module);
+    } catch (const vstd::cAbstractException &e) {
+        cHostApplication::reportError(e);
+        return 1;
+    }
+    if (!mOptions.screenshotPath.isEmpty()) {
+        mScreenshot = std::make_unique<cScreenshot>(mOptions.screenshotPath);
+        mScreenshot->start();
+    }
+    return QApplication::exec();
+}
+
+void cVellHost::registerComponents()
+{
+    // None yet: the host's own components (for example demo data models) are added here with
+    // mModuleMgr.addComponent(...), so that their models exist before the module starts.
+}
+
+void cVellHost::showEditor(const vcs::cAbstractComponent &component)
+{
+    const vmva::cDMDataModel &root = mApplication->vmvMgr().root();
+    const vmva::cDMDataModel *ctrl = root.tryFindModel("Ctrl", component.address());
+    vmva::cAbstractNodeUI *node = ctrl ? ctrl->tryFindNode("ShowEditor") : nullptr;
+    if (!node)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Module \"%file%\" offers no \"Ctrl\" model with a "
+                                    "\"ShowEditor\" node!")
+                       << qstr(mOptions.modulePath));
+    // A command view of the node: triggering it runs the node's receivers.
+    vmva::tGenericNode<piVoid, vmva::cBasicModelProperties> command(node->name());
+    command.setRef(*node);
+    command.trigger();
+}

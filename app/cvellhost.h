@@ -1,0 +1,39 @@
+#pragma once
+
+#include "chostoptions.h"
+
+#include "q4support/cvq4application.h"
+
+#include "vellcore/cdebugstream.h"
+#include "vellcore/cmodulemgr.h"
+
+#include <memory>
+
+class cScreenshot;
+
+// Wires the host together: the module manager, the application object, the host's own
+// components and the loaded module whose "ShowEditor" command opens its window.
+class cVellHost
+{
+public:
+    explicit cVellHost(const cHostOptions &options);
+    ~cVellHost();
+    cVellHost(const cVellHost &) = delete;
+    cVellHost &operator=(const cVellHost &) = delete;
+
+    // Starts the host and runs the event loop; returns the program's exit code.
+    int run();
+
+private:
+    // The host's own components, registered before any module is loaded.
+    void registerComponents();
+    // Triggers the "ShowEditor" node of the component's "Ctrl" model.
+    void showEditor(const vcs::cAbstractComponent &component);
+
+    cHostOptions mOptions;
+    vcs::cModuleMgr mModuleMgr;
+    vsa::cReferenceFrame mFrame;
+    std::unique_ptr<cVQ4Application> mApplication;
+    std::unique_ptr<cScreenshot> mScreenshot;
+    vpi::cDebugStream::tSink mPreviousSink;
+};

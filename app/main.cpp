@@ -1,0 +1,19 @@
+#include "chostapplication.h"
+#include "chostoptions.h"
+#include "cvellhost.h"
+
+int main(int argc, char **argv)
+{
+    cHostApplication::installMessageHandler();
+    cHostApplication application(argc, argv);
+    const cHostOptions options = cHostOptions::parse(cHostApplication::arguments());
+    if (options.finished)
+        return options.exitCode;
+    try {
+        cVellHost host(options);
+        return host.run();
+    } catch (const vstd::cAbstractException &e) {
+        cHostApplication::reportError(e);
+    }
+    return 1;
+}

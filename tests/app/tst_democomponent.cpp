@@ -1,0 +1,138 @@
+#include "app/cdemocomponent.h"
+
+#include "q4support/cvq4application.h"
+#include "vellcore/cmodulemgr.h"
+
+#include <QtTest>
+
+using namespace vmva;
+
+namespace {
+
+template <class T, class P = cBasicModelProperties>
+tGenericNode<T, P> &node(cDMDataModel &root, const char *model, const char *path)
+{
+    cDMDataModel *found = root.tryFindModel(model);
+    if (!found)
+        qFatal("no model %s", model);
+    auto *typed = dynamic_cast<tGenericNode<T, P> *>(found->tryFindNode(path));
+    if (!typed)
+        qFatal("no node %s.%s of the expected type", model, path);
+    return *typed;
+}
+
+} // namespace
+
+class tst_DemoComponent : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void offersEveryValueTypeAndNestedModels();
+    void commandsStopAndStartTheMachine();
+    void speedFollowsTheTargetSetting();
+    void valuesChangeWhileTheMachineRuns();
+
+private:
+    std::unique_ptr<vcs::cModuleMgr> mModuleMgr;
+    std::unique_ptr<cVQ4Application> mApplication;
+    cDemoComponent *mDemo = nullptr;
+    vsa::cReferenceFrame mFrame;
+};
+
+void tst_DemoComponent::init()
+{
+    mModuleMgr = std::make_unique<vcs::cModuleMgr>();
+    mApplication = std::make_unique<cVQ4Application>(*mModuleMgr);
+    mDemo = static_cast<cDemoComponent *>(
+        &mModuleMgr->addComponent(std::make_unique<cDemoComponent>(*mModuleMgr, mFrame)));
+}
+
+void tst_DemoComponent::cleanup()
+{
+    mModuleMgr->removeAllComponents();
+    mApplication.reset();
+    mModuleMgr.reset();
+}
+
+void tst_DemoComponent::offersEveryValueTypeAndNestedModels()
+{
+    cDMDataModel &root = mApplication->vmvMgr().root();
+    cDMDataModel *machine = root.tryFindModel("Machine");
+    QVERIFY(machine);
+    QCOMPARE(machine->modelProviderLocation(), mDemo->address());
+    QStringList types;
+    for (cAbstractNodeUI *n : machine->lstNodes())
+        types << qstr(n->name()) + ":" + qstr(n->valueTypeName());
+    for (const char *expected : {"name:cString", "speed:piInt64", "temperature:piDouble",
+                                 "running:piBool", "start:piVoid", "stop:piVoid"})
+        QVERIFY2(types.contains(expected), expected);
+    cDMDataModel *motor = root.tryFindModel("Machine.drive.motor");
+    QVERIFY(motor);
+    QCOMPARE(qstr(motor->tryFindNode("speed")->valueTypeName()), QString("piInt64"));
+    QCOMPARE(qstr(motor->tryFindNode("current")->valueTypeName()), QString("piDouble"));
+    QVERIFY(root.tryFindModel("Settings"));
+    QCOMPARE(root.tryFindModel("Settings")->modelProviderLocation(), mDemo->address());
+    auto &speed = node<__int64, cRangeModelProperties>(root, "Machine", "speed");
+    QVERIFY(speed.properties()->hasRange());
+    QCOMPARE(speed.properties()->maximum(), __int64(3000));
+}
+
+void tst_DemoComponent::commandsStopAndStartTheMachine()
+{
+    cDMDataModel &root = mApplication->vmvMgr().root();
+    auto &running = node<bool>(root, "Machine", "running");
+    auto &speed = node<__int64, cRangeModelProperties>(root, "Machine", "speed");
+    auto &status = node<vucs::cString>(root, "Machine", "status");
+    auto &motorSpeed = node<__int64, cRangeModelProperties>(root, "Machine.drive.motor", "speed");
+    QVERIFY(running.value());
+
+    node<piVoid>(root, "Machine", "stop").trigger();
+    QVERIFY(!running.value());
+    QCOMPARE(status.value(), vucs::cString("Stopping"));
+    __int64 previous = speed.value();
+    for (int i = 0; i < 100 && speed.value() > 0; ++i) {
+        mDemo->step();
+        QVERIFY(speed.value() < previous);
+        previous = speed.value();
+    }
+    QCOMPARE(speed.value(), __int64(0));
+    QCOMPARE(motorSpeed.value(), __int64(0));
+    QCOMPARE(status.value(), vucs::cString("Stopped"));
+
+    node<piVoid>(root, "Machine", "start").trigger();
+    QVERIFY(running.value());
+    mDemo->step();
+    QVERIFY(speed.value() > 0);
+    QCOMPARE(motorSpeed.value(), 3 * speed.value());
+}
+
+void tst_DemoComponent::speedFollowsTheTargetSetting()
+{
+    cDMDataModel &root = mApplication->vmvMgr().root();
+    auto &speed = node<__int64, cRangeModelProperties>(root, "Machine", "speed");
+    auto &load = node<__int64, cRangeModelProperties>(root, "Machine", "load");
+    node<__int64, cRangeModelProperties>(root, "Settings", "targetSpeed").setValue(600);
+    for (int i = 0; i < 100; ++i)
+        mDemo->step();
+    QCOMPARE(speed.value(), __int64(600));
+    QCOMPARE(load.value(), __int64(20));
+    QCOMPARE(node<vucs::cString>(root, "Machine", "status").value(), vucs::cString("Running"));
+    // It cools down towards what that speed heats it to.
+    const double temperature = node<double, cDRangeModelProperties>(root, "Machine",
+                                                                    "temperature").value();
+    QVERIFY2(temperature > 31.0 && temperature < 33.0, qPrintable(QString::number(temperature)));
+}
+
+void tst_DemoComponent::valuesChangeWhileTheMachineRuns()
+{
+    cDMDataModel &root = mApplication->vmvMgr().root();
+    auto &speed = node<__int64, cRangeModelProperties>(root, "Machine", "speed");
+    const __int64 before = speed.value();
+    QTRY_VERIFY_WITH_TIMEOUT(speed.value() != before, 3000);
+}
+
+QTEST_GUILESS_MAIN(tst_DemoComponent)
+#include "tst_democomponent.moc"

@@ -1,0 +1,130 @@
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// vellhost --run: the example forms as a user runs them.
+class tst_FormRunner : public QObject
+{
+    Q_OBJECT
+private slots:
+    void examplesRunWithScreenshot_data();
+    void examplesRunWithScreenshot();
+    void everyBindingOfTheMachineFormResolves();
+    void missingArgumentLeavesWidgetsUnbound();
+    void unknownModelIsRefused();
+    void missingFormIsRefused();
+    void committedExamplesAreUpToDate();
+
+private:
+    struct tResultSet
+    {
+        int exitCode = -1;
+        QByteArray err;
+    };
+    tResultSet run(const QStringList &arguments);
+    static QString example(const char *name)
+    {
+        return qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/" + name;
+    }
+    QTemporaryDir mDir;
+};
+
+tst_FormRunner::tResultSet tst_FormRunner::run(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("VELL_BINARY_DIR") + "/bin/vellhost", arguments);
+    tResultSet r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+void tst_FormRunner::examplesRunWithScreenshot_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<int>("minWidth");
+    QTest::newRow("dialog") << "machine.dlg" << 380;
+    QTest::newRow("menu") << "menu.dlg" << 80;
+    QTest::newRow("tool bar") << "toolbar.dlg" << 150;
+}
+
+void tst_FormRunner::examplesRunWithScreenshot()
+{
+    QFETCH(QString, form);
+    QFETCH(int, minWidth);
+    const QString png = mDir.filePath(form + ".png");
+    const tResultSet r = run({"--run", example(form.toLatin1().data()), "--arg",
+                              "Machine=Machine", "--arg", "Settings=Settings", "--screenshot",
+                              png});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QImage image(png);
+    QVERIFY(!image.isNull());
+    QVERIFY2(image.width() >= minWidth, qPrintable(QString::number(image.width())));
+    QVERIFY(image.height() >= 20);
+    // Something is drawn: more than one colour.
+    const QRgb first = image.pixel(0, 0);
+    bool varied = false;
+    for (int y = 0; y < image.height() && !varied; y += 3)
+        for (int x = 0; x < image.width() && !varied; x += 3)
+            varied = image.pixel(x, y) != first;
+    QVERIFY(varied);
+}
+
+void tst_FormRunner::everyBindingOfTheMachineFormResolves()
+{
+    const tResultSet r = run({"--run", example("machine.dlg"), "--arg", "Machine=Machine",
+                              "--arg", "Settings=Settings", "--trace", "--screenshot",
+                              mDir.filePath("traced.png")});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY2(!r.err.contains("+++ WARNING"), r.err.constData());
+}
+
+void tst_FormRunner::missingArgumentLeavesWidgetsUnbound()
+{
+    const tResultSet r = run({"--run", example("machine.dlg"), "--arg", "Machine=Machine",
+                              "--trace", "--screenshot", mDir.filePath("partial.png")});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY2(r.err.contains("Parameter Settings is unknown!"), r.err.constData());
+    QVERIFY(!r.err.contains("Parameter Machine"));
+}
+
+void tst_FormRunner::unknownModelIsRefused()
+{
+    const tResultSet r = run({"--run", example("machine.dlg"), "--arg", "Machine=Factory"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("There is no model Factory for parameter Machine!"),
+             r.err.constData());
+}
+
+void tst_FormRunner::missingFormIsRefused()
+{
+    const tResultSet r = run({"--run", mDir.filePath("nothing.dlg")});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("nothing.dlg"), r.err.constData());
+    QCOMPARE(r.err.count('\n'), 1);
+}
+
+void tst_FormRunner::committedExamplesAreUpToDate()
+{
+    QTemporaryDir out;
+    QProcess p;
+    p.start(qEnvironmentVariable("VELL_BINARY_DIR") + "/bin/vellexamples", {out.path()});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    for (const char *name : {"machine.dlg", "menu.dlg", "toolbar.dlg"}) {
+        QFile written(out.filePath(name)), committed(example(name));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(committed.open(QIODevice::ReadOnly));
+        QVERIFY2(written.readAll() == committed.readAll(), name);
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_FormRunner)
+#include "tst_formrunner.moc"

@@ -1,0 +1,106 @@
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The host application as a user starts it.
+class tst_VellHost : public QObject
+{
+    Q_OBJECT
+private slots:
+    void screenshotOfTheEditor();
+    void traceShowsTheComponentsLines();
+    void missingModuleGivesOneClearLine();
+    void helpAndVersion();
+    void unknownOptionIsRefused();
+
+private:
+    struct tResultSet
+    {
+        int exitCode = -1;
+        QByteArray out, err;
+    };
+    tResultSet run(const QStringList &arguments);
+    QTemporaryDir mDir;
+};
+
+tst_VellHost::tResultSet tst_VellHost::run(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("VELL_BINARY_DIR") + "/bin/vellhost", arguments);
+    tResultSet r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+void tst_VellHost::screenshotOfTheEditor()
+{
+    const QString png = mDir.filePath("editor.png");
+    const tResultSet r = run({"--screenshot", png});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY2(r.err.isEmpty(), r.err.constData());
+    QFile file(png);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.peek(8) == QByteArray("\x89PNG\r\n\x1a\n", 8));
+    const QImage image(png, "PNG");
+    QVERIFY(!image.isNull());
+    QVERIFY2(image.width() >= 300 && image.height() >= 200,
+             qPrintable(QString("%1x%2").arg(image.width()).arg(image.height())));
+    // A drawn window, not a blank surface.
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 7)
+            colours.insert(image.pixel(x, y));
+    QVERIFY(colours.size() > 1);
+}
+
+void tst_VellHost::traceShowsTheComponentsLines()
+{
+    const tResultSet r = run({"--trace", "--screenshot", mDir.filePath("traced.png")});
+    QCOMPARE(r.exitCode, 0);
+    const QString err = QString::fromLocal8Bit(r.err);
+    QRegularExpression creating("^qdialogeditorcomponent/ccomponent\\.cpp:\\d+ "
+                                "Creating new editor\\.\\.\\.$",
+                                QRegularExpression::MultilineOption);
+    QVERIFY2(creating.match(err).hasMatch(), qPrintable(err));
+    QVERIFY(err.indexOf("Destroy old editor...") < err.indexOf("Create new editor..."));
+}
+
+void tst_VellHost::missingModuleGivesOneClearLine()
+{
+    const tResultSet r = run({"--module", "/nonexistent"});
+    QVERIFY(r.exitCode != 0 && r.exitCode != -1);
+    QVERIFY(r.out.isEmpty());
+    const QList<QByteArray> lines = r.err.trimmed().split('\n');
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().startsWith("vellhost: ") && lines.first().contains("/nonexistent"),
+             r.err.constData());
+}
+
+void tst_VellHost::helpAndVersion()
+{
+    const tResultSet help = run({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    for (const char *option : {"--module", "--trace", "--screenshot", "--version"})
+        QVERIFY2(help.out.contains(option), option);
+    const tResultSet version = run({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QVERIFY(QRegularExpression("^vellhost \\d+\\.\\d+").match(QString(version.out)).hasMatch());
+}
+
+void tst_VellHost::unknownOptionIsRefused()
+{
+    const tResultSet r = run({"--no-such-option"});
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.err.contains("no-such-option"));
+}
+
+QTEST_GUILESS_MAIN(tst_VellHost)
+#include "tst_vellhost.moc"

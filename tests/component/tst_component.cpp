@@ -1,0 +1,267 @@
+#include "q4support/cvq4application.h"
+
+#include "vellcore/cdebugstream.h"
+#include "vellcore/cmodulemgr.h"
+#include "vellmva2/cdmdatamodel.h"
+#include "vellmva2/tgenericnode.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <QtTest>
+
+namespace {
+
+using tCommand = vmva::tGenericNode<piVoid, vmva::cBasicModelProperties>;
+
+QString modulePath()
+{
+    return qEnvironmentVariable("VELL_BINARY_DIR") + "/lib/libVQ4VMVDialogEditor.so";
+}
+
+// The editor windows that exist now, shown or hidden.
+QList<QWidget *> editorWindows()
+{
+    QList<QWidget *> out;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (QByteArray(w->metaObject()->className()) == "cQModelViewDialogEditorWidget")
+            out << w;
+    }
+    return out;
+}
+
+// Records, in order, what happens to the component's model and node.
+struct Witness : vrmi::cConnectable
+{
+    piVoid nodeInvalid(const vmva::cAbstractNodeUI &node)
+    {
+        log << "invalid " + qstr(node.name()) + (editor ? " (editor alive)" : "");
+        return {};
+    }
+    piVoid modelDestroyed(const vmva::cDMDataModel &model)
+    {
+        log << "destroyed " + qstr(model.name());
+        return {};
+    }
+    piVoid removedFromRoot(const vmva::cDMDataModel &model)
+    {
+        log << "removed " + qstr(model.name());
+        return {};
+    }
+    QStringList log;
+    QPointer<QWidget> editor;
+};
+
+} // namespace
+
+// The dialog editor module's component, loaded through the module manager as the host does.
+class tst_Component : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void publishesCtrlModelWithShowEditor();
+    void triggerShowsOneEditorAndTraces();
+    void secondTriggerDeletesFirstWindowBeforeCreatingNext();
+    void closedWindowIsOnlyHiddenAndThenReplaced();
+    void destroysEditorThenNodeThenModel();
+    void showEditorNodeFollowsTypedNodeRules();
+    void failureWithoutApplicationPassesToTrigger();
+
+private:
+    void trigger();
+    std::unique_ptr<vcs::cModuleMgr> mMgr;
+    std::unique_ptr<cVQ4Application> mApp;
+    vsa::cReferenceFrame mFrame{"local"};
+    vcs::cAbstractComponent *mComponent = nullptr;
+    vmva::cDMDataModel *mCtrl = nullptr;
+    vmva::cAbstractNodeUI *mNode = nullptr;
+    QStringList mTrace;
+    std::function<void(const QString &)> mOnTrace;
+};
+
+void tst_Component::init()
+{
+    mTrace.clear();
+    mOnTrace = nullptr;
+    vpi::system().setSink([this](const QString &line) {
+        mTrace << line;
+        if (mOnTrace)
+            mOnTrace(line);
+    });
+    mMgr = std::make_unique<vcs::cModuleMgr>();
+    mApp = std::make_unique<cVQ4Application>(*mMgr);
+    mComponent = &mMgr->loadModule(qstr(modulePath()), mFrame);
+    mCtrl = vmva::cDMDataModel::root(*mMgr).tryFindModel("Ctrl", mComponent->address());
+    QVERIFY(mCtrl);
+    mNode = mCtrl->tryFindNode("ShowEditor");
+    QVERIFY(mNode);
+}
+
+void tst_Component::cleanup()
+{
+    if (mMgr)
+        mMgr->removeAllComponents();
+    mApp.reset();
+    mMgr.reset();
+    vpi::system().setSink(nullptr);
+    QVERIFY(editorWindows().isEmpty());
+}
+
+void tst_Component::trigger()
+{
+    tCommand command("ShowEditor");
+    command.setRef(*mNode);
+    command.trigger();
+}
+
+void tst_Component::publishesCtrlModelWithShowEditor()
+{
+    QCOMPARE(mCtrl->parentModel(), &vmva::cDMDataModel::root(*mMgr));
+    QCOMPARE(mCtrl->modelProviderLocation(), mComponent->address());
+    QCOMPARE(mCtrl->lstNodes(), std::vector<vmva::cAbstractNodeUI *>{mNode});
+    QVERIFY(mCtrl->lstModels().empty());
+    QCOMPARE(QString(mNode->valueTypeName().c_str()), QString("piVoid"));
+    QVERIFY(mNode->hasObject());
+    QVERIFY(mNode->ui() && mNode->ui()->isReadable() && mNode->ui()->isWritable());
+    QVERIFY(!mNode->ui()->isView());
+    QVERIFY(!mComponent->info().author().empty());
+
+    const auto *lib = mMgr->library(*mComponent);
+    QVERIFY(lib);
+    QCOMPARE(lib->moduleVersion.major, 0u);
+    QCOMPARE(lib->moduleVersion.minor, 1u);
+    QCOMPARE(lib->vellVersion.major, 2u);
+    QCOMPARE(lib->vellVersion.minor, 0u);
+    // Loading creates no window.
+    QVERIFY(editorWindows().isEmpty());
+    QVERIFY(mTrace.isEmpty());
+}
+
+void tst_Component::triggerShowsOneEditorAndTraces()
+{
+    trigger();
+    const QList<QWidget *> windows = editorWindows();
+    QCOMPARE(windows.size(), 1);
+    QVERIFY(windows.first()->isVisible());
+    QVERIFY(windows.first()->isWindow());
+
+    const QStringList texts = {"Destroy old editor...", "Create new editor...",
+                               "Creating new editor..."};
+    QCOMPARE(mTrace.size(), texts.size());
+    for (int i = 0; i < texts.size(); ++i) {
+        const QRegularExpression line("^qdialogeditorcomponent/ccomponent\\.cpp:\\d+ "
+                                      + QRegularExpression::escape(texts[i]) + "\\n$");
+        QVERIFY2(line.match(mTrace[i]).hasMatch(), qPrintable(mTrace[i]));
+    }
+}
+
+void tst_Component::secondTriggerDeletesFirstWindowBeforeCreatingNext()
+{
+    trigger();
+    QPointer<QWidget> first = editorWindows().value(0);
+    QVERIFY(first);
+    bool firstGoneWhenCreating = false;
+    int windowsWhenCreating = -1;
+    mOnTrace = [&](const QString &line) {
+        if (line.endsWith("Creating new editor...\n")) {
+            firstGoneWhenCreating = first.isNull();
+            windowsWhenCreating = int(editorWindows().size());
+        }
+    };
+    trigger();
+    QVERIFY(firstGoneWhenCreating);
+    QCOMPARE(windowsWhenCreating, 0);
+    const QList<QWidget *> windows = editorWindows();
+    QCOMPARE(windows.size(), 1);
+    QVERIFY(windows.first()->isVisible());
+    QCOMPARE(mTrace.size(), 6);
+}
+
+void tst_Component::closedWindowIsOnlyHiddenAndThenReplaced()
+{
+    trigger();
+    QPointer<QWidget> first = editorWindows().value(0);
+    QVERIFY(first);
+    // The editor is an ordinary top-level window: closing it ends a host's event loop.
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    QTimer::singleShot(0, first, [&] { first->close(); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(lastClosed.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first);
+    QVERIFY(!first->isVisible());
+
+    trigger();
+    QVERIFY(first.isNull());
+    const QList<QWidget *> windows = editorWindows();
+    QCOMPARE(windows.size(), 1);
+    QVERIFY(windows.first()->isVisible());
+}
+
+void tst_Component::destroysEditorThenNodeThenModel()
+{
+    trigger();
+    Witness witness;
+    witness.editor = editorWindows().value(0);
+    QVERIFY(witness.editor);
+    mNode->sigInvalid.connect(vrmi::cDirectLocalSlotCall1<Witness, const vmva::cAbstractNodeUI &>(
+        witness, &Witness::nodeInvalid));
+    mCtrl->sigDestroyed.connect(vrmi::cDirectLocalSlotCall1<Witness, const vmva::cDMDataModel &>(
+        witness, &Witness::modelDestroyed));
+    vmva::cDMDataModel &root = vmva::cDMDataModel::root(*mMgr);
+    root.sigSubModelRemoved.connect(
+        vrmi::cDirectLocalSlotCall1<Witness, const vmva::cDMDataModel &>(
+            witness, &Witness::removedFromRoot));
+
+    mMgr->removeComponent(*mComponent);
+    mComponent = nullptr;
+    QCOMPARE(witness.log, QStringList({"invalid ShowEditor", "destroyed Ctrl", "removed Ctrl"}));
+    QVERIFY(root.lstModels().empty());
+    QVERIFY(editorWindows().isEmpty());
+}
+
+void tst_Component::showEditorNodeFollowsTypedNodeRules()
+{
+    vmva::tGenericNode<bool, vmva::cBasicModelProperties> flag("flag");
+    try {
+        flag.setRef(*mNode);
+        QFAIL("a bool view of the command node was accepted");
+    } catch (const vstd::cRuntimeException &e) {
+        QCOMPARE(QString(e.what()), QString("Unable to assign model ShowEditor to flag!"));
+        QVERIFY(e.cause() && dynamic_cast<const vstd::cTypeMissmatchException *>(e.cause()));
+    }
+
+    tCommand readOnly("ShowEditor");
+    readOnly.setRef(*mNode);
+    readOnly.properties()->setWritable(false);
+    try {
+        readOnly.trigger();
+        QFAIL("a read-only view triggered the command");
+    } catch (const vstd::cRuntimeException &e) {
+        QCOMPARE(QString(e.what()), QString("Model \"ShowEditor\" is not writeable!"));
+    }
+    QVERIFY(editorWindows().isEmpty());
+    QVERIFY(mTrace.isEmpty());
+}
+
+void tst_Component::failureWithoutApplicationPassesToTrigger()
+{
+    mApp.reset();   // the component finds no application to take the editor's arguments from
+    try {
+        trigger();
+        QFAIL("the failure did not reach the trigger");
+    } catch (const vstd::cRuntimeException &e) {
+        QCOMPARE(QString(e.what()), QString("Unable to change model \"ShowEditor\"!"));
+        QVERIFY(e.cause() && dynamic_cast<const vstd::cBugException *>(e.cause()));
+    }
+    QVERIFY(editorWindows().isEmpty());
+    QCOMPARE(mTrace.size(), 3);
+}
+
+QTEST_MAIN(tst_Component)
+#include "tst_component.moc"
