@@ -89,9 +89,12 @@ void cDeserializeBinary::parse(const QByteArray &data)
             t.closeContext();
             continue;
         }
-        const auto kind = cAbstractDeserializer::EntryKind(tag & ~cBinaryFormat::labelledFlag);
-        if (kind < cAbstractDeserializer::ContextEntry || kind > cAbstractDeserializer::BytesEntry)
+        // Checked before the conversion: the kinds do not cover every byte.
+        const int kindValue = tag & ~cBinaryFormat::labelledFlag;
+        if (kindValue < cAbstractDeserializer::ContextEntry
+            || kindValue > cAbstractDeserializer::BytesEntry)
             malformed(at, QStringLiteral("unknown entry kind %1").arg(tag));
+        const auto kind = cAbstractDeserializer::EntryKind(kindValue);
         if (!t.add(kind, at))
             tooDeep(at);
         cDocumentTree::tEntrySet &e = t.last();

@@ -129,6 +129,7 @@ void tst_SerializeBinary::refusesHostileInput_data()
                                          << "malformed at byte 7: a uint is too large";
     QTest::newRow("unknown kind") << h + "\x04\x01\x09" << "byte 9: unknown entry kind 9";
     QTest::newRow("unknown labelled kind") << h + "\x8f" << "unknown entry kind 143";
+    QTest::newRow("kind far beyond the kinds") << h + "\x7f" << "unknown entry kind 127";
     QTest::newRow("end at top") << h + QByteArray(1, '\0')
                                 << "byte 7: a context ends that was not begun";
     QTest::newRow("unclosed context") << h + "\x01\x01" "c" "\x04\x01" << "ends early";
