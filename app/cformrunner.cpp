@@ -9,9 +9,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QVBoxLayout>
+#include <QMainWindow>
 
 namespace {
+
+const QSize kToolBarRoom(400, 60);
 
 std::unique_ptr<vsa::cAbstractDeserializer> openForm(cVQ4Application &application,
                                                      const QString &path)
@@ -92,13 +94,15 @@ QWidget *cFormRunner::open(const QString &path)
         break;
     }
     case 3: {
-        auto window = std::make_unique<QWidget>();
+        // A main window as an application has it, with room for texts that grow once bound.
+        auto window = std::make_unique<QMainWindow>();
         cVQ4VMVToolbarFactory factory(mgr, mApplication.locale(), searchPaths);
         QToolBar *bar = factory.createToolBar(window.get(), arguments, *document);
         if (bar) {
-            auto *layout = new QVBoxLayout(window.get());
-            layout->setContentsMargins(0, 0, 0, 0);
-            layout->addWidget(bar);
+            window->addToolBar(bar);
+            auto *content = new QWidget(window.get());
+            content->setMinimumSize(kToolBarRoom);
+            window->setCentralWidget(content);
             window->setWindowTitle(bar->windowTitle());
             mShown = std::move(window);
             mShown->show();

@@ -23,6 +23,17 @@ cHostOptions cHostOptions::parse(const QStringList &arguments)
                                         QStringLiteral("Once the window is shown, save it as a "
                                                        "PNG image in <file> and quit."),
                                         QStringLiteral("file"));
+    const QCommandLineOption runForm(QStringLiteral("run"),
+                                     QStringLiteral("Open the form in <file> as the running "
+                                                    "application would, instead of the editor."),
+                                     QStringLiteral("file"));
+    const QCommandLineOption formArgument(QStringLiteral("arg"),
+                                          QStringLiteral("With --run: assign the model MODEL (a "
+                                                         "model name or a dotted sub-model "
+                                                         "path) to the form's parameter PARAM."),
+                                          QStringLiteral("PARAM=MODEL"));
+    parser.addOption(runForm);
+    parser.addOption(formArgument);
     parser.addOption(module);
     parser.addOption(trace);
     parser.addOption(screenshot);
@@ -53,6 +64,17 @@ cHostOptions cHostOptions::parse(const QStringList &arguments)
     options.modulePath = parser.isSet(module) ? parser.value(module) : defaultModulePath();
     options.trace = parser.isSet(trace);
     options.screenshotPath = parser.value(screenshot);
+    options.runForm = parser.value(runForm);
+    options.formArguments = parser.values(formArgument);
+    for (const QString &argument : options.formArguments) {
+        if (argument.indexOf(QLatin1Char('=')) <= 0) {
+            std::fprintf(stderr, "vellhost: --arg needs PARAM=MODEL, not %s\n",
+                         qPrintable(argument));
+            options.finished = true;
+            options.exitCode = 2;
+            return options;
+        }
+    }
     return options;
 }
 

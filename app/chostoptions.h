@@ -10,6 +10,8 @@ public:
     QString modulePath;       // the module to load; empty: the editor module beside the program
     bool trace = false;       // trace lines to stderr
     QString screenshotPath;   // save a PNG of the shown window there and quit
+    QString runForm;          // open this form as the running application would, no editor
+    QStringList formArguments; // "PARAM=MODEL": the models the form's parameters name
 
     // Set when the command line was answered without running the host (help, version, errors);
     // exitCode is then the program's result.

@@ -1,7 +1,12 @@
 #include "cvellhost.h"
 
+#include "cdemocomponent.h"
+#include "cformrunner.h"
 #include "chostapplication.h"
 #include "cscreenshot.h"
+
+#include "q4support/elements/standardelements.h"
+#include "q4widgets/standardbuilders.h"
 
 #include "vellmva2/cdmdatamodel.h"
 #include "vellmva2/tgenericnode.h"
@@ -18,11 +23,14 @@ cVellHost::cVellHost(const cHostOptions &options)
             std::fflush(stderr);
         });
     }
+    registerStandardElements(mApplication->vmvMgr());
+    installStandardBuilders(mApplication->vmvMgr());
 }
 
 cVellHost::~cVellHost()
 {
     mScreenshot.reset();
+    mFormRunner.reset();
     // Components use the application object (its data-view manager and argument list).
     mModuleMgr.removeAllComponents();
     mApplication.reset();
@@ -32,26 +40,41 @@ cVellHost::~cVellHost()
 
 int cVellHost::run()
 {
+    QWidget *shown = nullptr;
     try {
         registerComponents();
-        const vcs::cAbstractComponent &module =
-            mModuleMgr.loadModule(qstr(mOptions.modulePath), mFrame);
-        showEditor(module);
+        if (!mOptions.runForm.isEmpty()) {
+            shown = runForm();
+        } else {
+            const vcs::cAbstractComponent &module =
+                mModuleMgr.loadModule(qstr(mOptions.modulePath), mFrame);
+            showEditor(module);
+        }
     } catch (const vstd::cAbstractException &e) {
         cHostApplication::reportError(e);
         return 1;
     }
     if (!mOptions.screenshotPath.isEmpty()) {
         mScreenshot = std::make_unique<cScreenshot>(mOptions.screenshotPath);
-        mScreenshot->start();
+        mScreenshot->start(shown);
     }
     return QApplication::exec();
 }
 
 void cVellHost::registerComponents()
 {
-    // None yet: the host's own components (for example demo data models) are added here with
-    // mModuleMgr.addComponent(...), so that their models exist before the module starts.
+    // Their models exist before the module starts, so the editor offers them at once.
+    mModuleMgr.addComponent(std::make_unique<cDemoComponent>(mModuleMgr, mFrame));
+}
+
+QWidget *cVellHost::runForm()
+{
+    mFormRunner = std::make_unique<cFormRunner>(*mApplication);
+    for (const QString &argument : mOptions.formArguments) {
+        const int equals = argument.indexOf(QLatin1Char('='));
+        mFormRunner->assign(argument.left(equals), argument.mid(equals + 1));
+    }
+    return mFormRunner->open(mOptions.runForm);
 }
 
 void cVellHost::showEditor(const vcs::cAbstractComponent &component)

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class cFormRunner;
 class cScreenshot;
 
 // Wires the host together: the module manager, the application object, the host's own
@@ -27,6 +28,8 @@ public:
 private:
     // The host's own components, registered before any module is loaded.
     void registerComponents();
+    // Opens the form of --run with the models of its --arg options; returns the widget shown.
+    QWidget *runForm();
     // Triggers the "ShowEditor" node of the component's "Ctrl" model.
     void showEditor(const vcs::cAbstractComponent &component);
 
@@ -34,6 +37,7 @@ private:
     vcs::cModuleMgr mModuleMgr;
     vsa::cReferenceFrame mFrame;
     std::unique_ptr<cVQ4Application> mApplication;
+    std::unique_ptr<cFormRunner> mFormRunner;
     std::unique_ptr<cScreenshot> mScreenshot;
     vpi::cDebugStream::tSink mPreviousSink;
 };
