@@ -62,6 +62,10 @@ public:
     // A failure leaves the current document, file name and title as they were.
     void loadDocument(const QString &path, bool ignoreUnknown);
     void saveDocument(const QString &path);
+    // A live preview of the document built from a serialised copy, owned by the caller; null
+    // for an empty document or when the factory builds nothing. Top-level, a menu runs as a
+    // popup at the cursor and null comes back.
+    std::unique_ptr<QWidget> createPreview(QWidget *parent, bool topLevel);
 
 private slots:
     piVoid sltNotifyDialogLayoutItemRightClick(QTreeWidgetItem *row);
@@ -93,9 +97,6 @@ private:
     void setupDocks();
     void setupPreviewArea();
     void connectActions();
-    // A live preview of the document built from a serialised copy, owned by the caller; null
-    // for an empty document or when the factory builds nothing.
-    std::unique_ptr<QWidget> createPreview(QWidget *parent, bool topLevel);
     QString startFolder() const;
 
     cVQ4VMVDataViewMgr &mDataViewMgr;

@@ -62,6 +62,10 @@ cQPreviewWidgetView::cQPreviewWidgetView(QWidget *parent) : QWidget(parent)
     frame->setObjectName(QStringLiteral("previewFrame"));
     frame->setFrameStyle(QFrame::Box);
     frame->setAutoFillBackground(true);
+    // Roles are inherited: under the editor's dark scroll area the preview would take the dark
+    // background and, contrasting with it, light text. It must look as the dialog runs.
+    frame->setBackgroundRole(QPalette::Window);
+    frame->setForegroundRole(QPalette::WindowText);
     frame->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
 
     auto *outer = new QVBoxLayout(this);
@@ -81,6 +85,9 @@ cQPreviewWidgetView::cQPreviewWidgetView(QWidget *parent) : QWidget(parent)
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->setSpacing(0);
     frameLayout->addWidget(mpPages);
+
+    // An empty frame would show as a stray dot on the black until the first preview arrives.
+    frame->hide();
 
     mpOverlay = new cSelectionWidget(this);
     mpOverlay->setGeometry(0, 0, width(), height());
@@ -117,6 +124,7 @@ void cQPreviewWidgetView::setPreview(QWidget *widget)
         previous->deleteLater();
     }
     watchGeometry(widget);
+    frame()->show();
     updateSelection();
 }
 

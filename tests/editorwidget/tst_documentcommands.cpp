@@ -5,6 +5,7 @@
 
 #include "q4widgets/cvq4appwidget.h"
 #include "vellcore/cabstractexception.h"
+#include "vellcore/cdebugstream.h"
 
 #include <QFile>
 #include <QLabel>

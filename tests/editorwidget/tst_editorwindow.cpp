@@ -2,6 +2,7 @@
 
 #include "qdialogeditorwidget/cqpreviewwidgetview.h"
 
+#include <QBoxLayout>
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QPushButton>

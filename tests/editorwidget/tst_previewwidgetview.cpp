@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -25,6 +26,8 @@ class tst_PreviewWidgetView : public QObject
         form->setObjectName("100");
         auto *layout = new QVBoxLayout(form);
         layout->setObjectName("101");
+        // Explicit: a layout's default margins differ between windows and child widgets.
+        layout->setContentsMargins(9, 9, 9, 9);
         auto *label = new QLabel("Name", form);
         label->setObjectName("102");
         layout->addWidget(label);
@@ -232,6 +235,48 @@ private slots:
         QCOMPARE(view->pagesWidget()->count(), 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!first);
+    }
+
+    void previewKeepsWindowColoursUnderDarkScrollArea()
+    {
+        // As in the editor: the view inside a scroll area with a dark background.
+        QScrollArea area;
+        area.setBackgroundRole(QPalette::Dark);
+        area.setWidgetResizable(true);
+        auto *view = new cView(&area);
+        area.setWidget(view);
+        area.resize(500, 400);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        view->setPreview(makeForm(view->pagesWidget()));
+        settle();
+        auto *label = view->currentPreview()->findChild<QLabel *>("102");
+        QCOMPARE(label->foregroundRole(), QPalette::WindowText);
+        QCOMPARE(view->currentPreview()->backgroundRole(), QPalette::Window);
+        const QImage image = view->grab().toImage();
+        const QPoint inForm = view->currentPreview()->mapTo(view, QPoint(2, 2));
+        QCOMPARE(image.pixelColor(inForm), area.palette().color(QPalette::Window));
+    }
+
+    void previewHasTheSizeOfItsWindow()
+    {
+        // A word-wrapped text makes the form's height depend on its width.
+        auto makeWrapped = [](QWidget *parent) {
+            QWidget *form = makeForm(parent);
+            auto *label = form->findChild<QLabel *>("102");
+            label->setWordWrap(true);
+            label->setText(QString("A long explanation that needs more than one line. ").repeated(4));
+            return form;
+        };
+        std::unique_ptr<QWidget> window(makeWrapped(nullptr));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(window->hasHeightForWidth());
+
+        auto view = shownView(QSize(900, 700));
+        view->setPreview(makeWrapped(view->pagesWidget()));
+        settle();
+        QCOMPARE(view->currentPreview()->size(), window->size());
     }
 
     void emptyPreviewIsRedCross()
