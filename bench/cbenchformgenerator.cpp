@@ -43,13 +43,18 @@ tFactorySet dialogFactories(const cDialogItemFactoryRegistry &registry)
     return set;
 }
 
-// A small picture's worth of bytes; the document never decodes it.
-QByteArray pictureBytes(int n)
+// A real 4 x 4 PNG picture, so that previews built from the form decode it like any icon.
+QByteArray pictureBytes()
 {
-    QByteArray bytes("\x89PNG\r\n\x1a\n", 8);
-    for (int i = 0; i < 120; ++i)
-        bytes += char((i * 37 + n) & 0xff);
-    return bytes;
+    static const char png[] =
+        "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52"
+        "\x00\x00\x00\x04\x00\x00\x00\x04\x08\x06\x00\x00\x00\xa9\xf1\x9e"
+        "\x7e\x00\x00\x00\x2b\x49\x44\x41\x54\x78\xda\x15\xc8\x31\x01\x00"
+        "\x30\x0c\xc3\xb0\x00\x2b\x30\x9f\x05\x15\x7e\x9b\x7b\xe8\x51\x92"
+        "\x7d\x23\x54\x25\x63\x08\x75\x2e\x30\x84\xca\x45\x0d\xa1\xea\x03"
+        "\x39\xc8\x23\x31\x09\x03\x0c\x07\x00\x00\x00\x00\x49\x45\x4e\x44"
+        "\xae\x42\x60\x82";
+    return QByteArray(png, sizeof(png) - 1);
 }
 } // namespace
 
@@ -129,7 +134,7 @@ void cBenchFormGenerator::setProperties(cQAbstractDialogLayoutItem &item)
         } else if (auto *v = p->boolView()) {
             v->setValue(!v->defaultValue());
         } else if (auto *v = p->pixmapView()) {
-            v->setValue(pictureBytes(n));
+            v->setValue(pictureBytes());
         } else if (auto *v = p->ucStringView()) {
             v->setValue(vucs::cString(u"Text \u00e4\u00f6\u00fc <&> ") + vucs::cString(number.data()));
         } else if (auto *v = p->layoutView()) {
