@@ -50,8 +50,10 @@ void writeEveryElement(cVQ4VMVFormWriter &w)
     w.open("Dialog", "1").set("Title", "Settings").set("Width", 420)
         .set("WindowIcon", kSvg);
     w.open("VBoxLayout", "2").set("Spacing", 3).set("Margin", 5);
+    QFont font("DejaVu Sans", 17);
+    font.setBold(true);
     w.open("Label", "3").set("Text", "Hello").set("Alignment", 0x84).set("WordWrap", true)
-        .set("ToolTip", "greeting").close();
+        .set("ToolTip", "greeting").set("Font", font.toString()).close();
     w.open("PushButton", "4").set("Text", "Go").set("Icon", pngBytes(Qt::green)).close();
     w.open("LineEdit", "5").set("Text", "secret").set("EchoMode", "Password")
         .set("MaxLength", 12).set("ReadOnly", true).close();
@@ -119,6 +121,10 @@ void tst_DialogFactory::buildsEveryDialogElement()
     QCOMPARE(label->alignment(), Qt::AlignHCenter | Qt::AlignVCenter);
     QVERIFY(label->wordWrap());
     QCOMPARE(label->toolTip(), QString("greeting"));
+    QCOMPARE(label->font().pointSize(), 17);
+    QVERIFY(label->font().bold());
+    // Only the label was given a font.
+    QVERIFY(!dialog->findChild<QPushButton *>("4")->font().bold());
 
     auto *button = dialog->findChild<QPushButton *>("4");
     QVERIFY(button);

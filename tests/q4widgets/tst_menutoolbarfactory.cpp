@@ -6,11 +6,14 @@
 
 namespace {
 
+const QByteArray kSvgIcon = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" "
+                            "height=\"16\"><rect width=\"16\" height=\"16\"/></svg>";
+
 void writeMenu(cVQ4VMVFormWriter &w)
 {
     w.open("Menu", "1").set("Title", "File");
     w.open("MenuItem", "2").set("Text", "Open").set("Shortcut", "Ctrl+O")
-        .set("ToolTip", "Open a file").close();
+        .set("ToolTip", "Open a file").set("Icon", kSvgIcon).close();
     w.open("MenuSeparator", "3").close();
     w.open("Menu", "4").set("Title", "Recent");
     w.open("MenuItem", "5").set("Text", "a.dlg").close();
@@ -61,6 +64,7 @@ void tst_MenuToolBarFactory::buildsMenuWithSubmenus()
     QCOMPARE(actions[0]->text(), QString("Open"));
     QCOMPARE(actions[0]->shortcut(), QKeySequence("Ctrl+O"));
     QCOMPARE(actions[0]->toolTip(), QString("Open a file"));
+    QCOMPARE(actions[0]->icon().availableSizes().value(0), QSize(16, 16));
     QVERIFY(actions[1]->isSeparator());
     QCOMPARE(actions[1]->objectName(), QString("3"));
 
@@ -79,6 +83,7 @@ void tst_MenuToolBarFactory::buildsMenuWithSubmenus()
     QVERIFY(actions[3]->isChecked());
     QVERIFY(!actions[3]->isEnabled());
     QVERIFY(!actions[4]->isVisible());
+    QVERIFY(actions[1]->icon().isNull());
 
     // Shown as a popup, the visible entries take up space.
     menu->popup(QPoint(0, 0));
