@@ -247,6 +247,65 @@ private slots:
                      layout->parentWidget()->mapTo(view, QPoint(0, 0))));
     }
 
+    void exampleFormsMarkWhatIsSelected_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("firstRow");
+        QTest::addColumn<bool>("markable");
+        QTest::newRow("machine") << "machine.dlg" << "Dialog" << "Dialog (\"Machine window\")"
+                                 << true;
+        // A menu's entries are actions and its menus closed popups: nothing to mark.
+        QTest::newRow("menu") << "menu.dlg" << "Menu" << "Menu (\"Machine menu\")" << false;
+        QTest::newRow("toolbar") << "toolbar.dlg" << "ToolBar" << "Tool Bar (\"Machine tools\")"
+                                 << true;
+    }
+
+    // Every row of an example form, selected in turn: the marking sits on the element's widget
+    // when it is shown, around its layout's contents when it is a layout, and nowhere else.
+    void exampleFormsMarkWhatIsSelected()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, type);
+        QFETCH(QString, firstRow);
+        QFETCH(bool, markable);
+        auto editor = shownEditor();
+        auto dialogs = std::make_unique<cScriptedFileDialogs>();
+        dialogs->answers << qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/" + file;
+        editor->setFileDialogProvider(std::move(dialogs));
+        editor->findChild<QAction *>("mpActLoadDocument")->trigger();
+        QCOMPARE(qstr(editor->documentType()), type);
+        auto *tree = editor->findChild<QTreeWidget *>("dialogLayoutTree");
+        QCOMPARE(treeRows(*tree).value(1), "  " + firstRow);
+        cQPreviewWidgetView *view = editor->previewView();
+        QWidget *page = view->currentPreview();
+        int marked = 0;
+        for (QTreeWidgetItem *row : tree->findItems("", Qt::MatchContains | Qt::MatchRecursive)) {
+            tree->setCurrentItem(row);
+            const QString name = qstr(editor->currentLayoutItem()->debugInfo());
+            const cQPreviewWidgetView::cSelectionWidget &overlay = *view->selectionWidget();
+            auto *widget = name.isEmpty() ? nullptr : page->findChild<QWidget *>(name);
+            QLayout *layout = page->findChild<QVBoxLayout *>(name);
+            if (!layout)
+                layout = page->findChild<QHBoxLayout *>(name);
+            const QString what = row->text(0);
+            if (widget && widget->isVisible()) {
+                QCOMPARE(overlay.mode(), 0);
+                QVERIFY2(overlay.selection() == inView(widget, view), qPrintable(what));
+                ++marked;
+            } else if (!widget && layout && !name.isEmpty()) {
+                QCOMPARE(overlay.mode(), 1);
+                QCOMPARE(overlay.selection(),
+                         layout->contentsRect().translated(
+                             layout->parentWidget()->mapTo(view, QPoint(0, 0))));
+                ++marked;
+            } else {
+                QVERIFY2(overlay.selection().isEmpty(), qPrintable(what));
+            }
+        }
+        QCOMPARE(marked > 0, markable);
+    }
+
     void rightClickOffersEditAndViewsMenus()
     {
         auto editor = shownEditor();
