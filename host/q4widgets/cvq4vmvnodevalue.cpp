@@ -9,18 +9,21 @@ namespace {
 // Typed nodes differ in their access rules class too; the value type alone decides here.
 template <class T, class P> using tNode = vmva::tGenericNode<T, P>;
 
-template <class T, class F> bool withTyped(const vmva::cAbstractNodeUI &node, F &&f)
+template <class T, class F> void withTyped(const vmva::cAbstractNodeUI &node, F &&f)
 {
     auto *n = const_cast<vmva::cAbstractNodeUI *>(&node);
     if (auto *typed = dynamic_cast<tNode<T, vmva::cBasicModelProperties> *>(n))
-        return f(*typed), true;
+        return f(*typed);
     if (auto *typed = dynamic_cast<tNode<T, vmva::cRangeModelProperties> *>(n))
-        return f(*typed), true;
+        return f(*typed);
     if (auto *typed = dynamic_cast<tNode<T, vmva::cDRangeModelProperties> *>(n))
-        return f(*typed), true;
+        return f(*typed);
     if (auto *typed = dynamic_cast<tNode<T, vmva::cIndexModelProperties> *>(n))
-        return f(*typed), true;
-    return false;
+        return f(*typed);
+    // A node with access rules of its own: reached through a view that shares its value.
+    tNode<T, vmva::cBasicModelProperties> view(node.name());
+    view.setRef(*n);
+    f(view);
 }
 
 [[noreturn]] void throwNoConversion(const vmva::cAbstractNodeUI &node, const QVariant &value)

@@ -81,6 +81,7 @@ private slots:
     void userInputReachesNodes();
     void inOutDoesNotEcho();
     void refusedInputShowsTheNodeAgain();
+    void nodesWithRulesOfTheirOwnBind();
     void unresolvedLocationsStayUnbound();
     void relativeLocationsFollowTheContainerModel();
     void setParameterFindsSubModelByDottedName();
@@ -255,6 +256,37 @@ void tst_Binding::refusedInputShowsTheNodeAgain()
     QCOMPARE(m.speed.value(), __int64(100));
     QCOMPARE(spin->value(), 100);
     QCOMPARE(traces.matching("Node speed not changed").size(), 1);
+}
+
+namespace {
+// Access rules a model may define for itself.
+class cLimitedRules : public cBasicModelProperties
+{
+};
+} // namespace
+
+void tst_Binding::nodesWithRulesOfTheirOwnBind()
+{
+    tFormFixture f;
+    cDMDataModel model(f.moduleMgr, "Own");
+    tGenericNode<__int64, cLimitedRules> count("count", 12);
+    model.addNode(count);
+    f.arguments.addParameter("Own");
+    f.arguments.bindModel("Own", &model);
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("SpinBox", "spin").bind("Value", "Own.count").close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    auto *spin = find<QSpinBox>(*dialog, "spin");
+    QCOMPARE(spin->value(), 12);
+    count.setValue(20);
+    QCOMPARE(spin->value(), 20);
+    cChangeCounter changes(count);
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(count.value(), __int64(21));
+    QCOMPARE(changes.count, 1);
 }
 
 void tst_Binding::unresolvedLocationsStayUnbound()
