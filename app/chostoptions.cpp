@@ -53,10 +53,9 @@ cHostOptions cHostOptions::parse(const QStringList &arguments)
         return options;
     }
     if (parser.isSet(help) || parser.isSet(version)) {
-        const QString text = parser.isSet(help)
-                                 ? parser.helpText()
-                                 : QCoreApplication::applicationName() + QLatin1Char(' ')
-                                       + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        const QString versionText = QCoreApplication::applicationName() + QLatin1Char(' ')
+                                    + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        const QString text = parser.isSet(help) ? parser.helpText() : versionText;
         std::fputs(qPrintable(text), stdout);
         options.finished = true;
         return options;

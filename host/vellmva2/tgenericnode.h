@@ -12,7 +12,10 @@ template <> struct tValueTypeName<piVoid> { static const char *name() { return "
 template <> struct tValueTypeName<bool> { static const char *name() { return "piBool"; } };
 template <> struct tValueTypeName<__int64> { static const char *name() { return "piInt64"; } };
 template <> struct tValueTypeName<double> { static const char *name() { return "piDouble"; } };
-template <> struct tValueTypeName<vucs::cString> { static const char *name() { return "cString"; } };
+template <> struct tValueTypeName<vucs::cString>
+{
+    static const char *name() { return "cString"; }
+};
 
 // The storage of one value, shared by the node that owns it and the views bound to it. Every
 // node whose valueCell() is not null and whose valueTypeName() is tValueTypeName<T> hands out a

@@ -135,8 +135,8 @@ void tst_Files::platformAndTime()
     const vstd::cTime t = vstd::cTime::now();
     QVERIFY(t.msecsSinceEpoch() >= before && t.msecsSinceEpoch() - before < 5000);
     const QString text = qstr(t.toString());
-    QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$").match(text).hasMatch(),
-             qPrintable(text));
+    const QRegularExpression iso("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$");
+    QVERIFY2(iso.match(text).hasMatch(), qPrintable(text));
     QCOMPARE(QDateTime::fromString(text, Qt::ISODate).toSecsSinceEpoch(),
              t.msecsSinceEpoch() / 1000);
 }

@@ -102,7 +102,8 @@ void tst_ModuleMgr::removeComponentAndUnownedComponents()
     {
         vcs::cModuleMgr mgr;
         auto &kept = mgr.addComponent(std::make_unique<LoggingComponent>(mgr, frame, "kept"));
-        auto &dropped = mgr.addComponent(std::make_unique<LoggingComponent>(mgr, frame, "dropped"));
+        auto &dropped =
+            mgr.addComponent(std::make_unique<LoggingComponent>(mgr, frame, "dropped"));
         const vcs::cComponentAddr addr = dropped.address();
         mgr.removeComponent(dropped);
         QCOMPARE(gLog, QStringList({"component dropped"}));

@@ -9,7 +9,8 @@ namespace {
 
 struct Provider : vcs::cAbstractComponent
 {
-    Provider(vcs::cModuleMgr &mgr, vsa::cReferenceFrame &frame) : vcs::cAbstractComponent(mgr, frame) {}
+    Provider(vcs::cModuleMgr &mgr, vsa::cReferenceFrame &frame)
+        : vcs::cAbstractComponent(mgr, frame) {}
 };
 
 struct ChangeLog : vrmi::cConnectable

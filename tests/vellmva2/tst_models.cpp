@@ -10,7 +10,8 @@ using tNumber = vmva::tGenericNode<__int64, vmva::cRangeModelProperties>;
 
 struct Provider : vcs::cAbstractComponent
 {
-    Provider(vcs::cModuleMgr &mgr, vsa::cReferenceFrame &frame) : vcs::cAbstractComponent(mgr, frame) {}
+    Provider(vcs::cModuleMgr &mgr, vsa::cReferenceFrame &frame)
+        : vcs::cAbstractComponent(mgr, frame) {}
 };
 
 // Writes every model signal it receives into a log.
@@ -22,10 +23,11 @@ struct Recorder : vrmi::cConnectable
         using tModel = const vmva::cDMDataModel &;
         m.sigSubModelRegistered.connect(
             cDirectLocalSlotCall1<Recorder, vmva::cDMDataModel &>(this, &Recorder::registered));
-        m.sigSubModelRemoved.connect(cDirectLocalSlotCall1<Recorder, tModel>(this, &Recorder::removed));
-        m.sigDestroyed.connect(cDirectLocalSlotCall1<Recorder, tModel>(this, &Recorder::destroyed));
-        m.sigElementRegistered.connect(cDirectLocalSlotCall2<Recorder, tModel, vmva::cAbstractNodeUI &>(
-            this, &Recorder::element));
+        using tOne = cDirectLocalSlotCall1<Recorder, tModel>;
+        using tTwo = cDirectLocalSlotCall2<Recorder, tModel, vmva::cAbstractNodeUI &>;
+        m.sigSubModelRemoved.connect(tOne(this, &Recorder::removed));
+        m.sigDestroyed.connect(tOne(this, &Recorder::destroyed));
+        m.sigElementRegistered.connect(tTwo(this, &Recorder::element));
     }
     void watch(vmva::cAbstractNodeUI &n)
     {
@@ -34,13 +36,21 @@ struct Recorder : vrmi::cConnectable
     }
     piVoid registered(vmva::cDMDataModel &m) { log << "registered " + qstr(m.name()); return {}; }
     piVoid removed(const vmva::cDMDataModel &m) { log << "removed " + qstr(m.name()); return {}; }
-    piVoid destroyed(const vmva::cDMDataModel &m) { log << "destroyed " + qstr(m.name()); return {}; }
+    piVoid destroyed(const vmva::cDMDataModel &m)
+    {
+        log << "destroyed " + qstr(m.name());
+        return {};
+    }
     piVoid element(const vmva::cDMDataModel &m, vmva::cAbstractNodeUI &n)
     {
         log << "element " + qstr(m.name()) + "." + qstr(n.name());
         return {};
     }
-    piVoid invalid(const vmva::cAbstractNodeUI &n) { log << "invalid " + qstr(n.name()); return {}; }
+    piVoid invalid(const vmva::cAbstractNodeUI &n)
+    {
+        log << "invalid " + qstr(n.name());
+        return {};
+    }
     QStringList log;
 };
 
@@ -219,7 +229,10 @@ void tst_Models::rootOutlivesComponentsOfItsManager()
     struct ModelComponent : vcs::cAbstractComponent
     {
         ModelComponent(vcs::cModuleMgr &mgr, vsa::cReferenceFrame &frame)
-            : vcs::cAbstractComponent(mgr, frame), model(mgr, "Owned") { model.setComponent(*this); }
+            : vcs::cAbstractComponent(mgr, frame), model(mgr, "Owned")
+        {
+            model.setComponent(*this);
+        }
         vmva::cDMDataModel model;
     };
     vsa::cReferenceFrame frame;

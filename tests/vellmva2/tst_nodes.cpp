@@ -15,8 +15,8 @@ struct Listener : vrmi::cConnectable
     explicit Listener(vmva::cAbstractNodeUI &node)
     {
         node.sigChanged.connect(vrmi::cDirectLocalSlotCall0<Listener>(this, &Listener::changed));
-        node.sigInvalid.connect(vrmi::cDirectLocalSlotCall1<Listener, const vmva::cAbstractNodeUI &>(
-            this, &Listener::invalid));
+        using tInvalid = vrmi::cDirectLocalSlotCall1<Listener, const vmva::cAbstractNodeUI &>;
+        node.sigInvalid.connect(tInvalid(this, &Listener::invalid));
     }
     piVoid changed()
     {
