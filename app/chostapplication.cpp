@@ -38,6 +38,15 @@ void cHostApplication::installMessageHandler()
     });
 }
 
+void cHostApplication::choosePlatform()
+{
+    const bool chosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    const bool display = !qEnvironmentVariableIsEmpty("DISPLAY")
+                         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!chosen && !display)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 void cHostApplication::reportError(const vstd::cAbstractException &e)
 {
     // describe() puts each cause on its own indented line.

@@ -17,4 +17,7 @@ public:
     // Qt's diagnostics become trace lines (shown with --trace); only its critical and fatal
     // messages go to stderr. Call before the application object is made.
     static void installMessageHandler();
+    // Without a display the windows are drawn off screen, so that a headless machine can still
+    // run the program and take screenshots. Call before the application object is made.
+    static void choosePlatform();
 };

@@ -5,6 +5,7 @@
 int main(int argc, char **argv)
 {
     cHostApplication::installMessageHandler();
+    cHostApplication::choosePlatform();
     cHostApplication application(argc, argv);
     const cHostOptions options = cHostOptions::parse(cHostApplication::arguments());
     if (options.finished)

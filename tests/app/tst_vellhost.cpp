@@ -20,13 +20,16 @@ private:
         int exitCode = -1;
         QByteArray out, err;
     };
-    tResultSet run(const QStringList &arguments);
+    tResultSet run(const QStringList &arguments,
+                   const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
     QTemporaryDir mDir;
 };
 
-tst_VellHost::tResultSet tst_VellHost::run(const QStringList &arguments)
+tst_VellHost::tResultSet tst_VellHost::run(const QStringList &arguments,
+                                           const QProcessEnvironment &env)
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("VELL_BINARY_DIR") + "/bin/vellhost", arguments);
     tResultSet r;
     if (!p.waitForFinished(60000)) {
@@ -42,8 +45,12 @@ tst_VellHost::tResultSet tst_VellHost::run(const QStringList &arguments)
 
 void tst_VellHost::screenshotOfTheEditor()
 {
+    // As on a headless machine where nobody chose a platform.
+    QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
+    for (const char *var : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        headless.remove(var);
     const QString png = mDir.filePath("editor.png");
-    const tResultSet r = run({"--screenshot", png});
+    const tResultSet r = run({"--screenshot", png}, headless);
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY2(r.err.isEmpty(), r.err.constData());
     QFile file(png);
