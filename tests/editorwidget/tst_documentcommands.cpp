@@ -324,43 +324,6 @@ private slots:
         QCOMPARE(toolBar->actions()[0]->text(), QString("Run"));
     }
 
-    void plugInAddsElementsAndUnknownOnesAreSkipped()
-    {
-        tEditor before = editor(false);
-        tEditor e = editor(false);
-        const int known = int(e.window->factoryRegistry().factories().size());
-        e.dialogs->answers << QStringLiteral(TST_GAUGE_PLUGIN);
-        e.press("mpActLoadUiPlugIn");
-        QCOMPARE(e.dialogs->requests[0].caption, QString("Choose a Component"));
-        QCOMPARE(e.dialogs->requests[0].folder, QString());
-        QCOMPARE(e.dialogs->requests[0].filter, QString("Components (*)"));
-        QCOMPARE(int(e.window->factoryRegistry().factories().size()), known + 1);
-        QCOMPARE(e.window->factoryRegistry().factories().back()->elementName(),
-                 vstd::cAsciiString("TestGauge"));
-
-        cFormWriter writer(mHost);
-        auto &dialog = writer.add(writer.root(), "Dialog", "d");
-        auto &box = writer.add(dialog, "VBoxLayout");
-        writer.add(box, "TestGauge", "gauge");
-        writer.add(box, "Label", "after");
-        const QString path = mDir.filePath("gauge.dlg");
-        writer.save(path);
-
-        e.dialogs->answers << path;
-        e.press("mpActLoadDocument");
-        QVERIFY(findRow(*e.tree, "Test Gauge (\"gauge\")"));
-
-        // A window made before the plug-in came does not know the element.
-        before.dialogs->answers << path << mDir.filePath("nogauge.dlg");
-        before.press("mpActLoadDocument");
-        QCOMPARE(treeRows(*before.tree), QStringList({"/", "  Dialog (\"d\")",
-                                                      "    Vertical Box Layout",
-                                                      "      Label (\"after\")"}));
-        before.press("mpActSaveDocument");
-        QVERIFY(!fileText(mDir.filePath("nogauge.dlg")).contains("TestGauge"));
-        QVERIFY(fileText(path).contains("TestGauge"));
-    }
-
     void showAllModelsWritesNote()
     {
         QStringList lines;

@@ -156,17 +156,6 @@ private slots:
         QCOMPARE(mActivated.first()->text(0), rows.last());
     }
 
-    void keyboardMovesAreReported()
-    {
-        tForm form(mHost);
-        auto tree = listeningTree();
-        tree->fill(&form.writer.root(), form.label);
-        init();
-        QTest::keyClick(tree.get(), Qt::Key_Down);
-        QCOMPARE(mHovered.size(), 1);
-        QCOMPARE(mHovered.first()->text(0), QString("Push Button"));
-    }
-
     void rightPressMakesRowCurrentThenReportsIt()
     {
         tForm form(mHost);
