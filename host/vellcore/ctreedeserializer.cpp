@@ -192,7 +192,10 @@ QByteArray cTreeDeserializer::readFile(const vucs::cString &path)
                    vucs::cLIMessage("$VTR$Unable to open document %file%: %error%!")
                        << path
                        << (regular ? file.errorString() : QStringLiteral("not a file")));
-    QByteArray data = file.read(cDocumentTree::maxInputSize + 1);
+    if (file.size() > cDocumentTree::maxInputSize)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Document %file% is too large!") << path);
+    QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         VELL_THROW(vstd::cRuntimeException,
                    vucs::cLIMessage("$VTR$Unable to open document %file%: %error%!")
