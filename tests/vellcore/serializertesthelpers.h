@@ -10,11 +10,6 @@ namespace serializertest {
 
 enum Format { Xml, Binary };
 
-inline const char *formatName(int format)
-{
-    return format == Xml ? "xml" : "binary";
-}
-
 inline std::unique_ptr<vsa::cAbstractSerializer> createWriter(int format,
                                                               const vucs::cString &name = "Doc")
 {
@@ -52,19 +47,7 @@ inline std::unique_ptr<vsa::cAbstractDeserializer> reread(int format,
     return createReader(format, bytesOf(writer));
 }
 
-// Adds the column "format" and one row per format for each call of addRow().
-inline void addFormatColumn()
-{
-    QTest::addColumn<int>("format");
-}
-
-inline QTestData &newRow(int format, const char *name)
-{
-    return QTest::addRow("%s: %s", formatName(format), name) << format;
-}
-
-// What the message of the exception `call` throws says; fails the test when it throws nothing
-// or something else.
+// The message of the `Exception` that `call` throws; anything else thrown fails the test.
 template<typename Exception, typename Call>
 QString messageOf(Call &&call)
 {
