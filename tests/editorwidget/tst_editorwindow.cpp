@@ -158,6 +158,19 @@ private slots:
         QCOMPARE(marked > 0, markable);
     }
 
+    // The embedded preview is the same dialog as the running one: same size, same margins.
+    void embeddedPreviewMatchesTopLevelPreview()
+    {
+        auto editor = shownEditor("machine.dlg");
+        QWidget *embedded = editor->previewView()->currentPreview();
+        QVERIFY(embedded);
+        editor->findChild<QAction *>("mpActTopLevelPreview")->trigger();
+        QWidget *topLevel = editor->topLevelPreview();
+        QVERIFY(topLevel);
+        QCOMPARE(embedded->size(), topLevel->size());
+        QCOMPARE(embedded->layout()->contentsMargins(), topLevel->layout()->contentsMargins());
+    }
+
     void markingFollowsWindowResize()
     {
         auto editor = shownEditor("machine.dlg");

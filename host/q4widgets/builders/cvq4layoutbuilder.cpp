@@ -3,8 +3,12 @@
 #include "q4widgets/cvq4vmvbuildcontext.h"
 #include "vellmva2/cdvitypedproperties.h"
 
+#include "q4widgets/cvq4appwidget.h"
+
 #include <algorithm>
 #include <QBoxLayout>
+#include <QStyle>
+#include <QStyleOption>
 
 cVQ4LayoutBuilder::cVQ4LayoutBuilder(Kind kind) : mKind(kind)
 {
@@ -37,6 +41,17 @@ QObject *cVQ4LayoutBuilder::create(vmva::cDVAbstractStdDMViewProperties *, QObje
     if (!placeLayout(*layout, parent)) {
         delete layout;
         return nullptr;
+    }
+    // A dialog's own layout keeps the margins of a window, so the dialog looks the same
+    // embedded in a preview as it does running on its own.
+    if (auto *dialog = qobject_cast<cVQ4AppWidget *>(parent)) {
+        QStyleOption window;
+        window.state |= QStyle::State_Window;
+        QStyle *style = dialog->style();
+        layout->setContentsMargins(style->pixelMetric(QStyle::PM_LayoutLeftMargin, &window),
+                                   style->pixelMetric(QStyle::PM_LayoutTopMargin, &window),
+                                   style->pixelMetric(QStyle::PM_LayoutRightMargin, &window),
+                                   style->pixelMetric(QStyle::PM_LayoutBottomMargin, &window));
     }
     return layout;
 }
