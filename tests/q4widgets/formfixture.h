@@ -35,6 +35,13 @@ struct tFormFixture
         installStandardBuilders(mgr);
     }
 
+    // Adds the dialog parameter `name` bound to the live `model`.
+    void bindParameter(const vstd::cAsciiString &name, vmva::cDMDataModel &model)
+    {
+        arguments.addParameter(name);
+        arguments.bindModel(name, &model);
+    }
+
     // The bytes of a form written by `write` into the in-memory serializer.
     QByteArray document(const std::function<void(cVQ4VMVFormWriter &)> &write)
     {

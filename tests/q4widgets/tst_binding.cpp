@@ -94,8 +94,7 @@ void tst_Binding::nodeValuesReachWidgets()
 {
     tFormFixture f;
     tMachine m(f.moduleMgr);
-    f.arguments.addParameter("Machine");
-    f.arguments.bindModel("Machine", &m.model);
+    f.bindParameter("Machine", m.model);
     auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
         w.open("Dialog").bind("Title", "Machine.name").open("VBoxLayout");
         w.open("Label", "name").bind("Text", "Machine.name").close();
@@ -146,8 +145,7 @@ void tst_Binding::userInputReachesNodes()
 {
     tFormFixture f;
     tMachine m(f.moduleMgr);
-    f.arguments.addParameter("Machine");
-    f.arguments.bindModel("Machine", &m.model);
+    f.bindParameter("Machine", m.model);
     auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
         w.open("Dialog").open("VBoxLayout");
         w.open("LineEdit", "edit").bind("Text", "Machine.name").close();
@@ -204,8 +202,7 @@ void tst_Binding::inOutDoesNotEcho()
 {
     tFormFixture f;
     tMachine m(f.moduleMgr);
-    f.arguments.addParameter("Machine");
-    f.arguments.bindModel("Machine", &m.model);
+    f.bindParameter("Machine", m.model);
     auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
         w.open("Dialog").open("VBoxLayout");
         w.open("SpinBox", "spin").bind("Value", "Machine.speed").close();
@@ -293,8 +290,7 @@ void tst_Binding::unresolvedLocationsStayUnbound()
 {
     tFormFixture f;
     tMachine m(f.moduleMgr);
-    f.arguments.addParameter("Machine");
-    f.arguments.bindModel("Machine", &m.model);
+    f.bindParameter("Machine", m.model);
     f.arguments.addParameter("Unset");
     f.arguments.addParameter("Gone");
     f.arguments.changeParameter("Gone", vcs::cComponentAddr(), "NoSuchModel");
@@ -325,8 +321,7 @@ void tst_Binding::relativeLocationsFollowTheContainerModel()
 {
     tFormFixture f;
     tMachine m(f.moduleMgr);
-    f.arguments.addParameter("Machine");
-    f.arguments.bindModel("Machine", &m.model);
+    f.bindParameter("Machine", m.model);
     auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
         w.open("Dialog").open("VBoxLayout");
         w.open("GroupBox").bind("Model", "Machine.drive").open("VBoxLayout");
@@ -363,8 +358,7 @@ void tst_Binding::widgetDestroyedBeforeNode()
 {
     tFormFixture f;
     tMachine m(f.moduleMgr);
-    f.arguments.addParameter("Machine");
-    f.arguments.bindModel("Machine", &m.model);
+    f.bindParameter("Machine", m.model);
     auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
         w.open("Dialog").open("VBoxLayout");
         w.open("SpinBox", "spin").bind("Value", "Machine.speed").close();
@@ -411,8 +405,7 @@ void tst_Binding::menuAndToolBarEntriesBind()
 {
     tFormFixture f;
     tMachine m(f.moduleMgr);
-    f.arguments.addParameter("Machine");
-    f.arguments.bindModel("Machine", &m.model);
+    f.bindParameter("Machine", m.model);
     auto menu = f.menu(f.document([](cVQ4VMVFormWriter &w) {
         w.open("Menu").bind("Title", "Machine.name");
         w.open("MenuItem", "start").set("Text", "Start").bind("Command", "Machine.start").close();
