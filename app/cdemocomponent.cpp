@@ -11,7 +11,8 @@ constexpr __int64 kMaxSpeed = 3000;
 constexpr int kGearRatio = 3;          // motor turns per spindle turn
 constexpr double kAmbient = 20.0;
 
-double roundTo(double value, double step) { return std::round(value / step) * step; }
+// Divides by the inverse step, so that 42.4 comes out as the double nearest to 42.4.
+double roundTo(double value, double step) { return std::round(value / step) / (1.0 / step); }
 
 } // namespace
 
@@ -34,7 +35,8 @@ cDemoComponent::cDemoComponent(vcs::cModuleMgr &moduleMgr, vsa::cReferenceFrame 
     mMaxTemperature.properties()->setRange(40.0, 150.0);
 
     for (vmva::cAbstractNodeUI *node : std::initializer_list<vmva::cAbstractNodeUI *>{
-             &mName, &mStatus, &mSpeed, &mTemperature, &mLoad, &mRunning, &mStart, &mStop})
+             &mName, &mStatus, &mSpeed, &mTemperature, &mLoad, &mRunning, &mStart, &mStop,
+             &mAttachProbe, &mDetachProbe})
         mMachine.addNode(*node);
     mMotor.addNode(mMotorSpeed);
     mMotor.addNode(mMotorCurrent);
@@ -48,6 +50,10 @@ cDemoComponent::cDemoComponent(vcs::cModuleMgr &moduleMgr, vsa::cReferenceFrame 
         vrmi::cDirectLocalSlotCall0<cDemoComponent>(this, &cDemoComponent::sltStop));
     mRunning.sigChanged.connect(
         vrmi::cDirectLocalSlotCall0<cDemoComponent>(this, &cDemoComponent::sltRunningChanged));
+    mAttachProbe.sigChanged.connect(
+        vrmi::cDirectLocalSlotCall0<cDemoComponent>(this, &cDemoComponent::sltAttachProbe));
+    mDetachProbe.sigChanged.connect(
+        vrmi::cDirectLocalSlotCall0<cDemoComponent>(this, &cDemoComponent::sltDetachProbe));
 
     mTimer.setInterval(200);
     QObject::connect(&mTimer, &QTimer::timeout, &mTimer, [this] {
@@ -65,6 +71,23 @@ cDemoComponent::~cDemoComponent()
 {
     mTimer.stop();
     disconnectAll();
+    mProbe.reset();
+}
+
+void cDemoComponent::attachProbe()
+{
+    if (mProbe)
+        return;
+    mProbe = std::make_unique<tProbe>(mMachine);
+    mProbe->reading.setValue(mTemperature.value());
+    mProbe->model.addNode(mProbe->reading);
+    mProbe->model.addNode(mProbe->serial);
+}
+
+void cDemoComponent::detachProbe()
+{
+    // Moved out first: whoever hears the nodes and the model go finds no probe any more.
+    std::unique_ptr<tProbe> probe = std::move(mProbe);
 }
 
 template <class N, class T> void cDemoComponent::update(N &node, const T &value)
@@ -93,6 +116,8 @@ void cDemoComponent::step()
     const double heat = kAmbient + 60.0 * next / kMaxSpeed;
     const double temperature = mTemperature.value();
     update(mTemperature, roundTo(temperature + (heat - temperature) * 0.1, 0.1));
+    if (mProbe)
+        update(mProbe->reading, roundTo(mTemperature.value() + 0.3 * std::cos(mTicks * 0.5), 0.1));
     if (!running)
         update(mStatus, vucs::cString(next == 0 ? "Stopped" : "Stopping"));
     else if (mTemperature.value() > mMaxTemperature.value())
@@ -117,5 +142,17 @@ piVoid cDemoComponent::sltRunningChanged()
 {
     // Whoever sets the flag (a command, a check box) is told at once how the machine is doing.
     update(mStatus, vucs::cString(mRunning.value() ? "Speeding up" : "Stopping"));
+    return piVoid();
+}
+
+piVoid cDemoComponent::sltAttachProbe()
+{
+    attachProbe();
+    return piVoid();
+}
+
+piVoid cDemoComponent::sltDetachProbe()
+{
+    detachProbe();
     return piVoid();
 }

@@ -7,10 +7,14 @@
 
 #include <QTimer>
 
+#include <memory>
+
 // The host's demo component: a "Machine" model with a node of every value type and nested
 // sub-models, and a "Settings" model, so that a person can bind a form to live data at once.
 // While the machine runs, a timer moves its speed towards the target speed and lets
-// temperature, load and motor current follow.
+// temperature, load and motor current follow. A "probe" sub-model comes and goes at run time
+// (commands "attachProbe" and "detachProbe"), so that viewers of the models meet models that
+// appear and vanish while they look.
 class cDemoComponent final : public cVQ4AbstractComponent
 {
 public:
@@ -21,6 +25,11 @@ public:
     vmva::cDMDataModel &settings() { return mSettings; }
     // One tick of the simulation; the timer calls it every 200 milliseconds.
     void step();
+    // Adds the sub-model "Machine.probe" with its nodes; does nothing while it is attached.
+    void attachProbe();
+    // Destroys the probe's nodes, then the sub-model itself; does nothing without a probe.
+    void detachProbe();
+    bool hasProbe() const { return bool(mProbe); }
 
 private:
     using tText = vmva::tGenericNode<vucs::cString, vmva::cBasicModelProperties>;
@@ -32,6 +41,8 @@ private:
     piVoid sltStart();
     piVoid sltStop();
     piVoid sltRunningChanged();
+    piVoid sltAttachProbe();
+    piVoid sltDetachProbe();
     // Writes a value only when it differs, so that bound widgets are not disturbed for nothing.
     template <class N, class T> static void update(N &node, const T &value);
 
@@ -48,12 +59,24 @@ private:
     tFlag mRunning{"running", true};
     tCommand mStart{"start"};
     tCommand mStop{"stop"};
+    tCommand mAttachProbe{"attachProbe"};
+    tCommand mDetachProbe{"detachProbe"};
     tInt mMotorSpeed{"speed", 3600};
     tReal mMotorCurrent{"current", 5.3};
     tInt mTargetSpeed{"targetSpeed", 1500};
     tText mOperator{"operator", vucs::cString("Ada")};
     tFlag mMetric{"metric", true};
     tReal mMaxTemperature{"maxTemperature", 90.0};
+
+    // The model comes first, so it registers before its nodes and goes after them.
+    struct tProbe
+    {
+        explicit tProbe(vmva::cDMDataModel &machine) : model(machine, "probe") {}
+        vmva::cDMDataModel model;
+        tReal reading{"reading", 0.0};
+        tText serial{"serial", vucs::cString("P-0042")};
+    };
+    std::unique_ptr<tProbe> mProbe;
 
     QTimer mTimer;
     unsigned int mTicks = 0;

@@ -8,6 +8,8 @@
 #include "q4widgets/cvq4vmvmenufactory.h"
 #include "q4widgets/cvq4vmvtoolbarfactory.h"
 #include "qdialoglayoutitems/cabstractforminfostore.h"
+#include "qvmvdialogparameterdlg/cqvmvdialogprmdialog.h"
+#include "qvmvtreeviewwidget/cqmodelviewtreewidget.h"
 
 #include "vellcore/cdebugstream.h"
 #include "vellcore/cmodulemgr.h"
@@ -32,6 +34,7 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     VELL_ASSERT(arguments != nullptr);
     mpUi->setupUi(this);
     setupDocks();
+    setupModelPanels();
     setupPreviewArea();
     // The edit operations fill the "&Edit" menu in front of the insert submenu.
     mpUi->mpMnuEdit->addSeparator();
@@ -45,14 +48,19 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     mFactoryRegistry.rebuildFactories();
     mFileName.clear();
     updateTitle();
+    mpParameterDialog->refresh();
 }
 
 cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
 {
+    delete mpDataModelsWindow;
+    mpDataModelsWindow = nullptr;
     mpLayoutTree->clear();
     mpDocument.reset();
     delete mpPropertyStack;
     mpPropertyStack = nullptr;
+    delete mpParameterDialog;
+    mpParameterDialog = nullptr;
     delete mpTopLevelPreview;
     mpTopLevelPreview = nullptr;
     delete mpPreviewView;
@@ -157,12 +165,6 @@ void cQModelViewDialogEditorWidget::uiLoadUiPlugIn(bool)
     mFactoryRegistry.rebuildFactories();
 }
 
-void cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)
-{
-    if (!mpDataModelsWindow)
-        VELL_TRACE("Note: missing F7 in cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)!");
-}
-
 std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *parent,
                                                                       bool topLevel)
 {
@@ -234,8 +236,10 @@ void cQModelViewDialogEditorWidget::uiCreateEmbeddedPreview(bool)
         mpDocument->storeElements(dump);
     }
     std::unique_ptr<QWidget> preview = createPreview(mpPreviewView->pagesWidget(), false);
-    if (preview && mpPreviewView->isEnabled())
+    if (preview && mpPreviewView->isEnabled()) {
+        rebuildPreviewOnNodeLoss(*preview);
         mpPreviewView->setPreview(preview.release());
+    }
     else
         mpPreviewView->showEmptyPreview();
     cQAbstractDialogLayoutItem *current = currentLayoutItem();

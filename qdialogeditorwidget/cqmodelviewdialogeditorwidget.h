@@ -15,6 +15,7 @@
 
 namespace Ui { class uiCQModelViewDialogEditorSetup; }
 class QDockWidget;
+class QMenu;
 class QScrollArea;
 class QStackedWidget;
 class QTreeWidgetItem;
@@ -56,6 +57,8 @@ public:
     cQPreviewWidgetView *previewView() const { return mpPreviewView; }
     QWidget *topLevelPreview() const { return mpTopLevelPreview; }
     cDialogItemFactoryRegistry &factoryRegistry() { return mFactoryRegistry; }
+    // The "Data Models" window once it was asked for, else null.
+    cQModelViewTreeWidget *dataModelsWindow() const { return mpDataModelsWindow; }
     void setFileDialogProvider(std::unique_ptr<cFileDialogProvider> provider);
 
     // Loads the document at `path`; elements without a factory are skipped when `ignoreUnknown`.
@@ -94,7 +97,20 @@ private:
     piVoid sltNotifyLocationAssigned(const vstd::cAsciiString &name,
                                      const vmva::cDMDataModelDescriptor &location);
 
+    // A node chosen in an "Assign to model" cascade, on its way to the property.
+    piVoid sltAssignModelElement(const vstd::cAsciiString &property,
+                                 const vstd::cAsciiString &parameter,
+                                 const vstd::cAsciiString &element);
+    // Adds the "Assign to model" cascade for `property` to `popup`, runs the popup at the cursor
+    // and hands the choice on.
+    void execModelMenu(QMenu &popup, const vstd::cAsciiString &property);
+
+    // A node bound in `preview` that goes away rebuilds the embedded preview after the current
+    // event, so that it shows the unbound state instead of a stale value.
+    void rebuildPreviewOnNodeLoss(QWidget &preview);
+
     void setupDocks();
+    void setupModelPanels();
     void setupPreviewArea();
     void connectActions();
     QString startFolder() const;
@@ -122,6 +138,7 @@ private:
     cQModelViewDialogEditorViewItems *mpViewItems = nullptr;
     cDialogItemFactoryRegistry mFactoryRegistry;
     cQModelViewTreeWidget *mpDataModelsWindow = nullptr;
+    bool mPreviewRebuildQueued = false;
     QString mFileName;
     vio::cSearchPaths mSearchPaths;
     std::unique_ptr<cFileDialogProvider> mpFileDialogs;

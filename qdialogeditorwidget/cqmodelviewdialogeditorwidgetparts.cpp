@@ -136,9 +136,12 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyDialogLayoutItemRightClick(QTreeW
     popup.addMenu(mpUi->mpMnuViews);
     popup.addSeparator();
     cQAbstractDialogLayoutItem *item = currentLayoutItem();
-    if (item && item->findProperty("Model"))
-        sltNotifyDialogConnectorSelected("Model");
-    popup.exec(QCursor::pos());
+    if (!item || !item->findProperty("Model")) {
+        popup.exec(QCursor::pos());
+        return piVoid();
+    }
+    sltNotifyDialogConnectorSelected("Model");
+    execModelMenu(popup, "Model");
     return piVoid();
 }
 
@@ -179,12 +182,6 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyDialogConnectorSelected(vstd::cAs
 
 piVoid cQModelViewDialogEditorWidget::sltNotifyDialogConnectorRightClick(vstd::cAsciiString)
 {
-    return piVoid();
-}
-
-piVoid cQModelViewDialogEditorWidget::sltExecuteNodeAssignMenu(vstd::cAsciiString sDescriptor)
-{
-    sltNotifyDialogConnectorSelected(sDescriptor);
     return piVoid();
 }
 

@@ -91,5 +91,6 @@ piVoid cVQ4VMVPropertyBinding::sltNodeInvalid(const vmva::cAbstractNodeUI &)
     // Only the node's base part is left at this point: no value may be read any more.
     disconnectAll();
     mNode = nullptr;
+    emit nodeLost();
     return piVoid();
 }

@@ -22,6 +22,10 @@ public:
     // Shows the node's current value on the object, with the object's signals blocked.
     void showNode();
 
+signals:
+    // The node went away: the object keeps showing its last value until it is rebuilt.
+    void nodeLost();
+
 private slots:
     void sltUserInput();
 

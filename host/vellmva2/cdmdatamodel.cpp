@@ -37,6 +37,7 @@ cDMDataModel::cDMDataModel(vcs::cModuleMgr &moduleMgr, const vstd::cAsciiString 
     sigSubModelRemoved.setInvocationBehaviour(1);
     sigElementRegistered.setInvocationBehaviour(1);
     sigDestroyed.setInvocationBehaviour(1);
+    sigProviderChanged.setInvocationBehaviour(1);
     if (mode == RegisterWithModuleMgr)
         root(moduleMgr).addModel(*this);
 }
@@ -47,6 +48,7 @@ cDMDataModel::cDMDataModel(cDMDataModel &parent, const vstd::cAsciiString &name)
     sigSubModelRemoved.setInvocationBehaviour(1);
     sigElementRegistered.setInvocationBehaviour(1);
     sigDestroyed.setInvocationBehaviour(1);
+    sigProviderChanged.setInvocationBehaviour(1);
     parent.addModel(*this);
 }
 
@@ -125,7 +127,10 @@ void cDMDataModel::removeModel(cDMDataModel &model)
 
 void cDMDataModel::setComponent(vcs::cAbstractComponent &component)
 {
+    const vcs::cComponentAddr previous = modelProviderLocation();
     mProvider = component.address();
+    if (previous != mProvider)
+        sigProviderChanged.emitSignal(*this, previous);
 }
 
 vcs::cComponentAddr cDMDataModel::modelProviderLocation() const

@@ -36,7 +36,8 @@ public:
     // Takes the sub-model out and emits sigSubModelRemoved.
     void removeModel(cDMDataModel &model);
 
-    // The component that provides the model; sub-models inherit their parent's.
+    // The component that provides the model; sub-models inherit their parent's. Emits
+    // sigProviderChanged when the provider location changes.
     void setComponent(vcs::cAbstractComponent &component);
     vcs::cComponentAddr modelProviderLocation() const;
 
@@ -55,6 +56,9 @@ public:
     vrmi::localSignal1<const cDMDataModel &> sigSubModelRemoved;
     vrmi::localSignal2<const cDMDataModel &, cAbstractNodeUI &> sigElementRegistered;
     vrmi::localSignal1<const cDMDataModel &> sigDestroyed;
+    // The model and its previous provider location (models usually register before their
+    // component is set, so viewers regroup them).
+    vrmi::localSignal2<const cDMDataModel &, const vcs::cComponentAddr &> sigProviderChanged;
 
     // The root model of a module manager, under which mode-0 models register. It lives in an
     // attachment of the manager, so it outlasts every component.

@@ -4,6 +4,7 @@
 #include "vellcore/cmodulemgr.h"
 
 #include <QtTest>
+#include <cmath>
 
 using namespace vmva;
 
@@ -34,6 +35,7 @@ private slots:
     void commandsStopAndStartTheMachine();
     void speedFollowsTheTargetSetting();
     void valuesChangeWhileTheMachineRuns();
+    void probeComesAndGoesByCommand();
 
 private:
     std::unique_ptr<vcs::cModuleMgr> mModuleMgr;
@@ -132,6 +134,24 @@ void tst_DemoComponent::valuesChangeWhileTheMachineRuns()
     auto &speed = node<__int64, cRangeModelProperties>(root, "Machine", "speed");
     const __int64 before = speed.value();
     QTRY_VERIFY_WITH_TIMEOUT(speed.value() != before, 3000);
+}
+
+void tst_DemoComponent::probeComesAndGoesByCommand()
+{
+    cDMDataModel &root = mApplication->vmvMgr().root();
+    QVERIFY(!root.tryFindModel("Machine.probe"));
+    node<piVoid>(root, "Machine", "attachProbe").trigger();
+    node<piVoid>(root, "Machine", "attachProbe").trigger();   // attached once only
+    QCOMPARE(root.tryFindModel("Machine")->lstModels().size(), size_t(2));
+    auto &reading = node<double, cDRangeModelProperties>(root, "Machine.probe", "reading");
+    QCOMPARE(root.tryFindModel("Machine.probe")->modelProviderLocation(), mDemo->address());
+    mDemo->step();
+    const double temperature
+        = node<double, cDRangeModelProperties>(root, "Machine", "temperature").value();
+    QVERIFY(std::abs(reading.value() - temperature) < 0.5);
+    node<piVoid>(root, "Machine", "detachProbe").trigger();
+    QVERIFY(!root.tryFindModel("Machine.probe"));
+    QVERIFY(!mDemo->hasProbe());
 }
 
 QTEST_GUILESS_MAIN(tst_DemoComponent)

@@ -390,9 +390,13 @@ void tst_Binding::nodeDestroyedBeforeWidget()
         w.close().close();
     }));
     QVERIFY(dialog);
-    node.reset();
     const auto bindings = dialog->findChildren<cVQ4VMVPropertyBinding *>();
     QCOMPARE(bindings.size(), 2);
+    int lost = 0;
+    for (cVQ4VMVPropertyBinding *binding : bindings)
+        QObject::connect(binding, &cVQ4VMVPropertyBinding::nodeLost, [&lost] { ++lost; });
+    node.reset();
+    QCOMPARE(lost, 2);   // whoever built the form may rebuild it
     for (cVQ4VMVPropertyBinding *binding : bindings)
         QVERIFY(!binding->node());
     auto *spin = find<QSpinBox>(*dialog, "spin");

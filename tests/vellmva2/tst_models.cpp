@@ -107,7 +107,24 @@ void tst_Models::subModelsInheritProvider()
     vmva::cDMDataModel machine(mgr, "Machine");
     vmva::cDMDataModel drive(machine, "drive");
     QVERIFY(!drive.modelProviderLocation().isValid());
+    QStringList moves;
+    struct Mover : vrmi::cConnectable
+    {
+        QStringList *log;
+        piVoid moved(const vmva::cDMDataModel &m, const vcs::cComponentAddr &from)
+        {
+            *log << qstr(m.name()) + " from " + qstr(from.toString()) + " to "
+                    + qstr(m.modelProviderLocation().toString());
+            return {};
+        }
+    } mover;
+    mover.log = &moves;
+    machine.sigProviderChanged.connect(
+        vrmi::cDirectLocalSlotCall2<Mover, const vmva::cDMDataModel &,
+                                    const vcs::cComponentAddr &>(mover, &Mover::moved));
     machine.setComponent(p);
+    machine.setComponent(p);   // unchanged: no signal
+    QCOMPARE(moves, QStringList({"Machine from none to " + qstr(p.address().toString())}));
     QCOMPARE(machine.modelProviderLocation(), p.address());
     QCOMPARE(drive.modelProviderLocation(), p.address());
     QCOMPARE(vmva::cDMDataModel::root(mgr).modelProviderLocation(), vcs::cComponentAddr());

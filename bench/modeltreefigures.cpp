@@ -1,0 +1,170 @@
+// Figures of the data models window, which follows the host synchronously: building it over a
+// large model against a plain tree filled with the same texts, and what one node change costs
+// while the window shows the node, against the change alone.
+
+#include "cbenchcontext.h"
+#include "cbenchfigures.h"
+
+#include "qvmvtreeviewwidget/cnodetreewidgetitem.h"
+#include "qvmvtreeviewwidget/cqmodelviewtreewidget.h"
+
+#include "q4support/cvq4application.h"
+#include "vellcore/cmodulemgr.h"
+#include "vellmva2/tgenericnode.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+constexpr int kSubModels = 100;
+constexpr int kNodesPerModel = 100;
+constexpr int kChanges = 200;   // changes per timed batch
+
+using tNumber = vmva::tGenericNode<__int64, vmva::cRangeModelProperties>;
+using tReal = vmva::tGenericNode<double, vmva::cDRangeModelProperties>;
+using tText = vmva::tGenericNode<vucs::cString, vmva::cIndexModelProperties>;
+using tFlag = vmva::tGenericNode<bool, vmva::cBasicModelProperties>;
+
+std::unique_ptr<QCoreApplication> makeWidgetApplication(int &argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    const size_t mid = times.size() / 2;
+    return times.size() % 2 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
+}
+
+struct cProvider : vcs::cAbstractComponent
+{
+    cProvider(vcs::cModuleMgr &mgr, vsa::cReferenceFrame &frame)
+        : vcs::cAbstractComponent(mgr, frame)
+    {
+        moduleInfo().setName("Bench");
+    }
+};
+
+// One top-level model with 100 sub-models of 100 nodes each, the four value types in turn.
+struct cLargeModel
+{
+    explicit cLargeModel(vcs::cModuleMgr &mgr, vcs::cAbstractComponent &provider)
+        : top(mgr, "Plant")
+    {
+        top.setComponent(provider);
+        for (int m = 0; m < kSubModels; ++m) {
+            subModels.push_back(std::make_unique<vmva::cDMDataModel>(
+                top, vstd::cAsciiString(QByteArray("unit") + QByteArray::number(m))));
+            for (int n = 0; n < kNodesPerModel; ++n) {
+                const vstd::cAsciiString name(QByteArray("value") + QByteArray::number(n));
+                std::unique_ptr<vmva::cAbstractNodeUI> node;
+                switch (n % 4) {
+                case 0: node = std::make_unique<tNumber>(name, n * 10); break;
+                case 1: node = std::make_unique<tReal>(name, n / 8.0); break;
+                case 2: node = std::make_unique<tText>(name, vucs::cString("text")); break;
+                default: node = std::make_unique<tFlag>(name, n % 3 == 0); break;
+                }
+                subModels.back()->addNode(*node);
+                nodes.push_back(std::move(node));
+            }
+        }
+    }
+    ~cLargeModel()
+    {
+        nodes.clear();
+        subModels.clear();
+    }
+    vmva::cDMDataModel top;
+    std::vector<std::unique_ptr<vmva::cDMDataModel>> subModels;
+    std::vector<std::unique_ptr<vmva::cAbstractNodeUI>> nodes;
+};
+
+// The rows the window shows, as a plain tree: the least a tree of these texts costs.
+std::unique_ptr<QTreeWidget> plainTree(const QString &label, const cLargeModel &model)
+{
+    auto tree = std::make_unique<QTreeWidget>();
+    tree->setHeaderLabels({QStringLiteral("Data Models")});
+    tree->setUpdatesEnabled(false);
+    auto *component = new QTreeWidgetItem(tree.get(), {label});
+    auto *top = new QTreeWidgetItem(component, {qstr(model.top.name())});
+    for (const auto &sub : model.subModels) {
+        auto *row = new QTreeWidgetItem(top, {qstr(sub->name())});
+        for (const vmva::cAbstractNodeUI *node : sub->lstNodes())
+            new QTreeWidgetItem(row, {cNodeTreeWidgetItem::rowText(*node)});
+    }
+    tree->setUpdatesEnabled(true);
+    return tree;
+}
+
+// Median time of one change of an integer node, in microseconds, over batches of changes.
+double changeUs(tNumber &node, int runs)
+{
+    std::vector<double> batches;
+    __int64 value = 0;
+    for (int r = 0; r < runs * 5; ++r) {
+        const double start = threadCpuMs();
+        for (int i = 0; i < kChanges; ++i)
+            node.setValue(++value);
+        batches.push_back((threadCpuMs() - start) * 1000.0 / kChanges);
+    }
+    return median(batches);
+}
+
+void modelTreeFigures(cBenchContext &context)
+{
+    vcs::cModuleMgr &mgr = context.application().moduleMgr();
+    vsa::cReferenceFrame frame;
+    auto provider = std::make_unique<cProvider>(mgr, frame);
+    cLargeModel model(mgr, *provider);
+    vmva::cDVAbstractDataViewMgr &views = context.dataViewMgr();
+
+    std::vector<double> build, floor;
+    QString label;
+    for (int r = 0; r < context.runs(); ++r) {
+        double start = threadCpuMs();
+        auto window = std::make_unique<cQModelViewTreeWidget>(nullptr, &views);
+        build.push_back(threadCpuMs() - start);
+        label = window->componentLabel(provider->address());
+        window.reset();
+        start = threadCpuMs();
+        std::unique_ptr<QTreeWidget> plain = plainTree(label, model);
+        floor.push_back(threadCpuMs() - start);
+    }
+    const double buildMs = median(build), floorMs = median(floor);
+
+    auto &node = static_cast<tNumber &>(*model.nodes[kNodesPerModel * 50]);
+    const double alone = changeUs(node, context.runs());
+    double shown = 0;
+    {
+        cQModelViewTreeWidget window(nullptr, &views);
+        window.expandAll();
+        window.show();
+        QApplication::processEvents();
+        shown = changeUs(node, context.runs());
+    }
+
+    context.report("modeltree_nodes", (long long)model.nodes.size());
+    context.report("modeltree_build_ms", buildMs);
+    context.report("modeltree_floor_ms", floorMs);
+    context.report("modeltree_build_vs_floor_ratio", buildMs / floorMs, 2);
+    context.report("node_change_us", shown);
+    context.report("node_change_without_window_us", alone);
+}
+
+const cBenchFigureGroup modelTreeGroup("modeltree", 30, &modelTreeFigures, &makeWidgetApplication);
+} // namespace

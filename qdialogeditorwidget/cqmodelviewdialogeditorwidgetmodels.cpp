@@ -1,0 +1,84 @@
+// The window's model parts: the dialog parameter panel, the data models window and the
+// "Assign to model" cascades.
+#include "cqmodelviewdialogeditorwidget.h"
+
+#include "q4widgets/cvq4vmvpropertybinding.h"
+#include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
+#include "qvmvdialogparameterdlg/cqvmvdialogprmdialog.h"
+#include "qvmvmodelmenu/cqvmvmodelmenu.h"
+#include "qvmvtreeviewwidget/cqmodelviewtreewidget.h"
+
+#include "vellcore/cdebugstream.h"
+#include "vellmva2/cdmdatamodeldescriptor.h"
+
+#include <QCursor>
+#include <QDockWidget>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+
+void cQModelViewDialogEditorWidget::setupModelPanels()
+{
+    mpParameterDialog = new cQVMVDialogPrmDialog(mpParameterDock, &mDataViewMgr, mpArguments);
+    mpParameterDialog->setObjectName(QStringLiteral("mpDialogParameters"));
+    mpParameterDock->setWidget(mpParameterDialog);
+}
+
+void cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)
+{
+    if (!mpDataModelsWindow) {
+        VELL_TRACE(
+            "Note: missing F7 in cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)!");
+        mpDataModelsWindow = new cQModelViewTreeWidget(nullptr, &mDataViewMgr);
+        mpDataModelsWindow->setWindowTitle(tr("Data Models"));
+        mpDataModelsWindow->resize(420, 520);
+    }
+    mpDataModelsWindow->show();
+    mpDataModelsWindow->raise();
+}
+
+piVoid cQModelViewDialogEditorWidget::sltExecuteNodeAssignMenu(vstd::cAsciiString sDescriptor)
+{
+    sltNotifyDialogConnectorSelected(sDescriptor);
+    QMenu popup;
+    popup.setObjectName(QStringLiteral("mpNodeAssignMenu"));
+    execModelMenu(popup, sDescriptor);
+    return piVoid();
+}
+
+void cQModelViewDialogEditorWidget::execModelMenu(QMenu &popup, const vstd::cAsciiString &property)
+{
+    cQVMVModelMenu models(property, &popup, &mDataViewMgr, mpArguments);
+    using W = cQModelViewDialogEditorWidget;
+    models.sigAssignModelElement.connect(
+        vrmi::cDirectLocalSlotCall3<W, const vstd::cAsciiString &, const vstd::cAsciiString &,
+                                    const vstd::cAsciiString &>(this, &W::sltAssignModelElement));
+    const QPointer<cQModelViewDialogEditorWidget> self(this);
+    QAction *chosen = popup.exec(QCursor::pos());
+    // The window may have been replaced while the popup was open.
+    if (self)
+        models.actionTriggered(chosen);
+}
+
+piVoid cQModelViewDialogEditorWidget::sltAssignModelElement(const vstd::cAsciiString &property,
+                                                            const vstd::cAsciiString &parameter,
+                                                            const vstd::cAsciiString &element)
+{
+    return sltNotifyLocationAssigned(property, vmva::cDMDataModelDescriptor(parameter, element));
+}
+
+void cQModelViewDialogEditorWidget::rebuildPreviewOnNodeLoss(QWidget &preview)
+{
+    for (cVQ4VMVPropertyBinding *binding : preview.findChildren<cVQ4VMVPropertyBinding *>()) {
+        connect(binding, &cVQ4VMVPropertyBinding::nodeLost, this, [this] {
+            // Many nodes of one model go at once: one rebuild, once they are all gone.
+            if (mPreviewRebuildQueued)
+                return;
+            mPreviewRebuildQueued = true;
+            QTimer::singleShot(0, this, [this] {
+                mPreviewRebuildQueued = false;
+                uiCreateEmbeddedPreview(false);
+            });
+        });
+    }
+}

@@ -1,0 +1,205 @@
+#include "modeltesthost.h"
+
+#include "app/cdemocomponent.h"
+#include "app/cformrunner.h"
+#include "qdialogeditorwidget/cqpreviewwidgetview.h"
+#include "qvmvtreeviewwidget/cqmodelviewtreewidget.h"
+#include "tests/editorwidget/editortesthost.h"
+
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+// Pictures for a person to look at, when VELL_SCREENSHOT_DIR names a folder.
+void screenshot(const QString &name, QWidget *widget = nullptr)
+{
+    const QString dir = qEnvironmentVariable("VELL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    const QPixmap picture = widget ? widget->grab()
+                                   : QGuiApplication::primaryScreen()->grabWindow(0);
+    picture.save(dir + "/" + name + ".png");
+}
+
+using tInt = vmva::tGenericNode<__int64, vmva::cRangeModelProperties>;
+
+QString location(const cQAbstractDialogLayoutItem &item, const char *property)
+{
+    return qstr(item.findProperty(property)->modelLocation().toString());
+}
+} // namespace
+
+// The editor bound to live data: parameters assigned to running models, properties bound
+// through the "Assign to model" cascade, the preview following the model, and models that go
+// away while they are shown.
+class tst_LiveBinding : public QObject
+{
+    Q_OBJECT
+
+    cEditorTestHost mHost;
+    vsa::cReferenceFrame mFrame;
+    cDemoComponent *mDemo = nullptr;
+    std::unique_ptr<cQModelViewDialogEditorWidget> mEditor;
+    QTemporaryDir mDir;
+
+    QTreeWidget *layoutTree() const
+    {
+        return mEditor->findChild<QTreeWidget *>("dialogLayoutTree");
+    }
+    // Makes the layout row of the label showing `text` current and returns its item.
+    cQAbstractDialogLayoutItem *selectLabel(const QString &text)
+    {
+        for (QTreeWidgetItem *row : layoutTree()->findItems("*", Qt::MatchWildcard
+                                                            | Qt::MatchRecursive)) {
+            cQAbstractDialogLayoutItem *item = cQModelViewDialogLayoutTreeItem::layoutItemOf(row);
+            vmva::cDVIAbstractProperty *p = item ? item->findProperty("Text") : nullptr;
+            if (p && p->ucStringView() && qstr(p->ucStringView()->value()) == text) {
+                layoutTree()->setCurrentItem(row);
+                return item;
+            }
+        }
+        return nullptr;
+    }
+    QLabel *previewLabel(const QString &text) const
+    {
+        for (QLabel *l : mEditor->previewView()->findChildren<QLabel *>())
+            if (l->text() == text)
+                return l;
+        return nullptr;
+    }
+    tInt &motorSpeed()
+    {
+        return *dynamic_cast<tInt *>(mDemo->machine().tryFindNode("drive.motor.speed"));
+    }
+    void load(const QString &path)
+    {
+        auto dialogs = std::make_unique<cScriptedFileDialogs>();
+        dialogs->answers << path;
+        mEditor->setFileDialogProvider(std::move(dialogs));
+        mEditor->findChild<QAction *>("mpActLoadDocument")->trigger();
+    }
+    void assignToMachine()
+    {
+        mEditor->findChild<QAction *>("mpActShowParameters")->trigger();
+        auto *panel = mEditor->findChild<QWidget *>("mpDialogParameters");
+        QVERIFY(panel && panel->isVisible());
+        auto *list = panel->findChild<QTreeWidget *>("mpLstParamters");
+        // Derived at load, in the order the document names them.
+        QCOMPARE(list->topLevelItem(0)->text(0), QString("Machine"));
+        QCOMPARE(list->topLevelItem(1)->text(0), QString("Settings"));
+        list->setCurrentItem(list->topLevelItem(0));
+        pickFromNextPopup({"\"Component\"", "Machine", "Model Machine"});
+        QTest::mouseClick(panel->findChild<QPushButton *>("mpBtAssign"), Qt::LeftButton);
+        QCOMPARE(list->topLevelItem(0)->text(1), qstr(mDemo->address().toString()) + " : Machine");
+    }
+
+private slots:
+    void init()
+    {
+        mDemo = static_cast<cDemoComponent *>(&mHost.moduleMgr.addComponent(
+            std::make_unique<cDemoComponent>(mHost.moduleMgr, mFrame)));
+        mEditor = mHost.newEditor();
+        mEditor->resize(1000, 760);
+        mEditor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mEditor.get()));
+    }
+    void cleanup()
+    {
+        mEditor.reset();
+        if (mDemo)
+            mHost.moduleMgr.removeComponent(*mDemo);
+        mDemo = nullptr;
+        for (auto *a : mHost.app.dialogArguments().arguments())
+            mHost.app.dialogArguments().removeParameter(a->parameterName());
+    }
+
+    void nodeChosenFromTheCascadeShowsLiveInPreviewAndRun()
+    {
+        load(qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/machine.dlg");
+        assignToMachine();
+        cQAbstractDialogLayoutItem *label = selectLabel("Status:");
+        QVERIFY(label);
+        QStringList outline;
+        pickFromNextPopup({"Assign to model", "Machine", "drive", "motor", "speed"}, &outline);
+        beforePopupChoice() = [] { screenshot("cascade"); };
+        QVERIFY(QMetaObject::invokeMethod(mEditor.get(), "sltExecuteNodeAssignMenu",
+                                          Q_ARG(vstd::cAsciiString, "Text")));
+        beforePopupChoice() = nullptr;
+        QCOMPARE(outline, QStringList({"Assign to model/", "  (Model Parameter)", "  --",
+                                       "  Machine/"}) + outline.mid(4));
+        QCOMPARE(location(*label, "Text"), QString("Machine.drive.motor.speed"));
+
+        motorSpeed().setValue(4321);
+        QVERIFY(previewLabel("4321"));
+        QTRY_VERIFY(motorSpeed().value() != 4321);   // the machine runs on
+        QVERIFY(previewLabel(QString::number(motorSpeed().value())));
+        screenshot("editor", mEditor.get());
+        mEditor->findChild<QAction *>("mpActShowAllModels")->trigger();
+        mEditor->dataModelsWindow()->expandAll();
+        QTest::qWait(50);
+        screenshot("datamodels", mEditor->dataModelsWindow());
+
+        const QString saved = mDir.filePath("bound.dlg");
+        mEditor->saveDocument(saved);
+        load(saved);
+        QCOMPARE(location(*selectLabel("Status:"), "Text"), QString("Machine.drive.motor.speed"));
+
+        cFormRunner runner(mHost.app);
+        runner.assign("Machine", "Machine");
+        QWidget *running = runner.open(saved);
+        motorSpeed().setValue(777);
+        bool shown = false;
+        for (QLabel *l : running->findChildren<QLabel *>())
+            shown = shown || l->text() == "777";
+        QVERIFY(shown);
+    }
+
+    void modelsDestroyedWhileShownOrBound()
+    {
+        load(qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/machine.dlg");
+        assignToMachine();
+        mDemo->attachProbe();
+        cQAbstractDialogLayoutItem *label = selectLabel("Status:");
+        // The probe goes while the cascade built from it is open; the choice is still a path.
+        QTimer::singleShot(0, this, [this] { mDemo->detachProbe(); });
+        pickFromNextPopup({"Assign to model", "Machine", "probe", "reading"});
+        QVERIFY(QMetaObject::invokeMethod(mEditor.get(), "sltExecuteNodeAssignMenu",
+                                          Q_ARG(vstd::cAsciiString, "Text")));
+        QCOMPARE(location(*label, "Text"), QString("Machine.probe.reading"));
+        QVERIFY(previewLabel("Status:"));   // unresolved: the label keeps its own text
+
+        mDemo->attachProbe();
+        mEditor->findChild<QAction *>("mpActUpdatePreview")->trigger();
+        mEditor->findChild<QAction *>("mpActShowAllModels")->trigger();
+        cQModelViewTreeWidget *models = mEditor->dataModelsWindow();
+        QVERIFY(models && models->isVisible());
+        QCOMPARE(models->windowTitle(), QString("Data Models"));
+        QVERIFY(findRow(*models, "probe"));
+        mDemo->detachProbe();   // bound in the preview and shown in the window
+        QVERIFY(!findRow(*models, "probe"));
+        QTRY_VERIFY(previewLabel("Status:"));   // rebuilt without the binding
+        mHost.moduleMgr.removeComponent(*mDemo);
+        mDemo = nullptr;
+        QCOMPARE(models->topLevelItemCount(), 0);
+        mEditor->findChild<QAction *>("mpActUpdatePreview")->trigger();
+        QTest::qWait(20);
+
+        // A parameter that properties still use can go: the document saves, loads and previews.
+        auto *panel = mEditor->findChild<QWidget *>("mpDialogParameters");
+        panel->findChild<QLineEdit *>("mpTxtParameter")->setText("Machine");
+        QTest::mouseClick(panel->findChild<QPushButton *>("mpBtRemove"), Qt::LeftButton);
+        QVERIFY(!mHost.app.dialogArguments().tryFindParameter("Machine"));
+        const QString saved = mDir.filePath("unbound.dlg");
+        mEditor->saveDocument(saved);
+        load(saved);
+        QVERIFY(mEditor->previewView()->findChild<QLabel *>());
+    }
+};
+
+QTEST_MAIN(tst_LiveBinding)
+#include "tst_livebinding.moc"
