@@ -94,18 +94,38 @@ struct cLargeModel
     std::vector<std::unique_ptr<vmva::cAbstractNodeUI>> nodes;
 };
 
-// The rows the window shows, as a plain tree: the least a tree of these texts costs.
-std::unique_ptr<QTreeWidget> plainTree(const QString &label, const cLargeModel &model)
+// The rows the window shows, each model's name followed by its node texts.
+struct cRowTexts
+{
+    QString component, top;
+    std::vector<QString> models;
+    std::vector<QStringList> nodes;
+};
+
+cRowTexts rowTexts(const QString &label, const cLargeModel &model)
+{
+    cRowTexts texts{label, qstr(model.top.name()), {}, {}};
+    for (const auto &sub : model.subModels) {
+        texts.models.push_back(qstr(sub->name()));
+        texts.nodes.emplace_back();
+        for (const vmva::cAbstractNodeUI *node : sub->lstNodes())
+            texts.nodes.back() << cNodeTreeWidgetItem::rowText(*node);
+    }
+    return texts;
+}
+
+// A plain tree filled with the texts, made beforehand: the least a tree of these rows costs.
+std::unique_ptr<QTreeWidget> plainTree(const cRowTexts &texts)
 {
     auto tree = std::make_unique<QTreeWidget>();
     tree->setHeaderLabels({QStringLiteral("Data Models")});
     tree->setUpdatesEnabled(false);
-    auto *component = new QTreeWidgetItem(tree.get(), {label});
-    auto *top = new QTreeWidgetItem(component, {qstr(model.top.name())});
-    for (const auto &sub : model.subModels) {
-        auto *row = new QTreeWidgetItem(top, {qstr(sub->name())});
-        for (const vmva::cAbstractNodeUI *node : sub->lstNodes())
-            new QTreeWidgetItem(row, {cNodeTreeWidgetItem::rowText(*node)});
+    auto *component = new QTreeWidgetItem(tree.get(), {texts.component});
+    auto *top = new QTreeWidgetItem(component, {texts.top});
+    for (size_t m = 0; m < texts.models.size(); ++m) {
+        auto *row = new QTreeWidgetItem(top, {texts.models[m]});
+        for (const QString &text : texts.nodes[m])
+            new QTreeWidgetItem(row, {text});
     }
     tree->setUpdatesEnabled(true);
     return tree;
@@ -134,15 +154,15 @@ void modelTreeFigures(cBenchContext &context)
     vmva::cDVAbstractDataViewMgr &views = context.dataViewMgr();
 
     std::vector<double> build, floor;
-    QString label;
+    cRowTexts texts;
     for (int r = 0; r < context.runs(); ++r) {
         double start = threadCpuMs();
         auto window = std::make_unique<cQModelViewTreeWidget>(nullptr, &views);
         build.push_back(threadCpuMs() - start);
-        label = window->componentLabel(provider->address());
+        texts = rowTexts(window->componentLabel(provider->address()), model);
         window.reset();
         start = threadCpuMs();
-        std::unique_ptr<QTreeWidget> plain = plainTree(label, model);
+        std::unique_ptr<QTreeWidget> plain = plainTree(texts);
         floor.push_back(threadCpuMs() - start);
     }
     const double buildMs = median(build), floorMs = median(floor);

@@ -96,6 +96,7 @@ class tst_LiveBinding : public QObject
         pickFromNextPopup({"\"Component\"", "Machine", "Model Machine"});
         QTest::mouseClick(panel->findChild<QPushButton *>("mpBtAssign"), Qt::LeftButton);
         QCOMPARE(list->topLevelItem(0)->text(1), qstr(mDemo->address().toString()) + " : Machine");
+        screenshot("parameters", panel);
     }
 
 private slots:
@@ -124,14 +125,11 @@ private slots:
         assignToMachine();
         cQAbstractDialogLayoutItem *label = selectLabel("Status:");
         QVERIFY(label);
-        QStringList outline;
-        pickFromNextPopup({"Assign to model", "Machine", "drive", "motor", "speed"}, &outline);
+        pickFromNextPopup({"Assign to model", "Machine", "drive", "motor", "speed"});
         beforePopupChoice() = [] { screenshot("cascade"); };
         QVERIFY(QMetaObject::invokeMethod(mEditor.get(), "sltExecuteNodeAssignMenu",
                                           Q_ARG(vstd::cAsciiString, "Text")));
         beforePopupChoice() = nullptr;
-        QCOMPARE(outline, QStringList({"Assign to model/", "  (Model Parameter)", "  --",
-                                       "  Machine/"}) + outline.mid(4));
         QCOMPARE(location(*label, "Text"), QString("Machine.drive.motor.speed"));
 
         motorSpeed().setValue(4321);
@@ -171,14 +169,13 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(mEditor.get(), "sltExecuteNodeAssignMenu",
                                           Q_ARG(vstd::cAsciiString, "Text")));
         QCOMPARE(location(*label, "Text"), QString("Machine.probe.reading"));
-        QVERIFY(previewLabel("Status:"));   // unresolved: the label keeps its own text
 
         mDemo->attachProbe();
         mEditor->findChild<QAction *>("mpActUpdatePreview")->trigger();
+        QVERIFY(!previewLabel("Status:"));   // shows the probe's reading
         mEditor->findChild<QAction *>("mpActShowAllModels")->trigger();
         cQModelViewTreeWidget *models = mEditor->dataModelsWindow();
-        QVERIFY(models && models->isVisible());
-        QCOMPARE(models->windowTitle(), QString("Data Models"));
+        QVERIFY(models && models->isVisible() && models->windowTitle() == "Data Models");
         QVERIFY(findRow(*models, "probe"));
         mDemo->detachProbe();   // bound in the preview and shown in the window
         QVERIFY(!findRow(*models, "probe"));
@@ -186,8 +183,6 @@ private slots:
         mHost.moduleMgr.removeComponent(*mDemo);
         mDemo = nullptr;
         QCOMPARE(models->topLevelItemCount(), 0);
-        mEditor->findChild<QAction *>("mpActUpdatePreview")->trigger();
-        QTest::qWait(20);
 
         // A parameter that properties still use can go: the document saves, loads and previews.
         auto *panel = mEditor->findChild<QWidget *>("mpDialogParameters");
