@@ -101,6 +101,11 @@ private slots:
         QVERIFY(panel->isEnabled());
         QCOMPARE(locationDock(*editor)->windowTitle(), QString("Datamodel Location (Command)"));
         saveShot(editor.get(), "machine_pushbutton");
+        if (qEnvironmentVariableIsSet("VELL_SCREENSHOT_DIR")) {
+            editor->resize(689, 441); // the form's own size
+            QTest::qWait(50);
+            saveShot(editor.get(), "machine_default_size");
+        }
         const auto *line = panel->findChild<QLineEdit *>("mpTxtModelParameterAndElement");
         const vmva::cDMDataModelDescriptor &bound
             = editor->currentLayoutItem()->findProperty("Command")->modelLocation();
