@@ -55,6 +55,8 @@ public:
     cQDialogLayoutRootItem &document() const { return mpDocument->root(); }
     const QString &fileName() const { return mFileName; }
     cQPreviewWidgetView *previewView() const { return mpPreviewView; }
+    cQVEConnectorTreeWidget *connectorTable() const { return mpConnectorTable; }
+    cQMVViewLocationDialog *viewLocationDialog() const { return mpViewLocationDialog; }
     QWidget *topLevelPreview() const { return mpTopLevelPreview; }
     cDialogItemFactoryRegistry &factoryRegistry() { return mFactoryRegistry; }
     // The "Data Models" window once it was asked for, else null.
@@ -74,9 +76,9 @@ private slots:
     piVoid sltNotifyDialogLayoutItemRightClick(QTreeWidgetItem *row);
     piVoid sltNotifyDialogLayoutItemActivated(QTreeWidgetItem *row);
     piVoid sltNotifyDialogLayoutItemHovered(QTreeWidgetItem *row);
-    piVoid sltNotifyDialogConnectorSelected(vstd::cAsciiString name);
-    piVoid sltNotifyDialogConnectorRightClick(vstd::cAsciiString name);
-    piVoid sltExecuteNodeAssignMenu(vstd::cAsciiString sDescriptor);
+    piVoid sltNotifyDialogConnectorSelected(const vstd::cAsciiString &name);
+    piVoid sltNotifyDialogConnectorRightClick(const vstd::cAsciiString &name);
+    piVoid sltExecuteNodeAssignMenu(const vstd::cAsciiString &sDescriptor);
     void updateViewLocationDialogWindowTitle(vstd::cAsciiString name);
     void uiCreateEmbeddedPreview(bool checked);
     void uiCreateTopLevelPreview(bool checked);
@@ -97,12 +99,8 @@ private:
     piVoid sltNotifyLocationAssigned(const vstd::cAsciiString &name,
                                      const vmva::cDMDataModelDescriptor &location);
 
-    // A node chosen in an "Assign to model" cascade, on its way to the property.
-    piVoid sltAssignModelElement(const vstd::cAsciiString &property,
-                                 const vstd::cAsciiString &parameter,
-                                 const vstd::cAsciiString &element);
     // Adds the "Assign to model" cascade for `property` to `popup`, runs the popup at the cursor
-    // and hands the choice on.
+    // and hands the choice to the location panel, which reports it as the property's location.
     void execModelMenu(QMenu &popup, const vstd::cAsciiString &property);
 
     // A node bound in `preview` that goes away rebuilds the embedded preview after the current
@@ -110,6 +108,8 @@ private:
     void rebuildPreviewOnNodeLoss(QWidget &preview);
 
     void setupDocks();
+    // The property table and the location panel in their docks, wired to this window.
+    void setupPropertyTable();
     void setupModelPanels();
     void setupPreviewArea();
     void connectActions();

@@ -3,9 +3,12 @@
 #include "cqmodelviewdialogeditorwidget.h"
 
 #include "q4widgets/cvq4vmvpropertybinding.h"
+#include "cqveconnectortreewidget.h"
+#include "propertywidgets/cqmvviewlocationdialog.h"
 #include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
 #include "qvmvdialogparameterdlg/cqvmvdialogprmdialog.h"
 #include "qvmvmodelmenu/cqvmvmodelmenu.h"
+#include "qvmvmodelmenu/cqvmvmodelpathcompleter.h"
 #include "qvmvtreeviewwidget/cqmodelviewtreewidget.h"
 
 #include "vellcore/cdebugstream.h"
@@ -13,6 +16,7 @@
 
 #include <QCursor>
 #include <QDockWidget>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -22,6 +26,15 @@ void cQModelViewDialogEditorWidget::setupModelPanels()
     mpParameterDialog = new cQVMVDialogPrmDialog(mpParameterDock, &mDataViewMgr, mpArguments);
     mpParameterDialog->setObjectName(QStringLiteral("mpDialogParameters"));
     mpParameterDock->setWidget(mpParameterDialog);
+
+    // Typed locations complete from the live models of the dialog's parameters.
+    const auto complete = [this](QLineEdit &edit) {
+        (new cQVMVModelPathCompleter(&mDataViewMgr, mpArguments, &edit))->attach(&edit);
+    };
+    mpConnectorTable->setModelPathCompletion(complete);
+    if (auto *edit = mpViewLocationDialog->findChild<QLineEdit *>(
+            QStringLiteral("mpTxtModelParameterAndElement")))
+        complete(*edit);
 }
 
 void cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)
@@ -37,7 +50,8 @@ void cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)
     mpDataModelsWindow->raise();
 }
 
-piVoid cQModelViewDialogEditorWidget::sltExecuteNodeAssignMenu(vstd::cAsciiString sDescriptor)
+piVoid cQModelViewDialogEditorWidget::sltExecuteNodeAssignMenu(
+    const vstd::cAsciiString &sDescriptor)
 {
     sltNotifyDialogConnectorSelected(sDescriptor);
     QMenu popup;
@@ -48,23 +62,18 @@ piVoid cQModelViewDialogEditorWidget::sltExecuteNodeAssignMenu(vstd::cAsciiStrin
 
 void cQModelViewDialogEditorWidget::execModelMenu(QMenu &popup, const vstd::cAsciiString &property)
 {
-    cQVMVModelMenu models(property, &popup, &mDataViewMgr, mpArguments);
-    using W = cQModelViewDialogEditorWidget;
+    cQVMVModelMenu models(property, &popup, &mDataViewMgr,
+                          mpViewLocationDialog->argumentList());
+    using L = cQMVViewLocationDialog;
     models.sigAssignModelElement.connect(
-        vrmi::cDirectLocalSlotCall3<W, const vstd::cAsciiString &, const vstd::cAsciiString &,
-                                    const vstd::cAsciiString &>(this, &W::sltAssignModelElement));
+        vrmi::cDirectLocalSlotCall3<L, const vstd::cAsciiString &, const vstd::cAsciiString &,
+                                    const vstd::cAsciiString &>(mpViewLocationDialog,
+                                                                &L::sltAssignModelElement));
     const QPointer<cQModelViewDialogEditorWidget> self(this);
     QAction *chosen = popup.exec(QCursor::pos());
     // The window may have been replaced while the popup was open.
     if (self)
         models.actionTriggered(chosen);
-}
-
-piVoid cQModelViewDialogEditorWidget::sltAssignModelElement(const vstd::cAsciiString &property,
-                                                            const vstd::cAsciiString &parameter,
-                                                            const vstd::cAsciiString &element)
-{
-    return sltNotifyLocationAssigned(property, vmva::cDMDataModelDescriptor(parameter, element));
 }
 
 void cQModelViewDialogEditorWidget::rebuildPreviewOnNodeLoss(QWidget &preview)

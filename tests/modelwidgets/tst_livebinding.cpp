@@ -3,9 +3,14 @@
 #include "app/cdemocomponent.h"
 #include "app/cformrunner.h"
 #include "qdialogeditorwidget/cqpreviewwidgetview.h"
+#include "qdialogeditorwidget/cqpwnameitem.h"
+#include "qdialogeditorwidget/cqveconnectortreewidget.h"
+#include "qdialogeditorwidget/propertywidgets/cqmvviewlocationdialog.h"
 #include "qvmvtreeviewwidget/cqmodelviewtreewidget.h"
 #include "tests/editorwidget/editortesthost.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,13 +65,35 @@ class tst_LiveBinding : public QObject
             vmva::cDVIAbstractProperty *p = item ? item->findProperty("Text") : nullptr;
             if (p && p->ucStringView() && qstr(p->ucStringView()->value()) == text) {
                 layoutTree()->setCurrentItem(row);
+                cQVEConnectorTreeWidget *table = mEditor->connectorTable();
+                if (!QTest::qWaitFor([&] { return table->properties() == item->properties(); }))
+                    qFatal("the table does not show the label");
                 return item;
             }
         }
         return nullptr;
     }
+    // Presses the connector of `property` and its choose button, and picks `path` from the
+    // cascade that opens.
+    void chooseNode(const char *property, const QStringList &path)
+    {
+        cQVEConnectorTreeWidget *table = mEditor->connectorTable();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            auto *name = qobject_cast<cQPWNameItem *>(table->cellWidget(row, 0));
+            if (!name || name->property()->name() != property)
+                continue;
+            QWidget *connector = table->cellWidget(row, 2);
+            QTest::mouseClick(connector, Qt::LeftButton, {}, QPoint(4, 4));
+            pickFromNextPopup(path);
+            QTest::mouseClick(connector->findChild<QPushButton *>("mpBtChoose"), Qt::LeftButton);
+            return;
+        }
+        qFatal("no connector %s", property);
+    }
     QLabel *previewLabel(const QString &text) const
     {
+        // Replaced previews go later; only the shown one counts.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QLabel *l : mEditor->previewView()->findChildren<QLabel *>())
             if (l->text() == text)
                 return l;
@@ -125,12 +152,19 @@ private slots:
         assignToMachine();
         cQAbstractDialogLayoutItem *label = selectLabel("Status:");
         QVERIFY(label);
-        pickFromNextPopup({"Assign to model", "Machine", "drive", "motor", "speed"});
         beforePopupChoice() = [] { screenshot("cascade"); };
-        QVERIFY(QMetaObject::invokeMethod(mEditor.get(), "sltExecuteNodeAssignMenu",
-                                          Q_ARG(vstd::cAsciiString, "Text")));
+        chooseNode("Text", {"Assign to model", "Machine", "drive", "motor", "speed"});
         beforePopupChoice() = nullptr;
         QCOMPARE(location(*label, "Text"), QString("Machine.drive.motor.speed"));
+        auto *field = mEditor->viewLocationDialog()->findChild<QLineEdit *>(
+            "mpTxtModelParameterAndElement");
+        QCOMPARE(field->text(), QString("Machine.drive.motor.speed"));
+        QCOMPARE(mEditor->findChild<QDockWidget *>("mpDockDatamodelLocation")->windowTitle(),
+                 QString("Datamodel Location (Text)"));
+        field->clear();
+        QTest::keyClicks(field, "Machine.drive.mo");   // completes from the live model
+        QCOMPARE(field->completer()->currentCompletion(), QString("Machine.drive.motor"));
+        QTest::keyClick(field->completer()->popup(), Qt::Key_Escape);
 
         motorSpeed().setValue(4321);
         QVERIFY(previewLabel("4321"));
@@ -161,13 +195,19 @@ private slots:
     {
         load(qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/machine.dlg");
         assignToMachine();
+        // The layout tree's context menu binds an element's "Model" property.
+        QTreeWidgetItem *group = findRow(*layoutTree(), "Group Box (\"State\")");
+        pickFromNextPopup({"Assign to model", "Machine", "drive", "motor", "current"});
+        QTest::mousePress(layoutTree()->viewport(), Qt::RightButton, {},
+                          layoutTree()->visualItemRect(group).center());
+        QCOMPARE(location(*cQModelViewDialogLayoutTreeItem::layoutItemOf(group), "Model"),
+                 QString("Machine.drive.motor.current"));
+
         mDemo->attachProbe();
         cQAbstractDialogLayoutItem *label = selectLabel("Status:");
         // The probe goes while the cascade built from it is open; the choice is still a path.
         QTimer::singleShot(0, this, [this] { mDemo->detachProbe(); });
-        pickFromNextPopup({"Assign to model", "Machine", "probe", "reading"});
-        QVERIFY(QMetaObject::invokeMethod(mEditor.get(), "sltExecuteNodeAssignMenu",
-                                          Q_ARG(vstd::cAsciiString, "Text")));
+        chooseNode("Text", {"Assign to model", "Machine", "probe", "reading"});
         QCOMPARE(location(*label, "Text"), QString("Machine.probe.reading"));
 
         mDemo->attachProbe();
