@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QtTest>
@@ -152,6 +153,25 @@ private slots:
         QCOMPARE(e.preview(), preview);
         // The kept rows still lead to live items.
         QCOMPARE(e.window->currentLayoutItem()->label(), vstd::cAsciiString("start"));
+    }
+
+    // Saving writes no identities, yet the preview built before still marks what is selected.
+    void saveKeepsTheMarking()
+    {
+        tEditor e = editor();
+        const QString path = writeSettingsForm();
+        e.dialogs->answers << path;
+        e.press("mpActLoadDocument");
+        QWidget *preview = e.preview();
+        e.tree->setCurrentItem(findRow(*e.tree, "Label (\"hint\")"));
+        e.press("mpActSaveCurrentDocument");
+        QVERIFY(!fileText(path).contains("DebugInfo"));
+        e.tree->setCurrentItem(findRow(*e.tree, "Push Button (\"start\")"));
+        QCOMPARE(e.preview(), preview);
+        auto *button = preview->findChild<QPushButton *>();
+        cQPreviewWidgetView *view = e.window->previewView();
+        QCOMPARE(view->selectionWidget()->selection(),
+                 QRect(button->mapTo(view, QPoint(0, 0)), button->size()));
     }
 
     void saveAsWithAndWithoutExtension_data()
