@@ -4,6 +4,7 @@
 #include "cqmodelviewdialoglayouttreewidget.h"
 #include "cqpreviewwidgetview.h"
 
+#include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "q4widgets/cvq4vmvdialogfactory.h"
 #include "q4widgets/cvq4vmvmenufactory.h"
 #include "q4widgets/cvq4vmvtoolbarfactory.h"
@@ -173,7 +174,7 @@ std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *p
     document.setPreferNoLabels(false);
 
     switch (mpDocument->root().viewCategory()) {
-    case 1: {
+    case vq4::CategoryDialog: {
         cVQ4VMVDialogFactory factory(mDataViewMgr, mSearchPaths);
         std::unique_ptr<cVQ4AppWidget> window(
             factory.createDialog(parent, *mpArguments, document, nullptr));
@@ -183,7 +184,7 @@ std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *p
         }
         return window;
     }
-    case 2: {
+    case vq4::CategoryMenu: {
         cVQ4VMVMenuFactory factory(mDataViewMgr, mLocale, mSearchPaths);
         if (parent) {
             auto container = std::make_unique<QWidget>(parent);
@@ -204,7 +205,7 @@ std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *p
         }
         return nullptr;
     }
-    case 3: {
+    case vq4::CategoryToolBar: {
         cVQ4VMVToolbarFactory factory(mDataViewMgr, mLocale, mSearchPaths);
         auto container = std::make_unique<QWidget>(parent);
         auto *layout = new QHBoxLayout(container.get());

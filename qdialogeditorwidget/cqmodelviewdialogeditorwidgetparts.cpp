@@ -6,6 +6,7 @@
 #include "cqmodelviewdialoglayouttreewidget.h"
 #include "cqpreviewwidgetview.h"
 
+#include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
 
 #include "vellmva2/cdvabstractstddmviewproperties.h"
@@ -206,7 +207,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemInserted(cQAbstractDialogLayo
 {
     cQAbstractDialogLayoutItem *select = &item;
     const int kind = item.elementKind();
-    if (kind == 2 || kind == 3 || kind == 4)
+    if (kind == vq4::KindWidget || kind == vq4::KindEntry || kind == vq4::KindTabPage)
         select = item.parentOrNull();
     refreshLayoutTree(select);
     previewChanged();
