@@ -105,16 +105,26 @@ void cQModelViewDialogEditorWidget::uiLoadDocument(bool)
 
 void cQModelViewDialogEditorWidget::loadDocument(const QString &path, bool ignoreUnknown)
 {
-    // The document changes only once the whole file was read; until the refill right after,
-    // the rows still refer to the replaced items and nothing may look at them.
+    // The document changes only once the whole file was read; from then on the window shows
+    // the new one, under its name, whatever fails later.
     mpDocument->loadDocument(qstr(path), ignoreUnknown);
+    mFileName = path;
+    updateTitle();
     refreshLayoutTree(nullptr);
     cAbstractFormInfoStore &formInfo = mpDocument->formInfoStore();
     formInfo.updateTranslationList();
     formInfo.setFormType(documentType());
-    uiCreateEmbeddedPreview(false);
-    mFileName = path;
-    updateTitle();
+    try {
+        uiCreateEmbeddedPreview(false);
+    } catch (const vstd::cAbstractException &e) {
+        // The old document's preview must not stay; the load itself stands.
+        mpPreviewView->showEmptyPreview();
+        vstd::cRuntimeException failed(
+            vucs::cLIMessage("$VTR$Form %file% was loaded, but its preview failed!") << path,
+            __FILE__, __LINE__);
+        failed.link(e);
+        throw failed;
+    }
 }
 
 void cQModelViewDialogEditorWidget::uiSaveDocument(bool)
@@ -125,8 +135,10 @@ void cQModelViewDialogEditorWidget::uiSaveDocument(bool)
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".dlg");
+    // The name is taken only once the document is in the file.
+    saveDocument(path);
     mFileName = path;
-    uiSaveCurrentDocument(false);
+    savedDocument();
 }
 
 void cQModelViewDialogEditorWidget::uiSaveCurrentDocument(bool)
@@ -137,6 +149,11 @@ void cQModelViewDialogEditorWidget::uiSaveCurrentDocument(bool)
         return;
     }
     saveDocument(mFileName);
+    savedDocument();
+}
+
+void cQModelViewDialogEditorWidget::savedDocument()
+{
     if (mpPropertyStack->count() > 0)
         mpPropertyStack->setCurrentIndex(0);
     updateTitle();
@@ -234,8 +251,11 @@ void cQModelViewDialogEditorWidget::uiCreateEmbeddedPreview(bool)
         vsa::cSerializeDebug dump("Form");
         mpDocument->storeElements(dump);
     }
-    std::unique_ptr<QWidget> preview = createPreview(mpPreviewView->pagesWidget(), false);
-    if (preview && mpPreviewView->isEnabled())
+    // Switched off, the view shows its placeholder: nothing is built to be thrown away.
+    std::unique_ptr<QWidget> preview;
+    if (mpPreviewView->isEnabled())
+        preview = createPreview(mpPreviewView->pagesWidget(), false);
+    if (preview)
         mpPreviewView->setPreview(preview.release());
     else
         mpPreviewView->showEmptyPreview();
