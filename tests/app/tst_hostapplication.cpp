@@ -1,4 +1,5 @@
 #include "app/chosterrorreporter.h"
+#include "app/cquitonclose.h"
 #include "tests/editorwidget/editortesthost.h"
 
 #include "qdialogeditorwidget/cqemptypreview.h"
@@ -8,6 +9,7 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -160,6 +162,21 @@ private slots:
         QCOMPARE(e.window->fileName(), second);
         QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (second)"));
         QVERIFY(qobject_cast<cQEmptyPreview *>(e.window->previewView()->currentPreview()));
+    }
+
+    // The editor's window ends the program, though a top-level preview is still open.
+    void closingTheEditorQuits()
+    {
+        tEditor e = editor({writeForm("quit.dlg")});
+        e.press("mpActLoadDocument");
+        e.press("mpActTopLevelPreview");
+        QVERIFY(e.window->topLevelPreview() && e.window->topLevelPreview()->isVisible());
+        cQuitOnClose quit(*e.window);
+        QTimer::singleShot(0, e.window.get(), [&e] { e.window->close(); });
+        QTimer giveUp;
+        connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        giveUp.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
     }
 };
 
