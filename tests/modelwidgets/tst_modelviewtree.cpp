@@ -141,8 +141,8 @@ private slots:
         // Nodes registered after the model row was made follow its sub-models.
         QVERIFY(rows.indexOf("    start : piVoid") > drive);
 
-        static_cast<tNumber *>(demo.machine().tryFindNode("drive.motor.speed"))->setValue(-1);
-        QCOMPARE(treeRows(*tree).value(drive + 2), "        speed : piInt64 = -1");
+        static_cast<tNumber *>(demo.machine().tryFindNode("drive.motor.speed"))->setValue(1234);
+        QCOMPARE(treeRows(*tree).value(drive + 2), "        speed : piInt64 = 1234");
         demo.attachProbe();   // appended after everything the machine had
         QCOMPARE(treeRows(*tree).mid(rows.indexOf("    detachProbe : piVoid") + 1, 4),
                  QStringList({"    probe", "      reading : piDouble = 41.5",
