@@ -23,6 +23,14 @@ int usage()
 
 int main(int argc, char **argv)
 {
+    if (argc == 3 && !std::strcmp(argv[1], "--load-peak")) {
+        try {
+            return loadPeakChild(argc, argv);
+        } catch (const vstd::cAbstractException &e) {
+            std::fprintf(stderr, "%s\n", qPrintable(describe(e).text()));
+            return 1;
+        }
+    }
     int elements = 1000;
     int runs = 7;
     for (int i = 1; i < argc; ++i) {

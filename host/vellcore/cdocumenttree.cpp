@@ -9,21 +9,25 @@ cDocumentTree::cDocumentTree()
     add(cAbstractDeserializer::ContextEntry, 1);
 }
 
-bool cDocumentTree::add(EntryKind kind, quint32 line)
+cDocumentTree::AddResult cDocumentTree::add(EntryKind kind, quint32 line, quint32 column)
 {
     if (kind == cAbstractDeserializer::ContextEntry && int(mOpen.size()) > maxDepth)
-        return false;
+        return TooDeep;
+    // The document entry itself is not counted.
+    if (mEntries.size() > cDocumentLimits::maxEntries)
+        return TooMany;
     const quint32 index = quint32(mEntries.size());
     tEntrySet e;
     e.end = index + 1;
     e.line = line;
-    e.label = e.labelSize = e.text = e.textSize = 0;
+    e.column = column;
+    e.label = e.labelSize = 0;
     e.kind = kind;
     e.value.u = 0;
     mEntries.push_back(e);
     if (kind == cAbstractDeserializer::ContextEntry)
         mOpen.push_back(index);
-    return true;
+    return Added;
 }
 
 void cDocumentTree::closeContext()
@@ -51,12 +55,14 @@ QByteArray cDocumentTree::labelOf(const tEntrySet &e) const
 
 QByteArray cDocumentTree::bytesOf(const tEntrySet &e) const
 {
-    return QByteArray(mBytes.constData() + e.text, e.textSize);
+    return QByteArray(mBytes.constData() + e.value.text.at, e.value.text.size);
 }
 
 QString cDocumentTree::stringOf(const tEntrySet &e) const
 {
-    return QString(mStrings.constData() + e.text, e.textSize);
+    if (mUtf8Strings)
+        return QString::fromUtf8(mBytes.constData() + e.value.text.at, e.value.text.size);
+    return QString(mStrings.constData() + e.value.text.at, e.value.text.size);
 }
 
 const char *cDocumentTree::kindName(EntryKind kind)
