@@ -93,6 +93,12 @@ void cDialogItemFactoryRegistry::loadLevel(cQAbstractDialogLayoutItem &parent,
             }
             // An unknown element's subtree is skipped with its context.
             element.release();
+            if (deserializer.hasEntry("Element")) {
+                vsa::cContext again(deserializer, "Element");
+                throw vstd::cRuntimeException(
+                    vucs::cLIMessage("$VTR$Unable to read %file%: \"Element\" given twice!")
+                    << deserializer.location());
+            }
             if (!factory && !ignoreUnknown)
                 throw vstd::cRuntimeException(
                     vucs::cLIMessage("$VTR$ViewElement \"%name%\" is not loaded!")

@@ -63,7 +63,7 @@ void cDeserializeBinary::parse(const QByteArray &data)
             if (!(b & 0x80))
                 return value;
         }
-        fail(p - 1, QStringLiteral("a number is too large"));
+        malformed(offset(p - 1), 0, QStringLiteral("a number is too large"));
     };
     const auto readText = [&](quint32 &at, quint32 &size, qsizetype limit, const char *what) {
         const uchar *const start = p;

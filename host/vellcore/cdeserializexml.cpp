@@ -105,6 +105,33 @@ bool decodeBase64InPlace(QByteArray &pool, qsizetype at)
     return true;
 }
 
+// Appends `text` as UTF-8, lone surrogates as their three-byte forms, so that every string
+// reads back unit for unit.
+void appendUtf8(QByteArray &pool, QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text[i].unicode();
+        if (QChar::isHighSurrogate(code) && i + 1 < text.size()
+            && text[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(char16_t(code), text[++i].unicode());
+        if (code < 0x80) {
+            pool += char(code);
+        } else if (code < 0x800) {
+            pool += char(0xC0 | (code >> 6));
+            pool += char(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            pool += char(0xE0 | (code >> 12));
+            pool += char(0x80 | ((code >> 6) & 0x3F));
+            pool += char(0x80 | (code & 0x3F));
+        } else {
+            pool += char(0xF0 | (code >> 18));
+            pool += char(0x80 | ((code >> 12) & 0x3F));
+            pool += char(0x80 | ((code >> 6) & 0x3F));
+            pool += char(0x80 | (code & 0x3F));
+        }
+    }
+}
+
 // Copies a number's text (surrounding blanks dropped) into `buffer`; false when it cannot be one.
 bool numberText(QStringView text, char (&buffer)[64], int &size)
 {
@@ -240,7 +267,7 @@ void cDeserializeXML::parse(const QByteArray &data)
         case cAbstractDeserializer::StringEntry:
             if (valueLength > Limits::maxTextLength)
                 malformed(e.line, e.column, tooLong("text", Limits::maxTextLength, "characters"));
-            bytes += piece.toUtf8();
+            appendUtf8(bytes, piece);
             break;
         case cAbstractDeserializer::BytesEntry:
             for (const QChar c : piece) {

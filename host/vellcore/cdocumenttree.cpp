@@ -60,8 +60,36 @@ QByteArray cDocumentTree::bytesOf(const tEntrySet &e) const
 
 QString cDocumentTree::stringOf(const tEntrySet &e) const
 {
-    if (mUtf8Strings)
-        return QString::fromUtf8(mBytes.constData() + e.value.text.at, e.value.text.size);
+    if (mUtf8Strings) {
+        const uchar *p = reinterpret_cast<const uchar *>(mBytes.constData()) + e.value.text.at;
+        const uchar *const end = p + e.value.text.size;
+        QString text(qsizetype(e.value.text.size), Qt::Uninitialized);
+        QChar *out = text.data();
+        // Written by the XML reader: well formed, lone surrogates in their three-byte form.
+        while (p < end) {
+            const uchar b = *p++;
+            char32_t code = b;
+            if (b >= 0xF0) {
+                code = (char32_t(b & 0x07) << 18) | (char32_t(p[0] & 0x3F) << 12)
+                       | (char32_t(p[1] & 0x3F) << 6) | (p[2] & 0x3F);
+                p += 3;
+            } else if (b >= 0xE0) {
+                code = (char32_t(b & 0x0F) << 12) | (char32_t(p[0] & 0x3F) << 6) | (p[1] & 0x3F);
+                p += 2;
+            } else if (b >= 0xC0) {
+                code = (char32_t(b & 0x1F) << 6) | (p[0] & 0x3F);
+                p += 1;
+            }
+            if (code >= 0x10000) {
+                *out++ = QChar::highSurrogate(code);
+                *out++ = QChar::lowSurrogate(code);
+            } else {
+                *out++ = QChar(char16_t(code));
+            }
+        }
+        text.truncate(out - text.constData());
+        return text;
+    }
     return QString(mStrings.constData() + e.value.text.at, e.value.text.size);
 }
 

@@ -54,6 +54,9 @@ public:
                 column = mColumn + 1;
                 start = mP;
             }
+            if (mClosed && !isBlank(*mP))
+                return fail(mLine, mColumn + 1, QStringLiteral("text after the end of the "
+                                                               "document"));
             if (mInBytes && !isBlank(*mP) && *mP != '=' && !isBase64(*mP))
                 return fail(mLine, mColumn + 1, QStringLiteral("invalid bytes value"));
             if (!(*mP == '&' ? entity() : next()))
@@ -214,6 +217,9 @@ private:
 
     bool tag(quint32 line, quint32 column)
     {
+        // Fed in pieces, the XML parser stops at the end of the document element.
+        if (mClosed)
+            return fail(line, column, QStringLiteral("an element after the end of the document"));
         const uchar *const from = mP;
         next();
         const bool endTag = mP < mEnd && *mP == '/';
@@ -251,6 +257,8 @@ private:
         mInBytes = false;
         mTextLimit = Limits::maxTextLength;
         mTextTooLong = QStringLiteral("text longer than %1 characters").arg(mTextLimit);
+        mDepth += endTag ? -1 : empty ? 0 : 1;
+        mClosed = mDepth <= 0;
         if (endTag || empty)
             return true;
         if (element == "bytes" && !escaped) {
@@ -294,6 +302,8 @@ private:
     cXmlInputCheck::tFaultSet &mFault;
     std::vector<cXmlInputCheck::tRunSet> *mRuns;
     bool mInBytes = false;
+    int mDepth = 0;         // elements open
+    bool mClosed = false;   // the document element has ended
     quint32 mLine = 1;
     quint32 mColumn = 0;
     qsizetype mTextLimit = Limits::maxTextLength;

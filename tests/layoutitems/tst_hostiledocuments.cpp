@@ -124,6 +124,12 @@ void tst_HostileDocuments::refused_data()
         << form(propertyBlock("Width", "<int64 label=\"Value\">1</int64>")
                 + propertyBlock("Width", "\n<int64 label=\"Value\">2</int64>"))
         << 7 << "property \"Width\" given twice" << true;
+    QTest::newRow("element given twice")
+        << form(QByteArray(), QByteArray()).replace("</context>\n</context>",
+                                                    "</context>\n<context label=\"Element\" "
+                                                    "name=\"Dialog\">\n<ascii/>\n</context>"
+                                                    "</context>")
+        << 7 << "\"Element\" given twice" << true;
     QTest::newRow("form information given twice")
         << form(QByteArray(), formInfo() + formInfo()) << 4 << "\"FormInfo\" given twice" << false;
     QTest::newRow("width out of range")

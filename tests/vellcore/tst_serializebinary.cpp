@@ -76,7 +76,8 @@ void tst_SerializeBinary::everyTruncationIsRefusedOrComplete()
             QVERIFY(walk(*r) < full);
             ++accepted;
         } catch (const vstd::cRuntimeException &e) {
-            QVERIFY2(e.message().toQString().startsWith(QLatin1String("Unable to read memory at byte ")),
+            QVERIFY2(e.message().toQString().startsWith(
+                         QLatin1String("Unable to read memory at byte ")),
                      qPrintable(e.message().toQString()));
         }
     }
@@ -148,7 +149,8 @@ void tst_SerializeBinary::limitsNesting()
         const QString thrown =
             messageOf<vstd::cRuntimeException>([&] { vsa::cDeserializeBinary r(data); });
         // The 257th context begins at byte 7 + 256 * 3.
-        QCOMPARE(thrown, QStringLiteral("Unable to read memory at byte 775: contexts nested more than 256 deep!"));
+        QCOMPARE(thrown, QStringLiteral("Unable to read memory at byte 775: contexts nested "
+                                        "more than 256 deep!"));
     }
 }
 

@@ -203,7 +203,7 @@ void tst_SerializeXML::errorsNameFileAndLine()
         messageOf<vstd::cRuntimeException>([&] { r.readInt64("Name"); });
     QCOMPARE(message, QStringLiteral("Unable to read int64 \"Name\" in %1 at line 13, column 23: "
                                      "found string \"Name\"!").arg(path));
-    QCOMPARE(r.location().text(), path + QStringLiteral(", line 3, column 20"));
+    QCOMPARE(r.location().text(), path + QStringLiteral(", line 3, column 18"));
 }
 
 void tst_SerializeXML::savesAndReloadsThroughManager()
