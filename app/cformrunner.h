@@ -28,8 +28,8 @@ public:
     QWidget *open(const QString &path);
 
 private:
-    // The view category (1 dialog, 2 menu, 3 tool bar) of the first top-level element; 0 when
-    // there is none, with the types of the elements passed over in `skipped`.
+    // View category (a vq4::ViewCategory) of the file's first top-level element; 0 when there
+    // is none, with the types of the elements passed over in `skipped`.
     int categoryOf(const QString &path, QStringList &skipped) const;
 
     cVQ4Application &mApplication;

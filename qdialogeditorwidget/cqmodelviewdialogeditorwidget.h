@@ -54,12 +54,16 @@ public:
     cQDialogLayoutRootItem &document() const { return mpDocument->root(); }
     const QString &fileName() const { return mFileName; }
     cQPreviewWidgetView *previewView() const { return mpPreviewView; }
+    cQVEConnectorTreeWidget *connectorTable() const { return mpConnectorTable; }
+    cQMVViewLocationDialog *viewLocationDialog() const { return mpViewLocationDialog; }
     QWidget *topLevelPreview() const { return mpTopLevelPreview; }
     cDialogItemFactoryRegistry &factoryRegistry() { return mFactoryRegistry; }
     void setFileDialogProvider(std::unique_ptr<cFileDialogProvider> provider);
 
     // Loads the document at `path`; elements without a factory are skipped when `ignoreUnknown`.
-    // A failure leaves the current document, file name and title as they were.
+    // A file that cannot be read leaves the current document, file name and title as they
+    // were. Once read, the document is shown under its name; a preview that fails then leaves
+    // the preview empty and throws, wrapped in a message naming the file.
     void loadDocument(const QString &path, bool ignoreUnknown);
     void saveDocument(const QString &path);
     // A live preview of the document built from a serialised copy, owned by the caller; null
@@ -71,9 +75,9 @@ private slots:
     piVoid sltNotifyDialogLayoutItemRightClick(QTreeWidgetItem *row);
     piVoid sltNotifyDialogLayoutItemActivated(QTreeWidgetItem *row);
     piVoid sltNotifyDialogLayoutItemHovered(QTreeWidgetItem *row);
-    piVoid sltNotifyDialogConnectorSelected(vstd::cAsciiString name);
-    piVoid sltNotifyDialogConnectorRightClick(vstd::cAsciiString name);
-    piVoid sltExecuteNodeAssignMenu(vstd::cAsciiString sDescriptor);
+    piVoid sltNotifyDialogConnectorSelected(const vstd::cAsciiString &name);
+    piVoid sltNotifyDialogConnectorRightClick(const vstd::cAsciiString &name);
+    piVoid sltExecuteNodeAssignMenu(const vstd::cAsciiString &sDescriptor);
     void updateViewLocationDialogWindowTitle(vstd::cAsciiString name);
     void uiCreateEmbeddedPreview(bool checked);
     void uiCreateTopLevelPreview(bool checked);
@@ -95,9 +99,13 @@ private:
                                      const vmva::cDMDataModelDescriptor &location);
 
     void setupDocks();
+    // The property table and the location panel in their docks, wired to this window.
+    void setupPropertyTable();
     void setupPreviewArea();
     void connectActions();
     QString startFolder() const;
+    // The form information page and the title after a successful save.
+    void savedDocument();
 
     cVQ4VMVDataViewMgr &mDataViewMgr;
     vucs::cLILocale &mLocale;
