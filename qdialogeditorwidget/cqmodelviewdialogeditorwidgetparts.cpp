@@ -6,8 +6,10 @@
 #include "cqmodelviewdialoglayouttreewidget.h"
 #include "cqpreviewwidgetview.h"
 
+#include "formdialog/cqvmvformdialog.h"
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
 
+#include "vellcore/cdebugstream.h"
 #include "vellmva2/cdvabstractstddmviewproperties.h"
 
 #include <QCursor>
@@ -16,6 +18,8 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QStackedWidget>
+
+#include <functional>
 
 namespace {
 template <class R, class A>
@@ -71,6 +75,13 @@ void cQModelViewDialogEditorWidget::setupDocks()
     mpPropertyStack = new QStackedWidget(propertyContent);
     mpPropertyStack->setObjectName(QStringLiteral("mpPropertyStack"));
     propertyLayout->addWidget(mpPropertyStack);
+    mpFormDialog = new cQVMVFormDialog(mpPropertyStack);
+    mpFormDialog->setObjectName(QStringLiteral("mpFormDialog"));
+    mpPropertyStack->addWidget(mpFormDialog);
+    mpFormDialog->sigCollectTranslationKeys.connect(
+        slotCall(this, &cQModelViewDialogEditorWidget::sltCollectTranslationKeys), 1);
+    mpFormDialog->setSizePolicy(stretchedPolicy(minExp, minExp, 1, 0));
+    mpDocument->setFormInfoStore(mpFormDialog);
     propertyDock->setWidget(propertyContent);
     propertyDock->setSizePolicy(stretchedPolicy(minExp, minExp, 1, 0));
     propertyDock->setMaximumWidth(420);
@@ -86,6 +97,21 @@ void cQModelViewDialogEditorWidget::setupDocks()
     mpParameterDock->setObjectName(QStringLiteral("mpDockDialogParameters"));
     addDockWidget(Qt::RightDockWidgetArea, mpParameterDock);
     mpParameterDock->hide();
+}
+
+piVoid cQModelViewDialogEditorWidget::sltCollectTranslationKeys(
+    vstd::tList<vstd::cAsciiString> &keys)
+{
+    // Element properties carry no translation keys yet: the list stays as the panel gave it.
+    Q_UNUSED(keys);
+    std::function<void(const cQAbstractDialogLayoutItem &)> walk
+        = [&walk](const cQAbstractDialogLayoutItem &item) {
+              VELL_TRACE("TODO: Add translation keys for propertis by default...");
+              for (const cQAbstractDialogLayoutItem *child : item.children())
+                  walk(*child);
+          };
+    walk(mpDocument->root());
+    return piVoid();
 }
 
 void cQModelViewDialogEditorWidget::setupPreviewArea()
