@@ -16,6 +16,7 @@ cQVMVFormDialog::cQVMVFormDialog(QWidget *parent)
     mpUi->setupUi(this);
     mpUi->mpLstTranslations->header()->hide();
     mpUi->mpLstTranslations->setColumnCount(1);
+    mpUi->mpLstTranslations->setRootIsDecorated(false);
     reset();
     using D = cQVMVFormDialog;
     connect(mpUi->mpBtVersionMinor, &QPushButton::clicked, this, &D::uiBtMinorChange);

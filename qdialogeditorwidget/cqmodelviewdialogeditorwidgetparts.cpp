@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -84,7 +85,8 @@ void cQModelViewDialogEditorWidget::setupDocks()
     mpDocument->setFormInfoStore(mpFormDialog);
     propertyDock->setWidget(propertyContent);
     propertyDock->setSizePolicy(stretchedPolicy(minExp, minExp, 1, 0));
-    propertyDock->setMaximumWidth(420);
+    // Narrower than the form information page would clip its buttons' texts.
+    propertyDock->setMaximumWidth(std::max(420, propertyContent->minimumSizeHint().width()));
     addDockWidget(Qt::BottomDockWidgetArea, propertyDock);
 
     // The view location panel takes this dock's content, created disabled.

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 // A folder of the running search: its entries are read a batch per cycle, then visited in
 // name order one per cycle.
@@ -35,9 +36,19 @@ const char *const kSizes[] = {"12x12", "16x16",   "20x20",   "22x22",   "24x24",
                               "32x32", "36x36",   "48x48",   "64x64",   "72x72",
                               "96x96", "128x128", "192x192", "all"};
 
-bool byNameIgnoringCase(const QFileInfo &a, const QFileInfo &b)
+// Sorts by name without regard to case; the names are taken once, not in every comparison.
+void sortByName(QList<QFileInfo> &entries)
 {
-    return QString::compare(a.fileName(), b.fileName(), Qt::CaseInsensitive) < 0;
+    std::vector<std::pair<QString, qsizetype>> keys;
+    keys.reserve(size_t(entries.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        keys.emplace_back(entries.at(i).fileName().toCaseFolded(), i);
+    std::sort(keys.begin(), keys.end());
+    QList<QFileInfo> sorted;
+    sorted.reserve(entries.size());
+    for (const auto &key : keys)
+        sorted.append(entries.at(key.second));
+    entries.swap(sorted);
 }
 } // namespace
 
@@ -137,7 +148,7 @@ void cQIconDialog::uiOneCycle()
             frame.entries.append(frame.lister->nextFileInfo());
         if (!frame.lister->hasNext()) {
             frame.lister.reset();
-            std::sort(frame.entries.begin(), frame.entries.end(), byNameIgnoringCase);
+            sortByName(frame.entries);
         }
         return;
     }
