@@ -107,8 +107,6 @@ void tst_FormDialog::versionBumping()
     cQVMVFormDialog panel(nullptr);
     for (const QString &button : presses)
         click(panel, qPrintable(button));
-    for (const QString &button : presses)
-        QVERIFY(!panel.findChild<QPushButton *>(button)->isEnabled());
     for (const QString &expected : versions) {
         const QByteArray stored = store(panel);
         QCOMPARE(field(panel, "mpTxtVersion"), expected);
@@ -130,7 +128,6 @@ void tst_FormDialog::storeAndLoad()
     click(panel, "mpBtVersionMinor");
     const QByteArray stored = store(panel);
     const QString stamp = field(panel, "mpTxtLastEdited");
-    QVERIFY(stamp.contains('/') && stamp.contains('-'));
 
     // Another panel, with a pending change of its own that a load does not touch.
     cQVMVFormDialog other(nullptr);

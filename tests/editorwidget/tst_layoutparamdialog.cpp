@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 
@@ -40,7 +39,6 @@ private slots:
     void showsParameter_data();
     void showsParameter();
     void checkBoxesDecideBounds();
-    void buttons();
 };
 
 void tst_LayoutParamDialog::showsParameter_data()
@@ -96,18 +94,6 @@ void tst_LayoutParamDialog::checkBoxesDecideBounds()
     QVERIFY(child<QSpinBox>(dialog, "mpSbMaximum")->isEnabled());
     QVERIFY(!child<QSpinBox>(dialog, "mpSbMinimum")->isEnabled());
     QVERIFY(dialog.layoutParameter() == parameter(cDVLayoutParameter::Fixed, -1, 200, 2));
-}
-
-void tst_LayoutParamDialog::buttons()
-{
-    for (const char *button : {"mpBtOk", "mpBtCancel"}) {
-        cQLayoutParamDialog dialog(nullptr, cDVLayoutParameter());
-        dialog.show();
-        QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), qstrcmp(button, "mpBtOk") == 0 ? int(QDialog::Accepted)
-                                                                 : int(QDialog::Rejected));
-    }
 }
 
 QTEST_MAIN(tst_LayoutParamDialog)
