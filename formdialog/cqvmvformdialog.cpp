@@ -17,6 +17,11 @@ cQVMVFormDialog::cQVMVFormDialog(QWidget *parent)
     mpUi->mpLstTranslations->header()->hide();
     mpUi->mpLstTranslations->setColumnCount(1);
     mpUi->mpLstTranslations->setRootIsDecorated(false);
+    // The list takes the height the information beside it needs, not a list's usual height:
+    // the panel shares the bottom of the window with the property table.
+    QSizePolicy listPolicy = mpUi->mpLstTranslations->sizePolicy();
+    listPolicy.setVerticalPolicy(QSizePolicy::Ignored);
+    mpUi->mpLstTranslations->setSizePolicy(listPolicy);
     reset();
     using D = cQVMVFormDialog;
     connect(mpUi->mpBtVersionMinor, &QPushButton::clicked, this, &D::uiBtMinorChange);
@@ -28,6 +33,11 @@ cQVMVFormDialog::cQVMVFormDialog(QWidget *parent)
 }
 
 cQVMVFormDialog::~cQVMVFormDialog() = default;
+
+QSize cQVMVFormDialog::sizeHint() const
+{
+    return QSize(QWidget::sizeHint().width(), minimumSizeHint().height());
+}
 
 void cQVMVFormDialog::reset()
 {

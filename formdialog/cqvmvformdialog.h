@@ -20,6 +20,9 @@ public:
     explicit cQVMVFormDialog(QWidget *parent);
     ~cQVMVFormDialog() override;
 
+    // No taller than the fields need: the panel shares the window's bottom with the table.
+    QSize sizeHint() const override;
+
     // Receivers append the 8-bit keys of the texts to translate.
     vrmi::localSignal1<vstd::tList<vstd::cAsciiString> &> sigCollectTranslationKeys;
 

@@ -82,6 +82,7 @@ void cQModelViewDialogEditorWidget::setupDocks()
     propertyDock->setFeatures(moveFloat);
     auto *propertyContent = new QWidget(propertyDock);
     auto *propertyLayout = new QHBoxLayout(propertyContent);
+    propertyLayout->setContentsMargins(0, 0, 0, 0);
     mpPropertyStack = new QStackedWidget(propertyContent);
     mpPropertyStack->setObjectName(QStringLiteral("mpPropertyStack"));
     propertyLayout->addWidget(mpPropertyStack);
