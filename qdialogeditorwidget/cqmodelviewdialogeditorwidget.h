@@ -6,6 +6,7 @@
 #include "qdialoglayoutitems/cdialogdocument.h"
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
 
+#include "vellcore/tlist.h"
 #include "vellcore/vio.h"
 #include "vellcore/vrmi.h"
 
@@ -97,6 +98,7 @@ private:
     piVoid sltNotifyPropertiesChanged();
     piVoid sltNotifyLocationAssigned(const vstd::cAsciiString &name,
                                      const vmva::cDMDataModelDescriptor &location);
+    piVoid sltCollectTranslationKeys(vstd::tList<vstd::cAsciiString> &keys);
 
     void setupDocks();
     // The property table and the location panel in their docks, wired to this window.

@@ -8,10 +8,12 @@
 #include "cqveconnectortreewidget.h"
 #include "propertywidgets/cqmvviewlocationdialog.h"
 
+#include "formdialog/cqvmvformdialog.h"
 #include "q4support/cvq4qtboundary.h"
 #include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
 
+#include "vellcore/cdebugstream.h"
 #include "vellmva2/cdvabstractstddmviewproperties.h"
 
 #include <QCursor>
@@ -20,6 +22,9 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QStackedWidget>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 template <class R, class A>
@@ -78,12 +83,21 @@ void cQModelViewDialogEditorWidget::setupDocks()
     propertyDock->setFeatures(moveFloat);
     auto *propertyContent = new QWidget(propertyDock);
     auto *propertyLayout = new QHBoxLayout(propertyContent);
+    propertyLayout->setContentsMargins(0, 0, 0, 0);
     mpPropertyStack = new QStackedWidget(propertyContent);
     mpPropertyStack->setObjectName(QStringLiteral("mpPropertyStack"));
     propertyLayout->addWidget(mpPropertyStack);
+    mpFormDialog = new cQVMVFormDialog(mpPropertyStack);
+    mpFormDialog->setObjectName(QStringLiteral("mpFormDialog"));
+    mpPropertyStack->addWidget(mpFormDialog);
+    mpFormDialog->sigCollectTranslationKeys.connect(
+        slotCall(this, &cQModelViewDialogEditorWidget::sltCollectTranslationKeys), 1);
+    mpFormDialog->setSizePolicy(stretchedPolicy(minExp, minExp, 1, 0));
+    mpDocument->setFormInfoStore(mpFormDialog);
     propertyDock->setWidget(propertyContent);
     propertyDock->setSizePolicy(stretchedPolicy(minExp, minExp, 1, 0));
-    propertyDock->setMaximumWidth(420);
+    // Narrower than the form information page would clip its buttons' texts.
+    propertyDock->setMaximumWidth(std::max(420, propertyContent->minimumSizeHint().width()));
     addDockWidget(Qt::BottomDockWidgetArea, propertyDock);
 
     mpLocationDock = new QDockWidget(tr("Datamodel Location"), this);
@@ -99,6 +113,21 @@ void cQModelViewDialogEditorWidget::setupDocks()
     mpParameterDock->setObjectName(QStringLiteral("mpDockDialogParameters"));
     addDockWidget(Qt::RightDockWidgetArea, mpParameterDock);
     mpParameterDock->hide();
+}
+
+piVoid cQModelViewDialogEditorWidget::sltCollectTranslationKeys(
+    vstd::tList<vstd::cAsciiString> &keys)
+{
+    // Element properties carry no translation keys yet: the list stays as the panel gave it.
+    Q_UNUSED(keys);
+    std::function<void(const cQAbstractDialogLayoutItem &)> walk
+        = [&walk](const cQAbstractDialogLayoutItem &item) {
+              VELL_TRACE("TODO: Add translation keys for propertis by default...");
+              for (const cQAbstractDialogLayoutItem *child : item.children())
+                  walk(*child);
+          };
+    walk(mpDocument->root());
+    return piVoid();
 }
 
 void cQModelViewDialogEditorWidget::setupPreviewArea()
