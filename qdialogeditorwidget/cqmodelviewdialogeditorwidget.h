@@ -96,6 +96,7 @@ private:
 
     void setupDocks();
     void setupPreviewArea();
+    void setupEditing();
     void connectActions();
     QString startFolder() const;
 
