@@ -2,7 +2,6 @@
 
 #include "qdialogeditorwidget/cqmodelviewdialogeditoredit.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditorviewitems.h"
-#include "qdialogeditorwidget/cqmodelviewdialoglayouttreewidget.h"
 
 #include "q4support/elements/cstdelementfactory.h"
 #include "q4support/elements/stdelementsets.h"
@@ -15,127 +14,62 @@
 #include <QtTest>
 
 // The insert and append menus and the edit commands with the clipboard, driven through the
-// editor's menus and shortcut keys.
-class tst_EditMenus : public QObject, public vrmi::cConnectable
+// editor's shortcut keys.
+class tst_EditMenus : public QObject
 {
     Q_OBJECT
 
     cEditorTestHost mHost;
     QTemporaryDir mDir;
-    int mActivations = 0;
 
-    piVoid activated(QTreeWidgetItem *) { ++mActivations; return piVoid(); }
-
-    struct tEditor
+    // An editor holding Dialog > VBox "box" > Label "a", Push Button "b", Line Edit "c" and
+    // `more` labels; null form: an empty document.
+    std::unique_ptr<cEditorDriver> editor(bool form = true, int more = 0)
     {
-        std::unique_ptr<cQModelViewDialogEditorWidget> window;
-        QTreeWidget *tree;
-        cQModelViewDialogEditorEdit *edit;
-        cQModelViewDialogEditorViewItems *viewItems;
-
-        QAction *action(const char *name) const { return window->findChild<QAction *>(name); }
-        // The Views (append) or Insert entry of an element by its menu text.
-        QAction *entry(const QString &name, bool append) const
-        {
-            for (const auto &e : viewItems->entries())
-                if (e->appendAction->text() == name)
-                    return append ? e->appendAction : e->insertAction;
-            return nullptr;
-        }
-        cQAbstractDialogLayoutItem *current() const { return window->currentLayoutItem(); }
-    };
-
-    // An editor, active so that its shortcuts reach it; `form` is loaded when given.
-    tEditor editor(const QString &form = {})
-    {
-        tEditor e;
-        e.window = mHost.newEditor();
-        e.tree = e.window->findChild<QTreeWidget *>("dialogLayoutTree");
-        e.edit = e.window->findChild<cQModelViewDialogEditorEdit *>();
-        e.viewItems = e.window->findChild<cQModelViewDialogEditorViewItems *>();
-        static_cast<cQModelViewDialogLayoutTreeWidget *>(e.tree)->sigItemActivated.connect(
-            vrmi::cDirectLocalSlotCall1<tst_EditMenus, QTreeWidgetItem *>(
-                this, &tst_EditMenus::activated));
-        e.window->resize(900, 700);
-        e.window->show();
-        e.window->activateWindow();
-        if (!QTest::qWaitForWindowActive(e.window.get()))
-            qWarning("editor not active");
-        if (!form.isEmpty())
-            e.window->loadDocument(form, true);
-        settle();
-        return e;
-    }
-
-    // Waits until the tree reported its current row activated, as after every user's change.
-    void settle()
-    {
-        const int before = mActivations;
-        QTRY_VERIFY_WITH_TIMEOUT(mActivations > before, 2000);
-    }
-    // A key the user presses on the tree; `changes` when it changes the document.
-    void key(tEditor &e, int key, Qt::KeyboardModifiers mods = {}, bool changes = true)
-    {
-        const int before = mActivations;
-        QTest::keyClick(e.tree, Qt::Key(key), mods);
-        if (changes)
-            QTRY_VERIFY_WITH_TIMEOUT(mActivations > before, 2000);
-    }
-    void select(tEditor &e, const QString &row)
-    {
-        QTreeWidgetItem *r = findRow(*e.tree, row);
-        QVERIFY2(r, qPrintable(row));
-        if (r == e.tree->currentItem())
-            return;
-        e.tree->setCurrentItem(r);
-        settle();
-    }
-
-    // Dialog > VBox "box" > Label "a", Push Button "b", Line Edit "c".
-    QString writeForm(int labels = 0)
-    {
+        auto d = std::make_unique<cEditorDriver>(mHost);
+        if (!form)
+            return d;
         cFormWriter writer(mHost);
         auto &box = writer.add(writer.add(writer.root(), "Dialog"), "VBoxLayout", "box");
-        writer.add(box, "Label", "a");
-        writer.add(box, "PushButton", "b");
-        writer.add(box, "LineEdit", "c");
-        for (int i = 0; i < labels; ++i)
-            writer.add(box, "Label", qPrintable(QString("l%1").arg(i)));
-        const QString path = mDir.filePath(QString("form%1.dlg").arg(labels));
-        writer.save(path);
-        return path;
+        for (const char *label : {"a", "b", "c"})
+            writer.add(box, *label == 'a' ? "Label" : *label == 'b' ? "PushButton" : "LineEdit",
+                       label);
+        for (int i = 0; i < more; ++i)
+            writer.add(box, "Label", "more");
+        writer.save(mDir.filePath("form.dlg"));
+        d->after([&] { d->window->loadDocument(mDir.filePath("form.dlg"), true); });
+        return d;
     }
-
-    // The rows the document calls for: the tree must show exactly these.
-    static QStringList documentRows(const cQAbstractDialogLayoutItem &root)
+    static cQModelViewDialogEditorEdit &edit(const cEditorDriver &d)
     {
-        QStringList rows;
-        std::function<void(const cQAbstractDialogLayoutItem &, int)> walk =
-            [&](const cQAbstractDialogLayoutItem &item, int depth) {
-                rows << QString(depth * 2, QLatin1Char(' '))
-                            + cQModelViewDialogLayoutTreeWidget::rowText(item);
-                for (const cQAbstractDialogLayoutItem *child : item.children())
-                    walk(*child, depth + 1);
-            };
-        walk(root, 0);
+        return *d.window->findChild<cQModelViewDialogEditorEdit *>();
+    }
+    static const auto &entries(const cEditorDriver &d)
+    {
+        return d.window->findChild<cQModelViewDialogEditorViewItems *>()->entries();
+    }
+    static QAction *entry(const cEditorDriver &d, const QString &name, bool append)
+    {
+        for (const auto &e : entries(d))
+            if (e->appendAction->text() == name)
+                return append ? e->appendAction : e->insertAction;
+        return nullptr;
+    }
+    // The rows the document calls for: the tree must show exactly these.
+    static QStringList documentRows(const cQAbstractDialogLayoutItem &item, int depth = 0)
+    {
+        QStringList rows(QString(depth * 2, ' ')
+                         + cQModelViewDialogLayoutTreeWidget::rowText(item));
+        for (const cQAbstractDialogLayoutItem *child : item.children())
+            rows += documentRows(*child, depth + 1);
         return rows;
     }
-    static QStringList boxRows(const tEditor &e)
+    static QStringList boxRows(const cEditorDriver &d)
     {
-        QStringList rows = treeRows(*e.tree).mid(3);
+        QStringList rows = treeRows(*d.tree).mid(3);
         for (QString &row : rows)
             row = row.trimmed();
         return rows;
-    }
-    static QStringList enabledEntries(const tEditor &e, bool append)
-    {
-        QStringList names;
-        for (const auto &entry : e.viewItems->entries()) {
-            QAction *a = append ? entry->appendAction : entry->insertAction;
-            if (a->isEnabled())
-                names << a->text();
-        }
-        return names;
     }
 
 private slots:
@@ -143,76 +77,58 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("known");
-        QTest::addColumn<bool>("found");
-        QTest::addColumn<QString>("letter");
-        QTest::newRow("first letter") << "Label" << "" << true << "L";
-        QTest::newRow("next free") << "Line Edit" << "L" << true << "I";
-        QTest::newRow("skips used ones") << "List" << "LI" << true << "S";
-        QTest::newRow("ignores case of name") << "label" << "L" << true << "A";
-        QTest::newRow("ignores case of known") << "Abc" << "a" << true << "B";
-        QTest::newRow("skips blanks") << "  x" << "" << true << "X";
-        QTest::newRow("blank after used") << "E F" << "E" << true << "F";
-        QTest::newRow("digit") << "1st" << "" << true << "1";
-        QTest::newRow("punctuation") << "(x)" << "" << true << "(";
-        QTest::newRow("empty") << "" << "" << false << "";
-        QTest::newRow("blanks only") << "   " << "" << false << "";
-        QTest::newRow("all used") << "ab a" << "AB" << false << "";
+        QTest::addColumn<QString>("letter"); // empty: none found
+        QTest::newRow("first") << "Label" << "" << "L";
+        QTest::newRow("skips used") << "List" << "LI" << "S";
+        QTest::newRow("case of name") << "label" << "L" << "A";
+        QTest::newRow("case of known") << "Abc" << "a" << "B";
+        QTest::newRow("blanks") << "E F" << "E" << "F";
+        QTest::newRow("punctuation") << "(x)" << "" << "(";
+        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("blanks only") << "   " << "" << "";
+        QTest::newRow("all used") << "ab a" << "AB" << "";
     }
 
     void findShortCut()
     {
         QFETCH(QString, name);
         QFETCH(QString, known);
-        QFETCH(bool, found);
         QFETCH(QString, letter);
         vstd::cAsciiString sKnown = qPrintable(known);
         piChar sNew = 0;
-        QCOMPARE(cQModelViewDialogEditorViewItems::findShortCut(qPrintable(name), sKnown, sNew),
-                 found);
+        const bool found = cQModelViewDialogEditorViewItems::findShortCut(qPrintable(name),
+                                                                          sKnown, sNew);
+        QCOMPARE(found, !letter.isEmpty());
         if (found)
             QCOMPARE(QString(QChar(sNew)), letter);
-        QCOMPARE(qstr(sKnown), known);
     }
 
-    // Groups in order of first appearance, entries in factory order, one letter per entry.
+    // Groups in order of first appearance, one distinct letter per entry while letters last.
     void menusListEveryFactoryGrouped()
     {
-        tEditor e = editor();
-        auto *views = e.window->findChild<QMenu *>("mpMnuViews");
-        auto *insert = e.window->findChild<QMenu *>("mpMnuInsert");
-        const QStringList groups = {"Containers", "Layouts", "Widgets", "Menus", "Tool Bars"};
-        for (QMenu *menu : {views, insert}) {
+        auto d = editor(false);
+        for (const char *menu : {"mpMnuViews", "mpMnuInsert"}) {
             QStringList titles;
-            for (QAction *a : menu->actions())
+            for (QAction *a : d->window->findChild<QMenu *>(menu)->actions())
                 titles << a->menu()->title();
-            QCOMPARE(titles, groups);
+            QCOMPARE(titles, QStringList({"Containers", "Layouts", "Widgets", "Menus",
+                                          "Tool Bars"}));
         }
-        QCOMPARE(qstr(e.viewItems->entries()[6]->factory->displayName()), QString("Label"));
-        QCOMPARE(e.entry("Label", true)->shortcut(), QKeySequence("L"));
-        QCOMPARE(e.entry("Label", false)->shortcut(), QKeySequence("Alt+L"));
-        QCOMPARE(e.entry("Line Edit", true)->shortcut(), QKeySequence("I"));
+        QCOMPARE(entry(*d, "Line Edit", true)->shortcut(), QKeySequence("I"));
+        QCOMPARE(entry(*d, "Line Edit", false)->shortcut(), QKeySequence("Alt+I"));
         QStringList letters;
-        for (const auto &entry : e.viewItems->entries())
-            letters << entry->appendAction->shortcut().toString();
-        // The tool bar's separator finds every letter of its name taken.
-        QCOMPARE(letters.last(), QString());
+        for (const auto &e : entries(*d))
+            letters << e->appendAction->shortcut().toString();
+        QCOMPARE(letters.last(), QString()); // "Separator": every letter taken
         letters.removeAll(QString());
         QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
-        // One activation of an entry reaches the menu's slot once: one element is appended.
-        e.entry("Dialog", true)->trigger();
-        settle();
-        QCOMPARE(e.window->document().children().size(), size_t(1));
-    }
 
-    void noFactoriesLeaveMenusEmptyAndDisabled()
-    {
         cQModelViewDialogLayoutTreeWidget tree(nullptr);
-        cDialogItemFactoryRegistry registry(nullptr);
+        cDialogItemFactoryRegistry none(nullptr);
         QMenu append, insert;
-        cQModelViewDialogEditorViewItems items(nullptr, &tree, &registry, &append, &insert);
+        cQModelViewDialogEditorViewItems items(nullptr, &tree, &none, &append, &insert);
         items.rebuildMenus();
-        QVERIFY(append.actions().isEmpty() && insert.actions().isEmpty());
-        QVERIFY(!append.isEnabled() && !insert.isEnabled());
+        QVERIFY(append.actions().isEmpty() && !append.isEnabled() && !insert.isEnabled());
     }
 
     void enableTable_data()
@@ -221,225 +137,191 @@ private slots:
         QTest::addColumn<QStringList>("append");
         QTest::addColumn<QStringList>("insert");
         QTest::addColumn<QStringList>("edit");
-        const QStringList topLevel = {"Dialog", "Menu", "Tool Bar"};
         const QStringList inBox = {"Dialog", "Group Box", "Tab Widget", "Vertical Box Layout",
                                    "Horizontal Box Layout", "Label", "Push Button", "Line Edit",
                                    "Check Box", "Spin Box", "Combo Box", "Progress Bar",
                                    "Spacer"};
         const QStringList cut = {"Copy", "Cut", "Remove"};
-        QTest::newRow("empty root") << "" << topLevel << QStringList() << QStringList();
+        QTest::newRow("empty root") << "" << QStringList({"Dialog", "Menu", "Tool Bar"})
+                                    << QStringList() << QStringList();
         QTest::newRow("full root") << "/" << QStringList() << QStringList() << QStringList();
         // A dialog takes one layout, which it has already.
-        QTest::newRow("top-level dialog") << "Dialog" << QStringList() << QStringList() << cut;
+        QTest::newRow("top-level") << "Dialog" << QStringList() << QStringList() << cut;
         QTest::newRow("layout") << "Vertical Box Layout (\"box\")" << inBox << QStringList()
                                 << cut;
-        QTest::newRow("first leaf") << "Label (\"a\")" << inBox << inBox
-                                    << cut + QStringList({"Move Dn"});
-        QTest::newRow("last leaf") << "Line Edit (\"c\")" << inBox << inBox
-                                   << cut + QStringList({"Move Up"});
+        QTest::newRow("first leaf") << "Label (\"a\")" << inBox << inBox << cut + QStringList{
+            "Move Dn"};
+        QTest::newRow("last leaf") << "Line Edit (\"c\")" << inBox << inBox << cut + QStringList{
+            "Move Up"};
     }
 
-    // Which entries and commands are enabled for the selected row.
     void enableTable()
     {
         QFETCH(QString, row);
         QFETCH(QStringList, append);
         QFETCH(QStringList, insert);
         QFETCH(QStringList, edit);
-        tEditor e = editor(row.isEmpty() ? QString() : writeForm());
-        if (!row.isEmpty())
-            select(e, row);
-        QCOMPARE(enabledEntries(e, true), append);
-        QCOMPARE(enabledEntries(e, false), insert);
-        QStringList commands;
+        auto d = editor(!row.isEmpty());
+        QVERIFY(row.isEmpty() || d->click(row));
+        QStringList enabled[2], commands;
+        for (const auto &e : entries(*d))
+            for (QAction *a : {e->appendAction, e->insertAction})
+                if (a->isEnabled())
+                    enabled[a == e->insertAction] << a->text();
+        QCOMPARE(enabled[0], append);
+        QCOMPARE(enabled[1], insert);
         for (const char *name : {"mpActCopy", "mpActCut", "mpActPaste", "mpActRemove",
                                  "mpActMoveUp", "mpActMoveDn"})
-            if (e.action(name)->isEnabled())
-                commands << e.action(name)->text();
+            if (d->action(name)->isEnabled())
+                commands << d->action(name)->text();
         QCOMPARE(commands, edit);
-        QCOMPARE(e.window->findChild<QMenu *>("mpMnuViews")->isEnabled(), !append.isEmpty());
-        QCOMPARE(e.window->findChild<QMenu *>("mpMnuInsert")->isEnabled(), !insert.isEmpty());
+        QCOMPARE(d->window->findChild<QMenu *>("mpMnuViews")->isEnabled(), !append.isEmpty());
+        QCOMPARE(d->window->findChild<QMenu *>("mpMnuInsert")->isEnabled(), !insert.isEmpty());
     }
 
-    // A menu from nothing with the keyboard; appending where only the parent takes the
-    // element inserts in front of the selection, as Insert does.
+    // Appending where only the parent takes the element inserts in front, as Insert does.
     void keysAppendAndInsert()
     {
-        tEditor e = editor();
-        key(e, Qt::Key_M);
-        QCOMPARE(qstr(e.window->documentType()), QString("Menu"));
-        key(e, Qt::Key_N);                  // "Menu Item": the menu stays selected
-        QCOMPARE(qstr(e.current()->displayName()), QString("Menu"));
-        key(e, Qt::Key_M);                  // a submenu, selected
-        key(e, Qt::Key_N);
-        select(e, "Menu Item");
-        key(e, Qt::Key_N);                  // a menu item takes nothing: in front of it
-        key(e, Qt::Key_M, Qt::AltModifier); // inserted in front of the new item
-        QCOMPARE(treeRows(*e.tree), QStringList({"/", "  Menu", "    Menu", "    Menu Item",
-                                                 "    Menu Item", "    Menu",
-                                                 "      Menu Item"}));
-        QCOMPARE(e.current(), e.window->document().children()[0]->children()[0]);
+        auto d = editor(false);
+        for (int key : {Qt::Key_M, Qt::Key_N, Qt::Key_M, Qt::Key_N}) // menu, item, submenu, item
+            QVERIFY(d->key(key));
+        QVERIFY(d->click("Menu Item"));
+        QVERIFY(d->key(Qt::Key_N));
+        QVERIFY(d->key(Qt::Key_M, Qt::AltModifier));
+        QCOMPARE(treeRows(*d->tree), QStringList({"/", "  Menu", "    Menu", "    Menu Item",
+                                                  "    Menu Item", "    Menu",
+                                                  "      Menu Item"}));
+        QCOMPARE(d->current(), d->window->document().children()[0]->children()[0]);
     }
 
-    // Copies go to the history with Ctrl+1.., Paste takes the newest out, the history keeps
-    // its entries; cut and paste on the former parent puts the element last.
     void clipboardHistory()
     {
-        tEditor e = editor(writeForm());
-        select(e, "Label (\"a\")");
-        key(e, Qt::Key_C, Qt::ControlModifier, false);
-        key(e, Qt::Key_C, Qt::ControlModifier, false);
-        select(e, "Push Button (\"b\")");
-        key(e, Qt::Key_C, Qt::ControlModifier, false);
-        const QList<QAction *> history = e.edit->clipboardMenu()->actions();
+        auto d = editor();
+        QVERIFY(d->click("Label (\"a\")"));
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        QVERIFY(d->click("Push Button (\"b\")"));
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        const QList<QAction *> history = edit(*d).clipboardMenu()->actions();
         QCOMPARE(history.size(), 3);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(history[i]->shortcut(), QKeySequence(QString("Ctrl+%1").arg(i + 1)));
             QVERIFY(QRegularExpression("^\\d\\d:\\d\\d\\.\\d\\d$").match(history[i]->text())
                         .hasMatch());
         }
-
-        select(e, "Vertical Box Layout (\"box\")");
-        key(e, Qt::Key_V, Qt::ControlModifier);
-        key(e, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(boxRows(e), QStringList({"Label (\"a\")", "Push Button (\"b\")",
-                                          "Line Edit (\"c\")", "Push Button (\"b\")",
-                                          "Label (\"a\")"}));
-        QCOMPARE(e.edit->clipboard().size(), size_t(1));
-        QCOMPARE(e.edit->clipboardMenu()->actions().size(), 1);
-
-        // The history entry stays; on a leaf it goes in front of it.
-        select(e, "Line Edit (\"c\")");
-        key(e, Qt::Key_1, Qt::ControlModifier);
-        key(e, Qt::Key_1, Qt::ControlModifier);
-        QCOMPARE(e.edit->clipboard().size(), size_t(1));
-        QCOMPARE(boxRows(e).mid(2, 3), QStringList({"Label (\"a\")", "Label (\"a\")",
-                                                    "Line Edit (\"c\")"}));
-
-        select(e, "Line Edit (\"c\")");
-        key(e, Qt::Key_X, Qt::ControlModifier);
-        QVERIFY(!findRow(*e.tree, "Line Edit (\"c\")"));
-        select(e, "Vertical Box Layout (\"box\")");
-        key(e, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(boxRows(e).last(), QString("Line Edit (\"c\")"));
+        // Paste takes the newest entry out: the button, then the label.
+        QVERIFY(d->click("Vertical Box Layout (\"box\")"));
+        QVERIFY(d->key(Qt::Key_V, Qt::ControlModifier));
+        QVERIFY(d->key(Qt::Key_V, Qt::ControlModifier));
+        QCOMPARE(boxRows(*d), QStringList({"Label (\"a\")", "Push Button (\"b\")",
+                                           "Line Edit (\"c\")", "Push Button (\"b\")",
+                                           "Label (\"a\")"}));
+        QCOMPARE(edit(*d).clipboardMenu()->actions().size(), 1);
+        // The history keeps its entry; on a leaf it goes in front of it.
+        QVERIFY(d->click("Line Edit (\"c\")"));
+        QVERIFY(d->key(Qt::Key_1, Qt::ControlModifier));
+        QVERIFY(d->key(Qt::Key_1, Qt::ControlModifier));
+        QCOMPARE(edit(*d).clipboard().size(), size_t(1));
+        QCOMPARE(boxRows(*d).mid(2, 3), QStringList({"Label (\"a\")", "Label (\"a\")",
+                                                     "Line Edit (\"c\")"}));
+        // Cut, then Paste on the former parent: back as its last child.
+        QVERIFY(d->key(Qt::Key_X, Qt::ControlModifier));
+        QVERIFY(!findRow(*d->tree, "Line Edit (\"c\")"));
+        QVERIFY(d->click("Vertical Box Layout (\"box\")"));
+        QVERIFY(d->key(Qt::Key_V, Qt::ControlModifier));
+        QCOMPARE(boxRows(*d).last(), QString("Line Edit (\"c\")"));
     }
 
-    void removeSelectsNextElsePreviousElseParent()
-    {
-        tEditor e = editor(writeForm());
-        select(e, "Push Button (\"b\")");
-        key(e, Qt::Key_Delete);
-        QCOMPARE(e.tree->currentItem()->text(0), QString("Line Edit (\"c\")"));
-        key(e, Qt::Key_Delete);
-        QCOMPARE(e.tree->currentItem()->text(0), QString("Label (\"a\")"));
-        key(e, Qt::Key_Delete);
-        QCOMPARE(e.tree->currentItem()->text(0), QString("Vertical Box Layout (\"box\")"));
-        QCOMPARE(treeRows(*e.tree), documentRows(e.window->document()));
-        QVERIFY(!e.action("mpActPaste")->isEnabled());
-    }
-
-    void moveAtTheEndsOnlyRebuilds()
+    // Remove selects the next sibling, else the previous, else the parent; moving at either
+    // end changes nothing but still rebuilds the rows.
+    void removeAndMove()
     {
         QStringList traces;
         vpi::system().setSink([&traces](const QString &line) { traces << line; });
         auto unhook = qScopeGuard([] { vpi::system().setSink(nullptr); });
-        tEditor e = editor(writeForm());
-        select(e, "Label (\"a\")");
-        const QStringList before = treeRows(*e.tree);
-        QTreeWidgetItem *row = e.tree->currentItem();
-        e.action("mpActMoveUp")->setEnabled(true);
-        key(e, Qt::Key_Up, Qt::ControlModifier);
-        QVERIFY(e.tree->currentItem() != row);
-        QCOMPARE(treeRows(*e.tree), before);
-        key(e, Qt::Key_Down, Qt::ControlModifier);
-        QCOMPARE(boxRows(e).mid(0, 2), QStringList({"Push Button (\"b\")", "Label (\"a\")"}));
-        select(e, "Line Edit (\"c\")");
-        e.action("mpActMoveDn")->setEnabled(true);
-        key(e, Qt::Key_Down, Qt::ControlModifier);
-        QCOMPARE(boxRows(e).last(), QString("Line Edit (\"c\")"));
+        auto d = editor();
+        QVERIFY(d->click("Label (\"a\")"));
+        QTreeWidgetItem *row = d->tree->currentItem();
+        d->action("mpActMoveUp")->setEnabled(true);
+        QVERIFY(d->key(Qt::Key_Up, Qt::ControlModifier));
+        QVERIFY(d->tree->currentItem() != row);
+        QVERIFY(d->key(Qt::Key_Down, Qt::ControlModifier));
+        QCOMPARE(boxRows(*d).mid(0, 2), QStringList({"Push Button (\"b\")", "Label (\"a\")"}));
         QCOMPARE(traces.filter(QRegularExpression("cqmodelviewdialogeditoredit.*MoveUp")).size(),
                  1);
-        QCOMPARE(traces.filter("MoveDn").size(), 2);
+        QCOMPARE(traces.filter("MoveDn").size(), 1);
+
+        QVERIFY(d->key(Qt::Key_Delete));
+        QCOMPARE(d->tree->currentItem()->text(0), QString("Line Edit (\"c\")"));
+        QVERIFY(d->key(Qt::Key_Delete));
+        QCOMPARE(d->tree->currentItem()->text(0), QString("Push Button (\"b\")"));
+        QVERIFY(d->key(Qt::Key_Delete));
+        QCOMPARE(d->tree->currentItem()->text(0), QString("Vertical Box Layout (\"box\")"));
     }
 
-    // A key pressed before the tree reported the new selection finds the enable state of the
-    // old one: the command must still only act where it may.
-    void staleEnableStateDoesNothingWrong()
+    // Keys pressed before the tree reported a new selection find the enable state of the old
+    // one; held-down keys repeat faster than the tree reports.
+    void fastKeysActOnlyWhereAllowed()
     {
-        tEditor e = editor(writeForm());
-        select(e, "Label (\"a\")");
-        QVERIFY(e.action("mpActRemove")->isEnabled() && e.entry("Label", false)->isEnabled());
-        const QStringList before = documentRows(e.window->document());
-        e.tree->setCurrentItem(e.tree->topLevelItem(0));
-        key(e, Qt::Key_Delete, {}, false);
-        key(e, Qt::Key_C, Qt::ControlModifier, false);
-        e.tree->setCurrentItem(findRow(*e.tree, "Dialog"));
-        key(e, Qt::Key_L, Qt::AltModifier, false);
-        QCOMPARE(documentRows(e.window->document()), before);
-        QVERIFY(e.edit->clipboard().empty());
-    }
+        auto d = editor(true, 30);
+        QVERIFY(d->click("Label (\"a\")"));
+        const QStringList before = documentRows(d->window->document());
+        d->tree->setCurrentItem(d->tree->topLevelItem(0));
+        d->key(Qt::Key_Delete, {}, false);
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        d->tree->setCurrentItem(findRow(*d->tree, "Dialog"));
+        d->key(Qt::Key_L, Qt::AltModifier, false); // the root takes no label
+        QCOMPARE(documentRows(d->window->document()), before);
+        QVERIFY(edit(*d).clipboard().empty());
 
-    // Delete held down on a long list and Ctrl+1 pressed many times in a row.
-    void fastRepeatedKeysKeepTreeConsistent()
-    {
-        tEditor e = editor(writeForm(30));
-        select(e, "Label (\"a\")");
-        key(e, Qt::Key_C, Qt::ControlModifier, false);
+        QVERIFY(d->click("Label (\"a\")"));
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
         for (int i = 0; i < 20; ++i)
-            QTest::keyClick(e.tree, Qt::Key_1, Qt::ControlModifier);
-        QCOMPARE(e.window->document().children()[0]->children()[0]->children().size(),
-                 size_t(33 + 20));
+            d->key(Qt::Key_1, Qt::ControlModifier, false);
         for (int i = 0; i < 40; ++i)
-            QTest::keyClick(e.tree, Qt::Key_Delete);
-        QCOMPARE(treeRows(*e.tree), documentRows(e.window->document()));
-        QCOMPARE(treeRows(*e.tree).size(), 3 + 33 + 20 - 40);
-        QVERIFY(e.current() && !e.current()->isMarkedForRemoval());
-        settle();
+            d->key(Qt::Key_Delete, {}, false);
+        QCOMPARE(treeRows(*d->tree), documentRows(d->window->document()));
+        QCOMPARE(treeRows(*d->tree).size(), 3 + 33 + 20 - 40);
+        QVERIFY(d->current() && !d->current()->isMarkedForRemoval());
     }
 
     // An entry whose element type lost its factory fails to paste and changes nothing.
-    void pasteWithoutFactoryFailsAndKeepsTree()
+    void pasteWithoutFactoryKeepsTree()
     {
         cStdElementFactory ghost({"Ghost", "Ghost", "Extra", 1, 2, false,
                                   stdelements::labelProperties});
-        tEditor e = editor(writeForm());
-        e.window->factoryRegistry().appendFactory(
-            std::make_unique<cExternalDialogItemFactory>(&ghost));
-        e.viewItems->rebuildMenus();
-        select(e, "Vertical Box Layout (\"box\")");
-        e.entry("Ghost", true)->trigger();
-        select(e, "Ghost");
-        e.action("mpActCopy")->trigger();
-        e.window->factoryRegistry().rebuildFactories();
-        e.viewItems->rebuildMenus();
-        QVERIFY(!e.entry("Ghost", true));
+        auto d = editor();
+        cDialogItemFactoryRegistry &registry = d->window->factoryRegistry();
+        auto *viewItems = d->window->findChild<cQModelViewDialogEditorViewItems *>();
+        registry.appendFactory(std::make_unique<cExternalDialogItemFactory>(&ghost));
+        viewItems->rebuildMenus();
+        QVERIFY(d->click("Vertical Box Layout (\"box\")"));
+        entry(*d, "Ghost", true)->trigger();
+        QVERIFY(d->click("Ghost"));
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        registry.rebuildFactories();
+        viewItems->rebuildMenus();
 
-        select(e, "Vertical Box Layout (\"box\")");
-        const QStringList before = documentRows(e.window->document());
-        QTreeWidgetItem *current = e.tree->currentItem();
-        try {
-            e.edit->paste(*e.edit->clipboard().back());
-            QFAIL("pasted an element without factory");
-        } catch (const vstd::cAbstractException &error) {
-            QVERIFY(vstd::describe(error).text().contains("ViewElement \"Ghost\" is not loaded"));
-        }
-        QCOMPARE(documentRows(e.window->document()), before);
-        QCOMPARE(treeRows(*e.tree), before);
-        QCOMPARE(e.tree->currentItem(), current);
-        QCOMPARE(e.edit->clipboard().size(), size_t(1));
+        QVERIFY(d->click("Vertical Box Layout (\"box\")"));
+        const QStringList before = documentRows(d->window->document());
+        QTreeWidgetItem *current = d->tree->currentItem();
+        QVERIFY_THROWS_EXCEPTION(vstd::cRuntimeException,
+                                 edit(*d).paste(*edit(*d).clipboard().back()));
+        QCOMPARE(treeRows(*d->tree), before);
+        QCOMPARE(documentRows(d->window->document()), before);
+        QCOMPARE(d->tree->currentItem(), current);
     }
 
     // Last: the plug-in stays loaded in the host the other cases share.
     void loadingPlugInAddsItsElementToBothMenus()
     {
-        tEditor e = editor();
+        auto d = editor(false);
         auto dialogs = std::make_unique<cScriptedFileDialogs>();
         dialogs->answers << qstr(mHost.app.vmvMgr().uiRootPath()) + "/libVellLcdElements.so";
-        e.window->setFileDialogProvider(std::move(dialogs));
-        e.action("mpActLoadUiPlugIn")->trigger();
-        const QString name = qstr(e.viewItems->entries().back()->factory->displayName());
-        QVERIFY(e.entry(name, true) && e.entry(name, false));
-        QVERIFY(e.entry(name, true)->parent() != e.entry(name, false)->parent());
+        d->window->setFileDialogProvider(std::move(dialogs));
+        d->action("mpActLoadUiPlugIn")->trigger();
+        const QString name = qstr(entries(*d).back()->factory->displayName());
+        QVERIFY(entry(*d, name, true) && entry(*d, name, false));
     }
 };
 
