@@ -5,6 +5,7 @@
 #include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 #include "cqpreviewwidgetview.h"
+#include "cqveconnectortreewidget.h"
 
 #include "q4widgets/cvq4vmvdialogfactory.h"
 #include "q4widgets/cvq4vmvmenufactory.h"
@@ -51,6 +52,7 @@ cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
 {
     delete mpEdit;
     mpEdit = nullptr;
+    mpConnectorTable->setProperties(nullptr);
     mpLayoutTree->clear();
     mpDocument.reset();
     delete mpPropertyStack;
@@ -91,6 +93,7 @@ QString cQModelViewDialogEditorWidget::startFolder() const
 void cQModelViewDialogEditorWidget::uiNewDocument(bool)
 {
     mFileName.clear();
+    mpConnectorTable->setProperties(nullptr);
     mpLayoutTree->clear();
     mpDocument->newDocument();
     refreshLayoutTree(nullptr);
@@ -109,7 +112,9 @@ void cQModelViewDialogEditorWidget::uiLoadDocument(bool)
 void cQModelViewDialogEditorWidget::loadDocument(const QString &path, bool ignoreUnknown)
 {
     // The document changes only once the whole file was read; until the refill right after,
-    // the rows still refer to the replaced items and nothing may look at them.
+    // the rows still refer to the replaced items and nothing may look at them. The property
+    // table lets go of the current element's properties first.
+    mpConnectorTable->setProperties(nullptr);
     mpDocument->loadDocument(qstr(path), ignoreUnknown);
     refreshLayoutTree(nullptr);
     cAbstractFormInfoStore &formInfo = mpDocument->formInfoStore();

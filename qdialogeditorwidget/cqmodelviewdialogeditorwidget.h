@@ -54,6 +54,8 @@ public:
     cQDialogLayoutRootItem &document() const { return mpDocument->root(); }
     const QString &fileName() const { return mFileName; }
     cQPreviewWidgetView *previewView() const { return mpPreviewView; }
+    cQVEConnectorTreeWidget *connectorTable() const { return mpConnectorTable; }
+    cQMVViewLocationDialog *viewLocationDialog() const { return mpViewLocationDialog; }
     QWidget *topLevelPreview() const { return mpTopLevelPreview; }
     cDialogItemFactoryRegistry &factoryRegistry() { return mFactoryRegistry; }
     void setFileDialogProvider(std::unique_ptr<cFileDialogProvider> provider);
@@ -71,9 +73,9 @@ private slots:
     piVoid sltNotifyDialogLayoutItemRightClick(QTreeWidgetItem *row);
     piVoid sltNotifyDialogLayoutItemActivated(QTreeWidgetItem *row);
     piVoid sltNotifyDialogLayoutItemHovered(QTreeWidgetItem *row);
-    piVoid sltNotifyDialogConnectorSelected(vstd::cAsciiString name);
-    piVoid sltNotifyDialogConnectorRightClick(vstd::cAsciiString name);
-    piVoid sltExecuteNodeAssignMenu(vstd::cAsciiString sDescriptor);
+    piVoid sltNotifyDialogConnectorSelected(const vstd::cAsciiString &name);
+    piVoid sltNotifyDialogConnectorRightClick(const vstd::cAsciiString &name);
+    piVoid sltExecuteNodeAssignMenu(const vstd::cAsciiString &sDescriptor);
     void updateViewLocationDialogWindowTitle(vstd::cAsciiString name);
     void uiCreateEmbeddedPreview(bool checked);
     void uiCreateTopLevelPreview(bool checked);
@@ -95,6 +97,8 @@ private:
                                      const vmva::cDMDataModelDescriptor &location);
 
     void setupDocks();
+    // The property table and the location panel in their docks, wired to this window.
+    void setupPropertyTable();
     void setupPreviewArea();
     void setupEditing();
     void connectActions();

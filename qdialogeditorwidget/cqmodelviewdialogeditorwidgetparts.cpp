@@ -7,6 +7,8 @@
 #include "cqmodelviewdialoglayouttreeitem.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 #include "cqpreviewwidgetview.h"
+#include "cqveconnectortreewidget.h"
+#include "propertywidgets/cqmvviewlocationdialog.h"
 
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
 
@@ -24,6 +26,11 @@ template <class R, class A>
 vrmi::cDirectLocalSlotCall1<R, A> slotCall(R *receiver, piVoid (R::*member)(A))
 {
     return vrmi::cDirectLocalSlotCall1<R, A>(receiver, member);
+}
+template <class R, class A1, class A2>
+vrmi::cDirectLocalSlotCall2<R, A1, A2> slotCall(R *receiver, piVoid (R::*member)(A1, A2))
+{
+    return vrmi::cDirectLocalSlotCall2<R, A1, A2>(receiver, member);
 }
 
 QSizePolicy stretchedPolicy(QSizePolicy::Policy h, QSizePolicy::Policy v, int hStretch,
@@ -56,11 +63,13 @@ void cQModelViewDialogEditorWidget::setupDocks()
     mpDocument = std::make_unique<cDialogDocument>(&mDataViewMgr, mFactoryRegistry, *mpArguments);
     addDockWidget(Qt::RightDockWidgetArea, layoutDock);
 
-    // The property table takes this dock's content.
     auto *connectorDock = new QDockWidget(tr("Connectors"), this);
     connectorDock->setObjectName(QStringLiteral("mpDockConnectors"));
     connectorDock->setSizePolicy(stretchedPolicy(minExp, minExp, 100, 0));
     connectorDock->setFeatures(moveFloat);
+    mpConnectorTable = new cQVEConnectorTreeWidget(connectorDock);
+    mpConnectorTable->setSizePolicy(stretchedPolicy(minExp, minExp, 100, 0));
+    connectorDock->setWidget(mpConnectorTable);
     connectorDock->setSizePolicy(minExp, QSizePolicy::Minimum);
     addDockWidget(Qt::BottomDockWidgetArea, connectorDock);
 
@@ -78,10 +87,13 @@ void cQModelViewDialogEditorWidget::setupDocks()
     propertyDock->setMaximumWidth(420);
     addDockWidget(Qt::BottomDockWidgetArea, propertyDock);
 
-    // The view location panel takes this dock's content, created disabled.
     mpLocationDock = new QDockWidget(tr("Datamodel Location"), this);
     mpLocationDock->setObjectName(QStringLiteral("mpDockDatamodelLocation"));
+    mpViewLocationDialog = new cQMVViewLocationDialog(mpLocationDock, mDataViewMgr, mpArguments);
+    mpViewLocationDialog->setEnabled(false);
+    mpLocationDock->setWidget(mpViewLocationDialog);
     addDockWidget(Qt::RightDockWidgetArea, mpLocationDock);
+    setupPropertyTable();
 
     // The dialog parameter panel takes this dock's content.
     mpParameterDock = new QDockWidget(tr("Dialog parameters"), this);
@@ -170,12 +182,12 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyDialogLayoutItemActivated(QTreeWi
     cQAbstractDialogLayoutItem *item = cQModelViewDialogLayoutTreeItem::layoutItemOf(row);
     if (!item)
         return piVoid();
-    // The property table shows item->properties() and names its current property here.
-    sltNotifyDialogConnectorSelected(vstd::cAsciiString());
+    mpConnectorTable->setProperties(item->properties());
+    sltNotifyDialogConnectorSelected(mpConnectorTable->currentPropertyName());
     if (mpPropertyStack->count() > 0)
         mpPropertyStack->setCurrentIndex(0);
-    if (QWidget *panel = mpLocationDock->widget())
-        panel->setEnabled(false);
+    mpViewLocationDialog->setEnabled(false);
+    updateViewLocationDialogWindowTitle(mpConnectorTable->currentPropertyName());
     if (mpPreviewView && mpPreviewView->isEnabled())
         mpPreviewView->selectElement(item->debugInfo());
     return piVoid();
@@ -189,32 +201,40 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyDialogLayoutItemHovered(QTreeWidg
     return piVoid();
 }
 
-piVoid cQModelViewDialogEditorWidget::sltNotifyDialogConnectorSelected(vstd::cAsciiString name)
+piVoid cQModelViewDialogEditorWidget::sltNotifyDialogConnectorSelected(
+    const vstd::cAsciiString &name)
 {
-    QWidget *panel = mpLocationDock->widget();
     cQAbstractDialogLayoutItem *item = currentLayoutItem();
-    // The panel shows item->findProperty(name)'s model location once it is part of the window.
-    if (panel)
-        panel->setEnabled(!name.empty() && item);
+    if (!name.empty() && item && mpViewLocationDialog) {
+        const vmva::cDVIAbstractProperty *property = item->findProperty(name);
+        mpViewLocationDialog->setLocation(name, property ? property->modelLocation()
+                                                         : vmva::cDMDataModelDescriptor());
+        mpViewLocationDialog->setEnabled(true);
+    } else if (mpViewLocationDialog) {
+        mpViewLocationDialog->setEnabled(false);
+    }
     updateViewLocationDialogWindowTitle(name);
     return piVoid();
 }
 
-piVoid cQModelViewDialogEditorWidget::sltNotifyDialogConnectorRightClick(vstd::cAsciiString)
+piVoid cQModelViewDialogEditorWidget::sltNotifyDialogConnectorRightClick(
+    const vstd::cAsciiString &)
 {
     return piVoid();
 }
 
-piVoid cQModelViewDialogEditorWidget::sltExecuteNodeAssignMenu(vstd::cAsciiString sDescriptor)
+piVoid cQModelViewDialogEditorWidget::sltExecuteNodeAssignMenu(
+    const vstd::cAsciiString &sDescriptor)
 {
-    sltNotifyDialogConnectorSelected(sDescriptor);
+    // The model assignment menu for the property runs here once it exists.
+    sltNotifyDialogConnectorSelected(vstd::cAsciiString(sDescriptor));
     return piVoid();
 }
 
 void cQModelViewDialogEditorWidget::updateViewLocationDialogWindowTitle(vstd::cAsciiString name)
 {
     QString title = tr("Datamodel Location");
-    const QWidget *panel = mpLocationDock->widget();
+    const QWidget *panel = mpViewLocationDialog;
     if (!name.empty() && panel && panel->isEnabled())
         title += QStringLiteral(" (") + qstr(name) + QStringLiteral(")");
     mpLocationDock->setWindowTitle(title);
@@ -245,6 +265,8 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemChanged(cQAbstractDialogLayou
 
 piVoid cQModelViewDialogEditorWidget::sltNotifyItemRemoved(cQAbstractDialogLayoutItem &item)
 {
+    // The table's editors point into the properties that the purge below frees.
+    mpConnectorTable->setProperties(nullptr);
     cQAbstractDialogLayoutItem *select = item.nextSibling();
     if (!select)
         select = item.previousSibling();
@@ -268,9 +290,27 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyPropertiesChanged()
 piVoid cQModelViewDialogEditorWidget::sltNotifyLocationAssigned(
     const vstd::cAsciiString &name, const vmva::cDMDataModelDescriptor &location)
 {
+    // Copies: the arguments may refer into the panel, which the echo below changes.
+    const vstd::cAsciiString propertyName = name;
+    const vmva::cDMDataModelDescriptor stored = location;
     cQAbstractDialogLayoutItem *item = currentLayoutItem();
-    if (vmva::cDVIAbstractProperty *property = item ? item->findProperty(name) : nullptr)
-        property->setModelLocation(location);
+    if (vmva::cDVIAbstractProperty *property = item ? item->findProperty(propertyName) : nullptr)
+        property->setModelLocation(stored);
+    mpViewLocationDialog->setLocation(propertyName, stored);
+    mpConnectorTable->updateInfo();
     previewChanged();
     return piVoid();
+}
+
+void cQModelViewDialogEditorWidget::setupPropertyTable()
+{
+    using W = cQModelViewDialogEditorWidget;
+    mpConnectorTable->connectorSelectedSignal.connect(
+        slotCall(this, &W::sltNotifyDialogConnectorSelected), 1);
+    mpConnectorTable->nodeAssignMenuSignal.connect(slotCall(this, &W::sltExecuteNodeAssignMenu),
+                                                   1);
+    mpConnectorTable->propertyChangedSignal.connect(
+        vrmi::cDirectLocalSlotCall0<W>(this, &W::sltNotifyPropertiesChanged), 1);
+    mpViewLocationDialog->sigLocationAssigned.connect(
+        slotCall(this, &W::sltNotifyLocationAssigned), 1);
 }

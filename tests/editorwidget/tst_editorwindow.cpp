@@ -176,6 +176,7 @@ private slots:
         auto editor = shownEditor("machine.dlg");
         auto *tree = editor->findChild<QTreeWidget *>("dialogLayoutTree");
         QTreeWidgetItem *buttons = findRow(*tree, "Horizontal Box Layout (\"Buttons\")");
+        tree->scrollToItem(buttons);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           tree->visualItemRect(buttons).center());
         cQPreviewWidgetView *view = editor->previewView();

@@ -1,0 +1,259 @@
+#include "cqveconnectortreewidget.h"
+
+#include "cqpwnameitem.h"
+#include "propertywidgets/cqpwboolitem.h"
+#include "propertywidgets/cqpwintegeritem.h"
+#include "propertywidgets/cqpwmodelchoosebutton.h"
+#include "propertywidgets/cqpwstringitem.h"
+
+#include "vellcore/cdebugstream.h"
+#include "vellmva2/cdvabstractstddmviewproperties.h"
+#include "vellmva2/cdviabstractproperty.h"
+
+#include <QHeaderView>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+// One topic while filling: its name and its properties in the order met.
+struct tTopic
+{
+    vstd::cAsciiString name;
+    std::vector<vmva::cDVIAbstractProperty *> properties;
+};
+
+const QColor kTopicColour(210, 230, 230, 255);
+const int kNameColumn = 0, kValueColumn = 1, kConnectorColumn = 2;
+
+// Screen updates off for a scope, restored to what they were.
+class tUpdatesOff
+{
+public:
+    explicit tUpdatesOff(QWidget &widget) : mWidget(widget), mWasOn(widget.updatesEnabled())
+    {
+        widget.setUpdatesEnabled(false);
+    }
+    ~tUpdatesOff() { mWidget.setUpdatesEnabled(mWasOn); }
+    tUpdatesOff(const tUpdatesOff &) = delete;
+    tUpdatesOff &operator=(const tUpdatesOff &) = delete;
+
+private:
+    QWidget &mWidget;
+    bool mWasOn;
+};
+} // namespace
+
+cQVEConnectorTreeWidget::cQVEConnectorTreeWidget(QWidget *parent) : QTableWidget(parent)
+{
+    setObjectName(QStringLiteral("connectorTable"));
+    for (vrmi::cAbstractSignal *signal :
+         {static_cast<vrmi::cAbstractSignal *>(&connectorSelectedSignal),
+          static_cast<vrmi::cAbstractSignal *>(&nodeAssignMenuSignal),
+          static_cast<vrmi::cAbstractSignal *>(&propertyChangedSignal),
+          static_cast<vrmi::cAbstractSignal *>(&closeEditorsSignal),
+          static_cast<vrmi::cAbstractSignal *>(&updateInfoSignal)})
+        signal->setInvocationBehaviour(1);
+    connect(this, &QTableWidget::cellPressed, this, &cQVEConnectorTreeWidget::sltCellActivated);
+    connect(this, &QTableWidget::cellActivated, this,
+            &cQVEConnectorTreeWidget::sltCellActivated);
+    connect(this, &QTableWidget::cellEntered, this, &cQVEConnectorTreeWidget::sltCellActivated);
+    propertyChangedSignal.connect(vrmi::cDirectLocalSlotCall0<cQVEConnectorTreeWidget>(
+        this, &cQVEConnectorTreeWidget::sltPropertiesChanged));
+}
+
+cQVEConnectorTreeWidget::~cQVEConnectorTreeWidget()
+{
+    // Hiding a focused editor on the way out would otherwise report to the signals gone by then.
+    for (cQPWAbstractItem *editor : findChildren<cQPWAbstractItem *>())
+        editor->detach();
+}
+
+void cQVEConnectorTreeWidget::clearRows()
+{
+    // Removed cell widgets are deleted after the current event; until then nothing may reach
+    // them, as the properties they point into may go first.
+    for (int row = 0; row < rowCount(); ++row)
+        for (int col = 0; col < columnCount(); ++col) {
+            QWidget *cell = cellWidget(row, col);
+            if (auto *editor = qobject_cast<cQPWAbstractItem *>(cell))
+                editor->detach();
+            else if (auto *name = qobject_cast<cQPWNameItem *>(cell))
+                name->disconnectAll();
+        }
+    clearContents();
+    setRowCount(0);
+}
+
+void cQVEConnectorTreeWidget::setProperties(vmva::cDVAbstractStdDMViewProperties *properties)
+{
+    tUpdatesOff updatesOff(*this);
+    mpProperties = properties;
+    clearRows();
+    mCurrentPropertyName.clear();
+    if (!properties) {
+        setColumnCount(0);
+        return;
+    }
+
+    std::vector<tTopic> topics;
+    vstd::cAsciiString firstName;
+    int rows = 0;
+    for (vmva::cDVIAbstractProperty *property : properties->properties()) {
+        if (firstName.empty())
+            firstName = property->name();
+        auto topic = std::find_if(topics.begin(), topics.end(), [&](const tTopic &t) {
+            return t.name == property->topic();
+        });
+        if (topic == topics.end()) {
+            topics.push_back({property->topic(), {}});
+            topic = topics.end() - 1;
+            ++rows;
+        }
+        topic->properties.push_back(property);
+        ++rows;
+    }
+
+    setColumnCount(3);
+    setRowCount(rows);
+    setAlternatingRowColors(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+
+    int row = 0;
+    for (const tTopic &topic : topics) {
+        addHeaderRow(row++, topic.name);
+        for (vmva::cDVIAbstractProperty *property : topic.properties)
+            addPropertyRow(row++, *property);
+    }
+    adjustSizes();
+    mCurrentPropertyName = firstName;
+}
+
+void cQVEConnectorTreeWidget::addHeaderRow(int row, const vstd::cAsciiString &topic)
+{
+    for (int col = 0; col < 3; ++col) {
+        auto *item = new QTableWidgetItem;
+        item->setBackground(kTopicColour);
+        setItem(row, col, item);
+    }
+    auto *label = new QLabel(qstr(topic));
+    QFont bold = label->font();
+    bold.setWeight(QFont::Bold);
+    label->setFont(bold);
+    setCellWidget(row, kNameColumn, label);
+}
+
+void cQVEConnectorTreeWidget::addPropertyRow(int row, vmva::cDVIAbstractProperty &property)
+{
+    for (int col = 0; col < 3; ++col) {
+        auto *item = new QTableWidgetItem;
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        setItem(row, col, item);
+    }
+    auto *name = new cQPWNameItem(this, &property);
+    setCellWidget(row, kNameColumn, name);
+    bool connectable = !(property.flags() & vmva::cDVIAbstractProperty::NotConnectable);
+    if (cQPWAbstractItem *editor = createValueEditor(property, *name, connectable))
+        setCellWidget(row, kValueColumn, editor);
+    if (connectable) {
+        auto *connector = new cQPWModelChooseButton(this, &property);
+        connectEditor(*connector);
+        setCellWidget(row, kConnectorColumn, connector);
+    }
+}
+
+cQPWAbstractItem *cQVEConnectorTreeWidget::createValueEditor(
+    vmva::cDVIAbstractProperty &property, cQPWNameItem &name, bool &connectable)
+{
+    // Each property offers one typed view; were there more, the last editor would be shown.
+    cQPWAbstractItem *editor = nullptr;
+    auto take = [&](cQPWAbstractItem *created) {
+        connectEditor(*created);
+        editor = created;
+    };
+    if (property.modelLocationView()) {
+        take(new cQPWModelChooseButton(this, &property));
+        connectable = false;
+    }
+    if (property.boolView()) {
+        auto *item = new cQPWBoolItem(this, &property);
+        name.doubleClickedSignal.connect(
+            vrmi::cDirectLocalSlotCall0<cQPWBoolItem>(item, &cQPWBoolItem::toggleValue));
+        take(item);
+    }
+    if (property.asciiStringView() || property.ucStringView())
+        take(new cQPWStringItem(this, &property));
+    if (property.intView()) {
+        auto *item = new cQPWIntegerItem(this, &property);
+        name.doubleClickedSignal.connect(
+            vrmi::cDirectLocalSlotCall0<cQPWIntegerItem>(item, &cQPWIntegerItem::cycleValue));
+        take(item);
+    }
+    // Pixmap, layout parameter and font editors follow here, in this order.
+    return editor;
+}
+
+void cQVEConnectorTreeWidget::connectEditor(cQPWAbstractItem &editor)
+{
+    closeEditorsSignal.connect(
+        vrmi::cDirectLocalSlotCall0<cQPWAbstractItem>(editor, &cQPWAbstractItem::closeEditor));
+    updateInfoSignal.connect(
+        vrmi::cDirectLocalSlotCall0<cQPWAbstractItem>(editor, &cQPWAbstractItem::sltUpdateInfo));
+}
+
+void cQVEConnectorTreeWidget::adjustSizes()
+{
+    tUpdatesOff updatesOff(*this);
+    const int cols = columnCount(), rows = rowCount();
+    // A cell widget gets its cell less the grid line.
+    const int grid = showGrid() ? 1 : 0;
+    for (int col = 0; col + 1 < cols; ++col) {
+        horizontalHeader()->setSectionResizeMode(col, QHeaderView::Fixed);
+        int width = 0;
+        for (int row = 0; row < rows; ++row)
+            if (QWidget *widget = cellWidget(row, col))
+                width = std::max(width, widget->sizeHint().width());
+        setColumnWidth(col, width + grid);
+    }
+    for (int row = 0; row + 1 < rows; ++row) {
+        int height = 0;
+        for (int col = 0; col + 1 < cols; ++col)
+            if (QWidget *widget = cellWidget(row, col))
+                height = std::max(height, widget->sizeHint().height());
+        setRowHeight(row, height + grid);
+    }
+    // The cell widgets move now, not at the next layout pass: a press may come first.
+    updateEditorGeometries();
+}
+
+void cQVEConnectorTreeWidget::updateInfo()
+{
+    tUpdatesOff updatesOff(*this);
+    updateInfoSignal.emitSignal();
+    adjustSizes();
+}
+
+piVoid cQVEConnectorTreeWidget::sltPropertiesChanged()
+{
+    adjustSizes();
+    return piVoid();
+}
+
+void cQVEConnectorTreeWidget::sltCellActivated(int iRow, int iCol)
+{
+    VELL_TRACE(QStringLiteral("cQVEConnectorTreeWidget::sltCellActivated(int iRow, int iCol): "
+                              "%1 / %2").arg(iRow).arg(iCol));
+    if (auto *name = qobject_cast<cQPWNameItem *>(cellWidget(iRow, kNameColumn))) {
+        // A copy: a receiver may refill the table meanwhile.
+        const vstd::cAsciiString chosen = name->property()->name();
+        mCurrentPropertyName = chosen;
+        connectorSelectedSignal.emitSignal(chosen);
+    }
+    closeEditorsSignal.emitSignal();
+}

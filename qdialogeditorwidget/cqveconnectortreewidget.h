@@ -1,0 +1,66 @@
+#pragma once
+
+#include "vellcore/vrmi.h"
+
+#include <QTableWidget>
+
+#include <vector>
+
+class cQPWAbstractItem;
+class cQPWNameItem;
+namespace vmva {
+class cDVAbstractStdDMViewProperties;
+class cDVIAbstractProperty;
+}
+
+// The property and connector table: one row per property of the selected element, grouped
+// under topic header rows, with the name, an in-place value editor and a connector editor.
+// Editors write straight into the element's properties and report through the table's signals.
+class cQVEConnectorTreeWidget : public QTableWidget, public vrmi::cConnectable
+{
+    Q_OBJECT
+public:
+    explicit cQVEConnectorTreeWidget(QWidget *parent);
+    ~cQVEConnectorTreeWidget() override;
+
+    // A property row was chosen (its name).
+    vrmi::localSignal1<const vstd::cAsciiString &> connectorSelectedSignal;
+    // A model location editor asks for the node assignment menu (the property's name).
+    vrmi::localSignal1<const vstd::cAsciiString &> nodeAssignMenuSignal;
+    // An editor wrote its property.
+    vrmi::localSignal0 propertyChangedSignal;
+    // Every editor returns to its display page.
+    vrmi::localSignal0 closeEditorsSignal;
+    // Every editor re-reads its property.
+    vrmi::localSignal0 updateInfoSignal;
+
+    // Shows the properties of one element (not owned), or clears the table for null. The table
+    // and its editors point into `properties` until the next call: clear it before they go.
+    void setProperties(vmva::cDVAbstractStdDMViewProperties *properties);
+    vmva::cDVAbstractStdDMViewProperties *properties() const { return mpProperties; }
+    const vstd::cAsciiString &currentPropertyName() const { return mCurrentPropertyName; }
+    // Every editor re-reads its property; then the cells fit the editors again.
+    void updateInfo();
+    // Fits the name and value columns and the row heights to the cell widgets.
+    void adjustSizes();
+
+    // The value editor for `property`, chosen by the typed view it offers and wired to the
+    // table and to the row's name cell; null for a kind without an editor. Clears
+    // `connectable` for kinds whose editor is the connector itself.
+    cQPWAbstractItem *createValueEditor(vmva::cDVIAbstractProperty &property,
+                                        cQPWNameItem &name, bool &connectable);
+
+private slots:
+    void sltCellActivated(int iRow, int iCol);
+
+private:
+    piVoid sltPropertiesChanged();
+    // Connects closeEditorsSignal and updateInfoSignal to `editor`.
+    void connectEditor(cQPWAbstractItem &editor);
+    void clearRows();
+    void addHeaderRow(int row, const vstd::cAsciiString &topic);
+    void addPropertyRow(int row, vmva::cDVIAbstractProperty &property);
+
+    vstd::cAsciiString mCurrentPropertyName;
+    vmva::cDVAbstractStdDMViewProperties *mpProperties = nullptr;
+};

@@ -1,0 +1,70 @@
+#include "cqmvviewlocationdialog.h"
+#include "ui_uiviewlocationdlgsetup.h"
+
+#include "cqpwmodelchoosebutton.h"
+
+#include "vellmva2/cdvabstractdataviewmgr.h"
+
+cQMVViewLocationDialog::cQMVViewLocationDialog(QWidget *parent, cVQ4VMVDataViewMgr &dataViewMgr,
+                                               vmva::cDVDataViewArgList *arguments)
+    : QWidget(parent), mpUi(std::make_unique<Ui::uiViewLocationDlgSetup>()),
+      mDataViewMgr(dataViewMgr), mpArguments(arguments)
+{
+    mpUi->setupUi(this);
+    sigLocationAssigned.setInvocationBehaviour(1);
+    connect(mpUi->mpBtSet, &QToolButton::clicked, this,
+            &cQMVViewLocationDialog::uiApplyCustomSettings);
+    connect(mpUi->mpTxtModelParameterAndElement, &QLineEdit::returnPressed, this,
+            &cQMVViewLocationDialog::uiApplyCustomSettings);
+}
+
+cQMVViewLocationDialog::~cQMVViewLocationDialog() = default;
+
+piVoid cQMVViewLocationDialog::sltAssignModelElement(const vstd::cAsciiString &name,
+                                                     const vstd::cAsciiString &parameter,
+                                                     const vstd::cAsciiString &element)
+{
+    // Copies: the arguments may refer to what a receiver of the report changes.
+    const vmva::cDMDataModelDescriptor location(parameter, element);
+    mPropertyName = name;
+    mLocation = location;
+    if (mUpdateDepth == 0)
+        sigLocationAssigned.emitSignal(vstd::cAsciiString(name), location);
+    mpUi->mpTxtModelParameterAndElement->setText(
+        location.isEmpty() ? QString()
+                           : qstr(location.parameterName()) + QLatin1Char('.')
+                                 + qstr(location.elementName()));
+    return piVoid();
+}
+
+void cQMVViewLocationDialog::setLocation(const vstd::cAsciiString &name,
+                                         const vmva::cDMDataModelDescriptor &location)
+{
+    ++mUpdateDepth;
+    sltAssignModelElement(name, location.parameterName(), location.elementName());
+    --mUpdateDepth;
+}
+
+void cQMVViewLocationDialog::uiApplyCustomSettings()
+{
+    const vstd::cAsciiString text = qstr(mpUi->mpTxtModelParameterAndElement->text()).ascii('?');
+    vstd::cAsciiString parameter, path;
+    if (!text.empty()) {
+        try {
+            vmva::cDVAbstractDataViewMgr::splitPath(text, parameter, path);
+        } catch (...) {
+            cQPWModelChooseButton::warnPathSyntax(this, tr("Syntax error in path!"));
+            return;
+        }
+        if (parameter.empty()) {
+            cQPWModelChooseButton::warnPathSyntax(this, tr("Empty parameter given!"));
+            return;
+        }
+        if (path.empty()) {
+            cQPWModelChooseButton::warnPathSyntax(this, tr("Empty path given!"));
+            return;
+        }
+    }
+    const vstd::cAsciiString name = mPropertyName;
+    sigLocationAssigned.emitSignal(name, vmva::cDMDataModelDescriptor(parameter, path));
+}

@@ -1,0 +1,135 @@
+#include "cqpwicons.h"
+
+#include <QPixmap>
+
+namespace {
+// 16 x 16 pixel images, kept in the module so the editors need no files at run time.
+static const char *const kRevertXpm[] = {
+    "16 16 62 2",
+    "   c None",
+    "aa c #306172",
+    "ab c #34677E",
+    "ac c #386D8A",
+    "ad c #3C7396",
+    "ae c #4079A2",
+    "af c #447FAE",
+    "ag c #4885BA",
+    "ah c #3066A2",
+    "ai c #3168A4",
+    "aj c #2C619D",
+    "ak c #2E639F",
+    "al c #2F65A1",
+    "am c #3E7BB7",
+    "an c #285A96",
+    "ao c #295B97",
+    "ap c #2A5E9A",
+    "aq c #4281BD",
+    "ar c #3E7CB8",
+    "as c #3B76B2",
+    "at c #3770AC",
+    "au c #255692",
+    "av c #275995",
+    "aw c #2A5D99",
+    "ax c #2D619D",
+    "ay c #4382BE",
+    "az c #3F7DB9",
+    "aA c #3C78B4",
+    "aB c #255591",
+    "aC c #2B5F9B",
+    "aD c #4484C0",
+    "aE c #417FBB",
+    "aF c #559DD9",
+    "aG c #58A2DE",
+    "aH c #5CA8E4",
+    "aI c #4687C3",
+    "aJ c #4383BF",
+    "aK c #407FBB",
+    "aL c #5096D2",
+    "aM c #549CD8",
+    "aN c #57A1DD",
+    "aO c #5BA6E2",
+    "aP c #4586C2",
+    "aQ c #4180BC",
+    "aR c #4C90CC",
+    "aS c #539BD7",
+    "aT c #488BC7",
+    "aU c #4788C4",
+    "aV c #4789C5",
+    "aW c #4A8DC9",
+    "aX c #4D92CE",
+    "aY c #5197D3",
+    "aZ c #498CC8",
+    "a0 c #498BC7",
+    "a1 c #4B8ECA",
+    "a2 c #4D91CD",
+    "a3 c #4F95D1",
+    "a4 c #529AD6",
+    "a5 c #569FDB",
+    "a6 c #4C91CD",
+    "a7 c #4E93CF",
+    "a8 c #5299D5",
+    "                                ",
+    "  aaabacadaeaf                  ",
+    "  abacadaeafag                  ",
+    "  acadaeafag                    ",
+    "  adaeafag            ahai      ",
+    "  aeafag              ajakal    ",
+    "  afagam            anaoapaj    ",
+    "    aqarasat          auavawax  ",
+    "    ayazaA              aBanaC  ",
+    "    aDaEam              aFaGaH  ",
+    "    aIaJaKam          aLaMaNaO  ",
+    "      aPaJaqaQ      aRaLaSaN    ",
+    "      aTaUaPaPaIaVaWaXaYaMaG    ",
+    "        aWaZa0aZa1a2a3a4a5      ",
+    "            a6aXa7aLa8          ",
+    "                                "};
+
+static const char *const kModelXpm[] = {
+    "16 16 15 2",
+    "   c None",
+    "aa c #0CB718",
+    "ab c #0EC71D",
+    "ac c #10D721",
+    "ad c #12E725",
+    "ae c #089710",
+    "af c #0AA714",
+    "ag c #06800A",
+    "ah c #06870C",
+    "ai c #088D0D",
+    "aj c #0A9B11",
+    "ak c #0CA915",
+    "al c #0EB718",
+    "am c #10C41C",
+    "an c #12D220",
+    "                                ",
+    "                                ",
+    "        aaabacadadacabaa        ",
+    "    aeafaaabacadadacabaaafae    ",
+    "  agaeafaaabacadadacabaaafaeag  ",
+    "  ahaeafaaabacadadacabaaafaeah  ",
+    "  ahaeafaaabacadadacabaaafaeah  ",
+    "  ahaeafaaabacadadacabaaafaeah  ",
+    "  agaiajakalamananamalakajaiag  ",
+    "  ahaeafaaabacadadacabaaafaeah  ",
+    "  ahaeafaaabacadadacabaaafaeah  ",
+    "  ahaeafaaabacadadacabaaafaeah  ",
+    "    aiajakalamananamalakajai    ",
+    "        aaabacadadacabaa        ",
+    "                                ",
+    "                                "};
+} // namespace
+
+namespace cqpwicons {
+
+QIcon revertIcon()
+{
+    return QIcon(QPixmap(kRevertXpm));
+}
+
+QIcon modelIcon()
+{
+    return QIcon(QPixmap(kModelXpm));
+}
+
+} // namespace cqpwicons

@@ -1,0 +1,148 @@
+#include "cqpwmodelchoosebutton.h"
+
+#include "cqpwicons.h"
+#include "qdialogeditorwidget/cqveconnectortreewidget.h"
+
+#include "q4support/cvq4signalblocker.h"
+#include "vellcore/cdebugstream.h"
+#include "vellmva2/cdvabstractdataviewmgr.h"
+#include "vellmva2/cdviabstractproperty.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+cQPWModelChooseButton::cQPWModelChooseButton(cQVEConnectorTreeWidget *owner,
+                                             vmva::cDVIAbstractProperty *property)
+    : cQPWAbstractItem(owner, property)
+{
+    QLabel *label = displayLabel();
+    label->setWordWrap(false);
+    label->setForegroundRole(QPalette::Shadow);
+    if (property) {
+        mToolTip = locationToolTip(*property);
+        label->setToolTip(mToolTip);
+    }
+    sltUpdateInfo();
+}
+
+QString cQPWModelChooseButton::locationToolTip(const vmva::cDVIAbstractProperty &property)
+{
+    QString tip = QStringLiteral("<b>") + qstr(property.help()) + QStringLiteral("</b>")
+                  + tr("<br>You may specify a model path for it.<br>The following models are "
+                       "allowed:<ul>");
+    static const QRegularExpression separators(QStringLiteral("[ ,]+"));
+    for (const QString &type : qstr(property.allowedTypes()).split(separators, Qt::SkipEmptyParts))
+        tip += QStringLiteral("<li><b>") + type + QStringLiteral("</b></li>");
+    return tip + QStringLiteral("</ul>");
+}
+
+void cQPWModelChooseButton::warnPathSyntax(QWidget *parent, const QString &firstLine)
+{
+    QMessageBox::warning(parent, tr("Dialog Editor"),
+                         firstLine + QLatin1Char('\n') + tr("Use the \"parameter.path\" syntax!"),
+                         QMessageBox::Discard, QMessageBox::NoButton);
+}
+
+void cQPWModelChooseButton::createEditPages()
+{
+    mpLineEdit = new QLineEdit;
+    mpLineEdit->setObjectName(QStringLiteral("mpTxtLocation"));
+    mpLineEdit->setToolTip(mToolTip);
+    mpBtChoose = new QPushButton;
+    mpBtChoose->setObjectName(QStringLiteral("mpBtChoose"));
+    mpBtChoose->setFlat(true);
+    mpBtChoose->setFixedSize(16, 16);
+    mpBtChoose->setIcon(cqpwicons::modelIcon());
+    mpBtChoose->setToolTip(tr("Select model from list..."));
+    mpBtClear = createRevertButton(tr("Clear Model!"));
+    mpBtClear->setObjectName(QStringLiteral("mpBtClear"));
+    addEditPage({mpLineEdit, mpBtChoose, mpBtClear});
+
+    connect(mpLineEdit, &QLineEdit::returnPressed, this, &cQPWModelChooseButton::uiApplyLocation);
+    connect(mpBtChoose, &QPushButton::clicked, this, &cQPWModelChooseButton::uiChooseLocation);
+    connect(mpBtClear, &QPushButton::clicked, this, &cQPWModelChooseButton::uiClearLocation);
+}
+
+piVoid cQPWModelChooseButton::sltUpdateInfo()
+{
+    vmva::cDVIAbstractProperty *property = abstractProperty();
+    const QString text = property ? qstr(property->modelLocation().toString()) : QString();
+    if (mpLineEdit) {
+        cVQ4SignalBlocker blocker(*mpLineEdit);
+        mpLineEdit->setText(text);
+    }
+    displayLabel()->setText(text);
+    return piVoid();
+}
+
+void cQPWModelChooseButton::openEditPage()
+{
+    setCurrentIndex(1);
+    mpLineEdit->setFocus(Qt::OtherFocusReason);
+    if (mpLineEdit->text() == QLatin1String("unset")) {
+        cVQ4SignalBlocker blocker(*mpLineEdit);
+        mpLineEdit->clear();
+    }
+}
+
+void cQPWModelChooseButton::uiChooseLocation()
+{
+    VELL_TRACE("cQPWModelChooseButton::uiClicked()");
+    if (owner() && abstractProperty())
+        owner()->nodeAssignMenuSignal.emitSignal(abstractProperty()->name());
+}
+
+void cQPWModelChooseButton::uiClearLocation()
+{
+    cVQ4SignalBlocker blocker(*mpLineEdit);
+    if (abstractProperty())
+        abstractProperty()->setModelLocation(vmva::cDMDataModelDescriptor());
+    emitPropertyChanged();
+    sltUpdateInfo();
+    closeLater("Close model choose editor...");
+}
+
+void cQPWModelChooseButton::uiApplyLocation()
+{
+    vmva::cDVIAbstractProperty *property = abstractProperty();
+    if (!property)
+        return;
+    const vstd::cAsciiString text = qstr(mpLineEdit->text()).ascii('?');
+    if (text.empty() || text == "unset") {
+        applyLocation(vmva::cDMDataModelDescriptor());
+        return;
+    }
+    vstd::cAsciiString parameter, path;
+    try {
+        vmva::cDVAbstractDataViewMgr::splitPath(text, parameter, path);
+    } catch (...) {
+        warnPathSyntax(this, tr("Syntax error in path!"));
+        sltUpdateInfo();
+        return;
+    }
+    if (parameter.empty()) {
+        property->setModelLocation(vmva::cDMDataModelDescriptor("$(modelPath)", path));
+        emitPropertyChanged();
+        sltUpdateInfo();
+        return;
+    }
+    if (path.empty()) {
+        warnPathSyntax(this, tr("Empty sub-path given!"));
+        sltUpdateInfo();
+        return;
+    }
+    applyLocation(vmva::cDMDataModelDescriptor(parameter, path));
+}
+
+void cQPWModelChooseButton::applyLocation(const vmva::cDMDataModelDescriptor &location)
+{
+    // The main window hears of a new binding, so the tree and the preview follow it.
+    const bool changed = abstractProperty()->modelLocation() != location;
+    abstractProperty()->setModelLocation(location);
+    if (changed)
+        emitPropertyChanged();
+    sltUpdateInfo();
+}

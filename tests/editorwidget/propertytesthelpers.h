@@ -1,0 +1,52 @@
+#pragma once
+
+// Shared by the property table tests: a properties object built by hand, and answering the
+// warning boxes the editors raise.
+
+#include "vellmva2/cdvabstractstddmviewproperties.h"
+#include "vellmva2/cdvitypedproperties.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+
+// An element's properties put together by a test, in the order added.
+class cTestProperties : public vmva::cDVAbstractStdDMViewProperties
+{
+public:
+    template <class P, class... A> P &add(A &&...args)
+    {
+        return addProperty(std::make_unique<P>(std::forward<A>(args)...));
+    }
+
+protected:
+    void createProperties() override {}
+};
+
+// With VELL_SCREENSHOT_DIR set, saves a picture of `widget`'s window there as NAME.png.
+inline void saveShot(QWidget *widget, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("VELL_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        widget->window()->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// Runs `action`; every warning box it opens is recorded as "title|text" and discarded.
+inline QStringList warningsDuring(const std::function<void()> &action)
+{
+    QStringList seen;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&seen] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            seen << box->windowTitle() + QLatin1Char('|') + box->text();
+            saveShot(box, QStringLiteral("warning"));
+            box->button(QMessageBox::Discard)->click();
+        }
+    });
+    poll.start(10);
+    action();
+    return seen;
+}
