@@ -1,5 +1,8 @@
 #include "editortesthost.h"
 
+#include "qdialogeditorwidget/cqpwnameitem.h"
+#include "qdialogeditorwidget/cqveconnectortreewidget.h"
+
 #include "app/cdemocomponent.h"
 #include "app/cformrunner.h"
 #include "vellcore/creferenceframe.h"
@@ -27,6 +30,27 @@ class tst_BuildForm : public QObject
             shot.save(qEnvironmentVariable("VELL_TEST_SCREENSHOTS") + "/" + name);
     }
 
+    // Types `text` into the editor of `column` (1 value, 2 connector) of the table's row for the
+    // property `name` of the selected element, and confirms it with Return.
+    static bool typeInto(cQModelViewDialogEditorWidget &window, const char *name, int column,
+                         const QString &text)
+    {
+        cQVEConnectorTreeWidget &table = *window.connectorTable();
+        for (int row = 0; row < table.rowCount(); ++row) {
+            auto *cell = qobject_cast<cQPWNameItem *>(table.cellWidget(row, 0));
+            if (!cell || cell->property()->name() != name)
+                continue;
+            QTest::mouseClick(table.cellWidget(row, column), Qt::LeftButton, {}, QPoint(4, 4));
+            auto *line = table.cellWidget(row, column)->findChild<QLineEdit *>();
+            if (!line)
+                return false;
+            line->setText(text);
+            QTest::keyClick(line, Qt::Key_Return);
+            return true;
+        }
+        return false;
+    }
+
 private slots:
     void buildSaveLoadAndRun()
     {
@@ -49,16 +73,19 @@ private slots:
         cQAbstractDialogLayoutItem *edit = box->children()[1];
         cQAbstractDialogLayoutItem *button = box->children()[2];
 
-        // What the property table writes into the elements' properties.
-        cFormWriter::setText(*label, "Text", "Machine name");
-        cFormWriter::setText(*button, "Text", "Start");
-        cFormWriter::setAscii(*button, "Label", "start");
-        // What typing "machine.name" into the Text connector stores.
-        edit->findProperty("Text")->setModelLocation({"machine", "name"});
-        QTest::keyClick(d.window.get(), Qt::Key_F4);
+        // Texts in the property table, the binding typed into a connector.
+        QVERIFY(d.click(label));
+        QVERIFY(typeInto(*d.window, "Text", 1, "Machine name"));
+        QVERIFY(d.click(edit));
+        QVERIFY(typeInto(*d.window, "Text", 2, "machine.name"));
+        QVERIFY(d.click(button));
+        QVERIFY(typeInto(*d.window, "Text", 1, "Start"));
+        QVERIFY(typeInto(*d.window, "Label", 1, "start"));
+        QCOMPARE(d.tree->currentItem()->text(0), QString("Push Button (\"start\")"));
+        QCOMPARE(qstr(edit->findProperty("Text")->modelLocation().toString()),
+                 QString("machine.name"));
 
         // Two copies of the button in front of it, one moved up, the other removed.
-        QVERIFY(d.click(button));
         d.key(Qt::Key_C, Qt::ControlModifier, false);
         QVERIFY(d.key(Qt::Key_1, Qt::ControlModifier));
         QVERIFY(d.key(Qt::Key_V, Qt::ControlModifier));
