@@ -1,5 +1,6 @@
 #include "cformrunner.h"
 
+#include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "q4support/cvq4application.h"
 #include "q4widgets/cvq4vmvdialogfactory.h"
 #include "q4widgets/cvq4vmvmenufactory.h"
@@ -68,7 +69,7 @@ QWidget *cFormRunner::open(const QString &path)
     vmva::cDVDataViewArgList &arguments = mApplication.dialogArguments();
     const vio::cSearchPaths searchPaths;
     switch (category) {
-    case 1: {
+    case vq4::CategoryDialog: {
         cVQ4VMVDialogFactory factory(mgr, searchPaths);
         std::unique_ptr<cVQ4AppWidget> dialog(
             factory.createDialog(nullptr, arguments, *document, nullptr));
@@ -81,7 +82,7 @@ QWidget *cFormRunner::open(const QString &path)
         }
         break;
     }
-    case 2: {
+    case vq4::CategoryMenu: {
         cVQ4VMVMenuFactory factory(mgr, mApplication.locale(), searchPaths);
         std::unique_ptr<QMenu> menu(factory.createMenu(nullptr, arguments, *document));
         if (menu) {
@@ -93,7 +94,7 @@ QWidget *cFormRunner::open(const QString &path)
         }
         break;
     }
-    case 3: {
+    case vq4::CategoryToolBar: {
         // A main window as an application has it, with room for texts that grow once bound.
         auto window = std::make_unique<QMainWindow>();
         cVQ4VMVToolbarFactory factory(mgr, mApplication.locale(), searchPaths);

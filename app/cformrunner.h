@@ -27,7 +27,7 @@ public:
     QWidget *open(const QString &path);
 
 private:
-    // View category (1 dialog, 2 menu, 3 tool bar) of the file's first top-level element.
+    // View category (a vq4::ViewCategory) of the file's first top-level element.
     int categoryOf(const QString &path) const;
 
     cVQ4Application &mApplication;

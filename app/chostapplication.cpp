@@ -1,8 +1,9 @@
 #include "chostapplication.h"
 
-#include "vellcore/cdebugstream.h"
+#include "chosterrorreporter.h"
 
-#include <QRegularExpression>
+#include "vellcore/cdebugstream.h"
+#include "vellcore/cerrorreporter.h"
 
 #include <cstdio>
 
@@ -18,7 +19,8 @@ bool cHostApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const vstd::cAbstractException &e) {
-        reportError(e);
+        // Qt's own frames lie below: the error is shown, the event counts as unhandled.
+        vpi::cErrorReporter::report(e);
     }
     return false;
 }
@@ -49,10 +51,5 @@ void cHostApplication::choosePlatform()
 
 void cHostApplication::reportError(const vstd::cAbstractException &e)
 {
-    // describe() puts each cause on its own indented line.
-    QString text = vstd::describe(e).text();
-    text.replace(QRegularExpression(QStringLiteral("\\n\\s*")), QStringLiteral("; caused by: "));
-    VELL_TRACE(QStringLiteral("+++ ERROR: ") + text);
-    std::fprintf(stderr, "vellhost: %s\n", text.toLocal8Bit().constData());
-    std::fflush(stderr);
+    cHostErrorReporter::writeLine(e);
 }

@@ -37,6 +37,9 @@ cHostOptions cHostOptions::parse(const QStringList &arguments)
     parser.addOption(module);
     parser.addOption(trace);
     parser.addOption(screenshot);
+    parser.addPositionalArgument(QStringLiteral("FILE.dlg"),
+                                 QStringLiteral("Open the editor with this form loaded."),
+                                 QStringLiteral("[FILE.dlg]"));
 
     cHostOptions options;
     if (!parser.parse(arguments)) {
@@ -45,9 +48,11 @@ cHostOptions cHostOptions::parse(const QStringList &arguments)
         options.exitCode = 2;
         return options;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    // One document for the editor; the form runner takes its file from --run.
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > (parser.isSet(runForm) ? 0 : 1)) {
         std::fprintf(stderr, "vellhost: unexpected argument %s\n",
-                     qPrintable(parser.positionalArguments().first()));
+                     qPrintable(positional.last()));
         options.finished = true;
         options.exitCode = 2;
         return options;
@@ -65,6 +70,7 @@ cHostOptions cHostOptions::parse(const QStringList &arguments)
     options.screenshotPath = parser.value(screenshot);
     options.runForm = parser.value(runForm);
     options.formArguments = parser.values(formArgument);
+    options.documentPath = positional.value(0);
     for (const QString &argument : options.formArguments) {
         if (argument.indexOf(QLatin1Char('=')) <= 0) {
             std::fprintf(stderr, "vellhost: --arg needs PARAM=MODEL, not %s\n",

@@ -3,13 +3,19 @@
 #include "cdemocomponent.h"
 #include "cformrunner.h"
 #include "chostapplication.h"
+#include "chosterrorreporter.h"
+#include "cquitonclose.h"
 #include "cscreenshot.h"
 
+#include "q4support/cvq4abstractcomponent.h"
 #include "q4support/elements/standardelements.h"
 #include "q4widgets/standardbuilders.h"
 
 #include "vellmva2/cdmdatamodel.h"
 #include "vellmva2/tgenericnode.h"
+
+#include <QApplication>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -29,6 +35,7 @@ cVellHost::cVellHost(const cHostOptions &options)
 
 cVellHost::~cVellHost()
 {
+    mQuitOnClose.reset();
     mScreenshot.reset();
     mFormRunner.reset();
     // Components use the application object (its data-view manager and argument list).
@@ -46,9 +53,12 @@ int cVellHost::run()
         if (!mOptions.runForm.isEmpty()) {
             shown = runForm();
         } else {
-            const vcs::cAbstractComponent &module =
+            vcs::cAbstractComponent &module =
                 mModuleMgr.loadModule(qstr(mOptions.modulePath), mFrame);
-            showEditor(module);
+            if (QWidget *editor = showEditor(module))
+                mQuitOnClose = std::make_unique<cQuitOnClose>(*editor);
+            if (!mOptions.documentPath.isEmpty())
+                openDocument(module);
         }
     } catch (const vstd::cAbstractException &e) {
         cHostApplication::reportError(e);
@@ -77,7 +87,21 @@ QWidget *cVellHost::runForm()
     return mFormRunner->open(mOptions.runForm);
 }
 
-void cVellHost::showEditor(const vcs::cAbstractComponent &component)
+void cVellHost::openDocument(vcs::cAbstractComponent &component)
+{
+    try {
+        auto *editor = dynamic_cast<cVQ4AbstractComponent *>(&component);
+        if (!editor)
+            VELL_THROW(vstd::cRuntimeException,
+                       vucs::cLIMessage("$VTR$Module \"%file%\" opens no documents!")
+                           << qstr(mOptions.modulePath));
+        editor->openDocument(qstr(mOptions.documentPath));
+    } catch (const vstd::cAbstractException &e) {
+        cHostErrorReporter::report(e);
+    }
+}
+
+QWidget *cVellHost::showEditor(const vcs::cAbstractComponent &component)
 {
     const vmva::cDMDataModel &root = mApplication->vmvMgr().root();
     const vmva::cDMDataModel *ctrl = root.tryFindModel("Ctrl", component.address());
@@ -90,5 +114,11 @@ void cVellHost::showEditor(const vcs::cAbstractComponent &component)
     // A command view of the node: triggering it runs the node's receivers.
     vmva::tGenericNode<piVoid, vmva::cBasicModelProperties> command(node->name());
     command.setRef(*node);
+    const QWidgetList before = QApplication::topLevelWidgets();
     command.trigger();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!before.contains(window) && window->isVisible())
+            return window;
+    }
+    return nullptr;
 }

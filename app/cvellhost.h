@@ -9,7 +9,9 @@
 
 #include <memory>
 
+class QWidget;
 class cFormRunner;
+class cQuitOnClose;
 class cScreenshot;
 
 // Wires the host together: the module manager, the application object, the host's own
@@ -30,8 +32,12 @@ private:
     void registerComponents();
     // Opens the form of --run with the models of its --arg options; returns the widget shown.
     QWidget *runForm();
-    // Triggers the "ShowEditor" node of the component's "Ctrl" model.
-    void showEditor(const vcs::cAbstractComponent &component);
+    // Triggers the "ShowEditor" node of the component's "Ctrl" model; returns the window that
+    // opened, or null.
+    QWidget *showEditor(const vcs::cAbstractComponent &component);
+    // Hands the document of the command line to the component; a failure is shown and the
+    // editor stays empty.
+    void openDocument(vcs::cAbstractComponent &component);
 
     cHostOptions mOptions;
     vcs::cModuleMgr mModuleMgr;
@@ -39,5 +45,6 @@ private:
     std::unique_ptr<cVQ4Application> mApplication;
     std::unique_ptr<cFormRunner> mFormRunner;
     std::unique_ptr<cScreenshot> mScreenshot;
+    std::unique_ptr<cQuitOnClose> mQuitOnClose;
     vpi::cDebugStream::tSink mPreviousSink;
 };

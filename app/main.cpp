@@ -1,4 +1,5 @@
 #include "chostapplication.h"
+#include "chosterrorreporter.h"
 #include "chostoptions.h"
 #include "cvellhost.h"
 
@@ -7,6 +8,7 @@ int main(int argc, char **argv)
     cHostApplication::installMessageHandler();
     cHostApplication::choosePlatform();
     cHostApplication application(argc, argv);
+    cHostErrorReporter::install();
     const cHostOptions options = cHostOptions::parse(cHostApplication::arguments());
     if (options.finished)
         return options.exitCode;

@@ -47,8 +47,12 @@ function(vell_add_test name)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 300)
   endif()
+  # The user's settings, state and icon folders stay out of reach: Qt's file dialogs and
+  # settings write into a home of the build folder instead.
+  set(home ${CMAKE_BINARY_DIR}/testhome)
+  file(MAKE_DIRECTORY ${home}/.config ${home}/.local/state ${home}/.local/share)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELL_SOURCE_DIR=${PROJECT_SOURCE_DIR};VELL_BINARY_DIR=${CMAKE_BINARY_DIR}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELL_SOURCE_DIR=${PROJECT_SOURCE_DIR};VELL_BINARY_DIR=${CMAKE_BINARY_DIR};HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_STATE_HOME=${home}/.local/state;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache")
 endfunction()
 
 # vell_add_test_area(LINKS ...): one test program per tst_*.cpp in the calling folder.

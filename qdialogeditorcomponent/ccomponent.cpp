@@ -4,6 +4,8 @@
 
 #include "vellcore/cdebugstream.h"
 
+#include <algorithm>
+
 cComponent::cComponent(vcs::cModuleMgr &moduleMgr, vsa::cReferenceFrame &frame)
     : cVQ4AbstractComponent(moduleMgr, frame),
       mCtrlModel(moduleMgr, "Ctrl", vmva::cDMDataModel::RegisterWithModuleMgr),
@@ -26,12 +28,30 @@ cComponent::cComponent(vcs::cModuleMgr &moduleMgr, vsa::cReferenceFrame &frame)
 cComponent::~cComponent()
 {
     mEditor.reset();
+    for (const QPointer<cQModelViewDialogEditorWidget> &retired : mRetired)
+        delete retired.data();
+}
+
+void cComponent::openDocument(const vucs::cString &path)
+{
+    if (!mEditor)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$There is no editor to open %file% in!") << path);
+    mEditor->loadDocument(qstr(path), true);
 }
 
 piVoid cComponent::sltShowEditor()
 {
     VELL_TRACE("Destroy old editor...");
-    mEditor.reset();
+    if (mEditor) {
+        // The trigger may come from inside the old editor (a preview's button bound to this
+        // node): it goes once control is back in the event loop, out of sight until then.
+        mEditor->hide();
+        mEditor->deleteLater();
+        const auto gone = [](const auto &retired) { return retired.isNull(); };
+        mRetired.erase(std::remove_if(mRetired.begin(), mRetired.end(), gone), mRetired.end());
+        mRetired.emplace_back(mEditor.release());
+    }
 
     VELL_TRACE("Create new editor...");
     VELL_TRACE("Creating new editor...");

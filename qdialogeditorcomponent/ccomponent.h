@@ -6,7 +6,10 @@
 #include "vellmva2/cdmdatamodel.h"
 #include "vellmva2/tgenericnode.h"
 
+#include <QPointer>
+
 #include <memory>
+#include <vector>
 
 class cQModelViewDialogEditorWidget;
 
@@ -18,6 +21,9 @@ public:
     cComponent(vcs::cModuleMgr &moduleMgr, vsa::cReferenceFrame &frame);
     ~cComponent() override;
 
+    // Loads `path` into the editor, which must be shown: the host's start with a document.
+    void openDocument(const vucs::cString &path) override;
+
 private:
     piVoid sltShowEditor();
 
@@ -25,4 +31,6 @@ private:
     vmva::cDMDataModel mCtrlModel;
     vmva::tGenericNode<piVoid, vmva::cBasicModelProperties> mShowEditorNode;
     std::unique_ptr<cQModelViewDialogEditorWidget> mEditor;
+    // Replaced editors waiting for the event loop to delete them.
+    std::vector<QPointer<cQModelViewDialogEditorWidget>> mRetired;
 };

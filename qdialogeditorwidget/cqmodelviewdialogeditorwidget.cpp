@@ -7,6 +7,7 @@
 #include "cqpreviewwidgetview.h"
 #include "cqveconnectortreewidget.h"
 
+#include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "q4widgets/cvq4vmvdialogfactory.h"
 #include "q4widgets/cvq4vmvmenufactory.h"
 #include "q4widgets/cvq4vmvtoolbarfactory.h"
@@ -111,18 +112,28 @@ void cQModelViewDialogEditorWidget::uiLoadDocument(bool)
 
 void cQModelViewDialogEditorWidget::loadDocument(const QString &path, bool ignoreUnknown)
 {
-    // The document changes only once the whole file was read; until the refill right after,
-    // the rows still refer to the replaced items and nothing may look at them. The property
-    // table lets go of the current element's properties first.
+    // The document changes only once the whole file was read; from then on the window shows
+    // the new one, under its name, whatever fails later. The property table lets go of the
+    // current element's properties first: the rows still refer to the replaced items.
     mpConnectorTable->setProperties(nullptr);
     mpDocument->loadDocument(qstr(path), ignoreUnknown);
+    mFileName = path;
+    updateTitle();
     refreshLayoutTree(nullptr);
     cAbstractFormInfoStore &formInfo = mpDocument->formInfoStore();
     formInfo.updateTranslationList();
     formInfo.setFormType(documentType());
-    uiCreateEmbeddedPreview(false);
-    mFileName = path;
-    updateTitle();
+    try {
+        uiCreateEmbeddedPreview(false);
+    } catch (const vstd::cAbstractException &e) {
+        // The old document's preview must not stay; the load itself stands.
+        mpPreviewView->showEmptyPreview();
+        vstd::cRuntimeException failed(
+            vucs::cLIMessage("$VTR$Form %file% was loaded, but its preview failed!") << path,
+            __FILE__, __LINE__);
+        failed.link(e);
+        throw failed;
+    }
 }
 
 void cQModelViewDialogEditorWidget::uiSaveDocument(bool)
@@ -133,8 +144,10 @@ void cQModelViewDialogEditorWidget::uiSaveDocument(bool)
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".dlg");
+    // The name is taken only once the document is in the file.
+    saveDocument(path);
     mFileName = path;
-    uiSaveCurrentDocument(false);
+    savedDocument();
 }
 
 void cQModelViewDialogEditorWidget::uiSaveCurrentDocument(bool)
@@ -145,6 +158,11 @@ void cQModelViewDialogEditorWidget::uiSaveCurrentDocument(bool)
         return;
     }
     saveDocument(mFileName);
+    savedDocument();
+}
+
+void cQModelViewDialogEditorWidget::savedDocument()
+{
     if (mpPropertyStack->count() > 0)
         mpPropertyStack->setCurrentIndex(0);
     updateTitle();
@@ -183,7 +201,7 @@ std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *p
     document.setPreferNoLabels(false);
 
     switch (mpDocument->root().viewCategory()) {
-    case 1: {
+    case vq4::CategoryDialog: {
         cVQ4VMVDialogFactory factory(mDataViewMgr, mSearchPaths);
         std::unique_ptr<cVQ4AppWidget> window(
             factory.createDialog(parent, *mpArguments, document, nullptr));
@@ -193,7 +211,7 @@ std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *p
         }
         return window;
     }
-    case 2: {
+    case vq4::CategoryMenu: {
         cVQ4VMVMenuFactory factory(mDataViewMgr, mLocale, mSearchPaths);
         if (parent) {
             auto container = std::make_unique<QWidget>(parent);
@@ -214,7 +232,7 @@ std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *p
         }
         return nullptr;
     }
-    case 3: {
+    case vq4::CategoryToolBar: {
         cVQ4VMVToolbarFactory factory(mDataViewMgr, mLocale, mSearchPaths);
         auto container = std::make_unique<QWidget>(parent);
         auto *layout = new QHBoxLayout(container.get());
@@ -243,8 +261,11 @@ void cQModelViewDialogEditorWidget::uiCreateEmbeddedPreview(bool)
         vsa::cSerializeDebug dump("Form");
         mpDocument->storeElements(dump);
     }
-    std::unique_ptr<QWidget> preview = createPreview(mpPreviewView->pagesWidget(), false);
-    if (preview && mpPreviewView->isEnabled())
+    // Switched off, the view shows its placeholder: nothing is built to be thrown away.
+    std::unique_ptr<QWidget> preview;
+    if (mpPreviewView->isEnabled())
+        preview = createPreview(mpPreviewView->pagesWidget(), false);
+    if (preview)
         mpPreviewView->setPreview(preview.release());
     else
         mpPreviewView->showEmptyPreview();

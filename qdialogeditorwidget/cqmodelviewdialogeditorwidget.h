@@ -61,7 +61,9 @@ public:
     void setFileDialogProvider(std::unique_ptr<cFileDialogProvider> provider);
 
     // Loads the document at `path`; elements without a factory are skipped when `ignoreUnknown`.
-    // A failure leaves the current document, file name and title as they were.
+    // A file that cannot be read leaves the current document, file name and title as they
+    // were. Once read, the document is shown under its name; a preview that fails then leaves
+    // the preview empty and throws, wrapped in a message naming the file.
     void loadDocument(const QString &path, bool ignoreUnknown);
     void saveDocument(const QString &path);
     // A live preview of the document built from a serialised copy, owned by the caller; null
@@ -103,6 +105,8 @@ private:
     void setupEditing();
     void connectActions();
     QString startFolder() const;
+    // The form information page and the title after a successful save.
+    void savedDocument();
 
     cVQ4VMVDataViewMgr &mDataViewMgr;
     vucs::cLILocale &mLocale;

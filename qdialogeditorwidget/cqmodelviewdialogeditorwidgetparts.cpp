@@ -10,6 +10,8 @@
 #include "cqveconnectortreewidget.h"
 #include "propertywidgets/cqmvviewlocationdialog.h"
 
+#include "q4support/cvq4qtboundary.h"
+#include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
 
 #include "vellmva2/cdvabstractstddmviewproperties.h"
@@ -65,12 +67,11 @@ void cQModelViewDialogEditorWidget::setupDocks()
 
     auto *connectorDock = new QDockWidget(tr("Connectors"), this);
     connectorDock->setObjectName(QStringLiteral("mpDockConnectors"));
-    connectorDock->setSizePolicy(stretchedPolicy(minExp, minExp, 100, 0));
     connectorDock->setFeatures(moveFloat);
     mpConnectorTable = new cQVEConnectorTreeWidget(connectorDock);
     mpConnectorTable->setSizePolicy(stretchedPolicy(minExp, minExp, 100, 0));
     connectorDock->setWidget(mpConnectorTable);
-    connectorDock->setSizePolicy(minExp, QSizePolicy::Minimum);
+    connectorDock->setSizePolicy(stretchedPolicy(minExp, QSizePolicy::Minimum, 100, 0));
     addDockWidget(Qt::BottomDockWidgetArea, connectorDock);
 
     // The form information panel becomes the stack's first page.
@@ -137,17 +138,21 @@ void cQModelViewDialogEditorWidget::setupEditing()
 
 void cQModelViewDialogEditorWidget::connectActions()
 {
+    // The commands throw what fails; the application's error reporter takes it at Qt's door.
     using W = cQModelViewDialogEditorWidget;
-    connect(mpUi->mpActUpdatePreview, &QAction::triggered, this, &W::uiCreateEmbeddedPreview);
-    connect(mpUi->mpActTopLevelPreview, &QAction::triggered, this, &W::uiCreateTopLevelPreview);
-    connect(mpUi->mpActNewDocument, &QAction::triggered, this, &W::uiNewDocument);
-    connect(mpUi->mpActLoadDocument, &QAction::triggered, this, &W::uiLoadDocument);
-    connect(mpUi->mpActSaveDocument, &QAction::triggered, this, &W::uiSaveDocument);
-    connect(mpUi->mpActSaveCurrentDocument, &QAction::triggered, this, &W::uiSaveCurrentDocument);
-    connect(mpUi->mpActLoadUiPlugIn, &QAction::triggered, this, &W::uiLoadUiPlugIn);
-    connect(mpUi->mpActEmbeddedPreview, &QAction::triggered, this, &W::uiEmbeddedPreviewEnabled);
-    connect(mpUi->mpActShowAllModels, &QAction::triggered, this, &W::uiShowAllDataModels);
-    connect(mpUi->mpActShowParameters, &QAction::triggered, this, &W::uiShowParameterDialog);
+    const auto on = [this](QAction *action, void (W::*slot)(bool)) {
+        cVQ4QtBoundary::connect(action, &QAction::triggered, this, slot);
+    };
+    on(mpUi->mpActUpdatePreview, &W::uiCreateEmbeddedPreview);
+    on(mpUi->mpActTopLevelPreview, &W::uiCreateTopLevelPreview);
+    on(mpUi->mpActNewDocument, &W::uiNewDocument);
+    on(mpUi->mpActLoadDocument, &W::uiLoadDocument);
+    on(mpUi->mpActSaveDocument, &W::uiSaveDocument);
+    on(mpUi->mpActSaveCurrentDocument, &W::uiSaveCurrentDocument);
+    on(mpUi->mpActLoadUiPlugIn, &W::uiLoadUiPlugIn);
+    on(mpUi->mpActEmbeddedPreview, &W::uiEmbeddedPreviewEnabled);
+    on(mpUi->mpActShowAllModels, &W::uiShowAllDataModels);
+    on(mpUi->mpActShowParameters, &W::uiShowParameterDialog);
 }
 
 cQAbstractDialogLayoutItem *cQModelViewDialogEditorWidget::currentLayoutItem() const
@@ -249,7 +254,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemInserted(cQAbstractDialogLayo
 {
     cQAbstractDialogLayoutItem *select = &item;
     const int kind = item.elementKind();
-    if (kind == 2 || kind == 3 || kind == 4)
+    if (kind == vq4::KindWidget || kind == vq4::KindEntry || kind == vq4::KindTabPage)
         select = item.parentOrNull();
     refreshLayoutTree(select);
     previewChanged();

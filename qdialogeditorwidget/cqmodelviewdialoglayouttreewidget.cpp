@@ -5,6 +5,7 @@
 #include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -13,7 +14,7 @@ const int kActivationDelayMs = 200;
 
 cQModelViewDialogLayoutTreeWidget::cQModelViewDialogLayoutTreeWidget(QWidget *parent)
     : QTreeWidget(parent),
-      mDelayedActivation("Delayed cQVEConnectorTreeWidget select signal",
+      mDelayedActivation("Delayed cQModelViewDialogLayoutTreeWidget select signal",
                          vrmi::cDirectLocalSlotCall0<cQModelViewDialogLayoutTreeWidget>(
                              this, &cQModelViewDialogLayoutTreeWidget::sltEmitDelayed))
 {
@@ -65,6 +66,8 @@ bool cQModelViewDialogLayoutTreeWidget::fillChildren(QTreeWidgetItem *row,
     bool found = false;
     for (cQAbstractDialogLayoutItem *child : item.children()) {
         auto *childRow = new cQModelViewDialogLayoutTreeItem(row, child, rowText(*child));
+        // A narrow dock cuts long labels off: the whole text is a tooltip away.
+        childRow->setToolTip(0, childRow->text(0));
         found = fillChildren(childRow, *child, select) || found;
         childRow->setExpanded(true);
         if (child == select) {
@@ -82,8 +85,10 @@ void cQModelViewDialogLayoutTreeWidget::refreshTexts()
 
 void cQModelViewDialogLayoutTreeWidget::refreshTexts(QTreeWidgetItem &row)
 {
-    if (cQAbstractDialogLayoutItem *item = cQModelViewDialogLayoutTreeItem::layoutItemOf(&row))
+    if (cQAbstractDialogLayoutItem *item = cQModelViewDialogLayoutTreeItem::layoutItemOf(&row)) {
         row.setText(0, rowText(*item));
+        row.setToolTip(0, row.text(0));
+    }
     for (int i = 0; i < row.childCount(); ++i)
         refreshTexts(*row.child(i));
 }
@@ -116,6 +121,19 @@ piVoid cQModelViewDialogLayoutTreeWidget::sltEmitDelayed()
 {
     sigItemActivated.emitSignal(currentItem());
     return piVoid();
+}
+
+void cQModelViewDialogLayoutTreeWidget::keyPressEvent(QKeyEvent *event)
+{
+    // The keyboard's ways to a context menu: the Menu key and Shift+F10.
+    const bool menuKey = event->key() == Qt::Key_Menu
+                         || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey && currentItem()) {
+        event->accept();
+        sigItemRightClick.emitSignal(currentItem());
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 void cQModelViewDialogLayoutTreeWidget::mousePressEvent(QMouseEvent *event)

@@ -34,6 +34,7 @@ public:
     static QString rowText(const cQAbstractDialogLayoutItem &item);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private slots:

@@ -209,25 +209,35 @@ void cQVEConnectorTreeWidget::connectEditor(cQPWAbstractItem &editor)
 
 void cQVEConnectorTreeWidget::adjustSizes()
 {
-    tUpdatesOff updatesOff(*this);
     const int cols = columnCount(), rows = rowCount();
     // A cell widget gets its cell less the grid line.
     const int grid = showGrid() ? 1 : 0;
+    std::vector<int> widths(size_t(std::max(cols - 1, 0)), 0);
+    std::vector<int> heights(size_t(std::max(rows - 1, 0)), 0);
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col + 1 < cols; ++col)
+            if (QWidget *widget = cellWidget(row, col)) {
+                const QSize hint = widget->sizeHint();
+                widths[size_t(col)] = std::max(widths[size_t(col)], hint.width());
+                if (row + 1 < rows)
+                    heights[size_t(row)] = std::max(heights[size_t(row)], hint.height());
+            }
+    bool same = true;
+    for (int col = 0; col + 1 < cols && same; ++col)
+        same = horizontalHeader()->sectionResizeMode(col) == QHeaderView::Fixed
+               && columnWidth(col) == widths[size_t(col)] + grid;
+    for (int row = 0; row + 1 < rows && same; ++row)
+        same = rowHeight(row) == heights[size_t(row)] + grid;
+    // Most edits change no size: the table is then neither laid out nor repainted.
+    if (same)
+        return;
+    tUpdatesOff updatesOff(*this);
     for (int col = 0; col + 1 < cols; ++col) {
         horizontalHeader()->setSectionResizeMode(col, QHeaderView::Fixed);
-        int width = 0;
-        for (int row = 0; row < rows; ++row)
-            if (QWidget *widget = cellWidget(row, col))
-                width = std::max(width, widget->sizeHint().width());
-        setColumnWidth(col, width + grid);
+        setColumnWidth(col, widths[size_t(col)] + grid);
     }
-    for (int row = 0; row + 1 < rows; ++row) {
-        int height = 0;
-        for (int col = 0; col + 1 < cols; ++col)
-            if (QWidget *widget = cellWidget(row, col))
-                height = std::max(height, widget->sizeHint().height());
-        setRowHeight(row, height + grid);
-    }
+    for (int row = 0; row + 1 < rows; ++row)
+        setRowHeight(row, heights[size_t(row)] + grid);
     // The cell widgets move now, not at the next layout pass: a press may come first.
     updateEditorGeometries();
 }

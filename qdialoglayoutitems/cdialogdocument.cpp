@@ -3,6 +3,7 @@
 #include "cdefaultforminfostore.h"
 #include "cdialogitemfactoryregistry.h"
 
+#include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "q4support/cvq4vmvdataviewmgr.h"
 #include "vellcore/cmodulemgr.h"
 #include "vellcore/vce.h"
@@ -65,8 +66,19 @@ void cDialogDocument::saveDocument(const vucs::cString &path)
     serializer->setPreferNoLabels(false);
     mFormInfo->updateTranslationList();
     mFormInfo->storeFormInfo(*serializer);
+    // The file gets no identities, but a preview built before still names its widgets by
+    // them: they come back once the elements are written.
+    const bool previewed = !mRoot->debugInfo().empty();
     mRoot->clearDebugInfo();
-    storeElements(*serializer);
+    try {
+        storeElements(*serializer);
+    } catch (...) {
+        if (previewed)
+            mRoot->assignDebugInfo();
+        throw;
+    }
+    if (previewed)
+        mRoot->assignDebugInfo();
     serializer->writeToFile(path);
 }
 
@@ -111,11 +123,11 @@ vstd::cAsciiString cDialogDocument::documentType() const
 vstd::cAsciiString cDialogDocument::documentTypeName(int viewCategory)
 {
     switch (viewCategory) {
-    case 1:
+    case vq4::CategoryDialog:
         return "Dialog";
-    case 2:
+    case vq4::CategoryMenu:
         return "Menu";
-    case 3:
+    case vq4::CategoryToolBar:
         return "ToolBar";
     default:
         return vstd::cAsciiString();

@@ -42,7 +42,8 @@ public:
     // leaves and the previous document, form information included, stays as it was.
     void loadDocument(const vucs::cString &path, bool ignoreUnknown);
     // Writes the form information and the tree (without debug identities) to `path`. The file
-    // is replaced only once the whole document was written.
+    // is replaced only once the whole document was written. Identities that a preview uses are
+    // kept in the tree.
     void saveDocument(const vucs::cString &path);
     // The in-memory document a preview is built from: form information, then the element
     // records with a debug identity per element (assigned here).

@@ -38,7 +38,9 @@ void cQAbstractDialogLayoutItem::insertChild(cQAbstractDialogLayoutItem *before,
     VELL_ASSERT(child != nullptr);
     VELL_ASSERT(child->mParent == this);
     if (!before) {
-        mChildren.push_back(child.release());
+        // Released only once the list holds it: a failed push_back frees the child.
+        mChildren.push_back(child.get());
+        child.release();
         return;
     }
     const int index = indexOf(before);

@@ -46,15 +46,15 @@ bool cQDialogLayoutViewItem::canAccept(int childKind, int childCategory, bool) c
     if (childCategory != viewCategory())
         return false;
     switch (elementKind()) {
-    case 0: // a container with one layout
-    case 4: // a tab page
-        return childKind == 1 && children().empty();
-    case 1: // a layout holds anything but tab pages
-        return childKind != 4;
-    case 5: // a tab container holds tab pages
-        return childKind == 4;
-    case 6: // a menu or tool bar holds entries and submenus
-        return childKind == 3 || childKind == 6;
+    case vq4::KindContainer:
+    case vq4::KindTabPage:
+        return childKind == vq4::KindLayout && children().empty();
+    case vq4::KindLayout:
+        return childKind != vq4::KindTabPage;
+    case vq4::KindTabContainer:
+        return childKind == vq4::KindTabPage;
+    case vq4::KindMenu:
+        return childKind == vq4::KindEntry || childKind == vq4::KindMenu;
     default:
         return false;
     }

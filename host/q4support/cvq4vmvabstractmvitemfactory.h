@@ -4,15 +4,31 @@
 
 #include <memory>
 
+namespace vq4 {
+// Structural kinds of data-view elements; the numbers are those the factories report and the
+// item acceptance rules use.
+enum ElementKind : int {
+    KindContainer = 0,    // a container holding one layout (dialog, group box)
+    KindLayout = 1,       // a layout
+    KindWidget = 2,       // a widget without children
+    KindEntry = 3,        // a menu or tool bar entry
+    KindTabPage = 4,      // a page of a tab container
+    KindTabContainer = 5, // a tab container
+    KindMenu = 6          // a menu or tool bar, holding entries and submenus
+};
+// What a top-level element makes of a document.
+enum ViewCategory : int { CategoryNone = 0, CategoryDialog = 1, CategoryMenu = 2,
+                          CategoryToolBar = 3 };
+} // namespace vq4
+
 // Describes one data-view element type and creates its properties.
 class cVQ4VMVAbstractMVItemFactory
 {
 public:
     virtual ~cVQ4VMVAbstractMVItemFactory() = default;
-    // Structural kind 0..6: 0 container with one layout, 1 layout, 2 widget, 3 menu/tool bar
-    // entry, 4 tab page, 5 tab container, 6 menu or tool bar.
+    // A vq4::ElementKind.
     virtual int elementKind() const = 0;
-    // 1 dialog, 2 menu, 3 tool bar.
+    // A vq4::ViewCategory other than none.
     virtual int viewCategory() const = 0;
     virtual bool isTopLevelElement() const = 0;
     virtual vstd::cAsciiString displayName() const = 0;

@@ -74,6 +74,9 @@ void cVQ4VMVDataViewMgr::loadDataViewElement(const vucs::cString &path,
                        vucs::cLIMessage("$VTR$UI plug-in %path% is already loaded!") << path);
 
     auto lib = std::make_unique<QLibrary>(canonical);
+    // As for modules: Qt may keep pointers into a plug-in's code (meta types, resources) for
+    // the life of the process, so its code stays mapped once loaded.
+    lib->setLoadHints(QLibrary::PreventUnloadHint);
     if (!lib->load())
         VELL_THROW(vstd::cRuntimeException,
                    vucs::cLIMessage("$VTR$Unable to load UI plug-in %path%: %reason%")

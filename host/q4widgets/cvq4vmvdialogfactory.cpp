@@ -3,6 +3,7 @@
 #include "cvq4vmvbuildcontext.h"
 #include "cvq4vmvdocumentreader.h"
 
+#include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "q4support/cvq4vmvdataviewmgr.h"
 #include "vellcore/cdebugstream.h"
 
@@ -20,7 +21,7 @@ cVQ4AppWidget *cVQ4VMVDialogFactory::createDialog(QWidget *parent,
 {
     cVQ4VMVBuildContext context(mMgr, arguments, mSearchPaths);
     cVQ4VMVDocumentReader reader(context);
-    std::unique_ptr<QObject> built(reader.buildTopLevel(document, parent, 1));
+    std::unique_ptr<QObject> built(reader.buildTopLevel(document, parent, vq4::CategoryDialog));
     if (!built)
         return nullptr;
     if (auto *window = qobject_cast<cVQ4AppWidget *>(built.get())) {

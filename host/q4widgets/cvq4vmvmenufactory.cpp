@@ -3,6 +3,7 @@
 #include "cvq4vmvbuildcontext.h"
 #include "cvq4vmvdocumentreader.h"
 
+#include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "vellcore/cdebugstream.h"
 
 cVQ4VMVMenuFactory::cVQ4VMVMenuFactory(cVQ4VMVDataViewMgr &mgr, vucs::cLILocale &locale,
@@ -16,7 +17,7 @@ QMenu *cVQ4VMVMenuFactory::createMenu(QWidget *parent, vmva::cDVDataViewArgList 
 {
     cVQ4VMVBuildContext context(mMgr, arguments, mSearchPaths, &mLocale);
     cVQ4VMVDocumentReader reader(context);
-    std::unique_ptr<QObject> built(reader.buildTopLevel(document, parent, 2));
+    std::unique_ptr<QObject> built(reader.buildTopLevel(document, parent, vq4::CategoryMenu));
     if (!built)
         return nullptr;
     auto *menu = qobject_cast<QMenu *>(built.get());

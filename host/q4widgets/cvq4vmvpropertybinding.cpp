@@ -3,6 +3,9 @@
 #include "q4support/cvq4signalblocker.h"
 #include "vellmva2/cbasicmodelproperties.h"
 #include "vellcore/cdebugstream.h"
+#include "vellcore/cerrorreporter.h"
+
+#include <QPointer>
 
 cVQ4VMVPropertyBinding::cVQ4VMVPropertyBinding(QObject &object, vmva::cAbstractNodeUI &node,
                                                const cVQ4VMVElementBuilder::tAspectSet &aspect,
@@ -59,24 +62,32 @@ void cVQ4VMVPropertyBinding::showNode()
 
 void cVQ4VMVPropertyBinding::sltUserInput()
 {
+    // Qt calls in here: what the node refuses goes to the application's error reporter.
+    vpi::cErrorReporter::guard([this] { writeUserInput(); });
+}
+
+void cVQ4VMVPropertyBinding::writeUserInput()
+{
     if (!mNode || mWriting || !mAspect.read)
         return;
     const QVariant value = mAspect.read(mObject);
+    // The node's receivers may destroy the form, this binding with it (a command that closes
+    // the window): nothing of this object is touched once it is gone.
+    const QPointer<cVQ4VMVPropertyBinding> self(this);
     mWriting = true;
     try {
         cVQ4VMVNodeValue::write(*mNode, mKind, value);
-    } catch (const vstd::cAbstractException &e) {
-        // A Qt slot is no place for a host exception: the refusal is traced and the node's
-        // own value shown again.
-        VELL_TRACE(QStringLiteral("+++ WARNING: Node %1 not changed: %2")
-                       .arg(mNode ? qstr(mNode->name()) : QString(),
-                            QString::fromUtf8(e.what())));
-        mWriting = false;
-        if (mDirection & vmva::cDVIAbstractProperty::DirectionIn)
-            showNode();
-        return;
+    } catch (const vstd::cAbstractException &) {
+        if (self) {
+            mWriting = false;
+            // The refused value gives way to the node's own before the refusal is reported.
+            if (mDirection & vmva::cDVIAbstractProperty::DirectionIn)
+                showNode();
+        }
+        throw;
     }
-    mWriting = false;
+    if (self)
+        mWriting = false;
 }
 
 piVoid cVQ4VMVPropertyBinding::sltNodeChanged()

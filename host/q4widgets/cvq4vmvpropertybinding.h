@@ -21,6 +21,9 @@ public:
     unsigned direction() const { return mDirection; }
     // Shows the node's current value on the object, with the object's signals blocked.
     void showNode();
+    // Writes the object's value into the node. Throws what the node refuses, after showing the
+    // node's own value again; the binding may be gone when this returns.
+    void writeUserInput();
 
 private slots:
     void sltUserInput();

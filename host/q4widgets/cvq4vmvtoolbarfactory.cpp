@@ -3,6 +3,7 @@
 #include "cvq4vmvbuildcontext.h"
 #include "cvq4vmvdocumentreader.h"
 
+#include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "vellcore/cdebugstream.h"
 
 cVQ4VMVToolbarFactory::cVQ4VMVToolbarFactory(cVQ4VMVDataViewMgr &mgr, vucs::cLILocale &locale,
@@ -17,7 +18,7 @@ QToolBar *cVQ4VMVToolbarFactory::createToolBar(QWidget *parent,
 {
     cVQ4VMVBuildContext context(mMgr, arguments, mSearchPaths, &mLocale);
     cVQ4VMVDocumentReader reader(context);
-    std::unique_ptr<QObject> built(reader.buildTopLevel(document, parent, 3));
+    std::unique_ptr<QObject> built(reader.buildTopLevel(document, parent, vq4::CategoryToolBar));
     if (!built)
         return nullptr;
     auto *toolBar = qobject_cast<QToolBar *>(built.get());

@@ -6,6 +6,10 @@ cAbstractException::cAbstractException(const vucs::cLIMessage &message, const ch
     : mMessage(message), mFile(file ? file : ""), mLine(line),
       mWhat(message.toQString().toStdString())
 {
+    // A compiler cache may hand the compiler paths relative to the build folder, which lies in
+    // the project folder: positions are named from the project folder all the same.
+    if (mFile.compare(0, 3, "../") == 0)
+        mFile.erase(0, 3);
 }
 
 cAbstractException::cAbstractException(const cAbstractException &other)

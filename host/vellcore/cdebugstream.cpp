@@ -13,7 +13,12 @@ void cDebugStream::trace(const char *file, int line, const QString &text)
 {
     if (!mSink)
         return;
-    *this << QStringLiteral("%1:%2 %3\n").arg(QString::fromUtf8(file)).arg(line).arg(text);
+    // A compiler cache may hand the compiler paths relative to the build folder, which lies in
+    // the project folder: positions are named from the project folder all the same.
+    QString source = QString::fromUtf8(file);
+    if (source.startsWith(QLatin1String("../")))
+        source.remove(0, 3);
+    *this << QStringLiteral("%1:%2 %3\n").arg(source).arg(line).arg(text);
 }
 
 cDebugStream &cDebugStream::operator<<(const QString &text)

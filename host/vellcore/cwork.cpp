@@ -1,6 +1,7 @@
 #include "cwork.h"
 
 #include "cdebugstream.h"
+#include "cerrorreporter.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -43,18 +44,18 @@ QCoreApplication &guiApplication()
     return *app;
 }
 
-// Deferred slots run from the event loop, where nobody could catch what they throw.
+// Deferred slots run from the event loop, where nobody could catch what they throw: the
+// application's error reporter gets it.
 void runSlot(const vrmi::cSlotCall<> &slot, const vstd::cAsciiString &name)
 {
-    try {
-        slot.call();
-    } catch (const vstd::cAbstractException &e) {
-        VELL_TRACE(QStringLiteral("+++ ERROR: Deferred work \"%1\" failed: %2")
-                       .arg(qstr(name), vstd::describe(e).text()));
-    } catch (const std::exception &e) {
-        VELL_TRACE(QStringLiteral("+++ ERROR: Deferred work \"%1\" failed: %2")
-                       .arg(qstr(name), QString::fromLocal8Bit(e.what())));
-    }
+    cErrorReporter::guard([&] {
+        try {
+            slot.call();
+        } catch (...) {
+            VELL_TRACE(QStringLiteral("+++ ERROR: Deferred work \"%1\" failed").arg(qstr(name)));
+            throw;
+        }
+    });
 }
 
 // One slot call posted with schedule(); a child of the application object, so calls still

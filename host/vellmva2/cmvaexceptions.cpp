@@ -20,6 +20,15 @@ void cMVAExceptions::throwModelNotWriteable(const vstd::cAsciiString &name)
                vucs::cLIMessage("$VTR$Model \"%name%\" is not writeable!") << name);
 }
 
+void cMVAExceptions::throwValueOutOfRange(const vstd::cAsciiString &name, const QString &value,
+                                          const QString &minimum, const QString &maximum)
+{
+    VELL_THROW(vstd::cRuntimeException,
+               vucs::cLIMessage("$VTR$Value %value% of model \"%name%\" is out of range %min% to "
+                                "%max%!")
+                   << value << name << minimum << maximum);
+}
+
 void cMVAExceptions::throwIncompatibleModels(const vstd::cAsciiString &offered,
                                              const vstd::cAsciiString &target,
                                              const vstd::cAbstractException &cause)

@@ -54,16 +54,21 @@ public:
     // Reads the value; throws the not-readable error when not readable, missing-model error
     // when there is no object.
     T value() const;
-    // Writes the value and emits sigChanged (on this node and every node bound to the same value).
-    // A view that is not writable throws the not-writeable error; any host exception is wrapped in
-    // "$VTR$Unable to change model \"%name%\"!".
+    // Writes the value and emits sigChanged on this node and every node bound to the same
+    // value. A node that is not writable throws the not-writeable error, a value outside the
+    // range of this node's or the owner's rules the out-of-range error; nothing changes then.
+    // When receivers fail, every sharer is still told and then "$VTR$Model \"%name%\" was
+    // changed, but a receiver failed!" is thrown, linked to the first failure.
     void setValue(const T &value);
-    // For command nodes: emits sigChanged without a value, under the rules of setValue.
+    // For command nodes: emits sigChanged without a value, under the writing rule of setValue;
+    // a receiver's failure is wrapped in "$VTR$Unable to change model \"%name%\"!".
     void trigger();
 
 private:
     void checkWritable() const;
-    void notifyChanged();
+    void checkValue(const T &value) const;
+    // Emits sigChanged on every sharer; returns a copy of the first failure, or null.
+    std::unique_ptr<vstd::cAbstractException> notifyChanged();
     void leaveCell();
     std::shared_ptr<tValueCell<T>> mCell;
 };

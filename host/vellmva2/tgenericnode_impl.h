@@ -90,28 +90,71 @@ T tGenericNode<T, Properties>::value() const
     return mCell->value;
 }
 
+namespace detail {
+// The range rules of a node's access rules, for the value types that have ranges.
+template <class T> struct tRange
+{
+    static void check(const cBasicModelProperties *, const vstd::cAsciiString &, const T &) {}
+};
+template <class T, class R> void checkRange(const cBasicModelProperties *rules,
+                                            const vstd::cAsciiString &name, const T &value)
+{
+    const auto *range = dynamic_cast<const R *>(rules);
+    if (range && range->hasRange() && (value < range->minimum() || value > range->maximum()))
+        cMVAExceptions::throwValueOutOfRange(name, QString::number(value),
+                                             QString::number(range->minimum()),
+                                             QString::number(range->maximum()));
+}
+template <> struct tRange<__int64>
+{
+    static void check(const cBasicModelProperties *rules, const vstd::cAsciiString &name,
+                      const __int64 &value)
+    {
+        checkRange<__int64, cRangeModelProperties>(rules, name, value);
+    }
+};
+template <> struct tRange<double>
+{
+    static void check(const cBasicModelProperties *rules, const vstd::cAsciiString &name,
+                      const double &value)
+    {
+        checkRange<double, cDRangeModelProperties>(rules, name, value);
+    }
+};
+} // namespace detail
+
 template <class T, class Properties>
 void tGenericNode<T, Properties>::checkWritable() const
 {
     if (!hasObject())
         cMVAExceptions::throwModelMissing(name());
-    if (ui() && !ui()->isWritable() && ui()->isView())
+    if (ui() && !ui()->isWritable())
         cMVAExceptions::throwModelNotWriteable(name());
+}
+
+template <class T, class Properties>
+void tGenericNode<T, Properties>::checkValue(const T &value) const
+{
+    checkWritable();
+    // The range belongs to the value: the owner's rules hold for every view of it.
+    detail::tRange<T>::check(ui(), name(), value);
+    if (mCell->owner != this)
+        detail::tRange<T>::check(mCell->owner->ui(), name(), value);
 }
 
 template <class T, class Properties>
 void tGenericNode<T, Properties>::setValue(const T &value)
 {
-    checkWritable();
+    checkValue(value);
     const vstd::cAsciiString ownName = name();
-    try {
-        mCell->value = value;
-        notifyChanged();
-    } catch (const vstd::cAbstractException &e) {
+    mCell->value = value;
+    // Every sharer hears of the new value, even when one of them fails.
+    if (const std::unique_ptr<vstd::cAbstractException> failure = notifyChanged()) {
         vstd::cRuntimeException wrapped(
-            vucs::cLIMessage("$VTR$Unable to change model \"%name%\"!") << ownName, __FILE__,
-            __LINE__);
-        wrapped.link(e);
+            vucs::cLIMessage("$VTR$Model \"%name%\" was changed, but a receiver failed!")
+                << ownName,
+            __FILE__, __LINE__);
+        wrapped.link(*failure);
         throw wrapped;
     }
 }
@@ -121,28 +164,34 @@ void tGenericNode<T, Properties>::trigger()
 {
     checkWritable();
     const vstd::cAsciiString ownName = name();
-    try {
-        notifyChanged();
-    } catch (const vstd::cAbstractException &e) {
+    if (const std::unique_ptr<vstd::cAbstractException> failure = notifyChanged()) {
         vstd::cRuntimeException wrapped(
             vucs::cLIMessage("$VTR$Unable to change model \"%name%\"!") << ownName, __FILE__,
             __LINE__);
-        wrapped.link(e);
+        wrapped.link(*failure);
         throw wrapped;
     }
 }
 
 template <class T, class Properties>
-void tGenericNode<T, Properties>::notifyChanged()
+std::unique_ptr<vstd::cAbstractException> tGenericNode<T, Properties>::notifyChanged()
 {
     // A receiver may destroy this node or any other sharer: hold the cell and check membership.
     const std::shared_ptr<tValueCell<T>> cell = mCell;
     const std::vector<cAbstractNodeUI *> sharers = cell->nodes;
+    std::unique_ptr<vstd::cAbstractException> failure;
     for (cAbstractNodeUI *node : sharers) {
         const auto &now = cell->nodes;
-        if (std::find(now.begin(), now.end(), node) != now.end())
+        if (std::find(now.begin(), now.end(), node) == now.end())
+            continue;
+        try {
             node->sigChanged.emitSignal();
+        } catch (const vstd::cAbstractException &e) {
+            if (!failure)
+                failure = e.clone();
+        }
     }
+    return failure;
 }
 
 } // namespace vmva

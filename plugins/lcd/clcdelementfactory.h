@@ -8,8 +8,8 @@ class cLcdElementFactory final : public cVQ4VMVAbstractMVItemFactory
 public:
     static constexpr const char *kElementName = "LcdNumber";
 
-    int elementKind() const override { return 2; }
-    int viewCategory() const override { return 1; }
+    int elementKind() const override { return vq4::KindWidget; }
+    int viewCategory() const override { return vq4::CategoryDialog; }
     bool isTopLevelElement() const override { return false; }
     vstd::cAsciiString displayName() const override { return "LCD Number"; }
     vstd::cAsciiString elementName() const override { return kElementName; }

@@ -13,6 +13,8 @@ private slots:
     void missingModuleGivesOneClearLine();
     void helpAndVersion();
     void unknownOptionIsRefused();
+    void formFromTheCommandLine_data();
+    void formFromTheCommandLine();
 
 private:
     struct tResultSet
@@ -107,6 +109,43 @@ void tst_VellHost::unknownOptionIsRefused()
     const tResultSet r = run({"--no-such-option"});
     QCOMPARE(r.exitCode, 2);
     QVERIFY(r.err.contains("no-such-option"));
+}
+
+void tst_VellHost::formFromTheCommandLine_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+    const QString examples = qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/";
+    QTest::newRow("form") << QStringList{examples + "machine.dlg"} << 0 << QString();
+    // Shown as any failed load is, then the empty editor.
+    QTest::newRow("missing") << QStringList{"/nonexistent.dlg"} << 0 << "/nonexistent.dlg";
+    QTest::newRow("two") << QStringList{examples + "machine.dlg", examples + "menu.dlg"} << 2
+                         << "unexpected argument";
+}
+
+void tst_VellHost::formFromTheCommandLine()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+    const QString png = mDir.filePath("form.png");
+    const tResultSet r = run(QStringList{"--trace", "--screenshot", png} + files);
+    QCOMPARE(r.exitCode, exitCode);
+    const QString trace = QString::fromLocal8Bit(r.err);
+    QStringList lines;
+    for (const QString &line : trace.split('\n'))
+        if (line.startsWith("vellhost: "))
+            lines << line;
+    if (err.isEmpty()) {
+        QVERIFY2(lines.isEmpty(), qPrintable(trace));
+        // A loaded document is previewed; the empty editor builds no preview.
+        QVERIFY2(trace.contains("CreatePreview..."), qPrintable(trace));
+    } else {
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().contains(err), qPrintable(lines.first()));
+        QVERIFY(!trace.contains("CreatePreview..."));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_VellHost)

@@ -63,36 +63,6 @@ private slots:
         QCOMPARE(dock(*editor, "Dialog layout")->widget(), tree);
     }
 
-    void docksSitInTheirAreas_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("area");
-        QTest::addColumn<bool>("closable");
-        QTest::addColumn<bool>("visible");
-        const int right = Qt::RightDockWidgetArea, bottom = Qt::BottomDockWidgetArea;
-        QTest::newRow("layout") << "Dialog layout" << right << false << true;
-        QTest::newRow("connectors") << "Connectors" << bottom << false << true;
-        QTest::newRow("properties") << "Properties" << bottom << false << true;
-        QTest::newRow("location") << "Datamodel Location" << right << true << true;
-        QTest::newRow("parameters") << "Dialog parameters" << right << true << false;
-    }
-
-    void docksSitInTheirAreas()
-    {
-        QFETCH(QString, title);
-        QFETCH(int, area);
-        QFETCH(bool, closable);
-        QFETCH(bool, visible);
-        auto editor = shownEditor();
-        QDockWidget *d = dock(*editor, title);
-        QVERIFY(d);
-        QCOMPARE(int(editor->dockWidgetArea(d)), area);
-        QVERIFY(d->features() & QDockWidget::DockWidgetMovable);
-        QVERIFY(d->features() & QDockWidget::DockWidgetFloatable);
-        QCOMPARE(bool(d->features() & QDockWidget::DockWidgetClosable), closable);
-        QCOMPARE(d->isVisible(), visible);
-    }
-
     void showParametersTogglesDock()
     {
         auto editor = shownEditor();

@@ -47,6 +47,14 @@ class tst_LayoutTree : public QObject, public vrmi::cConnectable
         cQAbstractDialogLayoutItem *dialog, *box, *label, *button, *row, *edit;
     };
 
+    std::unique_ptr<cQModelViewDialogLayoutTreeWidget> listingTreeFilled(tForm &form)
+    {
+        auto tree = listeningTree();
+        tree->fill(&form.writer.root(), form.label);
+        init();
+        return tree;
+    }
+
     static QPoint rowCentre(QTreeWidget &tree, QTreeWidgetItem *row)
     {
         return tree.visualItemRect(row).center();
@@ -79,6 +87,7 @@ private slots:
         QTreeWidgetItem *editRow = findRow(*tree, "Line Edit (\"entry\")");
         QVERIFY(editRow->parent()->isExpanded());
         QCOMPARE(editRow->type(), 1001);
+        QCOMPARE(editRow->toolTip(0), editRow->text(0));
         QCOMPARE(cQModelViewDialogLayoutTreeItem::layoutItemOf(editRow), form.edit);
         QVERIFY(tree->hasFocus());
     }
@@ -115,6 +124,8 @@ private slots:
                                                          "      Push Button (\"ok \"now\"\")"}));
         QCOMPARE(tree->currentItem(), current);
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("/"));
+        QCOMPARE(findRow(*tree, "Push Button (\"ok \"now\"\")")->toolTip(0),
+                 QString("Push Button (\"ok \"now\"\")"));
     }
 
     void hoveredAtOnceActivatedAfterDelay()
@@ -173,6 +184,17 @@ private slots:
 
         QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, rowCentre(*tree, labelRow));
         QCOMPARE(mRightClicked.size(), 2);
+    }
+
+    void menuKeysReportCurrentRow()
+    {
+        tForm form(mHost);
+        auto tree = listingTreeFilled(form);
+        QTest::keyClick(tree.get(), Qt::Key_Menu);
+        QTest::keyClick(tree.get(), Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(tree.get(), Qt::Key_F10);
+        QCOMPARE(mRightClicked, QList<QTreeWidgetItem *>({tree->currentItem(),
+                                                          tree->currentItem()}));
     }
 
     void rightPressBelowRowsReportsCurrentRow()

@@ -1,12 +1,14 @@
 #include "formfixture.h"
 
 #include "q4widgets/cvq4vmvpropertybinding.h"
+#include "vellcore/cerrorreporter.h"
 #include "vellmva2/tgenericnode.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -80,7 +82,9 @@ private slots:
     void nodeValuesReachWidgets();
     void userInputReachesNodes();
     void inOutDoesNotEcho();
+    void refusedInputShowsTheNodeAgain_data();
     void refusedInputShowsTheNodeAgain();
+    void commandMayDestroyTheForm();
     void nodesWithRulesOfTheirOwnBind();
     void unresolvedLocationsStayUnbound();
     void relativeLocationsFollowTheContainerModel();
@@ -229,30 +233,92 @@ void tst_Binding::inOutDoesNotEcho()
     QCOMPARE(other->value(), 9);
 }
 
+void tst_Binding::refusedInputShowsTheNodeAgain_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("read-only view") << "SpinBox" << "Value" << false << QString()
+                                    << "Model \"speed\" is not writeable!";
+    QTest::newRow("out of range") << "LineEdit" << "Text" << true << "42"
+                                  << "Value 42 of model \"speed\" is out of range 0 to 10!";
+}
+
+// What the node refuses is shown by the application's error reporter, once; the widget shows
+// the node's value again.
 void tst_Binding::refusedInputShowsTheNodeAgain()
 {
+    QFETCH(QString, element);
+    QFETCH(QString, property);
+    QFETCH(bool, writable);
+    QFETCH(QString, typed);
+    QFETCH(QString, error);
     tFormFixture f;
     tMachine m(f.moduleMgr);
+    m.speed.properties()->setRange(0, 10);
+    m.speed.setValue(7);
     cDMDataModel view(f.moduleMgr, "View");
     tGenericNode<__int64, cRangeModelProperties> speedView("speed");
     speedView.setRef(m.speed);
-    speedView.ui()->setWritable(false);
+    speedView.ui()->setWritable(writable);
     view.addNode(speedView);
-    f.arguments.addParameter("View");
-    f.arguments.bindModel("View", &view);
-    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+    f.bindParameter("View", view);
+    const QByteArray type = element.toUtf8(), name = property.toUtf8();
+    auto dialog = f.dialog(f.document([&](cVQ4VMVFormWriter &w) {
         w.open("Dialog").open("VBoxLayout");
-        w.open("SpinBox", "spin").bind("Value", "View.speed").close();
+        w.open(type.constData(), "input").bind(name.constData(), "View.speed").close();
         w.close().close();
     }));
     QVERIFY(dialog);
-    auto *spin = find<QSpinBox>(*dialog, "spin");
-    QCOMPARE(spin->value(), 100);
-    cTraceCollector traces;
-    QTest::keyClick(spin, Qt::Key_Up);
-    QCOMPARE(m.speed.value(), __int64(100));
-    QCOMPARE(spin->value(), 100);
-    QCOMPARE(traces.matching("Node speed not changed").size(), 1);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QStringList reported;
+    auto previous = vpi::cErrorReporter::setHandler(
+        [&reported](const vstd::cAbstractException &e) { reported << e.what(); });
+    auto *input = find<QWidget>(*dialog, "input");
+    input->setFocus();
+    if (typed.isEmpty()) {
+        QTest::keyClick(input, Qt::Key_Up);
+    } else {
+        QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(input, typed);
+        QTest::keyClick(input, Qt::Key_Return);
+    }
+    vpi::cErrorReporter::setHandler(previous);
+    QCOMPARE(reported, QStringList({error}));
+    QCOMPARE(m.speed.value(), __int64(7));
+    QCOMPARE(input->property(name == "Text" ? "text" : "value").toString(), QString("7"));
+}
+
+// A command whose receiver destroys the form, the pressed button and its binding with it.
+void tst_Binding::commandMayDestroyTheForm()
+{
+    tFormFixture f;
+    tMachine m(f.moduleMgr);
+    f.bindParameter("Machine", m.model);
+    auto dialog = f.dialog(f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("PushButton", "start").bind("Command", "Machine.start").close();
+        w.close().close();
+    }));
+    QVERIFY(dialog);
+    struct cCloser : vrmi::cConnectable
+    {
+        std::unique_ptr<cVQ4AppWidget> *form;
+        piVoid close()
+        {
+            form->reset();
+            return {};
+        }
+    } closer;
+    closer.form = &dialog;
+    m.start.sigChanged.connect(vrmi::cDirectLocalSlotCall0<cCloser>(&closer, &cCloser::close));
+    QPointer<QPushButton> button = find<QPushButton>(*dialog, "start");
+    button->click();
+    QVERIFY(!dialog);
+    QVERIFY(!button);
 }
 
 namespace {

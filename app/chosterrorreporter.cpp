@@ -1,0 +1,52 @@
+#include "chosterrorreporter.h"
+
+#include "vellcore/cdebugstream.h"
+#include "vellcore/cerrorreporter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+void cHostErrorReporter::install()
+{
+    vpi::cErrorReporter::setHandler(&cHostErrorReporter::report);
+}
+
+void cHostErrorReporter::uninstall()
+{
+    vpi::cErrorReporter::setHandler({});
+}
+
+void cHostErrorReporter::writeLine(const vstd::cAbstractException &e)
+{
+    // describe() puts each cause on its own indented line.
+    QString text = vstd::describe(e).text();
+    text.replace(QRegularExpression(QStringLiteral("\\n\\s*")), QStringLiteral("; caused by: "));
+    VELL_TRACE(QStringLiteral("+++ ERROR: ") + text);
+    std::fprintf(stderr, "vellhost: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+QString cHostErrorReporter::messages(const vstd::cAbstractException &e)
+{
+    QStringList lines;
+    for (const vstd::cAbstractException *c = &e; c; c = c->cause())
+        lines << c->message().toQString();
+    return lines.join(QLatin1Char('\n'));
+}
+
+void cHostErrorReporter::report(const vstd::cAbstractException &e)
+{
+    writeLine(e);
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    // Not exec(): no event loop may run inside the frame that caught the error.
+    auto *box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(),
+                                messages(e), QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("mpErrorBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}

@@ -1,0 +1,184 @@
+#include "app/chosterrorreporter.h"
+#include "app/cquitonclose.h"
+#include "tests/editorwidget/editortesthost.h"
+
+#include "qdialogeditorwidget/cqemptypreview.h"
+#include "qdialogeditorwidget/cqpreviewwidgetview.h"
+
+#include "q4widgets/cvq4vmvelementbuilder.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// A builder of a plug-in that fails while the preview is built.
+class cFailingBuilder final : public cVQ4VMVElementBuilder
+{
+protected:
+    QObject *create(vmva::cDVAbstractStdDMViewProperties *, QObject *,
+                    cVQ4VMVBuildContext &) const override
+    {
+        VELL_THROW(vstd::cRuntimeException, "$VTR$The plug-in's builder broke!");
+    }
+};
+
+QList<QMessageBox *> errorBoxes()
+{
+    QList<QMessageBox *> boxes;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
+            boxes << box;
+    return boxes;
+}
+
+} // namespace
+
+// The editor inside the host application: what fails in a command reaches the person at the
+// screen as one warning box, and the window stays consistent with what it shows.
+class tst_HostApplication : public QObject
+{
+    Q_OBJECT
+
+    cEditorTestHost mHost;
+    QTemporaryDir mDir;
+
+    struct tEditor
+    {
+        std::unique_ptr<cQModelViewDialogEditorWidget> window;
+        cScriptedFileDialogs *dialogs;
+        QTreeWidget *tree;
+        void press(const char *name) { window->findChild<QAction *>(name)->trigger(); }
+    };
+
+    tEditor editor(const QStringList &answers)
+    {
+        tEditor e{mHost.newEditor(), nullptr, nullptr};
+        auto dialogs = std::make_unique<cScriptedFileDialogs>();
+        dialogs->answers = answers;
+        e.dialogs = dialogs.get();
+        e.window->setFileDialogProvider(std::move(dialogs));
+        e.tree = e.window->findChild<QTreeWidget *>("dialogLayoutTree");
+        e.window->show();
+        return e;
+    }
+
+    QString writeForm(const QString &name)
+    {
+        cFormWriter writer(mHost);
+        auto &dialog = writer.add(writer.root(), "Dialog", "settings");
+        cFormWriter::setText(writer.add(writer.add(dialog, "VBoxLayout"), "Label", "hint"), "Text",
+                             "Speed");
+        const QString path = mDir.filePath(name);
+        writer.save(path);
+        return path;
+    }
+
+    // The one box shown; it is closed for the next test.
+    static QString takeOneBox()
+    {
+        const QList<QMessageBox *> boxes = errorBoxes();
+        if (boxes.size() != 1)
+            return QStringLiteral("%1 boxes").arg(boxes.size());
+        const QString text = boxes[0]->text();
+        if (boxes[0]->icon() != QMessageBox::Warning)
+            return QStringLiteral("not a warning: ") + text;
+        boxes[0]->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return text;
+    }
+
+private slots:
+    void initTestCase() { cHostErrorReporter::install(); }
+    void cleanupTestCase() { cHostErrorReporter::uninstall(); }
+
+    void brokenFileIsShownAndChangesNothing_data()
+    {
+        QTest::addColumn<int>("keep");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("truncated") << 2;
+    }
+
+    // The box names the file and the reader's position; document, title and tree stay.
+    void brokenFileIsShownAndChangesNothing()
+    {
+        QFETCH(int, keep);
+        const QString good = writeForm("good.dlg");
+        QFile source(good);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray whole = source.readAll();
+        const QString broken = mDir.filePath("broken.dlg");
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(whole.left(keep ? whole.size() / keep : 0));
+        file.close();
+        tEditor e = editor({good, broken});
+        e.press("mpActLoadDocument");
+        const QStringList rows = treeRows(*e.tree);
+        const QString title = e.window->windowTitle();
+
+        e.press("mpActLoadDocument");
+        const QString text = takeOneBox();
+        QVERIFY2(text.contains(broken) && text.contains(" line "), qPrintable(text));
+        QCOMPARE(treeRows(*e.tree), rows);
+        QCOMPARE(e.window->windowTitle(), title);
+        QCOMPARE(e.window->fileName(), good);
+    }
+
+    // Save as into a folder that cannot take the file: the next Save goes to the old file.
+    void failedSaveAsKeepsTheName()
+    {
+        const QString good = writeForm("named.dlg");
+        tEditor e = editor({good, "/nonexistent/folder/copy.dlg"});
+        e.press("mpActLoadDocument");
+        e.press("mpActSaveDocument");
+        QVERIFY(takeOneBox().contains("/nonexistent/folder/copy.dlg"));
+        QCOMPARE(e.window->fileName(), good);
+        QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (named)"));
+        QFile::remove(good);
+        e.press("mpActSaveCurrentDocument");
+        QVERIFY(errorBoxes().isEmpty());
+        QVERIFY(QFile::exists(good));
+    }
+
+    // The new document is shown under its name even when its preview cannot be built.
+    void failedPreviewKeepsTheLoad()
+    {
+        const QString first = writeForm("first.dlg");
+        const QString second = writeForm("second.dlg");
+        tEditor e = editor({first, second});
+        e.press("mpActLoadDocument");
+        cQUIDataViewItemExtension *label = mHost.app.vmvMgr().findExtension("Label");
+        label->setBuilder(std::make_unique<cFailingBuilder>());
+        e.press("mpActLoadDocument");
+        label->setBuilder(nullptr);
+        installStandardBuilders(mHost.app.vmvMgr());
+
+        const QString text = takeOneBox();
+        QVERIFY2(text.contains(second) && text.contains("The plug-in's builder broke!"),
+                 qPrintable(text));
+        QCOMPARE(e.window->fileName(), second);
+        QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (second)"));
+        QVERIFY(qobject_cast<cQEmptyPreview *>(e.window->previewView()->currentPreview()));
+    }
+
+    // The editor's window ends the program, though a top-level preview is still open.
+    void closingTheEditorQuits()
+    {
+        tEditor e = editor({writeForm("quit.dlg")});
+        e.press("mpActLoadDocument");
+        e.press("mpActTopLevelPreview");
+        QVERIFY(e.window->topLevelPreview() && e.window->topLevelPreview()->isVisible());
+        cQuitOnClose quit(*e.window);
+        QTimer::singleShot(0, e.window.get(), [&e] { e.window->close(); });
+        QTimer giveUp;
+        connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        giveUp.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+    }
+};
+
+QTEST_MAIN(tst_HostApplication)
+#include "tst_hostapplication.moc"
