@@ -5,6 +5,7 @@
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
 #include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
 
+#include "q4support/cvq4qtboundary.h"
 #include "vellcore/cdebugstream.h"
 #include "vellcore/vsa.h"
 
@@ -41,7 +42,8 @@ cQModelViewDialogEditorEdit::cQModelViewDialogEditorEdit(
     mpEditMenu->addAction(mpActMoveUp);
     mpEditMenu->addAction(mpActMoveDn);
 
-    connect(mpClipboardMenu, &QMenu::triggered, this, &E::uiMnuClipboardPaste);
+    cVQ4QtBoundary::connect(mpClipboardMenu.data(), &QMenu::triggered, this,
+                            &E::uiMnuClipboardPaste);
     mpLayoutTree->sigItemActivated.connect(
         vrmi::cDirectLocalSlotCall1<E, QTreeWidgetItem *>(this, &E::sltNotifyItemActivated));
     updateEnabled();
@@ -61,7 +63,8 @@ QAction *cQModelViewDialogEditorEdit::makeAction(const char *objectName, const Q
     auto *action = new QAction(text, this);
     action->setObjectName(QLatin1String(objectName));
     action->setShortcut(key);
-    connect(action, &QAction::triggered, this, slot);
+    // A paste that fails to read its entry reports the error; the tree stays as it was.
+    cVQ4QtBoundary::connect(action, &QAction::triggered, this, slot);
     return action;
 }
 

@@ -4,6 +4,7 @@
 
 #include "qdialoglayoutitems/cabstractdialogitemfactory.h"
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
+#include "q4support/cvq4qtboundary.h"
 #include "qdialoglayoutitems/cqdialoglayoutviewitem.h"
 
 #include <QAction>
@@ -68,11 +69,11 @@ void cQModelViewDialogEditorViewItems::rebuildMenus()
         entry->insertAction = insertGroup->addAction(name);
         entry->factory = factory;
         if (newInsert)
-            connect(insertGroup, &QMenu::triggered, this,
-                    &cQModelViewDialogEditorViewItems::uiMnuInsert);
+            cVQ4QtBoundary::connect(insertGroup, &QMenu::triggered, this,
+                                    &cQModelViewDialogEditorViewItems::uiMnuInsert);
         if (newAppend)
-            connect(appendGroup, &QMenu::triggered, this,
-                    &cQModelViewDialogEditorViewItems::uiMnuAppend);
+            cVQ4QtBoundary::connect(appendGroup, &QMenu::triggered, this,
+                                    &cQModelViewDialogEditorViewItems::uiMnuAppend);
         piChar letter = 0;
         if (findShortCut(factory->displayName(), used, letter)) {
             const int key = static_cast<unsigned char>(letter);

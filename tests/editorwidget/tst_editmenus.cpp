@@ -8,6 +8,7 @@
 #include "qdialoglayoutitems/cexternaldialogitemfactory.h"
 #include "vellcore/cabstractexception.h"
 #include "vellcore/cdebugstream.h"
+#include "vellcore/cerrorreporter.h"
 
 #include <QMenu>
 #include <QRegularExpression>
@@ -307,6 +308,14 @@ private slots:
         QTreeWidgetItem *current = d->tree->currentItem();
         QVERIFY_THROWS_EXCEPTION(vstd::cRuntimeException,
                                  edit(*d).paste(*edit(*d).clipboard().back()));
+        QStringList reported;
+        auto previous = vpi::cErrorReporter::setHandler(
+            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
+        d->key(Qt::Key_V, Qt::ControlModifier, false);
+        vpi::cErrorReporter::setHandler(previous);
+        QCOMPARE(reported.size(), 1);
+        QVERIFY(reported[0].contains("ViewElement \"Ghost\" is not loaded!"));
+        QCOMPARE(edit(*d).clipboard().size(), size_t(1));
         QCOMPARE(treeRows(*d->tree), before);
         QCOMPARE(documentRows(d->window->document()), before);
         QCOMPARE(d->tree->currentItem(), current);
