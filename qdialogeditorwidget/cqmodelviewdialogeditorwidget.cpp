@@ -1,6 +1,8 @@
 #include "cqmodelviewdialogeditorwidget.h"
 #include "ui_uicqmodelviewdialogeditorsetup.h"
 
+#include "cqmodelviewdialogeditoredit.h"
+#include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 #include "cqpreviewwidgetview.h"
 #include "cqveconnectortreewidget.h"
@@ -35,22 +37,22 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     mpUi->setupUi(this);
     setupDocks();
     setupPreviewArea();
-    // The edit operations fill the "&Edit" menu in front of the insert submenu.
-    mpUi->mpMnuEdit->addSeparator();
-    QMenu *insertMenu = mpUi->mpMnuEdit->addMenu(tr("Insert"));
-    insertMenu->setObjectName(QStringLiteral("mpMnuInsert"));
+    setupEditing();
 
     mpUi->mpActEmbeddedPreview->setChecked(true);
     connectActions();
 
     refreshLayoutTree(nullptr);
     mFactoryRegistry.rebuildFactories();
+    mpViewItems->rebuildMenus();
     mFileName.clear();
     updateTitle();
 }
 
 cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
 {
+    delete mpEdit;
+    mpEdit = nullptr;
     mpConnectorTable->setProperties(nullptr);
     mpLayoutTree->clear();
     mpDocument.reset();
@@ -58,6 +60,8 @@ cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
     mpPropertyStack = nullptr;
     delete mpTopLevelPreview;
     mpTopLevelPreview = nullptr;
+    delete mpViewItems;
+    mpViewItems = nullptr;
     delete mpPreviewView;
     mpPreviewView = nullptr;
 }
@@ -178,6 +182,7 @@ void cQModelViewDialogEditorWidget::uiLoadUiPlugIn(bool)
     vsa::cReferenceFrame frame;
     mDataViewMgr.loadDataViewElement(qstr(path), frame);
     mFactoryRegistry.rebuildFactories();
+    mpViewItems->rebuildMenus();
 }
 
 void cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)

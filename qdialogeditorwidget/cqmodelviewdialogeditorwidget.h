@@ -104,6 +104,7 @@ private:
     // The property table and the location panel in their docks, wired to this window.
     void setupPropertyTable();
     void setupPreviewArea();
+    void setupEditing();
     void connectActions();
     QString startFolder() const;
     // The form information page and the title after a successful save.

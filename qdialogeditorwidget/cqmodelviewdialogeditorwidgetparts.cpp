@@ -2,6 +2,8 @@
 #include "cqmodelviewdialogeditorwidget.h"
 #include "ui_uicqmodelviewdialogeditorsetup.h"
 
+#include "cqmodelviewdialogeditoredit.h"
+#include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreeitem.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 #include "cqpreviewwidgetview.h"
@@ -140,6 +142,27 @@ void cQModelViewDialogEditorWidget::setupPreviewArea()
     groupLayout->addWidget(mpPreviewScroll);
     mpPreviewView = new cQPreviewWidgetView(mpPreviewScroll);
     mpPreviewScroll->setWidget(mpPreviewView);
+}
+
+void cQModelViewDialogEditorWidget::setupEditing()
+{
+    using W = cQModelViewDialogEditorWidget;
+    // The edit operations fill the "&Edit" menu in front of the insert submenu.
+    mpEdit = new cQModelViewDialogEditorEdit(mpLayoutTree, &mFactoryRegistry, mpUi->mpMnuEdit);
+    // Children for finding them by type; the destructor deletes them in its own order.
+    mpEdit->setParent(this);
+    mpEdit->sigItemRemoved.connect(slotCall(this, &W::sltNotifyItemRemoved), 1);
+    mpEdit->sigPastedInto.connect(slotCall(this, &W::sltNotifyItemInserted), 1);
+    mpEdit->sigStructureChanged.connect(slotCall(this, &W::sltNotifyItemChanged), 1);
+    mpUi->mpMnuEdit->addSeparator();
+    QMenu *insertMenu = mpUi->mpMnuEdit->addMenu(tr("Insert"));
+    insertMenu->setObjectName(QStringLiteral("mpMnuInsert"));
+    mpViewItems = new cQModelViewDialogEditorViewItems(&mDataViewMgr, mpLayoutTree,
+                                                       &mFactoryRegistry, mpUi->mpMnuViews,
+                                                       insertMenu);
+    mpViewItems->setParent(this);
+    mpViewItems->sigItemAppended.connect(slotCall(this, &W::sltNotifyItemInserted), 1);
+    mpViewItems->sigItemInserted.connect(slotCall(this, &W::sltNotifyItemChanged), 1);
 }
 
 void cQModelViewDialogEditorWidget::connectActions()
@@ -283,6 +306,8 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemRemoved(cQAbstractDialogLayou
         select = item.previousSibling();
     if (!select)
         select = item.parentOrNull();
+    // No row may point at a purged item, not even while the tree is refilled.
+    mpLayoutTree->clear();
     mpDocument->root().purgeRemoved();
     refreshLayoutTree(select);
     previewChanged();
