@@ -5,6 +5,7 @@
 #include "q4widgets/cvq4vmvdialogfactory.h"
 #include "q4widgets/cvq4vmvmenufactory.h"
 #include "q4widgets/cvq4vmvtoolbarfactory.h"
+#include "vellcore/cdocumentlimits.h"
 #include "vellcore/cmodulemgr.h"
 #include "vellcore/vce.h"
 
@@ -22,6 +23,7 @@ std::unique_ptr<vsa::cAbstractDeserializer> openForm(cVQ4Application &applicatio
     auto document = application.moduleMgr().coreExtensions().createDeserializer("XML-Config",
                                                                                qstr(path));
     document->setPreferNoLabels(false);
+    document->setRefuseDuplicateLabels(true);
     return document;
 }
 
@@ -46,16 +48,20 @@ void cFormRunner::assign(const QString &parameter, const QString &modelPath)
     arguments.bindModel(name, model);
 }
 
-int cFormRunner::categoryOf(const QString &path) const
+int cFormRunner::categoryOf(const QString &path, QStringList &skipped) const
 {
     auto document = openForm(mApplication, path);
     while (!document->atEnd() && document->hasEntry("ViewElement")) {
         vsa::cContext record(*document, "ViewElement");
-        const cQUIDataViewItemExtension *ext =
-            mApplication.vmvMgr().findExtension(document->contextName("Element"));
+        const vstd::cAsciiString name = document->contextName("Element");
+        const cQUIDataViewItemExtension *ext = mApplication.vmvMgr().findExtension(name);
         record.release();
         if (ext && ext->factory()->isTopLevelElement())
             return ext->factory()->viewCategory();
+        const QString shown = QLatin1Char('"') + vsa::cDocumentLimits::cut(qstr(name))
+                              + QLatin1Char('"');
+        if (!skipped.contains(shown))
+            skipped << shown;
     }
     return 0;
 }
@@ -63,7 +69,8 @@ int cFormRunner::categoryOf(const QString &path) const
 QWidget *cFormRunner::open(const QString &path)
 {
     mShown.reset();
-    const int category = categoryOf(path);
+    QStringList skipped;
+    const int category = categoryOf(path, skipped);
     auto document = openForm(mApplication, path);
     cVQ4VMVDataViewMgr &mgr = mApplication.vmvMgr();
     vmva::cDVDataViewArgList &arguments = mApplication.dialogArguments();
@@ -113,8 +120,18 @@ QWidget *cFormRunner::open(const QString &path)
     default:
         break;
     }
+    if (!mShown && category != 0)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$File %file% holds no form that can be built!")
+                       << qstr(path));
+    if (!mShown && skipped.isEmpty())
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$File %file% holds no form: it has no element!")
+                       << qstr(path));
     if (!mShown)
         VELL_THROW(vstd::cRuntimeException,
-                   vucs::cLIMessage("$VTR$File %file% holds no form!") << qstr(path));
+                   vucs::cLIMessage("$VTR$File %file% holds no form: no dialog, menu or tool "
+                                    "bar can be built from its elements of type %types%!")
+                       << qstr(path) << skipped.join(QStringLiteral(", ")));
     return mShown.get();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -27,8 +28,9 @@ public:
     QWidget *open(const QString &path);
 
 private:
-    // View category (a vq4::ViewCategory) of the file's first top-level element.
-    int categoryOf(const QString &path) const;
+    // View category (a vq4::ViewCategory) of the file's first top-level element; 0 when there
+    // is none, with the types of the elements passed over in `skipped`.
+    int categoryOf(const QString &path, QStringList &skipped) const;
 
     cVQ4Application &mApplication;
     std::unique_ptr<QWidget> mShown;

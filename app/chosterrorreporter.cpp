@@ -21,11 +21,16 @@ void cHostErrorReporter::uninstall()
 
 void cHostErrorReporter::writeLine(const vstd::cAbstractException &e)
 {
-    // describe() puts each cause on its own indented line.
-    QString text = vstd::describe(e).text();
-    text.replace(QRegularExpression(QStringLiteral("\\n\\s*")), QStringLiteral("; caused by: "));
-    VELL_TRACE(QStringLiteral("+++ ERROR: ") + text);
-    std::fprintf(stderr, "vellhost: %s\n", text.toLocal8Bit().constData());
+    // describe() puts each cause on its own indented line. The user reads what went wrong; the
+    // trace also says where in the code.
+    const auto oneLine = [&e](bool withSource) {
+        QString text = vstd::describe(e, withSource).text();
+        text.replace(QRegularExpression(QStringLiteral("\\n\\s*")),
+                     QStringLiteral("; caused by: "));
+        return text;
+    };
+    VELL_TRACE(QStringLiteral("+++ ERROR: ") + oneLine(true));
+    std::fprintf(stderr, "vellhost: %s\n", oneLine(false).toLocal8Bit().constData());
     std::fflush(stderr);
 }
 

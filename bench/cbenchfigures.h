@@ -33,3 +33,7 @@ private:
     tRun mRun;
     tMakeApplication mMakeApplication;
 };
+
+// The child side of the memory figures: dlgbench --load-peak FILE loads FILE and prints its
+// peak resident size before and after, in KiB.
+int loadPeakChild(int argc, char **argv);

@@ -1,6 +1,6 @@
 // dlgbench: measures the dialog document operations on generated forms and prints one
 // "key: value" line per figure (medians over repeated runs).
-//   dlgbench [--elements N] [--runs R]
+//   dlgbench [--elements N] [--runs R] [--only GROUP]
 
 #include "cbenchcontext.h"
 #include "cbenchfigures.h"
@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,16 +17,29 @@
 namespace {
 int usage()
 {
-    std::fprintf(stderr, "usage: dlgbench [--elements N] [--runs R]\n");
+    std::fprintf(stderr, "usage: dlgbench [--elements N] [--runs R] [--only GROUP]\n");
     return 2;
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc == 3 && !std::strcmp(argv[1], "--load-peak")) {
+        try {
+            return loadPeakChild(argc, argv);
+        } catch (const vstd::cAbstractException &e) {
+            std::fprintf(stderr, "%s\n", qPrintable(describe(e).text()));
+            return 1;
+        }
+    }
     int elements = 1000;
     int runs = 7;
+    const char *only = nullptr;
     for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--only") && i + 1 < argc) {
+            only = argv[++i];
+            continue;
+        }
         int *target = nullptr;
         if (!std::strcmp(argv[i], "--elements"))
             target = &elements;
@@ -38,7 +52,11 @@ int main(int argc, char **argv)
             return usage();
     }
 
-    const std::vector<const cBenchFigureGroup *> groups = cBenchFigureGroup::groups();
+    std::vector<const cBenchFigureGroup *> groups = cBenchFigureGroup::groups();
+    if (only)
+        groups.erase(std::remove_if(groups.begin(), groups.end(),
+                                    [only](auto *g) { return std::strcmp(g->name(), only) != 0; }),
+                     groups.end());
     std::unique_ptr<QCoreApplication> app;
     for (const cBenchFigureGroup *group : groups)
         if (!app && group->makeApplication())

@@ -87,7 +87,8 @@ bool cLoadItemsInput::loadDocument(const QByteArray &xml)
         mHost->registry.loadItems(root, nullptr, deserializer, true);
         loaded = true;
         checkRoundTrip(mHost->registry, root, true);
-    } catch (const vstd::cAbstractException &) {
+    } catch (const vstd::cAbstractException &e) {
+        mRefusal = vstd::describe(e, false).text();
     }
     return loaded;
 }
@@ -102,7 +103,8 @@ bool cLoadItemsInput::loadClipboard(const QByteArray &binary)
         mHost->registry.loadItems(root, nullptr, deserializer, false);
         loaded = true;
         checkRoundTrip(mHost->registry, root, false);
-    } catch (const vstd::cAbstractException &) {
+    } catch (const vstd::cAbstractException &e) {
+        mRefusal = vstd::describe(e, false).text();
     }
     return loaded;
 }

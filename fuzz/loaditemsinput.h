@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <memory>
 
@@ -19,8 +20,11 @@ public:
     // Each returns true when the input loaded (and round-tripped).
     bool loadDocument(const QByteArray &xml);
     bool loadClipboard(const QByteArray &binary);
+    // The message of the last refusal, as a user reads it.
+    const QString &lastRefusal() const { return mRefusal; }
 
 private:
     struct tHostSet;
     std::unique_ptr<tHostSet> mHost;
+    QString mRefusal;
 };

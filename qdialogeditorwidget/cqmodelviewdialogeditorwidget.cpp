@@ -1,6 +1,8 @@
 #include "cqmodelviewdialogeditorwidget.h"
 #include "ui_uicqmodelviewdialogeditorsetup.h"
 
+#include "cqmodelviewdialogeditoredit.h"
+#include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 #include "cqpreviewwidgetview.h"
 #include "cqveconnectortreewidget.h"
@@ -38,16 +40,14 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     setupDocks();
     setupModelPanels();
     setupPreviewArea();
-    // The edit operations fill the "&Edit" menu in front of the insert submenu.
-    mpUi->mpMnuEdit->addSeparator();
-    QMenu *insertMenu = mpUi->mpMnuEdit->addMenu(tr("Insert"));
-    insertMenu->setObjectName(QStringLiteral("mpMnuInsert"));
+    setupEditing();
 
     mpUi->mpActEmbeddedPreview->setChecked(true);
     connectActions();
 
     refreshLayoutTree(nullptr);
     mFactoryRegistry.rebuildFactories();
+    mpViewItems->rebuildMenus();
     mFileName.clear();
     updateTitle();
     mpParameterDialog->refresh();
@@ -57,6 +57,8 @@ cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
 {
     delete mpDataModelsWindow;
     mpDataModelsWindow = nullptr;
+    delete mpEdit;
+    mpEdit = nullptr;
     mpConnectorTable->setProperties(nullptr);
     mpLayoutTree->clear();
     mpDocument.reset();
@@ -66,6 +68,8 @@ cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
     mpParameterDialog = nullptr;
     delete mpTopLevelPreview;
     mpTopLevelPreview = nullptr;
+    delete mpViewItems;
+    mpViewItems = nullptr;
     delete mpPreviewView;
     mpPreviewView = nullptr;
 }
@@ -186,6 +190,7 @@ void cQModelViewDialogEditorWidget::uiLoadUiPlugIn(bool)
     vsa::cReferenceFrame frame;
     mDataViewMgr.loadDataViewElement(qstr(path), frame);
     mFactoryRegistry.rebuildFactories();
+    mpViewItems->rebuildMenus();
 }
 
 std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *parent,

@@ -6,6 +6,7 @@
 #include "qdialoglayoutitems/cdialogdocument.h"
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
 
+#include "vellcore/tlist.h"
 #include "vellcore/vio.h"
 #include "vellcore/vrmi.h"
 
@@ -100,6 +101,7 @@ private:
     piVoid sltNotifyPropertiesChanged();
     piVoid sltNotifyLocationAssigned(const vstd::cAsciiString &name,
                                      const vmva::cDMDataModelDescriptor &location);
+    piVoid sltCollectTranslationKeys(vstd::tList<vstd::cAsciiString> &keys);
 
     // Adds the "Assign to model" cascade for `property` to `popup`, runs the popup at the cursor
     // and hands the choice to the location panel, which reports it as the property's location.
@@ -114,6 +116,7 @@ private:
     void setupPropertyTable();
     void setupModelPanels();
     void setupPreviewArea();
+    void setupEditing();
     void connectActions();
     QString startFolder() const;
     // The form information page and the title after a successful save.

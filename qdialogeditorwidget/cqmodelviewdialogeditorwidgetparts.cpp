@@ -2,16 +2,20 @@
 #include "cqmodelviewdialogeditorwidget.h"
 #include "ui_uicqmodelviewdialogeditorsetup.h"
 
+#include "cqmodelviewdialogeditoredit.h"
+#include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreeitem.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 #include "cqpreviewwidgetview.h"
 #include "cqveconnectortreewidget.h"
 #include "propertywidgets/cqmvviewlocationdialog.h"
 
+#include "formdialog/cqvmvformdialog.h"
 #include "q4support/cvq4qtboundary.h"
 #include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
 
+#include "vellcore/cdebugstream.h"
 #include "vellmva2/cdvabstractstddmviewproperties.h"
 
 #include <QCursor>
@@ -20,6 +24,9 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QStackedWidget>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 template <class R, class A>
@@ -78,12 +85,21 @@ void cQModelViewDialogEditorWidget::setupDocks()
     propertyDock->setFeatures(moveFloat);
     auto *propertyContent = new QWidget(propertyDock);
     auto *propertyLayout = new QHBoxLayout(propertyContent);
+    propertyLayout->setContentsMargins(0, 0, 0, 0);
     mpPropertyStack = new QStackedWidget(propertyContent);
     mpPropertyStack->setObjectName(QStringLiteral("mpPropertyStack"));
     propertyLayout->addWidget(mpPropertyStack);
+    mpFormDialog = new cQVMVFormDialog(mpPropertyStack);
+    mpFormDialog->setObjectName(QStringLiteral("mpFormDialog"));
+    mpPropertyStack->addWidget(mpFormDialog);
+    mpFormDialog->sigCollectTranslationKeys.connect(
+        slotCall(this, &cQModelViewDialogEditorWidget::sltCollectTranslationKeys), 1);
+    mpFormDialog->setSizePolicy(stretchedPolicy(minExp, minExp, 1, 0));
+    mpDocument->setFormInfoStore(mpFormDialog);
     propertyDock->setWidget(propertyContent);
     propertyDock->setSizePolicy(stretchedPolicy(minExp, minExp, 1, 0));
-    propertyDock->setMaximumWidth(420);
+    // Narrower than the form information page would clip its buttons' texts.
+    propertyDock->setMaximumWidth(std::max(420, propertyContent->minimumSizeHint().width()));
     addDockWidget(Qt::BottomDockWidgetArea, propertyDock);
 
     mpLocationDock = new QDockWidget(tr("Datamodel Location"), this);
@@ -101,6 +117,21 @@ void cQModelViewDialogEditorWidget::setupDocks()
     mpParameterDock->hide();
 }
 
+piVoid cQModelViewDialogEditorWidget::sltCollectTranslationKeys(
+    vstd::tList<vstd::cAsciiString> &keys)
+{
+    // Element properties carry no translation keys yet: the list stays as the panel gave it.
+    Q_UNUSED(keys);
+    std::function<void(const cQAbstractDialogLayoutItem &)> walk
+        = [&walk](const cQAbstractDialogLayoutItem &item) {
+              VELL_TRACE("TODO: Add translation keys for propertis by default...");
+              for (const cQAbstractDialogLayoutItem *child : item.children())
+                  walk(*child);
+          };
+    walk(mpDocument->root());
+    return piVoid();
+}
+
 void cQModelViewDialogEditorWidget::setupPreviewArea()
 {
     auto *groupLayout = new QHBoxLayout(mpUi->mpPreviewGroup);
@@ -111,6 +142,27 @@ void cQModelViewDialogEditorWidget::setupPreviewArea()
     groupLayout->addWidget(mpPreviewScroll);
     mpPreviewView = new cQPreviewWidgetView(mpPreviewScroll);
     mpPreviewScroll->setWidget(mpPreviewView);
+}
+
+void cQModelViewDialogEditorWidget::setupEditing()
+{
+    using W = cQModelViewDialogEditorWidget;
+    // The edit operations fill the "&Edit" menu in front of the insert submenu.
+    mpEdit = new cQModelViewDialogEditorEdit(mpLayoutTree, &mFactoryRegistry, mpUi->mpMnuEdit);
+    // Children for finding them by type; the destructor deletes them in its own order.
+    mpEdit->setParent(this);
+    mpEdit->sigItemRemoved.connect(slotCall(this, &W::sltNotifyItemRemoved), 1);
+    mpEdit->sigPastedInto.connect(slotCall(this, &W::sltNotifyItemInserted), 1);
+    mpEdit->sigStructureChanged.connect(slotCall(this, &W::sltNotifyItemChanged), 1);
+    mpUi->mpMnuEdit->addSeparator();
+    QMenu *insertMenu = mpUi->mpMnuEdit->addMenu(tr("Insert"));
+    insertMenu->setObjectName(QStringLiteral("mpMnuInsert"));
+    mpViewItems = new cQModelViewDialogEditorViewItems(&mDataViewMgr, mpLayoutTree,
+                                                       &mFactoryRegistry, mpUi->mpMnuViews,
+                                                       insertMenu);
+    mpViewItems->setParent(this);
+    mpViewItems->sigItemAppended.connect(slotCall(this, &W::sltNotifyItemInserted), 1);
+    mpViewItems->sigItemInserted.connect(slotCall(this, &W::sltNotifyItemChanged), 1);
 }
 
 void cQModelViewDialogEditorWidget::connectActions()
@@ -249,6 +301,8 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemRemoved(cQAbstractDialogLayou
         select = item.previousSibling();
     if (!select)
         select = item.parentOrNull();
+    // No row may point at a purged item, not even while the tree is refilled.
+    mpLayoutTree->clear();
     mpDocument->root().purgeRemoved();
     refreshLayoutTree(select);
     previewChanged();

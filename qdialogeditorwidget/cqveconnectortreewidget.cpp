@@ -2,8 +2,11 @@
 
 #include "cqpwnameitem.h"
 #include "propertywidgets/cqpwboolitem.h"
+#include "propertywidgets/cqpwfontitem.h"
 #include "propertywidgets/cqpwintegeritem.h"
+#include "propertywidgets/cqpwlayoutparamitem.h"
 #include "propertywidgets/cqpwmodelchoosebutton.h"
+#include "propertywidgets/cqpwpixmapitem.h"
 #include "propertywidgets/cqpwstringitem.h"
 
 #include "vellcore/cdebugstream.h"
@@ -195,7 +198,12 @@ cQPWAbstractItem *cQVEConnectorTreeWidget::createValueEditor(
             vrmi::cDirectLocalSlotCall0<cQPWIntegerItem>(item, &cQPWIntegerItem::cycleValue));
         take(item);
     }
-    // Pixmap, layout parameter and font editors follow here, in this order.
+    if (property.pixmapView())
+        take(new cQPWPixmapItem(this, &property));
+    if (property.layoutView())
+        take(new cQPWLayoutParamItem(this, &property));
+    if (property.fontView())
+        take(new cQPWFontItem(this, &property));
     return editor;
 }
 

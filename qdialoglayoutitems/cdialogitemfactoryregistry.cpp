@@ -4,6 +4,7 @@
 #include "cqdialoglayoutviewitem.h"
 
 #include "q4support/cvq4vmvdataviewmgr.h"
+#include "vellcore/cdocumentlimits.h"
 #include "vellcore/vsa.h"
 
 cDialogItemFactoryRegistry::cDialogItemFactoryRegistry(cVQ4VMVDataViewMgr *dataViewMgr)
@@ -60,6 +61,8 @@ void cDialogItemFactoryRegistry::loadItems(cQAbstractDialogLayoutItem &parent,
                                            vsa::cAbstractDeserializer &deserializer,
                                            bool ignoreUnknown) const
 {
+    // A value given twice makes the records ambiguous, on a file as on the clipboard.
+    deserializer.setRefuseDuplicateLabels(true);
     loadLevel(parent, before, deserializer, ignoreUnknown, 1);
 }
 
@@ -78,7 +81,7 @@ void cDialogItemFactoryRegistry::loadLevel(cQAbstractDialogLayoutItem &parent,
                 throw vstd::cRuntimeException(
                     vucs::cLIMessage("$VTR$ViewElement \"%name%\" is nested deeper than "
                                      "%depth% levels!")
-                    << name << kMaxElementDepth);
+                    << vsa::cDocumentLimits::cut(qstr(name)) << kMaxElementDepth);
             cAbstractDialogItemFactory *factory = findFactory(name);
             if (factory) {
                 std::unique_ptr<cQAbstractDialogLayoutItem> item
@@ -90,9 +93,16 @@ void cDialogItemFactoryRegistry::loadLevel(cQAbstractDialogLayoutItem &parent,
             }
             // An unknown element's subtree is skipped with its context.
             element.release();
+            if (deserializer.hasEntry("Element")) {
+                vsa::cContext again(deserializer, "Element");
+                throw vstd::cRuntimeException(
+                    vucs::cLIMessage("$VTR$Unable to read %file%: \"Element\" given twice!")
+                    << deserializer.location());
+            }
             if (!factory && !ignoreUnknown)
                 throw vstd::cRuntimeException(
-                    vucs::cLIMessage("$VTR$ViewElement \"%name%\" is not loaded!") << name);
+                    vucs::cLIMessage("$VTR$ViewElement \"%name%\" is not loaded!")
+                    << vsa::cDocumentLimits::cut(qstr(name)));
         } catch (const vstd::cAbstractException &cause) {
             vstd::cRuntimeException wrapped(
                 vucs::cLIMessage("$VTR$Unable to load dialog in context %context%!") << context);

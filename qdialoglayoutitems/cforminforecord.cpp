@@ -25,6 +25,7 @@ void cFormInfoRecord::store(vsa::cAbstractSerializer &serializer) const
 
 bool cFormInfoRecord::load(vsa::cAbstractDeserializer &deserializer)
 {
+    deserializer.setRefuseDuplicateLabels(true);
     present = !deserializer.atEnd() && deserializer.hasEntry("FormInfo");
     if (!present)
         return false;
@@ -41,6 +42,12 @@ bool cFormInfoRecord::load(vsa::cAbstractDeserializer &deserializer)
     if (deserializer.hasEntry("LastModified"))
         lastModified = deserializer.readAscii("LastModified");
     section.release();
+    if (deserializer.hasEntry("FormInfo")) {
+        vsa::cContext again(deserializer, "FormInfo");
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unable to read %file%: \"FormInfo\" given twice!")
+                       << deserializer.location());
+    }
     return true;
 }
 

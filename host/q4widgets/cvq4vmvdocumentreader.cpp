@@ -40,6 +40,7 @@ QObject *cVQ4VMVDocumentReader::buildTopLevel(vsa::cAbstractDeserializer &docume
                                               QWidget *parent, int category)
 {
     document.setPreferNoLabels(false);
+    document.setRefuseDuplicateLabels(true);
     while (!document.atEnd() && document.hasEntry(kViewElement)) {
         vsa::cContext record(document, kViewElement);
         const vstd::cAsciiString name = document.contextName(kElement);

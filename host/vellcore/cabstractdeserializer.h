@@ -33,6 +33,11 @@ public:
 
     void setPreferNoLabels(bool preferNoLabels) { mPreferNoLabels = preferNoLabels; }
     bool preferNoLabels() const { return mPreferNoLabels; }
+    // With labels preferred, a value read by a label that a later value of the same context
+    // carries as well is refused: the document is ambiguous. Off by default, for documents
+    // that list values under one label.
+    void setRefuseDuplicateLabels(bool refuse) { mRefuseDuplicateLabels = refuse; }
+    bool refusesDuplicateLabels() const { return mRefuseDuplicateLabels; }
 
     // The document name given to the serializer.
     virtual vucs::cString documentName() const = 0;
@@ -58,7 +63,7 @@ public:
     virtual double readDouble(const vstd::cAsciiString &label) = 0;
     virtual QByteArray readBytes(const vstd::cAsciiString &label) = 0;
 
-    // "file:line" (or "memory:entry") of the cursor, for messages.
+    // The document and the position of the cursor, for messages ("form.dlg, line 3, column 5").
     virtual vucs::cString location() const = 0;
 
     // For walking a document without knowing it: the kind and the label (empty without one) of
@@ -75,6 +80,7 @@ public:
 
 private:
     bool mPreferNoLabels = true;
+    bool mRefuseDuplicateLabels = false;
 };
 
 } // namespace vsa

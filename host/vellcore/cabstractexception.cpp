@@ -43,7 +43,7 @@ cAbstractException &cAbstractException::link(const cAbstractException &cause)
     return *this;
 }
 
-vucs::cString describe(const cAbstractException &e)
+vucs::cString describe(const cAbstractException &e, bool withSource)
 {
     QString out;
     int depth = 0;
@@ -51,7 +51,7 @@ vucs::cString describe(const cAbstractException &e)
         if (depth > 0)
             out += QLatin1Char('\n') + QString(depth * 2, QLatin1Char(' '));
         out += c->message().toQString();
-        if (c->file())
+        if (withSource && c->file())
             out += QStringLiteral(" (%1:%2)").arg(QString::fromUtf8(c->file())).arg(c->line());
     }
     return vucs::cString(out);

@@ -41,8 +41,9 @@ private:
     std::unique_ptr<cAbstractException> mCause;
 };
 
-// Readable text of an exception chain, outermost first, one line per exception.
-vucs::cString describe(const cAbstractException &e);
+// Readable text of an exception chain, outermost first, one line per exception; each line ends
+// with the source position that raised it when `withSource` (for trace output, not for users).
+vucs::cString describe(const cAbstractException &e, bool withSource = true);
 
 #define VSTD_DECLARE_EXCEPTION(Name, Base)                                                        \
     class Name : public Base                                                                    \

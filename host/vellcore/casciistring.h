@@ -48,4 +48,7 @@ private:
 
 inline size_t qHash(const cAsciiString &s, size_t seed = 0) { return ::qHash(s.bytes(), seed); }
 
+// The upper-case form of an ASCII letter; every other character unchanged, whatever the locale.
+inline char upperCase(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+
 } // namespace vstd

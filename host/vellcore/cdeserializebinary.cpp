@@ -18,23 +18,38 @@ std::unique_ptr<cDeserializeBinary> cDeserializeBinary::fromFile(const vucs::cSt
     return std::make_unique<cDeserializeBinary>(readFile(path), path);
 }
 
-QString cDeserializeBinary::positionText(quint64 position) const
+QString cDeserializeBinary::positionText(quint32 line, quint32) const
 {
-    return QStringLiteral("byte %1").arg(position);
+    return QStringLiteral("byte %1").arg(line);
 }
 
 void cDeserializeBinary::parse(const QByteArray &data)
 {
-    if (data.size() > cDocumentTree::maxInputSize)
-        malformed(0, QStringLiteral("the document is too large"));
+    if (data.size() > cDocumentLimits::maxDocumentSize)
+        malformed(0, 0, QStringLiteral("larger than %1 MiB, the most a document may take")
+                            .arg(cDocumentLimits::maxDocumentSize / (1024 * 1024)));
     cDocumentTree &t = tree();
     // Texts are read where they are: the input is the pool.
     t.bytes() = data;
+    // Strings take at most what their units take in the input; reserved, not yet used.
+    t.strings().reserve(data.size() / 2);
     const uchar *const begin = reinterpret_cast<const uchar *>(data.constData());
     const uchar *const end = begin + data.size();
     const uchar *p = begin;
     const auto offset = [&](const uchar *at) { return quint32(at - begin); };
-    const auto truncated = [&]() { malformed(offset(end), QStringLiteral("the data ends early")); };
+    const auto fail = [&](const uchar *at, const QString &reason) {
+        malformed(offset(at), 0, reason);
+    };
+    const auto truncated = [&]() { fail(end, QStringLiteral("the data ends early")); };
+    // Refuses a text of `n` units where at most `limit` may be, before anything is taken.
+    const auto checkLength = [&](const uchar *at, quint64 n, qsizetype limit, const char *what) {
+        if (n > quint64(limit))
+            fail(at, QStringLiteral("%1 longer than %2 %3")
+                         .arg(QLatin1String(what))
+                         .arg(limit)
+                         .arg(QLatin1String(limit == cDocumentLimits::maxBytesLength
+                                                ? "bytes" : "characters")));
+    };
 
     const auto readVarint = [&]() {
         quint64 value = 0;
@@ -43,23 +58,27 @@ void cDeserializeBinary::parse(const QByteArray &data)
                 truncated();
             const uchar b = *p++;
             if (shift == 63 && b > 1)
-                malformed(offset(p - 1), QStringLiteral("a number is too large"));
+                fail(p - 1, QStringLiteral("a number is too large"));
             value |= quint64(b & 0x7F) << shift;
             if (!(b & 0x80))
                 return value;
         }
-        malformed(offset(p - 1), QStringLiteral("a number is too large"));
+        malformed(offset(p - 1), 0, QStringLiteral("a number is too large"));
     };
-    const auto readText = [&](quint32 &at, quint32 &size) {
+    const auto readText = [&](quint32 &at, quint32 &size, qsizetype limit, const char *what) {
+        const uchar *const start = p;
         const quint64 n = readVarint();
+        checkLength(start, n, limit, what);
         if (n > quint64(end - p))
             truncated();
         at = offset(p);
         size = quint32(n);
         p += n;
     };
-    const auto readString = [&](quint32 &at, quint32 &size) {
+    const auto readString = [&](quint32 &at, quint32 &size, qsizetype limit, const char *what) {
+        const uchar *const start = p;
         const quint64 n = readVarint();
+        checkLength(start, n, limit, what);
         if (n > quint64(end - p) / 2)
             truncated();
         QString &strings = t.strings();
@@ -72,20 +91,21 @@ void cDeserializeBinary::parse(const QByteArray &data)
 
     if (data.size() < qsizetype(sizeof cBinaryFormat::magic)
         || std::memcmp(begin, cBinaryFormat::magic, sizeof cBinaryFormat::magic) != 0)
-        malformed(0, QStringLiteral("not a binary document"));
+        malformed(0, 0, QStringLiteral("not a binary document"));
     p += sizeof cBinaryFormat::magic;
     quint32 nameAt = 0, nameSize = 0;
-    readString(nameAt, nameSize);
+    readString(nameAt, nameSize, cDocumentLimits::maxNameLength, "document name");
     t.setDocumentName(t.strings().mid(nameAt, nameSize));
-    t.strings().clear();
-    t.reserve(data.size() / 16 + 8);
+    t.strings().resize(0);
+    // The smallest entry takes two bytes.
+    t.reserve(qMin<qsizetype>(data.size() / 2 + 8, cDocumentLimits::maxEntries + 1));
 
     while (p < end) {
         const quint32 at = offset(p);
         const uchar tag = *p++;
         if (tag == cBinaryFormat::endTag) {
             if (t.depth() == 0)
-                malformed(at, QStringLiteral("a context ends that was not begun"));
+                malformed(at, 0, QStringLiteral("a context ends that was not begun"));
             t.closeContext();
             continue;
         }
@@ -93,26 +113,29 @@ void cDeserializeBinary::parse(const QByteArray &data)
         const int kindValue = tag & ~cBinaryFormat::labelledFlag;
         if (kindValue < cAbstractDeserializer::ContextEntry
             || kindValue > cAbstractDeserializer::BytesEntry)
-            malformed(at, QStringLiteral("unknown entry kind %1").arg(tag));
+            malformed(at, 0, QStringLiteral("unknown entry kind %1").arg(tag));
         const auto kind = cAbstractDeserializer::EntryKind(kindValue);
-        if (!t.add(kind, at))
-            tooDeep(at);
-        cDocumentTree::tEntrySet &e = t.last();
+        cDocumentTree::tEntrySet &e = addEntry(kind, at);
         if (tag & cBinaryFormat::labelledFlag)
-            readText(e.label, e.labelSize);
+            readText(e.label, e.labelSize, cDocumentLimits::maxNameLength, "label");
+        cDocumentTree::tTextSet &text = e.value.text;
         switch (kind) {
         case cAbstractDeserializer::ContextEntry:
+            readText(text.at, text.size, cDocumentLimits::maxNameLength, "context name");
+            break;
         case cAbstractDeserializer::AsciiEntry:
+            readText(text.at, text.size, cDocumentLimits::maxTextLength, "text");
+            break;
         case cAbstractDeserializer::BytesEntry:
-            readText(e.text, e.textSize);
+            readText(text.at, text.size, cDocumentLimits::maxBytesLength, "byte value");
             break;
         case cAbstractDeserializer::StringEntry:
-            readString(e.text, e.textSize);
+            readString(text.at, text.size, cDocumentLimits::maxTextLength, "text");
             break;
         case cAbstractDeserializer::UIntEntry:
             e.value.u = readVarint();
             if (e.value.u > 0xFFFFFFFFu)
-                malformed(at, QStringLiteral("a uint is too large"));
+                malformed(at, 0, QStringLiteral("a uint is too large"));
             break;
         case cAbstractDeserializer::Int64Entry:
             e.value.i = cBinaryFormat::unzigzag(readVarint());
@@ -121,7 +144,7 @@ void cDeserializeBinary::parse(const QByteArray &data)
             if (p == end)
                 truncated();
             if (*p > 1)
-                malformed(at, QStringLiteral("a bool is neither true nor false"));
+                malformed(at, 0, QStringLiteral("a bool is neither true nor false"));
             e.value.u = *p++;
             break;
         case cAbstractDeserializer::DoubleEntry:

@@ -19,7 +19,7 @@ public:
     static std::unique_ptr<cDeserializeBinary> fromFile(const vucs::cString &path);
 
 protected:
-    QString positionText(quint64 position) const override;
+    QString positionText(quint32 line, quint32 column) const override;
 
 private:
     void parse(const QByteArray &data);

@@ -1,8 +1,8 @@
 #include "cdeserializexml.h"
 
 #include "cxmlescape.h"
+#include "cxmlinputcheck.h"
 
-#include <QBuffer>
 #include <QXmlStreamReader>
 #include <charconv>
 
@@ -50,6 +50,88 @@ bool appendLatin1(QByteArray &pool, QStringView text)
     return true;
 }
 
+// The value of a base64 character; -1 for any other.
+int base64Value(ushort c)
+{
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    if (c == '+')
+        return 62;
+    if (c == '/')
+        return 63;
+    return -1;
+}
+
+// Decodes the base64 characters at `at` of `pool` in place (the bytes are never longer than
+// their characters) and drops what is left; false for misplaced or missing padding.
+bool decodeBase64InPlace(QByteArray &pool, qsizetype at)
+{
+    char *const data = pool.data() + at;
+    qsizetype n = pool.size() - at;
+    int padding = 0;
+    while (n > 0 && data[n - 1] == '=' && padding < 2) {
+        --n;
+        ++padding;
+    }
+    if ((padding > 0 && (n + padding) % 4 != 0) || n % 4 == 1)
+        return false;
+    qsizetype out = 0;
+    quint32 bits = 0;
+    int count = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const int v = base64Value(uchar(data[i]));
+        if (v < 0)
+            return false;
+        bits = (bits << 6) | quint32(v);
+        if (++count == 4) {
+            data[out++] = char(bits >> 16);
+            data[out++] = char(bits >> 8);
+            data[out++] = char(bits);
+            bits = 0;
+            count = 0;
+        }
+    }
+    if (count == 2) {
+        data[out++] = char(bits >> 4);
+    } else if (count == 3) {
+        data[out++] = char(bits >> 10);
+        data[out++] = char(bits >> 2);
+    }
+    pool.resize(at + out);
+    return true;
+}
+
+// Appends `text` as UTF-8, lone surrogates as their three-byte forms, so that every string
+// reads back unit for unit.
+void appendUtf8(QByteArray &pool, QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text[i].unicode();
+        if (QChar::isHighSurrogate(code) && i + 1 < text.size()
+            && text[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(char16_t(code), text[++i].unicode());
+        if (code < 0x80) {
+            pool += char(code);
+        } else if (code < 0x800) {
+            pool += char(0xC0 | (code >> 6));
+            pool += char(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            pool += char(0xE0 | (code >> 12));
+            pool += char(0x80 | ((code >> 6) & 0x3F));
+            pool += char(0x80 | (code & 0x3F));
+        } else {
+            pool += char(0xF0 | (code >> 18));
+            pool += char(0x80 | ((code >> 12) & 0x3F));
+            pool += char(0x80 | ((code >> 6) & 0x3F));
+            pool += char(0x80 | (code & 0x3F));
+        }
+    }
+}
+
 // Copies a number's text (surrounding blanks dropped) into `buffer`; false when it cannot be one.
 bool numberText(QStringView text, char (&buffer)[64], int &size)
 {
@@ -90,32 +172,68 @@ cDeserializeXML::cDeserializeXML(const QByteArray &data, const vucs::cString &so
     parse(data);
 }
 
-QString cDeserializeXML::positionText(quint64 position) const
+QString cDeserializeXML::positionText(quint32 line, quint32 column) const
 {
-    return QStringLiteral("line %1").arg(position);
+    if (column == 0)
+        return QStringLiteral("line %1").arg(line);
+    return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
 void cDeserializeXML::parse(const QByteArray &data)
 {
-    if (data.size() > cDocumentTree::maxInputSize)
-        malformed(1, QStringLiteral("the document is too large"));
-    cDocumentTree &t = tree();
-    t.reserve(data.size() / 40 + 8);
-    QByteArray &bytes = t.bytes();
-    QString &strings = t.strings();
-    // Fed through a device the reader decodes in chunks, about twice as fast as from one array.
-    QBuffer device;
-    device.setData(data);
-    device.open(QIODevice::ReadOnly);
-    QXmlStreamReader reader(&device);
+    using Limits = cDocumentLimits;
+    if (data.size() > Limits::maxDocumentSize)
+        malformed(1, 0, QStringLiteral("larger than %1 MiB, the most a document may take")
+                            .arg(Limits::maxDocumentSize / (1024 * 1024)));
+    // Bounds every piece the XML parser will hold before it holds any.
+    cXmlInputCheck::tFaultSet fault;
+    std::vector<cXmlInputCheck::tRunSet> runs;
+    if (!cXmlInputCheck::check(data, fault, &runs))
+        malformed(fault.line, fault.column, fault.reason);
 
-    QString text;        // the text of the value being read
+    cDocumentTree &t = tree();
+    t.setUtf8Strings(true);
+    // Everything pooled is shorter than its text in the input: reserved once, used as read.
+    QByteArray &bytes = t.bytes();
+    bytes.reserve(data.size());
+    // The smallest entry, "<ascii/>", takes eight characters.
+    t.reserve(qMin<qsizetype>(data.size() / 8 + 8, Limits::maxEntries + 1));
+    // The parser gets the input in pieces, all but the long byte values: those it would hold
+    // whole, twice as large as in the input; they are decoded from the input instead.
+    QXmlStreamReader reader;
+    qsizetype fed = 0;
+    size_t nextRun = 0;
+    const auto feed = [&]() {
+        const qsizetype until = nextRun < runs.size() ? runs[nextRun].begin : data.size();
+        const qsizetype n = qMin<qsizetype>(until - fed, 1024 * 1024);
+        if (n <= 0)
+            return false;
+        reader.addData(QByteArray(data.constData() + fed, n));
+        fed += n;
+        return true;
+    };
+    // Where a skipped value moved the parser's idea of lines and columns.
+    qint64 lineShift = 0, columnShift = 0, shiftedLine = -1;
+
+    QString text;        // an escaped value or a number, gathered until its end
     QString unescaped;
     bool inValue = false;
     bool escaped = false;
     bool started = false;
-    const auto line = [&reader]() {
-        return quint32(qBound<qint64>(0, reader.lineNumber(), 0xFFFFFFFF));
+    qsizetype valueLength = 0;   // characters of the value read so far
+    const auto line = [&]() {
+        return quint32(qBound<qint64>(0, reader.lineNumber() + lineShift, 0xFFFFFFFF));
+    };
+    const auto column = [&]() {
+        const qint64 shift = reader.lineNumber() == shiftedLine ? columnShift : 0;
+        return quint32(qBound<qint64>(1, reader.columnNumber() + shift, 0xFFFFFFFF));
+    };
+    const auto fail = [&](const QString &reason) { malformed(line(), column(), reason); };
+    const auto tooLong = [](const char *what, qsizetype limit, const char *unit) {
+        return QStringLiteral("%1 longer than %2 %3")
+            .arg(QLatin1String(what))
+            .arg(limit)
+            .arg(QLatin1String(unit));
     };
     // The plain form of an attribute or value text.
     const auto plain = [&](QStringView raw, const char *what) -> QStringView {
@@ -123,21 +241,101 @@ void cDeserializeXML::parse(const QByteArray &data)
             return raw;
         unescaped.resize(0);
         if (!cXmlEscape::unescape(raw, unescaped))
-            malformed(line(), QStringLiteral("invalid escape in %1").arg(QLatin1String(what)));
+            fail(QStringLiteral("invalid escape in %1").arg(QLatin1String(what)));
         return unescaped;
     };
-    const auto storeLatin1 = [&](QStringView text, const char *what, quint32 &at, quint32 &size) {
+    const auto storeName = [&](QStringView raw, const char *what, quint32 &at, quint32 &size) {
+        const QStringView name = plain(raw, what);
+        if (name.size() > Limits::maxNameLength)
+            fail(tooLong(what, Limits::maxNameLength, "characters"));
         at = quint32(bytes.size());
-        if (!appendLatin1(bytes, text))
-            malformed(line(), QStringLiteral("%1 is not an 8-bit text").arg(QLatin1String(what)));
+        if (!appendLatin1(bytes, name))
+            fail(QStringLiteral("%1 \"%2\" is not an 8-bit text")
+                     .arg(QLatin1String(what), Limits::cut(name)));
         size = quint32(bytes.size()) - at;
     };
+    // Adds a piece of a value's text to the pool as it arrives: nothing is held twice.
+    const auto takePiece = [&](cDocumentTree::tEntrySet &e, QStringView piece) {
+        valueLength += piece.size();
+        switch (e.kind) {
+        case cAbstractDeserializer::AsciiEntry:
+            if (valueLength > Limits::maxTextLength)
+                malformed(e.line, e.column, tooLong("text", Limits::maxTextLength, "characters"));
+            if (!appendLatin1(bytes, piece))
+                malformed(e.line, e.column, QStringLiteral("an ascii value is not an 8-bit text"));
+            break;
+        case cAbstractDeserializer::StringEntry:
+            if (valueLength > Limits::maxTextLength)
+                malformed(e.line, e.column, tooLong("text", Limits::maxTextLength, "characters"));
+            appendUtf8(bytes, piece);
+            break;
+        case cAbstractDeserializer::BytesEntry:
+            for (const QChar c : piece) {
+                const ushort u = c.unicode();
+                if (u == ' ' || u == '\t' || u == '\n' || u == '\r')
+                    continue;
+                if (base64Value(u) < 0 && u != '=')
+                    malformed(e.line, e.column, QStringLiteral("invalid bytes value"));
+                bytes += char(u);
+            }
+            if (qsizetype(bytes.size() - e.value.text.at) > Limits::maxBytesLength / 3 * 4 + 4)
+                malformed(e.line, e.column,
+                          tooLong("byte value", Limits::maxBytesLength, "bytes"));
+            break;
+        default:
+            // A number: nothing valid is longer than this.
+            if (text.size() + piece.size() > 64)
+                malformed(e.line, e.column,
+                          QStringLiteral("invalid %1 value \"%2\"")
+                              .arg(QLatin1String(cDocumentTree::kindName(e.kind)),
+                                   Limits::cut(text + piece.toString())));
+            text += piece;
+            break;
+        }
+    };
 
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
+    // Takes the long byte value at the next run straight from the input (checked to be base64).
+    const auto skipRun = [&]() {
+        const cXmlInputCheck::tRunSet &run = runs[nextRun++];
+        cDocumentTree::tEntrySet &e = t.last();
+        if (!inValue || escaped || e.kind != cAbstractDeserializer::BytesEntry)
+            return; // not where it was expected: the parser reads it after all
+        qint64 lines = 0, tail = 0;
+        for (qsizetype i = run.begin; i < run.end; ++i) {
+            const char c = data[i];
+            ++tail;
+            if (c == '\n') {
+                ++lines;
+                tail = 0;
+            } else if (c != ' ' && c != '\t' && c != '\r') {
+                bytes += c;
+            }
+        }
+        if (qsizetype(bytes.size() - e.value.text.at) > Limits::maxBytesLength / 3 * 4 + 4)
+            malformed(e.line, e.column, tooLong("byte value", Limits::maxBytesLength, "bytes"));
+        const qint64 readerLine = reader.lineNumber();
+        columnShift = lines > 0 ? tail - reader.columnNumber()
+                                : tail + (readerLine == shiftedLine ? columnShift : 0);
+        shiftedLine = readerLine;
+        lineShift += lines;
+        fed = run.end;
+    };
+
+    for (bool more = true; more;) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
+            if (feed())
+                continue;
+            if (nextRun < runs.size() && fed == runs[nextRun].begin) {
+                skipRun();
+                continue;
+            }
+            break;
+        }
+        switch (token) {
         case QXmlStreamReader::StartElement: {
             if (inValue)
-                malformed(line(), QStringLiteral("a value holds an element"));
+                fail(QStringLiteral("a value holds an element"));
             const QStringView name = reader.name();
             const QXmlStreamAttributes attributes = reader.attributes();
             QStringView labelText, nameText;
@@ -153,32 +351,48 @@ void cDeserializeXML::parse(const QByteArray &data)
             }
             if (!started) {
                 if (name != u"document")
-                    malformed(line(), QStringLiteral("the document element is missing"));
+                    fail(QStringLiteral("the document element is missing"));
                 started = true;
-                t.setDocumentName(plain(nameText, "the document name").toString());
+                const QStringView documentName = plain(nameText, "document name");
+                if (documentName.size() > Limits::maxNameLength)
+                    fail(tooLong("document name", Limits::maxNameLength, "characters"));
+                t.setDocumentName(documentName.toString());
                 break;
             }
             const Kind kind = kindOf(name);
             if (kind == cAbstractDeserializer::NoEntry)
-                malformed(line(), QStringLiteral("unknown element <%1>").arg(name));
-            if (!t.add(kind, line()))
-                tooDeep(line());
-            cDocumentTree::tEntrySet &e = t.last();
-            storeLatin1(plain(labelText, "a label"), "a label", e.label, e.labelSize);
+                fail(QStringLiteral("unknown element <%1>").arg(Limits::cut(name)));
+            cDocumentTree::tEntrySet &e = addEntry(kind, line(), column());
+            storeName(labelText, "label", e.label, e.labelSize);
             if (kind == cAbstractDeserializer::ContextEntry) {
-                storeLatin1(plain(nameText, "a context name"), "a context name", e.text,
-                            e.textSize);
+                storeName(nameText, "context name", e.value.text.at, e.value.text.size);
             } else {
                 inValue = true;
                 text.resize(0);
+                valueLength = 0;
+                if (kind == cAbstractDeserializer::AsciiEntry
+                    || kind == cAbstractDeserializer::StringEntry
+                    || kind == cAbstractDeserializer::BytesEntry)
+                    e.value.text = {quint32(bytes.size()), 0};
             }
             break;
         }
         case QXmlStreamReader::Characters:
-            if (inValue)
+            if (!inValue) {
+                if (!reader.isWhitespace())
+                    fail(QStringLiteral("text outside a value"));
+            } else if (escaped) {
+                // Unescaped as a whole at its end; each escape takes at most six characters.
+                if (text.size() + reader.text().size()
+                    > Limits::maxTextLength * cXmlInputCheck::escapeGrowth) {
+                    const cDocumentTree::tEntrySet &e = t.last();
+                    malformed(e.line, e.column,
+                              tooLong("text", Limits::maxTextLength, "characters"));
+                }
                 text += reader.text();
-            else if (!reader.isWhitespace())
-                malformed(line(), QStringLiteral("text outside a value"));
+            } else {
+                takePiece(t.last(), reader.text());
+            }
             break;
         case QXmlStreamReader::EndElement: {
             if (!inValue) {
@@ -188,16 +402,24 @@ void cDeserializeXML::parse(const QByteArray &data)
             }
             inValue = false;
             cDocumentTree::tEntrySet &e = t.last();
-            const QStringView value = plain(text, "a value");
+            if (escaped) {
+                const QString whole = std::move(text);
+                text = QString();
+                takePiece(e, plain(whole, "a value"));
+            }
+            const QStringView value = text;
             bool ok = true;
             switch (e.kind) {
             case cAbstractDeserializer::AsciiEntry:
-                storeLatin1(value, "an ascii value", e.text, e.textSize);
-                break;
             case cAbstractDeserializer::StringEntry:
-                e.text = quint32(strings.size());
-                e.textSize = quint32(value.size());
-                strings += value;
+                e.value.text.size = quint32(bytes.size()) - e.value.text.at;
+                break;
+            case cAbstractDeserializer::BytesEntry:
+                ok = decodeBase64InPlace(bytes, e.value.text.at);
+                e.value.text.size = quint32(bytes.size()) - e.value.text.at;
+                if (ok && e.value.text.size > quint32(Limits::maxBytesLength))
+                    malformed(e.line, e.column,
+                              tooLong("byte value", Limits::maxBytesLength, "bytes"));
                 break;
             case cAbstractDeserializer::UIntEntry: {
                 quint32 v = 0;
@@ -217,34 +439,28 @@ void cDeserializeXML::parse(const QByteArray &data)
                 e.value.u = b == u"true";
                 break;
             }
-            case cAbstractDeserializer::BytesEntry: {
-                QByteArray base64;
-                if (!appendLatin1(base64, value)) {
-                    ok = false;
-                    break;
-                }
-                base64 = base64.simplified().replace(' ', QByteArray());
-                const auto decoded = QByteArray::fromBase64Encoding(
-                    base64, QByteArray::AbortOnBase64DecodingErrors);
-                ok = decoded.decodingStatus == QByteArray::Base64DecodingStatus::Ok;
-                e.text = quint32(bytes.size());
-                e.textSize = quint32(decoded.decoded.size());
-                bytes += decoded.decoded;
-                break;
-            }
             default:
                 break;
             }
             if (!ok)
-                malformed(e.line, QStringLiteral("invalid %1 value \"%2\"")
-                                      .arg(QLatin1String(cDocumentTree::kindName(e.kind)),
-                                           value.left(40)));
+                malformed(e.line, e.column,
+                          e.kind == cAbstractDeserializer::BytesEntry
+                              ? QStringLiteral("invalid bytes value")
+                              : QStringLiteral("invalid %1 value \"%2\"")
+                                    .arg(QLatin1String(cDocumentTree::kindName(e.kind)),
+                                         Limits::cut(value)));
             break;
         }
         case QXmlStreamReader::DTD:
-            malformed(line(), QStringLiteral("document type declarations are not accepted"));
+            fail(QStringLiteral("document type declarations are not accepted"));
+            break;
         case QXmlStreamReader::EntityReference:
-            malformed(line(), QStringLiteral("unknown entity &%1;").arg(reader.name()));
+            fail(QStringLiteral("unknown entity &%1;").arg(Limits::cut(reader.name())));
+            break;
+        case QXmlStreamReader::EndDocument:
+        case QXmlStreamReader::Invalid:
+            more = false;
+            break;
         default:
             break;
         }
@@ -253,7 +469,7 @@ void cDeserializeXML::parse(const QByteArray &data)
         QString reason = reader.errorString();
         if (reason.endsWith(QLatin1Char('.')))
             reason.chop(1);
-        malformed(line(), reason);
+        fail(reason);
     }
     startReading();
 }

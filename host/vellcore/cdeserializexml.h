@@ -5,8 +5,8 @@
 namespace vsa {
 
 // Reads a document written by cSerializeXML (kind "XML-Config"). The whole input is parsed and
-// checked on construction; a malformed, truncated or too deeply nested document is refused with
-// a cRuntimeException naming the file and line.
+// checked on construction; a malformed, truncated or oversized document, or one beyond a limit
+// of cDocumentLimits, is refused with a cRuntimeException naming the file, line and column.
 class cDeserializeXML : public cTreeDeserializer
 {
 public:
@@ -16,7 +16,7 @@ public:
     cDeserializeXML(const QByteArray &data, const vucs::cString &source);
 
 protected:
-    QString positionText(quint64 position) const override;
+    QString positionText(quint32 line, quint32 column) const override;
 
 private:
     void parse(const QByteArray &data);

@@ -9,21 +9,25 @@ cDocumentTree::cDocumentTree()
     add(cAbstractDeserializer::ContextEntry, 1);
 }
 
-bool cDocumentTree::add(EntryKind kind, quint32 line)
+cDocumentTree::AddResult cDocumentTree::add(EntryKind kind, quint32 line, quint32 column)
 {
     if (kind == cAbstractDeserializer::ContextEntry && int(mOpen.size()) > maxDepth)
-        return false;
+        return TooDeep;
+    // The document entry itself is not counted.
+    if (mEntries.size() > cDocumentLimits::maxEntries)
+        return TooMany;
     const quint32 index = quint32(mEntries.size());
     tEntrySet e;
     e.end = index + 1;
     e.line = line;
-    e.label = e.labelSize = e.text = e.textSize = 0;
+    e.column = column;
+    e.label = e.labelSize = 0;
     e.kind = kind;
     e.value.u = 0;
     mEntries.push_back(e);
     if (kind == cAbstractDeserializer::ContextEntry)
         mOpen.push_back(index);
-    return true;
+    return Added;
 }
 
 void cDocumentTree::closeContext()
@@ -51,12 +55,42 @@ QByteArray cDocumentTree::labelOf(const tEntrySet &e) const
 
 QByteArray cDocumentTree::bytesOf(const tEntrySet &e) const
 {
-    return QByteArray(mBytes.constData() + e.text, e.textSize);
+    return QByteArray(mBytes.constData() + e.value.text.at, e.value.text.size);
 }
 
 QString cDocumentTree::stringOf(const tEntrySet &e) const
 {
-    return QString(mStrings.constData() + e.text, e.textSize);
+    if (mUtf8Strings) {
+        const uchar *p = reinterpret_cast<const uchar *>(mBytes.constData()) + e.value.text.at;
+        const uchar *const end = p + e.value.text.size;
+        QString text(qsizetype(e.value.text.size), Qt::Uninitialized);
+        QChar *out = text.data();
+        // Written by the XML reader: well formed, lone surrogates in their three-byte form.
+        while (p < end) {
+            const uchar b = *p++;
+            char32_t code = b;
+            if (b >= 0xF0) {
+                code = (char32_t(b & 0x07) << 18) | (char32_t(p[0] & 0x3F) << 12)
+                       | (char32_t(p[1] & 0x3F) << 6) | (p[2] & 0x3F);
+                p += 3;
+            } else if (b >= 0xE0) {
+                code = (char32_t(b & 0x0F) << 12) | (char32_t(p[0] & 0x3F) << 6) | (p[1] & 0x3F);
+                p += 2;
+            } else if (b >= 0xC0) {
+                code = (char32_t(b & 0x1F) << 6) | (p[0] & 0x3F);
+                p += 1;
+            }
+            if (code >= 0x10000) {
+                *out++ = QChar::highSurrogate(code);
+                *out++ = QChar::lowSurrogate(code);
+            } else {
+                *out++ = QChar(char16_t(code));
+            }
+        }
+        text.truncate(out - text.constData());
+        return text;
+    }
+    return QString(mStrings.constData() + e.value.text.at, e.value.text.size);
 }
 
 const char *cDocumentTree::kindName(EntryKind kind)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cabstractdeserializer.h"
+#include "cdocumentlimits.h"
 
 #include <QString>
 #include <vector>
@@ -15,14 +16,20 @@ class cDocumentTree
 public:
     using EntryKind = cAbstractDeserializer::EntryKind;
 
+    struct tTextSet
+    {
+        quint32 at, size;
+    };
+    // 32 bytes: the parsed form of a document is a fixed cost per entry.
     struct tEntrySet
     {
         quint32 end;                // index after the entry's contents (own index + 1 for values)
-        quint32 line;               // source line, or entry number
+        quint32 line;               // source line, or byte offset
+        quint32 column;             // source column; 0 where the format has none
         quint32 label, labelSize;   // in bytes()
-        quint32 text, textSize;     // name, ascii and bytes in bytes(); string in strings()
         EntryKind kind;
         union {
+            tTextSet text;          // name, ascii and bytes in bytes(); string in strings()
             quint64 u;
             qint64 i;
             double d;
@@ -30,9 +37,8 @@ public:
     };
 
     // Deepest nesting of contexts accepted; deeper documents are refused, not parsed.
-    static constexpr int maxDepth = 256;
-    // Largest input accepted: keeps every pool offset within 32 bits.
-    static constexpr qsizetype maxInputSize = qsizetype(512) * 1024 * 1024;
+    static constexpr int maxDepth = cDocumentLimits::maxDepth;
+    enum AddResult { Added, TooDeep, TooMany };
 
     cDocumentTree();
 
@@ -41,15 +47,19 @@ public:
     const QByteArray &bytes() const { return mBytes; }
     QString &strings() { return mStrings; }
     const QString &strings() const { return mStrings; }
+    // Strings kept as UTF-8 in bytes() instead of in strings(): half the memory for a parser
+    // whose input is UTF-8.
+    void setUtf8Strings(bool utf8) { mUtf8Strings = utf8; }
 
     void setDocumentName(const QString &name) { mDocumentName = name; }
     const QString &documentName() const { return mDocumentName; }
 
     // Building, in document order. Entry 0 is the document itself, open from the start.
     void reserve(qsizetype entries) { mEntries.reserve(size_t(entries)); }
-    // Appends an entry with the given kind; a context stays open until closeContext(). False
-    // (and nothing appended) when a context would nest deeper than maxDepth.
-    bool add(EntryKind kind, quint32 line);
+    // Appends an entry with the given kind; a context stays open until closeContext(). Nothing
+    // is appended when a context would nest deeper than maxDepth or the document would hold
+    // more than cDocumentLimits::maxEntries entries.
+    AddResult add(EntryKind kind, quint32 line, quint32 column = 0);
     tEntrySet &last() { return mEntries.back(); }
     void closeContext();
     // Closes the document once everything is added.
@@ -73,6 +83,7 @@ private:
     QByteArray mBytes;
     QString mStrings;
     QString mDocumentName;
+    bool mUtf8Strings = false;
 };
 
 } // namespace vsa

@@ -11,8 +11,13 @@ QString describeEntry(const char *kind, const vstd::cAsciiString &label)
 {
     QString what = QString::fromLatin1(kind);
     if (!label.empty())
-        what += QStringLiteral(" \"%1\"").arg(qstr(label));
+        what += QStringLiteral(" \"%1\"").arg(cDocumentLimits::cut(qstr(label)));
     return what;
+}
+
+QString megabytes(qsizetype bytes)
+{
+    return QStringLiteral("%1 MiB").arg(bytes / (1024 * 1024));
 }
 
 } // namespace
@@ -64,7 +69,7 @@ quint32 cTreeDeserializer::take(const vstd::cAsciiString &label, EntryKind kind)
         VELL_THROW(vstd::cRuntimeException,
                    vucs::cLIMessage("$VTR$Unable to read %what% in %file% at %position%!")
                        << describeEntry(cDocumentTree::kindName(kind), label) << mSource
-                       << positionText(mTree.at(near).line));
+                       << positionOf(mTree.at(near)));
     }
     const cDocumentTree::tEntrySet &e = mTree.at(index);
     if (e.kind != kind) {
@@ -72,9 +77,18 @@ quint32 cTreeDeserializer::take(const vstd::cAsciiString &label, EntryKind kind)
                    vucs::cLIMessage("$VTR$Unable to read %what% in %file% at %position%: "
                                     "found %found%!")
                        << describeEntry(cDocumentTree::kindName(kind), label) << mSource
-                       << positionText(e.line)
+                       << positionOf(e)
                        << describeEntry(cDocumentTree::kindName(e.kind),
                                         vstd::cAsciiString(mTree.labelOf(e))));
+    }
+    if (refusesDuplicateLabels() && kind != ContextEntry && !preferNoLabels() && !label.empty()) {
+        const quint32 again = mTree.find(e.end, end, label.data(), label.size());
+        if (again < end)
+            VELL_THROW(vstd::cRuntimeException,
+                       vucs::cLIMessage("$VTR$Unable to read %file% at %position%: "
+                                        "\"%label%\" given twice!")
+                           << mSource << positionOf(mTree.at(again))
+                           << cDocumentLimits::cut(qstr(label)));
     }
     return index;
 }
@@ -152,8 +166,7 @@ vucs::cString cTreeDeserializer::location() const
 {
     const tFrameSet &frame = mFrames.back();
     const quint32 at = frame.cursor < contextEnd() ? frame.cursor : frame.context;
-    return vucs::cString(qstr(mSource) + QLatin1Char(':')
-                         + QString::number(mTree.at(at).line));
+    return vucs::cString(qstr(mSource) + QStringLiteral(", ") + positionOf(mTree.at(at)));
 }
 
 cAbstractDeserializer::EntryKind cTreeDeserializer::nextEntryKind() const
@@ -168,18 +181,27 @@ vstd::cAsciiString cTreeDeserializer::nextEntryLabel() const
     return vstd::cAsciiString(mTree.labelOf(mTree.at(mFrames.back().cursor)));
 }
 
-void cTreeDeserializer::malformed(quint64 position, const QString &reason) const
+void cTreeDeserializer::malformed(quint32 line, quint32 column, const QString &reason) const
 {
     VELL_THROW(vstd::cRuntimeException,
-               vucs::cLIMessage("$VTR$Document %file% is malformed at %position%: %reason%!")
-                   << mSource << positionText(position) << reason);
+               vucs::cLIMessage("$VTR$Unable to read %file% at %position%: %reason%!")
+                   << mSource << positionText(line, column) << reason);
 }
 
-void cTreeDeserializer::tooDeep(quint64 position) const
+cDocumentTree::tEntrySet &cTreeDeserializer::addEntry(EntryKind kind, quint32 line,
+                                                      quint32 column)
 {
-    VELL_THROW(vstd::cRuntimeException,
-               vucs::cLIMessage("$VTR$Document %file% is nested too deeply (%position%)!")
-                   << mSource << positionText(position));
+    switch (mTree.add(kind, line, column)) {
+    case cDocumentTree::Added:
+        break;
+    case cDocumentTree::TooDeep:
+        malformed(line, column, QStringLiteral("contexts nested more than %1 deep")
+                                    .arg(cDocumentLimits::maxDepth));
+    case cDocumentTree::TooMany:
+        malformed(line, column, QStringLiteral("more than %1 entries")
+                                    .arg(cDocumentLimits::maxEntries));
+    }
+    return mTree.last();
 }
 
 QByteArray cTreeDeserializer::readFile(const vucs::cString &path)
@@ -192,17 +214,21 @@ QByteArray cTreeDeserializer::readFile(const vucs::cString &path)
                    vucs::cLIMessage("$VTR$Unable to open document %file%: %error%!")
                        << path
                        << (regular ? file.errorString() : QStringLiteral("not a file")));
-    if (file.size() > cDocumentTree::maxInputSize)
+    const auto tooLarge = [&path]() {
         VELL_THROW(vstd::cRuntimeException,
-                   vucs::cLIMessage("$VTR$Document %file% is too large!") << path);
+                   vucs::cLIMessage("$VTR$Unable to read %file%: larger than %size%, the most a "
+                                    "document may take!")
+                       << path << megabytes(cDocumentLimits::maxDocumentSize));
+    };
+    if (file.size() > cDocumentLimits::maxDocumentSize)
+        tooLarge();
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         VELL_THROW(vstd::cRuntimeException,
                    vucs::cLIMessage("$VTR$Unable to open document %file%: %error%!")
                        << path << file.errorString());
-    if (data.size() > cDocumentTree::maxInputSize)
-        VELL_THROW(vstd::cRuntimeException,
-                   vucs::cLIMessage("$VTR$Document %file% is too large!") << path);
+    if (data.size() > cDocumentLimits::maxDocumentSize)
+        tooLarge();
     return data;
 }
 

@@ -40,13 +40,18 @@ protected:
     cDocumentTree &tree() { return mTree; }
     // Called by the format once every entry is added: puts the cursor on the first entry.
     void startReading();
-    // How the format names the position of an entry or of a parse error ("line 12").
-    virtual QString positionText(quint64 position) const = 0;
+    // How the format names the position of an entry or of a parse error ("line 12, column 3").
+    virtual QString positionText(quint32 line, quint32 column) const = 0;
+    QString positionOf(const cDocumentTree::tEntrySet &e) const
+    {
+        return positionText(e.line, e.column);
+    }
     // Throws a cRuntimeException for a malformed document.
-    [[noreturn]] void malformed(quint64 position, const QString &reason) const;
-    [[noreturn]] void tooDeep(quint64 position) const;
+    [[noreturn]] void malformed(quint32 line, quint32 column, const QString &reason) const;
+    // Appends an entry to the tree; throws when a limit refuses it.
+    cDocumentTree::tEntrySet &addEntry(EntryKind kind, quint32 line, quint32 column = 0);
     // The whole file at `path`; throws cRuntimeException naming it when it cannot be read or is
-    // larger than a document may be.
+    // larger than cDocumentLimits::maxDocumentSize.
     static QByteArray readFile(const vucs::cString &path);
 
 private:

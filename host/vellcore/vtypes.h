@@ -11,3 +11,6 @@ struct piVoid
     bool operator==(const piVoid &) const { return true; }
     bool operator!=(const piVoid &) const { return false; }
 };
+
+// The host's 8-bit character.
+using piChar = char;

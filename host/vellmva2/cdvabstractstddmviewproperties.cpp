@@ -1,5 +1,9 @@
 #include "cdvabstractstddmviewproperties.h"
 
+#include "cdvitypedproperties.h"
+
+#include <algorithm>
+
 namespace vmva {
 
 namespace {
@@ -66,16 +70,28 @@ void cDVAbstractStdDMViewProperties::store(vsa::cAbstractSerializer &serializer)
 void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializer)
 {
     tLabelsOnSet<vsa::cAbstractDeserializer> labels(deserializer);
+    std::vector<const cDVIAbstractProperty *> loaded;
     while (deserializer.hasEntry(kProperty)) {
         const vstd::cAsciiString name = deserializer.contextName(kProperty);
         vsa::cContext context(deserializer, kProperty);
+        const vucs::cString at = deserializer.location();
         cDVIAbstractProperty *property = tryFindProperty(name);
         if (!property)
             continue; // written by another version of the element: skipped with its context
+        // Which of two blocks was meant cannot be told: the document is refused.
+        if (std::find(loaded.begin(), loaded.end(), property) != loaded.end())
+            VELL_THROW(vstd::cRuntimeException,
+                       vucs::cLIMessage("$VTR$Unable to read %file%: property \"%name%\" given "
+                                        "twice!")
+                           << at << name);
+        loaded.push_back(property);
         try {
             property->resetToDefault();
-            if (deserializer.hasEntry("Value"))
+            if (deserializer.hasEntry("Value")) {
+                const vucs::cString valueAt = deserializer.location();
                 property->loadValue(deserializer);
+                checkRange(*property, valueAt);
+            }
             cDMDataModelDescriptor location;
             if (deserializer.hasEntry(kParameter)) {
                 const vstd::cAsciiString parameter = deserializer.readAscii(kParameter);
@@ -92,6 +108,25 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
         }
         context.release();
     }
+}
+
+void cDVAbstractStdDMViewProperties::checkRange(cDVIAbstractProperty &property,
+                                                const vucs::cString &at)
+{
+    const cDVIIntProperty *integer = property.intView();
+    if (!integer || !integer->hasRange() || (integer->value() >= integer->minimum()
+                                             && integer->value() <= integer->maximum()))
+        return;
+    // A named value (such as "Automatic") may lie outside the range.
+    for (const cDVIIntProperty::tPredefinedPair &named : integer->predefinedValues())
+        if (named.value == integer->value())
+            return;
+    VELL_THROW(vstd::cRuntimeException,
+               vucs::cLIMessage("$VTR$Unable to read %file%: value %value% outside "
+                                "%minimum%..%maximum% for \"%name%\"!")
+                   << at << QString::number(integer->value())
+                   << QString::number(integer->minimum()) << QString::number(integer->maximum())
+                   << property.name());
 }
 
 } // namespace vmva

@@ -31,7 +31,8 @@ public:
     cDVIAbstractProperty *tryFindProperty(const vstd::cAsciiString &name) const;
 
     virtual void store(vsa::cAbstractSerializer &serializer) const;
-    // Properties missing from the document keep their defaults; unknown ones are ignored.
+    // Properties missing from the document keep their defaults; unknown ones are ignored. A
+    // property given twice, or an integer outside the property's range, fails the load.
     virtual void load(vsa::cAbstractDeserializer &deserializer);
 
 protected:
@@ -46,6 +47,8 @@ protected:
     }
 
 private:
+    static void checkRange(cDVIAbstractProperty &property, const vucs::cString &at);
+
     std::vector<std::unique_ptr<cDVIAbstractProperty>> mOwned;
     std::vector<cDVIAbstractProperty *> mView;
     bool mInitialized = false;

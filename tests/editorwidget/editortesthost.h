@@ -6,6 +6,7 @@
 #include "qdialogeditorwidget/cfiledialogprovider.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditorwidget.h"
 #include "qdialogeditorwidget/cqmodelviewdialoglayouttreeitem.h"
+#include "qdialogeditorwidget/cqmodelviewdialoglayouttreewidget.h"
 
 #include "q4support/cvq4application.h"
 #include "q4support/elements/standardelements.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <memory>
@@ -138,3 +140,68 @@ inline QTreeWidgetItem *findRow(const QTreeWidget &tree, const QString &text)
     const QList<QTreeWidgetItem *> rows = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     return rows.isEmpty() ? nullptr : rows.first();
 }
+
+// An editor window shown and active (so its shortcuts reach it) that a test drives as a user:
+// keys on the layout tree and row selections, each waited for until the tree reported the new
+// current row activated, as the menus and commands follow the selection only then.
+class cEditorDriver : public vrmi::cConnectable
+{
+public:
+    explicit cEditorDriver(cEditorTestHost &host)
+        : window(host.newEditor()), tree(window->findChild<QTreeWidget *>("dialogLayoutTree"))
+    {
+        static_cast<cQModelViewDialogLayoutTreeWidget *>(tree)->sigItemActivated.connect(
+            vrmi::cDirectLocalSlotCall1<cEditorDriver, QTreeWidgetItem *>(
+                this, &cEditorDriver::activated));
+        window->resize(1000, 760);
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("editor not active");
+        if (!QTest::qWaitFor([&] { return mActivations > 0; }, 2000))
+            qWarning("editor's tree not activated");
+    }
+    // Runs `step`, then waits for the next activation; false after two seconds without one.
+    template <class F> bool after(F step)
+    {
+        const int before = mActivations;
+        step();
+        return QTest::qWaitFor([&] { return mActivations > before; }, 2000);
+    }
+    // A key on the tree; waited for when it `changes` the selection or the document.
+    bool key(int key, Qt::KeyboardModifiers mods = {}, bool changes = true)
+    {
+        const auto press = [&] { QTest::keyClick(tree, Qt::Key(key), mods); };
+        if (!changes)
+            press();
+        return !changes || after(press);
+    }
+    // Clicks the row of `item` (or the first row showing `text`).
+    bool click(const cQAbstractDialogLayoutItem *item, const QString &text = QString())
+    {
+        QTreeWidgetItem *row = nullptr;
+        for (QTreeWidgetItem *r : tree->findItems("", Qt::MatchContains | Qt::MatchRecursive))
+            if (!row && (item ? cQModelViewDialogLayoutTreeItem::layoutItemOf(r) == item
+                              : r->text(0) == text))
+                row = r;
+        if (!row)
+            return false;
+        if (row == tree->currentItem())
+            return true;
+        tree->scrollToItem(row);
+        return after([&] {
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              tree->visualItemRect(row).center());
+        });
+    }
+    bool click(const QString &text) { return click(nullptr, text); }
+    QAction *action(const char *name) const { return window->findChild<QAction *>(name); }
+    cQAbstractDialogLayoutItem *current() const { return window->currentLayoutItem(); }
+
+    std::unique_ptr<cQModelViewDialogEditorWidget> window;
+    QTreeWidget *tree;
+
+private:
+    piVoid activated(QTreeWidgetItem *) { ++mActivations; return piVoid(); }
+    int mActivations = 0;
+};

@@ -116,7 +116,9 @@ private slots:
         QTest::newRow("8-bit") << "A" << 3u << "cQPWStringItem" << true;
         QTest::newRow("unicode") << "U" << 2u << "cQPWStringItem" << true;
         QTest::newRow("model location") << "M" << 1u << "cQPWModelChooseButton" << false;
-        QTest::newRow("no editor yet") << "L" << 0u << "" << true;
+        QTest::newRow("layout parameter") << "L" << 0u << "cQPWLayoutParamItem" << true;
+        QTest::newRow("pixmap") << "P" << 1u << "cQPWPixmapItem" << true;
+        QTest::newRow("font") << "F" << 1u << "cQPWFontItem" << true;
     }
     void cellsFollowKindAndFlags()
     {
@@ -132,6 +134,8 @@ private slots:
         if (kind == "U") p.add<cDVIUCStringProperty>(n, t, h, flags, vucs::cString("x"));
         if (kind == "M") p.add<cDVIModelLocationProperty>(n, t, h, flags);
         if (kind == "L") p.add<cDVILayoutProperty>(n, t, h, flags, cDVLayoutParameter());
+        if (kind == "P") p.add<cDVIPixmapProperty>(n, t, h, flags, QByteArray());
+        if (kind == "F") p.add<cDVIFontProperty>(n, t, h, flags, vucs::cString());
         auto table = shownTable(p);
         QWidget *value = table->cellWidget(1, 1);
         QCOMPARE(value ? QString(value->metaObject()->className()) : QString(), valueEditor);

@@ -76,7 +76,8 @@ void tst_SerializeBinary::everyTruncationIsRefusedOrComplete()
             QVERIFY(walk(*r) < full);
             ++accepted;
         } catch (const vstd::cRuntimeException &e) {
-            QVERIFY2(e.message().toQString().startsWith(QLatin1String("Document memory is")),
+            QVERIFY2(e.message().toQString().startsWith(
+                         QLatin1String("Unable to read memory at byte ")),
                      qPrintable(e.message().toQString()));
         }
     }
@@ -89,17 +90,18 @@ void tst_SerializeBinary::refusesHostileInput_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("message");
     const QByteArray h = header();
-    QTest::newRow("empty") << QByteArray() << "malformed at byte 0: not a binary document";
+    QTest::newRow("empty") << QByteArray() << "at byte 0: not a binary document";
     QTest::newRow("foreign") << QByteArray("<document/>") << "not a binary document";
     QTest::newRow("name longer than data") << header().left(4) + "\x7f" << "ends early";
+    // Lengths beyond a limit are refused before the data is looked at.
     QTest::newRow("huge name count") << header().left(4) + "\xff\xff\xff\xff\x0f"
-                                     << "ends early";
+                                     << "document name longer than 256 characters";
     QTest::newRow("endless varint") << h + "\x04\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\x01"
                                     << "number is too large";
     QTest::newRow("varint beyond 64 bits") << h + "\x05\xff\xff\xff\xff\xff\xff\xff\xff\xff\x02"
                                            << "number is too large";
     QTest::newRow("uint beyond 32 bits") << h + "\x04\x80\x80\x80\x80\x10"
-                                         << "malformed at byte 7: a uint is too large";
+                                         << "at byte 7: a uint is too large";
     QTest::newRow("unknown kind") << h + "\x04\x01\x09" << "byte 9: unknown entry kind 9";
     QTest::newRow("unknown labelled kind") << h + "\x8f" << "unknown entry kind 143";
     QTest::newRow("kind far beyond the kinds") << h + "\x7f" << "unknown entry kind 127";
@@ -109,10 +111,16 @@ void tst_SerializeBinary::refusesHostileInput_data()
     QTest::newRow("bool neither") << h + "\x06\x02" << "neither true nor false";
     QTest::newRow("short double") << h + "\x07\x01\x02\x03" << "ends early";
     QTest::newRow("huge bytes length") << h + "\x08\xff\xff\xff\xff\xff\xff\xff\xff\x7f"
-                                       << "ends early";
-    QTest::newRow("huge string length") << h + "\x03\xff\xff\xff\xff\x07" << "ends early";
+                                       << "byte 8: byte value longer than 16777216 bytes";
+    QTest::newRow("huge string length") << h + "\x03\xff\xff\xff\xff\x07"
+                                        << "byte 8: text longer than 1048576 characters";
+    QTest::newRow("ascii one over") << h + "\x02\x81\x80\x40"
+                                    << "text longer than 1048576 characters";
+    QTest::newRow("ascii at the limit") << h + "\x02\x80\x80\x40" << "ends early";
     QTest::newRow("odd string bytes") << h + QByteArray("\x03\x02" "a\0b", 5) << "ends early";
-    QTest::newRow("huge label") << h + "\x84\xff\xff\xff\x7f" << "ends early";
+    QTest::newRow("huge label") << h + "\x84\xff\xff\xff\x7f"
+                                << "byte 8: label longer than 256 characters";
+    QTest::newRow("long context name") << h + "\x01\x81\x02" << "context name longer than 256";
 }
 
 void tst_SerializeBinary::refusesHostileInput()
@@ -121,7 +129,7 @@ void tst_SerializeBinary::refusesHostileInput()
     QFETCH(QString, message);
     const QString thrown = messageOf<vstd::cRuntimeException>(
         [&] { vsa::cDeserializeBinary r(QByteArray(data.constData(), data.size()), "clip"); });
-    QVERIFY2(thrown.startsWith(QLatin1String("Document clip is malformed at byte ")),
+    QVERIFY2(thrown.startsWith(QLatin1String("Unable to read clip at byte ")),
              qPrintable(thrown));
     QVERIFY2(thrown.contains(message), qPrintable(thrown));
 }
@@ -141,7 +149,8 @@ void tst_SerializeBinary::limitsNesting()
         const QString thrown =
             messageOf<vstd::cRuntimeException>([&] { vsa::cDeserializeBinary r(data); });
         // The 257th context begins at byte 7 + 256 * 3.
-        QCOMPARE(thrown, QStringLiteral("Document memory is nested too deeply (byte 775)!"));
+        QCOMPARE(thrown, QStringLiteral("Unable to read memory at byte 775: contexts nested "
+                                        "more than 256 deep!"));
     }
 }
 

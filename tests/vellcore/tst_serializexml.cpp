@@ -178,7 +178,8 @@ void tst_SerializeXML::limitsNesting()
         const QString message = messageOf<vstd::cRuntimeException>(
             [&] { vsa::cDeserializeXML r(nested(depth), "deep.dlg"); });
         // The first context beyond the limit is on line 258.
-        QCOMPARE(message, QStringLiteral("Document deep.dlg is nested too deeply (line 258)!"));
+        QCOMPARE(message, QStringLiteral("Unable to read deep.dlg at line 258, column 18: "
+                                         "contexts nested more than 256 deep!"));
     }
 }
 
@@ -200,9 +201,9 @@ void tst_SerializeXML::errorsNameFileAndLine()
     // The string is the eleventh entry: line 13 after the declaration and document lines.
     const QString message =
         messageOf<vstd::cRuntimeException>([&] { r.readInt64("Name"); });
-    QCOMPARE(message, QStringLiteral("Unable to read int64 \"Name\" in %1 at line 13: found "
-                                     "string \"Name\"!").arg(path));
-    QCOMPARE(r.location().text(), path + QStringLiteral(":3"));
+    QCOMPARE(message, QStringLiteral("Unable to read int64 \"Name\" in %1 at line 13, column 23: "
+                                     "found string \"Name\"!").arg(path));
+    QCOMPARE(r.location().text(), path + QStringLiteral(", line 3, column 18"));
 }
 
 void tst_SerializeXML::savesAndReloadsThroughManager()

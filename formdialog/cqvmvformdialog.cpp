@@ -1,0 +1,185 @@
+#include "cqvmvformdialog.h"
+#include "ui_uidialogformdlgsetup.h"
+
+#include "vellcore/cabstractexception.h"
+#include "vellcore/cfile.h"
+#include "vellcore/cplatform.h"
+
+#include <QDateTime>
+#include <QFileDialog>
+#include <QMessageBox>
+
+cQVMVFormDialog::cQVMVFormDialog(QWidget *parent)
+    : QWidget(parent), mpUi(std::make_unique<Ui::uiDialogFormDlgSetup>())
+{
+    sigCollectTranslationKeys.setInvocationBehaviour(1);
+    mpUi->setupUi(this);
+    mpUi->mpLstTranslations->header()->hide();
+    mpUi->mpLstTranslations->setColumnCount(1);
+    mpUi->mpLstTranslations->setRootIsDecorated(false);
+    // The list takes the height the information beside it needs, not a list's usual height:
+    // the panel shares the bottom of the window with the property table.
+    QSizePolicy listPolicy = mpUi->mpLstTranslations->sizePolicy();
+    listPolicy.setVerticalPolicy(QSizePolicy::Ignored);
+    mpUi->mpLstTranslations->setSizePolicy(listPolicy);
+    reset();
+    using D = cQVMVFormDialog;
+    connect(mpUi->mpBtVersionMinor, &QPushButton::clicked, this, &D::uiBtMinorChange);
+    connect(mpUi->mpBtVersionMajor, &QPushButton::clicked, this, &D::uiBtMajorChange);
+    connect(mpUi->mpBtUpdateTranslationList, &QPushButton::clicked, this,
+            &D::uiBtUpdateTranslationList);
+    connect(mpUi->mpBtCreateTemplate, &QPushButton::clicked, this,
+            &D::uiBtCreateTranslationTemplate);
+}
+
+cQVMVFormDialog::~cQVMVFormDialog() = default;
+
+QSize cQVMVFormDialog::sizeHint() const
+{
+    return QSize(QWidget::sizeHint().width(), minimumSizeHint().height());
+}
+
+void cQVMVFormDialog::reset()
+{
+    mVersionMajor = 0;
+    mVersionMinor = 1;
+    mMajorChangePending = false;
+    mMinorChangePending = false;
+    mpUi->mpBtVersionMajor->setEnabled(true);
+    mpUi->mpBtVersionMinor->setEnabled(true);
+    mFormType = "none";
+    mpUi->mpTxtType->setText(qstr(mFormType));
+    mpUi->mpLstTranslations->clear();
+    mpUi->mpTxtAutor->setText(qstr(vpi::cPlatform::userName()));
+    mpUi->mpTxtName->setText(QStringLiteral("Form"));
+    showVersion();
+    mpUi->mpTxtLastEdited->setText(QStringLiteral("-"));
+}
+
+void cQVMVFormDialog::showVersion()
+{
+    mpUi->mpTxtVersion->setText(QStringLiteral("%1.%2").arg(mVersionMajor).arg(mVersionMinor));
+}
+
+vstd::cAsciiString cQVMVFormDialog::formName() const
+{
+    return qstr(mpUi->mpTxtName->text()).ascii('?');
+}
+
+void cQVMVFormDialog::setFormType(const vstd::cAsciiString &type)
+{
+    const vstd::cAsciiString shown = type.empty() ? vstd::cAsciiString("none") : type;
+    if (shown == mFormType)
+        return;
+    mFormType = shown;
+    mpUi->mpTxtType->setText(qstr(mFormType));
+}
+
+void cQVMVFormDialog::storeFormInfo(vsa::cAbstractSerializer &serializer)
+{
+    if (mMajorChangePending) {
+        mMajorChangePending = false;
+        ++mVersionMajor;
+        showVersion();
+        mpUi->mpBtVersionMajor->setEnabled(true);
+    }
+    if (mMinorChangePending) {
+        mMinorChangePending = false;
+        ++mVersionMinor;
+        showVersion();
+        mpUi->mpBtVersionMinor->setEnabled(true);
+    }
+    cFormInfoRecord record;
+    record.lastModified = cFormInfoRecord::lastModifiedText(QDateTime::currentDateTime());
+    mpUi->mpTxtLastEdited->setText(qstr(record.lastModified));
+    record.type = mFormType;
+    record.name = formName();
+    record.author = qstr(mpUi->mpTxtAutor->text());
+    record.versionMajor = mVersionMajor;
+    record.versionMinor = mVersionMinor;
+    record.store(serializer);
+}
+
+void cQVMVFormDialog::applyFormInfo(const cFormInfoRecord &record)
+{
+    if (!record.present) {
+        // Version numbers stay as they are for a document that does not tell them.
+        mpUi->mpTxtAutor->setText(QStringLiteral("unknown"));
+        mpUi->mpTxtName->setText(QStringLiteral("unknown"));
+        mpUi->mpTxtVersion->setText(QStringLiteral("-"));
+        mpUi->mpTxtLastEdited->setText(QStringLiteral("-"));
+        return;
+    }
+    mVersionMajor = record.versionMajor;
+    mVersionMinor = record.versionMinor;
+    mpUi->mpTxtAutor->setText(qstr(record.author));
+    mpUi->mpTxtLastEdited->setText(qstr(record.lastModified));
+    showVersion();
+    mpUi->mpTxtName->setText(qstr(record.name));
+}
+
+void cQVMVFormDialog::uiBtMinorChange()
+{
+    mMinorChangePending = true;
+    mpUi->mpBtVersionMinor->setEnabled(false);
+}
+
+void cQVMVFormDialog::uiBtMajorChange()
+{
+    mMajorChangePending = true;
+    mpUi->mpBtVersionMajor->setEnabled(false);
+}
+
+void cQVMVFormDialog::uiBtUpdateTranslationList()
+{
+    vstd::tList<vstd::cAsciiString> keys{formName()};
+    sigCollectTranslationKeys.emitSignal(keys);
+    mpUi->mpLstTranslations->clear();
+    for (const vstd::cAsciiString &key : keys)
+        if (!key.empty())
+            new QTreeWidgetItem(mpUi->mpLstTranslations, QStringList(qstr(key)));
+}
+
+QByteArray cQVMVFormDialog::translationTemplate(const vstd::cAsciiString &formName,
+                                                const vstd::tList<vstd::cAsciiString> &keys)
+{
+    const QByteArray crlf("\r\n");
+    QByteArray out = "//" + crlf;
+    out += "// Translation file for " + formName.bytes() + "." + crlf;
+    out += "// Encoding: UTF-8." + crlf;
+    out += "// Please make sure you are working with an UTF-8 capable text editor!" + crlf;
+    out += "//" + crlf + crlf;
+    for (const vstd::cAsciiString &key : keys)
+        out += key.bytes() + " = \" \";" + crlf;
+    return out;
+}
+
+void cQVMVFormDialog::writeTranslationTemplate(const QString &path)
+{
+    // Keys first: a receiver that fails leaves any existing file as it was.
+    vstd::tList<vstd::cAsciiString> keys;
+    sigCollectTranslationKeys.emitSignal(keys);
+    const QByteArray bytes = translationTemplate(formName(), keys);
+    vio::cFile file(qstr(path), 1, 2, 1);
+    file.write(bytes);
+    file.close();
+}
+
+void cQVMVFormDialog::uiBtCreateTranslationTemplate()
+{
+    uiBtUpdateTranslationList();
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Choose a Filename"), mpUi->mpTxtName->text() + QStringLiteral(".ftr"),
+        tr("Translations (*.ftr)"));
+    if (path.isEmpty())
+        return;
+    // Qt may not unwind a host error through this slot: it is shown here instead.
+    try {
+        writeTranslationTemplate(path);
+    } catch (const vstd::cAbstractException &e) {
+        QMessageBox::warning(this, tr("Dialog Editor"),
+                             tr("Unable to write the translation template!<br>")
+                                 + qstr(describe(e)).toHtmlEscaped().replace('\n', "<br>"),
+                             QMessageBox::Discard);
+    }
+}

@@ -1,0 +1,179 @@
+#include "cqmodelviewdialogeditorviewitems.h"
+
+#include "cqmodelviewdialoglayouttreewidget.h"
+
+#include "qdialoglayoutitems/cabstractdialogitemfactory.h"
+#include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
+#include "q4support/cvq4qtboundary.h"
+#include "qdialoglayoutitems/cqdialoglayoutviewitem.h"
+
+#include <QAction>
+
+namespace {
+bool accepts(const cQAbstractDialogLayoutItem *item, const cAbstractDialogItemFactory &factory)
+{
+    return item
+           && item->canAccept(factory.elementKind(), factory.viewCategory(),
+                              factory.isTopLevelElement());
+}
+
+// The first submenu of `menu` titled `title`, made when there is none; `made` tells which.
+QMenu *groupMenu(QMenu *menu, std::vector<QPointer<QMenu>> &groups, const QString &title,
+                 bool &made)
+{
+    for (const QPointer<QMenu> &group : groups)
+        if (group && group->parent() == menu && group->title() == title) {
+            made = false;
+            return group;
+        }
+    made = true;
+    QMenu *group = menu->addMenu(title);
+    groups.push_back(group);
+    return group;
+}
+} // namespace
+
+cQModelViewDialogEditorViewItems::cQModelViewDialogEditorViewItems(
+    cVQ4VMVDataViewMgr *dataViewMgr, cQModelViewDialogLayoutTreeWidget *layoutTree,
+    cDialogItemFactoryRegistry *registry, QMenu *appendMenu, QMenu *insertMenu)
+    : mDataViewMgr(dataViewMgr), mpLayoutTree(layoutTree), mpRegistry(registry),
+      mpAppendMenu(appendMenu), mpInsertMenu(insertMenu)
+{
+    sigItemAppended.setInvocationBehaviour(1);
+    sigItemInserted.setInvocationBehaviour(1);
+    mpLayoutTree->sigItemActivated.connect(
+        vrmi::cDirectLocalSlotCall1<cQModelViewDialogEditorViewItems, QTreeWidgetItem *>(
+            this, &cQModelViewDialogEditorViewItems::sltNotifyItemActivated));
+}
+
+cQModelViewDialogEditorViewItems::~cQModelViewDialogEditorViewItems() = default;
+
+void cQModelViewDialogEditorViewItems::rebuildMenus()
+{
+    mEntries.clear();
+    for (const QPointer<QMenu> &group : mGroupMenus)
+        delete group.data();
+    mGroupMenus.clear();
+    mpAppendMenu->clear();
+    mpInsertMenu->clear();
+
+    vstd::cAsciiString used;
+    for (cAbstractDialogItemFactory *factory : mpRegistry->factories()) {
+        const QString name = qstr(factory->displayName());
+        const QString group = qstr(factory->groupName());
+        bool newInsert = false, newAppend = false;
+        QMenu *insertGroup = groupMenu(mpInsertMenu, mGroupMenus, group, newInsert);
+        QMenu *appendGroup = groupMenu(mpAppendMenu, mGroupMenus, group, newAppend);
+        auto entry = std::make_unique<cQActionVIExtensionPair>();
+        entry->appendAction = appendGroup->addAction(name);
+        entry->insertAction = insertGroup->addAction(name);
+        entry->factory = factory;
+        if (newInsert)
+            cVQ4QtBoundary::connect(insertGroup, &QMenu::triggered, this,
+                                    &cQModelViewDialogEditorViewItems::uiMnuInsert);
+        if (newAppend)
+            cVQ4QtBoundary::connect(appendGroup, &QMenu::triggered, this,
+                                    &cQModelViewDialogEditorViewItems::uiMnuAppend);
+        piChar letter = 0;
+        if (findShortCut(factory->displayName(), used, letter)) {
+            const int key = static_cast<unsigned char>(letter);
+            entry->insertAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key(key)));
+            entry->appendAction->setShortcut(QKeySequence(key));
+            used += letter;
+        }
+        mEntries.push_back(std::move(entry));
+    }
+    mpAppendMenu->setEnabled(!mEntries.empty());
+    mpInsertMenu->setEnabled(!mEntries.empty());
+    updateEnabled();
+}
+
+bool cQModelViewDialogEditorViewItems::findShortCut(vstd::cAsciiString sName,
+                                                    vstd::cAsciiString &sKnown, piChar &sNew)
+{
+    bool found = false;
+    for (int i = 0; i < sName.size() && !found; ++i) {
+        sNew = sName[i];
+        if (sNew == ' ')
+            continue;
+        found = true;
+        for (int k = 0; k < sKnown.size() && found; ++k)
+            found = vstd::upperCase(sKnown[k]) != vstd::upperCase(sNew);
+    }
+    sNew = vstd::upperCase(sNew);
+    return found;
+}
+
+cQAbstractDialogLayoutItem *cQModelViewDialogEditorViewItems::currentItem() const
+{
+    return mpLayoutTree->currentLayoutItem();
+}
+
+piVoid cQModelViewDialogEditorViewItems::sltNotifyItemActivated(QTreeWidgetItem *)
+{
+    updateEnabled();
+    return piVoid();
+}
+
+void cQModelViewDialogEditorViewItems::updateEnabled()
+{
+    const cQAbstractDialogLayoutItem *current = currentItem();
+    const cQAbstractDialogLayoutItem *parent = current ? current->parentOrNull() : nullptr;
+    bool anyAppend = false, anyInsert = false;
+    for (const auto &entry : mEntries) {
+        const bool canInsert = accepts(parent, *entry->factory);
+        const bool canAppend = current && (accepts(current, *entry->factory) || canInsert);
+        entry->appendAction->setEnabled(canAppend);
+        entry->insertAction->setEnabled(canInsert);
+        anyAppend = anyAppend || canAppend;
+        anyInsert = anyInsert || canInsert;
+    }
+    mpAppendMenu->setEnabled(anyAppend);
+    mpInsertMenu->setEnabled(anyInsert);
+}
+
+cQActionVIExtensionPair *cQModelViewDialogEditorViewItems::findEntry(QAction *action,
+                                                                     bool append) const
+{
+    for (const auto &entry : mEntries)
+        if ((append ? entry->appendAction : entry->insertAction) == action)
+            return entry.get();
+    return nullptr;
+}
+
+void cQModelViewDialogEditorViewItems::uiMnuAppend(QAction *action)
+{
+    cQAbstractDialogLayoutItem *current = currentItem();
+    const cQActionVIExtensionPair *entry = current ? findEntry(action, true) : nullptr;
+    if (!entry)
+        return;
+    if (accepts(current, *entry->factory)) {
+        std::unique_ptr<cQDialogLayoutViewItem> item
+            = entry->factory->createItem(current, mDataViewMgr);
+        cQAbstractDialogLayoutItem &added = *item;
+        current->insertChild(nullptr, std::move(item));
+        sigItemAppended.emitSignal(added);
+    } else if (accepts(current->parentOrNull(), *entry->factory)) {
+        insertInFront(*current, *entry->factory);
+    }
+}
+
+void cQModelViewDialogEditorViewItems::uiMnuInsert(QAction *action)
+{
+    cQAbstractDialogLayoutItem *current = currentItem();
+    const cQActionVIExtensionPair *entry = current ? findEntry(action, false) : nullptr;
+    // The enable state follows the selection only once the tree reports it activated, so a
+    // key pressed right after a selection change is checked here as well.
+    if (entry && accepts(current->parentOrNull(), *entry->factory))
+        insertInFront(*current, *entry->factory);
+}
+
+void cQModelViewDialogEditorViewItems::insertInFront(cQAbstractDialogLayoutItem &current,
+                                                     const cAbstractDialogItemFactory &factory)
+{
+    cQAbstractDialogLayoutItem &parent = *current.parentOrNull();
+    std::unique_ptr<cQDialogLayoutViewItem> item = factory.createItem(&parent, mDataViewMgr);
+    cQAbstractDialogLayoutItem &added = *item;
+    parent.insertChild(&current, std::move(item));
+    sigItemInserted.emitSignal(added);
+}

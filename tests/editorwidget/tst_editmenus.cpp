@@ -1,0 +1,338 @@
+#include "editortesthost.h"
+
+#include "qdialogeditorwidget/cqmodelviewdialogeditoredit.h"
+#include "qdialogeditorwidget/cqmodelviewdialogeditorviewitems.h"
+
+#include "q4support/elements/cstdelementfactory.h"
+#include "q4support/elements/stdelementsets.h"
+#include "qdialoglayoutitems/cexternaldialogitemfactory.h"
+#include "vellcore/cabstractexception.h"
+#include "vellcore/cdebugstream.h"
+#include "vellcore/cerrorreporter.h"
+
+#include <QMenu>
+#include <QRegularExpression>
+#include <QtTest>
+
+// The insert and append menus and the edit commands with the clipboard, driven through the
+// editor's shortcut keys.
+class tst_EditMenus : public QObject
+{
+    Q_OBJECT
+
+    cEditorTestHost mHost;
+    QTemporaryDir mDir;
+
+    // An editor holding Dialog > VBox "box" > Label "a", Push Button "b", Line Edit "c" and
+    // `more` labels; null form: an empty document.
+    std::unique_ptr<cEditorDriver> editor(bool form = true, int more = 0)
+    {
+        auto d = std::make_unique<cEditorDriver>(mHost);
+        if (!form)
+            return d;
+        cFormWriter writer(mHost);
+        auto &box = writer.add(writer.add(writer.root(), "Dialog"), "VBoxLayout", "box");
+        for (const char *label : {"a", "b", "c"})
+            writer.add(box, *label == 'a' ? "Label" : *label == 'b' ? "PushButton" : "LineEdit",
+                       label);
+        for (int i = 0; i < more; ++i)
+            writer.add(box, "Label", "more");
+        writer.save(mDir.filePath("form.dlg"));
+        d->after([&] { d->window->loadDocument(mDir.filePath("form.dlg"), true); });
+        return d;
+    }
+    static cQModelViewDialogEditorEdit &edit(const cEditorDriver &d)
+    {
+        return *d.window->findChild<cQModelViewDialogEditorEdit *>();
+    }
+    static const auto &entries(const cEditorDriver &d)
+    {
+        return d.window->findChild<cQModelViewDialogEditorViewItems *>()->entries();
+    }
+    static QAction *entry(const cEditorDriver &d, const QString &name, bool append)
+    {
+        for (const auto &e : entries(d))
+            if (e->appendAction->text() == name)
+                return append ? e->appendAction : e->insertAction;
+        return nullptr;
+    }
+    // The rows the document calls for: the tree must show exactly these.
+    static QStringList documentRows(const cQAbstractDialogLayoutItem &item, int depth = 0)
+    {
+        QStringList rows(QString(depth * 2, ' ')
+                         + cQModelViewDialogLayoutTreeWidget::rowText(item));
+        for (const cQAbstractDialogLayoutItem *child : item.children())
+            rows += documentRows(*child, depth + 1);
+        return rows;
+    }
+    static QStringList boxRows(const cEditorDriver &d)
+    {
+        QStringList rows = treeRows(*d.tree).mid(3);
+        for (QString &row : rows)
+            row = row.trimmed();
+        return rows;
+    }
+
+private slots:
+    void findShortCut_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("known");
+        QTest::addColumn<QString>("letter"); // empty: none found
+        QTest::newRow("first") << "Label" << "" << "L";
+        QTest::newRow("skips used") << "List" << "LI" << "S";
+        QTest::newRow("case of name") << "label" << "L" << "A";
+        QTest::newRow("case of known") << "Abc" << "a" << "B";
+        QTest::newRow("blanks") << "E F" << "E" << "F";
+        QTest::newRow("punctuation") << "(x)" << "" << "(";
+        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("blanks only") << "   " << "" << "";
+        QTest::newRow("all used") << "ab a" << "AB" << "";
+    }
+
+    void findShortCut()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, known);
+        QFETCH(QString, letter);
+        vstd::cAsciiString sKnown = qPrintable(known);
+        piChar sNew = 0;
+        const bool found = cQModelViewDialogEditorViewItems::findShortCut(qPrintable(name),
+                                                                          sKnown, sNew);
+        QCOMPARE(found, !letter.isEmpty());
+        if (found)
+            QCOMPARE(QString(QChar(sNew)), letter);
+    }
+
+    // Groups in order of first appearance, one distinct letter per entry while letters last.
+    void menusListEveryFactoryGrouped()
+    {
+        auto d = editor(false);
+        for (const char *menu : {"mpMnuViews", "mpMnuInsert"}) {
+            QStringList titles;
+            for (QAction *a : d->window->findChild<QMenu *>(menu)->actions())
+                titles << a->menu()->title();
+            QCOMPARE(titles, QStringList({"Containers", "Layouts", "Widgets", "Menus",
+                                          "Tool Bars"}));
+        }
+        QCOMPARE(entry(*d, "Line Edit", true)->shortcut(), QKeySequence("I"));
+        QCOMPARE(entry(*d, "Line Edit", false)->shortcut(), QKeySequence("Alt+I"));
+        QStringList letters;
+        for (const auto &e : entries(*d))
+            letters << e->appendAction->shortcut().toString();
+        QCOMPARE(letters.last(), QString()); // "Separator": every letter taken
+        letters.removeAll(QString());
+        QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+
+        cQModelViewDialogLayoutTreeWidget tree(nullptr);
+        cDialogItemFactoryRegistry none(nullptr);
+        QMenu append, insert;
+        cQModelViewDialogEditorViewItems items(nullptr, &tree, &none, &append, &insert);
+        items.rebuildMenus();
+        QVERIFY(append.actions().isEmpty() && !append.isEnabled() && !insert.isEnabled());
+    }
+
+    void enableTable_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QStringList>("append");
+        QTest::addColumn<QStringList>("insert");
+        QTest::addColumn<QStringList>("edit");
+        const QStringList inBox = {"Dialog", "Group Box", "Tab Widget", "Vertical Box Layout",
+                                   "Horizontal Box Layout", "Label", "Push Button", "Line Edit",
+                                   "Check Box", "Spin Box", "Combo Box", "Progress Bar",
+                                   "Spacer"};
+        const QStringList cut = {"Copy", "Cut", "Remove"};
+        QTest::newRow("empty root") << "" << QStringList({"Dialog", "Menu", "Tool Bar"})
+                                    << QStringList() << QStringList();
+        QTest::newRow("full root") << "/" << QStringList() << QStringList() << QStringList();
+        // A dialog takes one layout, which it has already.
+        QTest::newRow("top-level") << "Dialog" << QStringList() << QStringList() << cut;
+        QTest::newRow("layout") << "Vertical Box Layout (\"box\")" << inBox << QStringList()
+                                << cut;
+        QTest::newRow("first leaf") << "Label (\"a\")" << inBox << inBox << cut + QStringList{
+            "Move Dn"};
+        QTest::newRow("last leaf") << "Line Edit (\"c\")" << inBox << inBox << cut + QStringList{
+            "Move Up"};
+    }
+
+    void enableTable()
+    {
+        QFETCH(QString, row);
+        QFETCH(QStringList, append);
+        QFETCH(QStringList, insert);
+        QFETCH(QStringList, edit);
+        auto d = editor(!row.isEmpty());
+        QVERIFY(row.isEmpty() || d->click(row));
+        QStringList enabled[2], commands;
+        for (const auto &e : entries(*d))
+            for (QAction *a : {e->appendAction, e->insertAction})
+                if (a->isEnabled())
+                    enabled[a == e->insertAction] << a->text();
+        QCOMPARE(enabled[0], append);
+        QCOMPARE(enabled[1], insert);
+        for (const char *name : {"mpActCopy", "mpActCut", "mpActPaste", "mpActRemove",
+                                 "mpActMoveUp", "mpActMoveDn"})
+            if (d->action(name)->isEnabled())
+                commands << d->action(name)->text();
+        QCOMPARE(commands, edit);
+        QCOMPARE(d->window->findChild<QMenu *>("mpMnuViews")->isEnabled(), !append.isEmpty());
+        QCOMPARE(d->window->findChild<QMenu *>("mpMnuInsert")->isEnabled(), !insert.isEmpty());
+    }
+
+    // Appending where only the parent takes the element inserts in front, as Insert does.
+    void keysAppendAndInsert()
+    {
+        auto d = editor(false);
+        for (int key : {Qt::Key_M, Qt::Key_N, Qt::Key_M, Qt::Key_N}) // menu, item, submenu, item
+            QVERIFY(d->key(key));
+        QVERIFY(d->click("Menu Item"));
+        QVERIFY(d->key(Qt::Key_N));
+        QVERIFY(d->key(Qt::Key_M, Qt::AltModifier));
+        QCOMPARE(treeRows(*d->tree), QStringList({"/", "  Menu", "    Menu", "    Menu Item",
+                                                  "    Menu Item", "    Menu",
+                                                  "      Menu Item"}));
+        QCOMPARE(d->current(), d->window->document().children()[0]->children()[0]);
+    }
+
+    void clipboardHistory()
+    {
+        auto d = editor();
+        QVERIFY(d->click("Label (\"a\")"));
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        QVERIFY(d->click("Push Button (\"b\")"));
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        const QList<QAction *> history = edit(*d).clipboardMenu()->actions();
+        QCOMPARE(history.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(history[i]->shortcut(), QKeySequence(QString("Ctrl+%1").arg(i + 1)));
+            QVERIFY(QRegularExpression("^\\d\\d:\\d\\d\\.\\d\\d$").match(history[i]->text())
+                        .hasMatch());
+        }
+        // Paste takes the newest entry out: the button, then the label.
+        QVERIFY(d->click("Vertical Box Layout (\"box\")"));
+        QVERIFY(d->key(Qt::Key_V, Qt::ControlModifier));
+        QVERIFY(d->key(Qt::Key_V, Qt::ControlModifier));
+        QCOMPARE(boxRows(*d), QStringList({"Label (\"a\")", "Push Button (\"b\")",
+                                           "Line Edit (\"c\")", "Push Button (\"b\")",
+                                           "Label (\"a\")"}));
+        QCOMPARE(edit(*d).clipboardMenu()->actions().size(), 1);
+        // The history keeps its entry; on a leaf it goes in front of it.
+        QVERIFY(d->click("Line Edit (\"c\")"));
+        QVERIFY(d->key(Qt::Key_1, Qt::ControlModifier));
+        QVERIFY(d->key(Qt::Key_1, Qt::ControlModifier));
+        QCOMPARE(edit(*d).clipboard().size(), size_t(1));
+        QCOMPARE(boxRows(*d).mid(2, 3), QStringList({"Label (\"a\")", "Label (\"a\")",
+                                                     "Line Edit (\"c\")"}));
+        // Cut, then Paste on the former parent: back as its last child.
+        QVERIFY(d->key(Qt::Key_X, Qt::ControlModifier));
+        QVERIFY(!findRow(*d->tree, "Line Edit (\"c\")"));
+        QVERIFY(d->click("Vertical Box Layout (\"box\")"));
+        QVERIFY(d->key(Qt::Key_V, Qt::ControlModifier));
+        QCOMPARE(boxRows(*d).last(), QString("Line Edit (\"c\")"));
+    }
+
+    // Remove selects the next sibling, else the previous, else the parent; moving at either
+    // end changes nothing but still rebuilds the rows.
+    void removeAndMove()
+    {
+        QStringList traces;
+        vpi::system().setSink([&traces](const QString &line) { traces << line; });
+        auto unhook = qScopeGuard([] { vpi::system().setSink(nullptr); });
+        auto d = editor();
+        QVERIFY(d->click("Label (\"a\")"));
+        QTreeWidgetItem *row = d->tree->currentItem();
+        d->action("mpActMoveUp")->setEnabled(true);
+        QVERIFY(d->key(Qt::Key_Up, Qt::ControlModifier));
+        QVERIFY(d->tree->currentItem() != row);
+        QVERIFY(d->key(Qt::Key_Down, Qt::ControlModifier));
+        QCOMPARE(boxRows(*d).mid(0, 2), QStringList({"Push Button (\"b\")", "Label (\"a\")"}));
+        QCOMPARE(traces.filter(QRegularExpression("cqmodelviewdialogeditoredit.*MoveUp")).size(),
+                 1);
+        QCOMPARE(traces.filter("MoveDn").size(), 1);
+
+        QVERIFY(d->key(Qt::Key_Delete));
+        QCOMPARE(d->tree->currentItem()->text(0), QString("Line Edit (\"c\")"));
+        QVERIFY(d->key(Qt::Key_Delete));
+        QCOMPARE(d->tree->currentItem()->text(0), QString("Push Button (\"b\")"));
+        QVERIFY(d->key(Qt::Key_Delete));
+        QCOMPARE(d->tree->currentItem()->text(0), QString("Vertical Box Layout (\"box\")"));
+    }
+
+    // Keys pressed before the tree reported a new selection find the enable state of the old
+    // one; held-down keys repeat faster than the tree reports.
+    void fastKeysActOnlyWhereAllowed()
+    {
+        auto d = editor(true, 30);
+        QVERIFY(d->click("Label (\"a\")"));
+        const QStringList before = documentRows(d->window->document());
+        d->tree->setCurrentItem(d->tree->topLevelItem(0));
+        d->key(Qt::Key_Delete, {}, false);
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        d->tree->setCurrentItem(findRow(*d->tree, "Dialog"));
+        d->key(Qt::Key_L, Qt::AltModifier, false); // the root takes no label
+        QCOMPARE(documentRows(d->window->document()), before);
+        QVERIFY(edit(*d).clipboard().empty());
+
+        QVERIFY(d->click("Label (\"a\")"));
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        for (int i = 0; i < 20; ++i)
+            d->key(Qt::Key_1, Qt::ControlModifier, false);
+        for (int i = 0; i < 40; ++i)
+            d->key(Qt::Key_Delete, {}, false);
+        QCOMPARE(treeRows(*d->tree), documentRows(d->window->document()));
+        QCOMPARE(treeRows(*d->tree).size(), 3 + 33 + 20 - 40);
+        QVERIFY(d->current() && !d->current()->isMarkedForRemoval());
+    }
+
+    // An entry whose element type lost its factory fails to paste and changes nothing.
+    void pasteWithoutFactoryKeepsTree()
+    {
+        cStdElementFactory ghost({"Ghost", "Ghost", "Extra", 1, 2, false,
+                                  stdelements::labelProperties});
+        auto d = editor();
+        cDialogItemFactoryRegistry &registry = d->window->factoryRegistry();
+        auto *viewItems = d->window->findChild<cQModelViewDialogEditorViewItems *>();
+        registry.appendFactory(std::make_unique<cExternalDialogItemFactory>(&ghost));
+        viewItems->rebuildMenus();
+        QVERIFY(d->click("Vertical Box Layout (\"box\")"));
+        entry(*d, "Ghost", true)->trigger();
+        QVERIFY(d->click("Ghost"));
+        d->key(Qt::Key_C, Qt::ControlModifier, false);
+        registry.rebuildFactories();
+        viewItems->rebuildMenus();
+
+        QVERIFY(d->click("Vertical Box Layout (\"box\")"));
+        const QStringList before = documentRows(d->window->document());
+        QTreeWidgetItem *current = d->tree->currentItem();
+        QVERIFY_THROWS_EXCEPTION(vstd::cRuntimeException,
+                                 edit(*d).paste(*edit(*d).clipboard().back()));
+        QStringList reported;
+        auto previous = vpi::cErrorReporter::setHandler(
+            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
+        d->key(Qt::Key_V, Qt::ControlModifier, false);
+        vpi::cErrorReporter::setHandler(previous);
+        QCOMPARE(reported.size(), 1);
+        QVERIFY(reported[0].contains("ViewElement \"Ghost\" is not loaded!"));
+        QCOMPARE(edit(*d).clipboard().size(), size_t(1));
+        QCOMPARE(treeRows(*d->tree), before);
+        QCOMPARE(documentRows(d->window->document()), before);
+        QCOMPARE(d->tree->currentItem(), current);
+    }
+
+    // Last: the plug-in stays loaded in the host the other cases share.
+    void loadingPlugInAddsItsElementToBothMenus()
+    {
+        auto d = editor(false);
+        auto dialogs = std::make_unique<cScriptedFileDialogs>();
+        dialogs->answers << qstr(mHost.app.vmvMgr().uiRootPath()) + "/libVellLcdElements.so";
+        d->window->setFileDialogProvider(std::move(dialogs));
+        d->action("mpActLoadUiPlugIn")->trigger();
+        const QString name = qstr(entries(*d).back()->factory->displayName());
+        QVERIFY(entry(*d, name, true) && entry(*d, name, false));
+    }
+};
+
+QTEST_MAIN(tst_EditMenus)
+#include "tst_editmenus.moc"

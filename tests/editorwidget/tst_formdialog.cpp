@@ -1,0 +1,229 @@
+// The form information panel: versions, load and store, translation list and template.
+#include "modalanswer.h"
+
+#include "formdialog/cqvmvformdialog.h"
+
+#include "vellcore/cdeserializexml.h"
+#include "vellcore/cplatform.h"
+#include "vellcore/cserializexml.h"
+#include "vellcore/vsa.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+// A receiver of the collection signal that appends fixed keys.
+struct cKeySource : vrmi::cConnectable
+{
+    vstd::tList<vstd::cAsciiString> keys;
+    piVoid collect(vstd::tList<vstd::cAsciiString> &out)
+    {
+        out.insert(out.end(), keys.begin(), keys.end());
+        return piVoid();
+    }
+    void attach(cQVMVFormDialog &panel)
+    {
+        panel.sigCollectTranslationKeys.connect(
+            vrmi::cDirectLocalSlotCall1<cKeySource, vstd::tList<vstd::cAsciiString> &>(
+                this, &cKeySource::collect));
+    }
+};
+
+QString field(const cQVMVFormDialog &panel, const char *name)
+{
+    return panel.findChild<QLineEdit *>(QLatin1String(name))->text();
+}
+
+void click(const cQVMVFormDialog &panel, const char *button)
+{
+    QTest::mouseClick(panel.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+}
+
+QByteArray store(cQVMVFormDialog &panel)
+{
+    vsa::cSerializeXML out("Form");
+    out.setPreferNoLabels(false);
+    panel.storeFormInfo(out);
+    return out.data();
+}
+
+QStringList listRows(const cQVMVFormDialog &panel)
+{
+    QStringList rows;
+    auto *list = panel.findChild<QTreeWidget *>(QStringLiteral("mpLstTranslations"));
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        rows << list->topLevelItem(i)->text(0);
+    return rows;
+}
+} // namespace
+
+class tst_FormDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void newFormAndType();
+    void versionBumping_data();
+    void versionBumping();
+    void storeAndLoad();
+    void translationListAndTemplate();
+    void templateThroughButtons();
+};
+
+void tst_FormDialog::newFormAndType()
+{
+    cQVMVFormDialog panel(nullptr);
+    QCOMPARE(field(panel, "mpTxtType"), QStringLiteral("none"));
+    QCOMPARE(field(panel, "mpTxtName"), QStringLiteral("Form"));
+    QCOMPARE(field(panel, "mpTxtVersion"), QStringLiteral("0.1"));
+    QCOMPARE(field(panel, "mpTxtLastEdited"), QStringLiteral("-"));
+    QCOMPARE(field(panel, "mpTxtAutor"), qstr(vpi::cPlatform::userName()));
+    panel.setFormType("Menu");
+    QCOMPARE(field(panel, "mpTxtType"), QStringLiteral("Menu"));
+    panel.setFormType("");
+    QCOMPARE(field(panel, "mpTxtType"), QStringLiteral("none"));
+}
+
+void tst_FormDialog::versionBumping_data()
+{
+    QTest::addColumn<QStringList>("presses");   // buttons pressed before the first store
+    QTest::addColumn<QStringList>("versions");  // shown after each store
+    const QString major = QStringLiteral("mpBtVersionMajor");
+    const QString minor = QStringLiteral("mpBtVersionMinor");
+    QTest::newRow("major, stored twice") << QStringList{major} << QStringList{"1.1", "1.1"};
+    QTest::newRow("minor") << QStringList{minor} << QStringList{"0.2"};
+    QTest::newRow("both") << QStringList{major, minor} << QStringList{"1.2", "1.2"};
+    QTest::newRow("major pressed twice") << QStringList{major, major} << QStringList{"1.1"};
+}
+
+void tst_FormDialog::versionBumping()
+{
+    QFETCH(QStringList, presses);
+    QFETCH(QStringList, versions);
+    cQVMVFormDialog panel(nullptr);
+    for (const QString &button : presses)
+        click(panel, qPrintable(button));
+    for (const QString &expected : versions) {
+        const QByteArray stored = store(panel);
+        QCOMPARE(field(panel, "mpTxtVersion"), expected);
+        QVERIFY(stored.contains("<uint label=\"VH\">" + expected.section('.', 0, 0).toLatin1()));
+        QVERIFY(stored.contains("<uint label=\"VL\">" + expected.section('.', 1, 1).toLatin1()));
+    }
+    for (const QString &button : presses)
+        QVERIFY(panel.findChild<QPushButton *>(button)->isEnabled());
+}
+
+void tst_FormDialog::storeAndLoad()
+{
+    cQVMVFormDialog panel(nullptr);
+    panel.setFormType("Dialog");
+    panel.findChild<QLineEdit *>("mpTxtName")
+        ->setText(QString::fromUtf8(u8"Gr\u00fc\u00dfe\u20ac"));
+    panel.findChild<QLineEdit *>("mpTxtAutor")
+        ->setText(QString::fromUtf8(u8"J\u00f6rg \u20ac"));
+    click(panel, "mpBtVersionMinor");
+    const QByteArray stored = store(panel);
+    const QString stamp = field(panel, "mpTxtLastEdited");
+
+    // Another panel, with a pending change of its own that a load does not touch.
+    cQVMVFormDialog other(nullptr);
+    click(other, "mpBtVersionMajor");
+    vsa::cDeserializeXML in(stored, "stored");
+    in.setPreferNoLabels(false);
+    other.loadFormInfo(in);
+    QCOMPARE(field(other, "mpTxtName"), QString::fromUtf8(u8"Gr\u00fc\u00dfe?"));
+    QCOMPARE(field(other, "mpTxtAutor"), QString::fromUtf8(u8"J\u00f6rg \u20ac"));
+    QCOMPARE(field(other, "mpTxtVersion"), QStringLiteral("0.2"));
+    QCOMPARE(field(other, "mpTxtLastEdited"), stamp);
+    QCOMPARE(field(other, "mpTxtType"), QStringLiteral("none"));  // the type follows the tree
+    store(other);
+    QCOMPARE(field(other, "mpTxtVersion"), QStringLiteral("1.2"));
+
+    // Without the section: "unknown" and "-", the numbers kept for the next store.
+    vsa::cSerializeXML bareOut("Form");
+    vsa::cDeserializeXML bare(bareOut.data(), "bare");
+    other.loadFormInfo(bare);
+    QCOMPARE(field(other, "mpTxtName"), QStringLiteral("unknown"));
+    QCOMPARE(field(other, "mpTxtAutor"), QStringLiteral("unknown"));
+    QCOMPARE(field(other, "mpTxtVersion"), QStringLiteral("-"));
+    QCOMPARE(field(other, "mpTxtLastEdited"), QStringLiteral("-"));
+    const QByteArray again = store(other);
+    QVERIFY(again.contains("<uint label=\"VH\">1</uint>"));
+    QVERIFY(again.contains("<uint label=\"VL\">2</uint>"));
+}
+
+void tst_FormDialog::translationListAndTemplate()
+{
+    cQVMVFormDialog panel(nullptr);
+    cKeySource source;
+    source.keys = {"Title", "", "OK", "Title"};
+    source.attach(panel);
+    panel.findChild<QLineEdit *>("mpTxtName")->setText(QStringLiteral("Setup"));
+    click(panel, "mpBtUpdateTranslationList");
+    QCOMPARE(listRows(panel), (QStringList{"Setup", "Title", "OK", "Title"}));
+    panel.findChild<QLineEdit *>("mpTxtName")->clear();
+    panel.updateTranslationList();
+    QCOMPARE(listRows(panel), (QStringList{"Title", "OK", "Title"}));
+
+    QCOMPARE(cQVMVFormDialog::translationTemplate("Setup", source.keys),
+             QByteArray("//\r\n"
+                        "// Translation file for Setup.\r\n"
+                        "// Encoding: UTF-8.\r\n"
+                        "// Please make sure you are working with an UTF-8 capable text "
+                        "editor!\r\n"
+                        "//\r\n"
+                        "\r\n"
+                        "Title = \" \";\r\n"
+                        " = \" \";\r\n"
+                        "OK = \" \";\r\n"
+                        "Title = \" \";\r\n"));
+}
+
+void tst_FormDialog::templateThroughButtons()
+{
+    QTemporaryDir dir;
+    cQVMVFormDialog panel(nullptr);
+    cKeySource source;
+    source.keys = {"Title"};
+    source.attach(panel);
+    panel.findChild<QLineEdit *>("mpTxtName")->setText(QString::fromUtf8(u8"Ma\u00df\u20ac"));
+    panel.show();
+
+    // The proposed name is the form's; the template names the form with "?" for the euro.
+    const QString target = dir.filePath(QStringLiteral("setup.ftr"));
+    QString proposed;
+    whenModalOpens([&](QWidget *w) {
+        if (auto *files = qobject_cast<QFileDialog *>(w))
+            proposed = files->selectedFiles().value(0);
+        answerFileDialog(w, target);
+    });
+    click(panel, "mpBtCreateTemplate");
+    QVERIFY(proposed.endsWith(QString::fromUtf8(u8"Ma\u00df\u20ac.ftr")));
+    QFile written(target);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.contains("// Translation file for Ma\xdf?.\r\n"));
+    QVERIFY(bytes.endsWith("\r\n\r\nTitle = \" \";\r\n"));
+
+    // A path below a file cannot be written: a warning, nothing created, the panel still there.
+    const QString bad = target + QStringLiteral("/below.ftr");
+    bool warned = false;
+    whenModalOpens([&](QWidget *w) {
+        answerFileDialog(w, bad);
+        whenModalOpens([&](QWidget *box) {
+            warned = qobject_cast<QMessageBox *>(box) != nullptr;
+            box->close();
+        });
+    });
+    click(panel, "mpBtCreateTemplate");
+    QVERIFY(warned);
+    QVERIFY(!QFile::exists(bad));
+    QCOMPARE(QFileInfo(target).size(), bytes.size());
+}
+
+QTEST_MAIN(tst_FormDialog)
+#include "tst_formdialog.moc"
