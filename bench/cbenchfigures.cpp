@@ -1,6 +1,9 @@
 #include "cbenchfigures.h"
 
+#include <QApplication>
+
 #include <algorithm>
+#include <ctime>
 
 namespace {
 std::vector<const cBenchFigureGroup *> &registered()
@@ -23,4 +26,25 @@ std::vector<const cBenchFigureGroup *> cBenchFigureGroup::groups()
     std::stable_sort(groups.begin(), groups.end(),
                      [](const auto *a, const auto *b) { return a->order() < b->order(); });
     return groups;
+}
+
+std::unique_ptr<QCoreApplication> makeWidgetApplication(int &argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    const size_t mid = times.size() / 2;
+    return times.size() % 2 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
 }

@@ -37,3 +37,11 @@ private:
 // The child side of the memory figures: dlgbench --load-peak FILE loads FILE and prints its
 // peak resident size before and after, in KiB.
 int loadPeakChild(int argc, char **argv);
+
+// Helpers shared by the figure groups.
+// The application object of a group that builds widgets; headless unless a platform was chosen.
+std::unique_ptr<QCoreApplication> makeWidgetApplication(int &argc, char **argv);
+// Processor time of the calling thread, in milliseconds: steadier than wall time on a busy
+// machine.
+double threadCpuMs();
+double median(std::vector<double> times);

@@ -26,21 +26,7 @@
 #include <vector>
 
 namespace {
-std::unique_ptr<QCoreApplication> makeWidgetApplication(int &argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
-}
-
 // This thread's processor time: the other load of a shared machine does not count.
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
 // The median of `runs` timed steps, each with untimed preparation and clean-up around it.
 template <class P, class W, class C> double medianMs(int runs, P prepare, W work, C cleanUp)
 {

@@ -26,13 +26,6 @@
 #include <vector>
 
 namespace {
-std::unique_ptr<QCoreApplication> makeWidgetApplication(int &argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
-}
-
 QByteArray pngBytes(int w, int h)
 {
     QImage image(w, h, QImage::Format_ARGB32);
@@ -115,13 +108,6 @@ double searchMs(const QString &root, long long *rows = nullptr)
         *rows = dialog.findChild<QTreeWidget *>(QStringLiteral("mpPreviewTree"))
                     ->topLevelItemCount();
     return ms;
-}
-
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
 // Every tick of one search, run back to back, in this thread's processor time: the other load

@@ -23,27 +23,6 @@
 #include <vector>
 
 namespace {
-std::unique_ptr<QCoreApplication> makeWidgetApplication(int &argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
-}
-
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    const size_t mid = times.size() / 2;
-    return times.size() % 2 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
-}
-
 // Median build times of several builders of one form, without the time to delete the widgets.
 // The builders take turns, and the time is this thread's processor time: the other load of a
 // shared machine neither counts nor favours one builder.

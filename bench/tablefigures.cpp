@@ -34,27 +34,6 @@
 namespace {
 using namespace vmva;
 
-std::unique_ptr<QCoreApplication> makeWidgetApplication(int &argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
-}
-
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    const size_t mid = times.size() / 2;
-    return times.size() % 2 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
-}
-
 // Median processor times of works that take turns, so machine load favours none of them.
 std::vector<double> medianTurnsMs(int runs, const std::vector<std::function<void(int)>> &works)
 {
