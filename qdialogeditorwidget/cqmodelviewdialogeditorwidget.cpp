@@ -44,6 +44,7 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
 
     mpUi->mpActEmbeddedPreview->setChecked(true);
     connectActions();
+    watchFormInformation();
 
     refreshLayoutTree(nullptr);
     mFactoryRegistry.rebuildFactories();
@@ -106,6 +107,7 @@ void cQModelViewDialogEditorWidget::uiNewDocument(bool)
     mpLayoutTree->clear();
     mpDocument->newDocument();
     refreshLayoutTree(nullptr);
+    emit documentReplaced();
     uiCreateEmbeddedPreview(false);
     updateTitle();
 }
@@ -128,6 +130,7 @@ void cQModelViewDialogEditorWidget::loadDocument(const QString &path, bool ignor
     mFileName = path;
     updateTitle();
     refreshLayoutTree(nullptr);
+    emit documentReplaced();
     cAbstractFormInfoStore &formInfo = mpDocument->formInfoStore();
     formInfo.updateTranslationList();
     formInfo.setFormType(documentType());
@@ -173,6 +176,13 @@ void cQModelViewDialogEditorWidget::savedDocument()
 {
     if (mpPropertyStack->count() > 0)
         mpPropertyStack->setCurrentIndex(0);
+    updateTitle();
+    emit documentSaved();
+}
+
+void cQModelViewDialogEditorWidget::setFileName(const QString &path)
+{
+    mFileName = path;
     updateTitle();
 }
 

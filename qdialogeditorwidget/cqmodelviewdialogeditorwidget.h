@@ -74,6 +74,16 @@ public:
     // for an empty document or when the factory builds nothing. Top-level, a menu runs as a
     // popup at the cursor and null comes back.
     std::unique_ptr<QWidget> createPreview(QWidget *parent, bool topLevel);
+    // Gives the document a file name (empty: untitled) without reading or writing it.
+    void setFileName(const QString &path);
+
+signals:
+    // The document changed: an element, a property, a binding or the form information.
+    void documentModified();
+    // The document was written to its file by "Save" or "Save as...".
+    void documentSaved();
+    // "New" or a load replaced the document.
+    void documentReplaced();
 
 private slots:
     piVoid sltNotifyDialogLayoutItemRightClick(QTreeWidgetItem *row);
@@ -118,6 +128,8 @@ private:
     void setupPreviewArea();
     void setupEditing();
     void connectActions();
+    // Typing in the form information panel or asking for a new version changes the document.
+    void watchFormInformation();
     QString startFolder() const;
     // The form information page and the title after a successful save.
     void savedDocument();
