@@ -31,15 +31,15 @@ private:
     std::unique_ptr<QTemporaryDir> mDir;
 };
 
-// What the user does in the editor before it dies: a removal, a move and typing in the form
-// information panel.
+// What the user does in the editor before it dies: a removal and a move, then, once they were
+// written, typing in the form information panel.
 static const QStringList kEdits = {
     "select dialogLayoutTree Label",
     "trigger mpActRemove",
-    "select dialogLayoutTree Group",
+    "select dialogLayoutTree Tab",
     "trigger mpActMoveUp",
-    "type mpTxtName  after the crash",
 };
+static const QStringList kTyping = {"type mpTxtName  after the crash"};
 
 void tst_RecoveryProcess::init()
 {
@@ -81,9 +81,9 @@ void tst_RecoveryProcess::killedEditorsWorkIsReopened()
     // The first editor is killed once its last edit had time to reach the recovery file.
     QProcess first;
     first.setProcessEnvironment(environment());
-    first.start(vellhost(), {"--script", script("edit.txt", kEdits + QStringList{"wait 4500",
-                                                                             "print edited"}),
-                             form});
+    const QStringList edits = kEdits + QStringList{"wait 4500"} + kTyping
+                              + QStringList{"wait 4500", "print edited"};
+    first.start(vellhost(), {"--script", script("edit.txt", edits), form});
     QVERIFY(first.waitForStarted());
     QByteArray out;
     while (!out.contains("edited") && first.state() == QProcess::Running)
@@ -101,12 +101,12 @@ void tst_RecoveryProcess::killedEditorsWorkIsReopened()
     std::unique_ptr<cQModelViewDialogEditorWidget> editor = host.newEditor();
     editor->loadDocument(form, true);
     editor->show();
-    cHostScript edits;
-    edits.setLines(kEdits);
-    QSignalSpy done(&edits, &cHostScript::finished);
-    edits.start();
+    cHostScript replay;
+    replay.setLines(kEdits + kTyping);
+    QSignalSpy done(&replay, &cHostScript::finished);
+    replay.start();
     QVERIFY(done.wait(20000));
-    QVERIFY2(done.at(0).at(0).toBool(), qPrintable(edits.error()));
+    QVERIFY2(done.at(0).at(0).toBool(), qPrintable(replay.error()));
     editor->saveDocument(mDir->filePath("expected.dlg"));
     editor.reset();
 
