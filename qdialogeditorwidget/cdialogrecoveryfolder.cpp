@@ -92,6 +92,14 @@ std::vector<cDialogRecoveryFolder::tRecoveryFileSet> cDialogRecoveryFolder::take
         orphan.lastChange = document.lastModified();
         orphans.push_back(orphan);
     }
+    // A name written by an editor that died before its first document: nothing to offer.
+    const QFileInfoList names =
+        QDir(mFolder).entryInfoList({QStringLiteral("*.info")}, QDir::Files);
+    for (const QFileInfo &info : names) {
+        const QString id = info.completeBaseName();
+        if (!QFile::exists(documentPath(id)) && !holds(id) && lock(id))
+            remove(id);
+    }
     std::sort(orphans.begin(), orphans.end(), [](const auto &a, const auto &b) {
         return a.lastChange < b.lastChange;
     });

@@ -9,6 +9,7 @@
 #include "vellcore/cabstractexception.h"
 #include "vellcore/cdebugstream.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 cQDialogRecovery::cQDialogRecovery(cQModelViewDialogEditorWidget &editor, const QString &folder)
@@ -121,14 +122,23 @@ QString cQDialogRecovery::readError(const QString &path) const
         QStringList messages;
         for (const vstd::cAbstractException *c = &e; c; c = c->cause())
             messages << c->message().toQString();
-        return messages.join(QLatin1Char('\n'));
+        // The row names the form: the folder of the recovery file would only crowd it.
+        return messages.join(QLatin1Char('\n')).replace(path, QFileInfo(path).fileName());
     }
     return QString();
 }
 
 void cQDialogRecovery::reopen(const cDialogRecoveryFolder::tRecoveryFileSet &orphan)
 {
-    mEditor.loadDocument(orphan.path, true);
+    try {
+        mEditor.loadDocument(orphan.path, true);
+    } catch (const vstd::cAbstractException &e) {
+        // Only a preview that failed once the form was read leaves the form in the editor; it
+        // is taken over all the same and the preview stays empty.
+        if (mEditor.fileName() != orphan.path)
+            throw;
+        VELL_TRACE(QStringLiteral("+++ WARNING: ") + QString::fromUtf8(e.what()));
+    }
     mEditor.setFileName(orphan.originalName);
     documentModified();
     mLastChange = orphan.lastChange;

@@ -37,7 +37,8 @@ public:
     // The first error reading `path` as a document of this editor, or empty.
     QString readError(const QString &path) const;
     // Loads an orphan into the editor under its own file name, as a changed document, writes
-    // it as this editor's recovery file and removes the orphan. Throws what the load throws.
+    // it as this editor's recovery file and removes the orphan. Throws when it cannot be read;
+    // the editor then keeps its document.
     void reopen(const cDialogRecoveryFolder::tRecoveryFileSet &orphan);
     void discard(const QString &id) { mFolder.remove(id); }
     // Lets go of the orphans offered and not taken: they are offered again at the next start.

@@ -50,7 +50,7 @@ cQDialogRecoveryDialog::cQDialogRecoveryDialog(
             &cQDialogRecoveryDialog::updateButtons);
 
     fillRows();
-    resize(560, 260);
+    resize(680, 260);
 }
 
 cQDialogRecoveryDialog::~cQDialogRecoveryDialog()

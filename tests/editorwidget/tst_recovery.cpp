@@ -1,5 +1,4 @@
 #include "editortesthost.h"
-#include "modalanswer.h"
 
 #include "qdialogeditorwidget/cqdialogrecovery.h"
 #include "qdialogeditorwidget/cqdialogrecoverydialog.h"
@@ -9,12 +8,39 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+namespace {
+// A document file without the time stamp of its last save.
+QByteArray withoutStamp(const QString &path)
+{
+    QFile file(path);
+    static const QRegularExpression stamp("<ascii label=\"LastModified\">[^<]*</ascii>");
+    return file.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(file.readAll()).remove(stamp).toUtf8() : QByteArray();
+}
+
+// The editor's document as the writer writes it.
+QByteArray written(cQModelViewDialogEditorWidget &editor, const QString &path)
+{
+    editor.saveDocument(path);
+    return withoutStamp(path);
+}
+
+void typeFormName(cQModelViewDialogEditorWidget &editor, const QString &text)
+{
+    QTest::keyClicks(editor.findChild<QLineEdit *>("mpTxtName"), text);
+}
+} // namespace
+
 // Automatic recovery files of an editor and the dialog that offers the orphans.
 class tst_Recovery : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
+    void init()
+    {
+        mDir = std::make_unique<QTemporaryDir>();
+        mFolder = mDir->filePath("recovery");
+    }
     void writtenAfterTheQuietTimeNeverInsideAChange();
     void fileEndsWithTheWork_data();
     void fileEndsWithTheWork();
@@ -29,82 +55,42 @@ private:
         std::unique_ptr<cQModelViewDialogEditorWidget> window;
         cQDialogRecovery *recovery = nullptr;
     };
-    tEditorSet newEditor();
-    QStringList files(const char *pattern = "*") const;
-    // The document as the writer writes it, without the time stamp of the last save.
-    static QByteArray written(cQModelViewDialogEditorWidget &editor, const QString &path);
-    static QByteArray withoutStamp(QByteArray document);
-    void typeFormName(cQModelViewDialogEditorWidget &editor, const QString &text);
+    tEditorSet newEditor()
+    {
+        tEditorSet set{mHost.newEditor()};
+        set.recovery = new cQDialogRecovery(*set.window, mFolder);
+        set.recovery->setDelay(150);
+        return set;
+    }
+    QStringList files(const char *pattern = "*") const
+    {
+        return QDir(mFolder).entryList({QString::fromLatin1(pattern)}, QDir::Files);
+    }
 
     cEditorTestHost mHost;
     std::unique_ptr<QTemporaryDir> mDir;
     QString mFolder;
 };
 
-void tst_Recovery::init()
-{
-    mDir = std::make_unique<QTemporaryDir>();
-    mFolder = mDir->filePath("recovery");
-}
-
-tst_Recovery::tEditorSet tst_Recovery::newEditor()
-{
-    tEditorSet set;
-    set.window = mHost.newEditor();
-    set.recovery = new cQDialogRecovery(*set.window, mFolder);
-    set.recovery->setDelay(150);
-    return set;
-}
-
-QStringList tst_Recovery::files(const char *pattern) const
-{
-    return QDir(mFolder).entryList({QString::fromLatin1(pattern)}, QDir::Files, QDir::Name);
-}
-
-QByteArray tst_Recovery::withoutStamp(QByteArray document)
-{
-    static const QRegularExpression stamp("<ascii label=\"LastModified\">[^<]*</ascii>");
-    return QString::fromUtf8(document).remove(stamp).toUtf8();
-}
-
-QByteArray tst_Recovery::written(cQModelViewDialogEditorWidget &editor, const QString &path)
-{
-    editor.saveDocument(path);
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? withoutStamp(file.readAll()) : QByteArray();
-}
-
-void tst_Recovery::typeFormName(cQModelViewDialogEditorWidget &editor, const QString &text)
-{
-    auto *name = editor.findChild<QLineEdit *>("mpTxtName");
-    QVERIFY(name);
-    QTest::keyClicks(name, text);
-}
-
 void tst_Recovery::writtenAfterTheQuietTimeNeverInsideAChange()
 {
     tEditorSet editor = newEditor();
-    QSignalSpy modified(editor.window.get(), &cQModelViewDialogEditorWidget::documentModified);
     // Keys 100 ms apart keep putting the write off; none happens inside a key.
+    QDateTime lastKey;
     for (const QString key : {"A", "b", "c"}) {
         typeFormName(*editor.window, key);
+        lastKey = QDateTime::currentDateTime();
         QVERIFY(files("*.dlg").isEmpty());
         QTest::qWait(100);
     }
-    QCOMPARE(modified.count(), 3);
     QVERIFY(files("*.dlg").isEmpty());
     QTRY_COMPARE(files("*.dlg").size(), 1);
     QVERIFY(editor.recovery->hasUnsavedChanges());
 
-    // A normal dialog document holding exactly the edited form, stamped with the last change.
+    // A normal dialog document holding the edited form, dated by the last change, not the write.
     const QString path = editor.recovery->recoveryPath();
-    QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(mFolder).absoluteFilePath());
-    const QDateTime stamped = QFileInfo(path).lastModified();
-    QVERIFY(qAbs(stamped.secsTo(QDateTime::currentDateTime())) < 5);
-    cFormWriter reader(mHost);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray recovered = withoutStamp(file.readAll());
+    QVERIFY(qAbs(QFileInfo(path).lastModified().msecsTo(lastKey)) < 100);
+    const QByteArray recovered = withoutStamp(path);
     QVERIFY(recovered.contains("Abc</ascii>"));
     QCOMPARE(recovered, written(*editor.window, mDir->filePath("now.dlg")));
 }
@@ -134,9 +120,7 @@ void tst_Recovery::fileEndsWithTheWork()
     editor.window->setFileDialogProvider(std::move(scripted));
     editor.window->setFileName(mDir->filePath("mine.dlg"));
     typeFormName(*editor.window, "Mine");
-    QTRY_COMPARE(files("*.dlg").size(), 1);
-    const QString id = QFileInfo(files("*.dlg").value(0)).completeBaseName();
-    QCOMPARE(files(), QStringList({id + ".dlg", id + ".info", id + ".lock"}));
+    QTRY_COMPARE(files().size(), 3);  // the document, its file name and its lock
 
     auto trigger = [&](const char *name) {
         editor.window->findChild<QAction *>(name)->trigger();
@@ -204,6 +188,7 @@ void tst_Recovery::brokenFilesAreListedAndOnlyDiscarded()
     put("truncated.dlg", bytes.left(bytes.size() / 2));
     put("corrupt.dlg", "\x01\x02 not a form");
     put("empty.dlg", "");
+    put("lonely.info", "/died/before/writing.dlg");
 
     tEditorSet editor = newEditor();
     cQDialogRecoveryDialog *offer = editor.recovery->offerOrphans();
@@ -257,7 +242,7 @@ void tst_Recovery::reopenRestoresTheFormUnderItsName()
 
     QCOMPARE(replaced.count(), 1);
     QCOMPARE(editor.window->fileName(), mDir->filePath("machine form.dlg"));
-    QCOMPARE(editor.window->windowTitle(), QString("VELL model based dialog editor (machine form)"));
+    QVERIFY(editor.window->windowTitle().endsWith("(machine form)"));
     QVERIFY(editor.recovery->hasUnsavedChanges());
     // The orphan became this editor's own recovery file; the dialog closed with its last row.
     QVERIFY(!QFile::exists(orphan));
