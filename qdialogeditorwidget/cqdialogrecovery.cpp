@@ -130,6 +130,8 @@ QString cQDialogRecovery::readError(const QString &path) const
 
 void cQDialogRecovery::reopen(const cDialogRecoveryFolder::tRecoveryFileSet &orphan)
 {
+    // Work typed meanwhile goes to its file first; replaced, that file stays as an orphan.
+    writeNow();
     try {
         mEditor.loadDocument(orphan.path, true);
     } catch (const vstd::cAbstractException &e) {
