@@ -146,7 +146,8 @@ void tst_LayoutItems::insertBeforeStrangerFailsAndDestroysChild()
         root.insertChild(&layout, std::move(child));
         QFAIL("no exception");
     } catch (const vstd::cBugException &e) {
-        QCOMPARE(e.message().rawText(), QStringLiteral("$VTR$cQAbstractDialogLayoutItem: no child before!"));
+        QCOMPARE(e.message().rawText(),
+                 QStringLiteral("$VTR$cQAbstractDialogLayoutItem: no child before!"));
     }
     QCOMPARE(cTestProperties::live, before);
     QCOMPARE(root.children().size(), size_t(1));
@@ -194,14 +195,16 @@ void tst_LayoutItems::rootHasNoParent()
         root.parent();
         QFAIL("no exception");
     } catch (const vstd::cBugException &e) {
-        QCOMPARE(e.message().rawText(), QStringLiteral("$VTR$cQAbstractDialogLayoutItem No parent!"));
+        QCOMPARE(e.message().rawText(),
+                 QStringLiteral("$VTR$cQAbstractDialogLayoutItem No parent!"));
         QCOMPARE(e.file(), nullptr);
     }
     try {
         root.removeFromParent();
         QFAIL("no exception");
     } catch (const vstd::cBugException &e) {
-        QCOMPARE(e.message().rawText(), QStringLiteral("$VTR$cQAbstractDialogLayoutItem: No parent!"));
+        QCOMPARE(e.message().rawText(),
+                 QStringLiteral("$VTR$cQAbstractDialogLayoutItem: No parent!"));
     }
     // An item its parent does not list is left alone.
     auto stray = host.create(root, "TDialog");

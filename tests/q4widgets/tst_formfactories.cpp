@@ -126,9 +126,9 @@ void tst_FormFactories::buildsEveryDialogElement()
                              "5:readOnly", "6:checked", "6:text", "7:minimum", "7:maximum",
                              "7:value", "7:singleStep", "7:text", "8:count", "8:currentText",
                              "9:value", "9:textVisible", "11:title", "11:enabled"}),
-             QStringList({"1", "Settings", "3", "Hello", "AlignCenter", "true", "greeting", "secret",
-                          "Password", "12", "true", "true", "On", "10", "200", "150", "5",
-                          "150 rpm", "3", "blue", "40", "false", "Group", "false"}));
+             QStringList({"1", "Settings", "3", "Hello", "AlignCenter", "true", "greeting",
+                          "secret", "Password", "12", "true", "true", "On", "10", "200", "150",
+                          "5", "150 rpm", "3", "blue", "40", "false", "Group", "false"}));
     QVERIFY(dialog->findChild<QLabel *>("13")->isHidden());
     auto *layout = dialog->findChild<QVBoxLayout *>("2");
     QCOMPARE(dialog->layout(), layout);

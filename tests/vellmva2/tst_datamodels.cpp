@@ -259,7 +259,8 @@ void tst_DataModels::failingReceiverDoesNotSilenceTheOthers()
         node.setValue(1);
         QFAIL("a failing receiver went unnoticed");
     } catch (const vstd::cRuntimeException &e) {
-        QCOMPARE(QString(e.what()), QString("Model \"motor\" was changed, but a receiver failed!"));
+        QCOMPARE(QString(e.what()),
+                 QString("Model \"motor\" was changed, but a receiver failed!"));
         QVERIFY(e.cause());
         QCOMPARE(QString(e.cause()->typeName()), QString("cBugException"));
         QCOMPARE(e.cause()->line(), 3);
