@@ -47,14 +47,6 @@ class tst_LayoutTree : public QObject, public vrmi::cConnectable
         cQAbstractDialogLayoutItem *dialog, *box, *label, *button, *row, *edit;
     };
 
-    std::unique_ptr<cQModelViewDialogLayoutTreeWidget> listingTreeFilled(tForm &form)
-    {
-        auto tree = listeningTree();
-        tree->fill(&form.writer.root(), form.label);
-        init();
-        return tree;
-    }
-
     static QPoint rowCentre(QTreeWidget &tree, QTreeWidgetItem *row)
     {
         return tree.visualItemRect(row).center();
@@ -80,22 +72,14 @@ private slots:
                                                "      Push Button",
                                                "      Horizontal Box Layout",
                                                "        Line Edit (\"entry\")"}));
-        QCOMPARE(tree->columnCount(), 1);
-        QVERIFY(tree->isHeaderHidden());
         QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
-        QVERIFY(tree->topLevelItem(0)->isExpanded());
         QTreeWidgetItem *editRow = findRow(*tree, "Line Edit (\"entry\")");
         QVERIFY(editRow->parent()->isExpanded());
-        QCOMPARE(editRow->type(), 1001);
-        QCOMPARE(editRow->toolTip(0), editRow->text(0));
         QCOMPARE(cQModelViewDialogLayoutTreeItem::layoutItemOf(editRow), form.edit);
         QVERIFY(tree->hasFocus());
-    }
 
-    void fillSelectsRequestedItem()
-    {
-        tForm form(mHost);
-        auto tree = listeningTree();
+        QTRY_COMPARE(mActivated.size(), 1);
+        init();
         tree->fill(&form.writer.root(), form.button);
         QCOMPARE(tree->currentLayoutItem(), form.button);
         QCOMPARE(tree->currentItem()->text(0), QString("Push Button"));
@@ -167,48 +151,28 @@ private slots:
         QCOMPARE(mActivated.first()->text(0), rows.last());
     }
 
-    void rightPressMakesRowCurrentThenReportsIt()
-    {
-        tForm form(mHost);
-        auto tree = listeningTree();
-        tree->fill(&form.writer.root(), nullptr);
-        init();
-        QTreeWidgetItem *labelRow = findRow(*tree, "Label (\"name\")");
-        QTest::mousePress(tree->viewport(), Qt::RightButton, {}, rowCentre(*tree, labelRow));
-        QCOMPARE(tree->currentItem(), labelRow);
-        QCOMPARE(mHovered.value(0), labelRow);
-        QCOMPARE(mRightClicked, QList<QTreeWidgetItem *>({labelRow}));
-
-        QTest::mousePress(tree->viewport(), Qt::MiddleButton, {}, rowCentre(*tree, labelRow));
-        QCOMPARE(mRightClicked.size(), 2);
-
-        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, rowCentre(*tree, labelRow));
-        QCOMPARE(mRightClicked.size(), 2);
-    }
-
-    void menuKeysReportCurrentRow()
-    {
-        tForm form(mHost);
-        auto tree = listingTreeFilled(form);
-        QTest::keyClick(tree.get(), Qt::Key_Menu);
-        QTest::keyClick(tree.get(), Qt::Key_F10, Qt::ShiftModifier);
-        QTest::keyClick(tree.get(), Qt::Key_F10);
-        QCOMPARE(mRightClicked, QList<QTreeWidgetItem *>({tree->currentItem(),
-                                                          tree->currentItem()}));
-    }
-
-    void rightPressBelowRowsReportsCurrentRow()
+    // A right or middle press makes its row current, then reports it; below the rows and from
+    // the menu keys the current row is reported, if there is one.
+    void contextRequestsReportTheRow()
     {
         tForm form(mHost);
         auto tree = listeningTree();
         const QPoint below(20, tree->viewport()->height() - 5);
         QTest::mousePress(tree->viewport(), Qt::RightButton, {}, below);
         QVERIFY(mRightClicked.isEmpty());
-
-        tree->fill(&form.writer.root(), form.button);
-        QTreeWidgetItem *current = tree->currentItem();
+        tree->fill(&form.writer.root(), nullptr);
+        init();
+        QTreeWidgetItem *labelRow = findRow(*tree, "Label (\"name\")");
+        QTest::mousePress(tree->viewport(), Qt::RightButton, {}, rowCentre(*tree, labelRow));
+        QCOMPARE(tree->currentItem(), labelRow);
+        QCOMPARE(mHovered.value(0), labelRow);
+        QTest::mousePress(tree->viewport(), Qt::MiddleButton, {}, rowCentre(*tree, labelRow));
+        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, rowCentre(*tree, labelRow));
         QTest::mousePress(tree->viewport(), Qt::RightButton, {}, below);
-        QCOMPARE(mRightClicked, QList<QTreeWidgetItem *>({current}));
+        QTest::keyClick(tree.get(), Qt::Key_Menu);
+        QTest::keyClick(tree.get(), Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(tree.get(), Qt::Key_F10);
+        QCOMPARE(mRightClicked, QList<QTreeWidgetItem *>(5, labelRow));
     }
 };
 

@@ -57,24 +57,20 @@ class tst_PreviewWidgetView : public QObject
             qWarning("view not exposed");
         return view;
     }
-
-private slots:
-    void nullPreviewIsRefused()
+    // A shown view with the small form as its preview, laid out.
+    std::unique_ptr<cView> viewWithForm(QSize size = QSize(500, 400))
     {
-        auto view = shownView();
-        QWidget *form = makeForm(view->pagesWidget());
-        view->setPreview(form);
-        view->selectElement("103");
-        QVERIFY(view->selectionWidget()->selection().width() > 0);
-        try {
-            view->setPreview(nullptr);
-            QFAIL("no exception for a null preview");
-        } catch (const vstd::cRuntimeException &e) {
-            QCOMPARE(e.message().rawText(), QString("$VTR$Invalid preview!"));
-        }
-        QCOMPARE(view->currentPreview(), form);
+        auto view = shownView(size);
+        view->setPreview(makeForm(view->pagesWidget()));
+        settle();
+        return view;
+    }
+    template <class W> static W *formChild(cView &view, const char *name)
+    {
+        return view.currentPreview()->findChild<W *>(name);
     }
 
+private slots:
     void previewIsCentredInFrameOnBlack()
     {
         auto view = shownView();
@@ -95,11 +91,9 @@ private slots:
 
     void widgetIsMarkedWhiteWithHandles()
     {
-        auto view = shownView();
-        view->setPreview(makeForm(view->pagesWidget()));
-        settle();
+        auto view = viewWithForm();
         view->selectElement("103");
-        auto *button = view->currentPreview()->findChild<QPushButton *>("103");
+        auto *button = formChild<QPushButton>(*view, "103");
         const cView::cSelectionWidget &overlay = *view->selectionWidget();
         QCOMPARE(overlay.mode(), 0);
         QCOMPARE(overlay.selection(), inView(button, *view));
@@ -122,9 +116,7 @@ private slots:
 
     void layoutIsMarkedCyanAroundItsContents()
     {
-        auto view = shownView();
-        view->setPreview(makeForm(view->pagesWidget()));
-        settle();
+        auto view = viewWithForm();
         view->selectElement("101");
         QWidget *form = view->currentPreview();
         auto *layout = form->findChild<QVBoxLayout *>("101");
@@ -142,28 +134,53 @@ private slots:
                  qPrintable(outline.name()));
     }
 
-    void unknownOrEmptyNameClearsMarking()
+    // An unknown or empty name clears the marking; so does a name before any preview. A null
+    // preview is refused and the marked one stays.
+    void unknownEmptyNameOrNullPreview()
     {
         auto view = shownView();
         view->selectElement("103");     // no preview yet
         QCOMPARE(view->selectionWidget()->selection(), QRect(0, 0, 0, 0));
-        view->setPreview(makeForm(view->pagesWidget()));
+        QWidget *form = makeForm(view->pagesWidget());
+        view->setPreview(form);
         settle();
+        for (const char *name : {"999", ""}) {
+            view->selectElement("103");
+            QVERIFY(view->selectionWidget()->selection().width() > 0);
+            view->selectElement(name);
+            QCOMPARE(view->selectionWidget()->selection(), QRect(0, 0, 0, 0));
+        }
         view->selectElement("103");
+        try {
+            view->setPreview(nullptr);
+            QFAIL("no exception for a null preview");
+        } catch (const vstd::cRuntimeException &e) {
+            QCOMPARE(e.message().rawText(), QString("$VTR$Invalid preview!"));
+        }
+        QCOMPARE(view->currentPreview(), form);
         QVERIFY(view->selectionWidget()->selection().width() > 0);
-        view->selectElement("999");
-        QCOMPARE(view->selectionWidget()->selection(), QRect(0, 0, 0, 0));
-        view->selectElement("103");
-        view->selectElement("");
-        QCOMPARE(view->selectionWidget()->selection(), QRect(0, 0, 0, 0));
     }
 
-    void invisibleWidgetIsMarkedOnceShown()
+    // The marking follows the view's resize, a preview that grows later, and a hidden widget
+    // once it is shown.
+    void markingFollowsGeometry()
     {
-        auto view = shownView();
-        view->setPreview(makeForm(view->pagesWidget()));
+        auto view = viewWithForm(QSize(400, 300));
+        view->selectElement("103");
+        auto *button = formChild<QPushButton>(*view, "103");
+        const QRect before = view->selectionWidget()->selection();
+        view->resize(600, 500);
         settle();
-        auto *label = view->currentPreview()->findChild<QLabel *>("102");
+        const QRect after = view->selectionWidget()->selection();
+        QCOMPARE(after, inView(button, *view));
+        QCOMPARE(after.topLeft() - before.topLeft(), QPoint(100, 100));
+        QCOMPARE(view->selectionWidget()->size(), QSize(600, 500));
+
+        auto *label = formChild<QLabel>(*view, "102");
+        label->setText("A much longer text that widens the whole form");
+        settle();
+        QCOMPARE(view->selectionWidget()->selection(), inView(button, *view));
+
         label->hide();
         view->selectElement("102");
         QCOMPARE(view->selectionWidget()->selection(), QRect(0, 0, 0, 0));
@@ -172,35 +189,6 @@ private slots:
         view->resize(520, 420);
         settle();
         QCOMPARE(view->selectionWidget()->selection(), inView(label, *view));
-    }
-
-    void markingFollowsResize()
-    {
-        auto view = shownView(QSize(400, 300));
-        view->setPreview(makeForm(view->pagesWidget()));
-        settle();
-        view->selectElement("103");
-        auto *button = view->currentPreview()->findChild<QPushButton *>("103");
-        const QRect before = view->selectionWidget()->selection();
-        view->resize(600, 500);
-        settle();
-        const QRect after = view->selectionWidget()->selection();
-        QCOMPARE(after, inView(button, *view));
-        QCOMPARE(after.topLeft() - before.topLeft(), QPoint(100, 100));
-        QCOMPARE(view->selectionWidget()->size(), QSize(600, 500));
-    }
-
-    void markingFollowsPreviewThatGrowsLater()
-    {
-        auto view = shownView();
-        view->setPreview(makeForm(view->pagesWidget()));
-        settle();
-        view->selectElement("103");
-        auto *label = view->currentPreview()->findChild<QLabel *>("102");
-        label->setText("A much longer text that widens the whole form");
-        settle();
-        auto *button = view->currentPreview()->findChild<QPushButton *>("103");
-        QCOMPARE(view->selectionWidget()->selection(), inView(button, *view));
     }
 
     void replacingPreviewClearsMarkingAndDeletesOldPageLater()
@@ -233,8 +221,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&area));
         view->setPreview(makeForm(view->pagesWidget()));
         settle();
-        auto *label = view->currentPreview()->findChild<QLabel *>("102");
-        QCOMPARE(label->foregroundRole(), QPalette::WindowText);
+        QCOMPARE(formChild<QLabel>(*view, "102")->foregroundRole(), QPalette::WindowText);
         QCOMPARE(view->currentPreview()->backgroundRole(), QPalette::Window);
         const QImage image = view->grab().toImage();
         const QPoint inForm = view->currentPreview()->mapTo(view, QPoint(2, 2));
