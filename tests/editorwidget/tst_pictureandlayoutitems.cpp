@@ -1,8 +1,10 @@
-// The font, layout parameter and picture editors in a property table, driven with the mouse.
+// The font, layout parameter and picture editors in a property table, driven with the mouse,
+// and the layout parameter dialog on its own.
 #include "modalanswer.h"
 #include "propertytesthelpers.h"
 
 #include "qdialogeditorwidget/cqveconnectortreewidget.h"
+#include "qdialogeditorwidget/propertywidgets/cqlayoutparamdialog.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwfontitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwlayoutparamitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwpixmapitem.h"
@@ -11,6 +13,7 @@
 
 #include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFontComboBox>
 #include <QLabel>
@@ -20,7 +23,31 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+using vmva::cDVLayoutParameter;
+Q_DECLARE_METATYPE(cDVLayoutParameter)
+
 namespace {
+cDVLayoutParameter parameter(cDVLayoutParameter::LayoutMode mode, int min, int max, unsigned mult)
+{
+    cDVLayoutParameter p;
+    p.setMode(mode);
+    if (min >= 0)
+        p.setMinimum(unsigned(min));
+    if (max >= 0)
+        p.setMaximum(unsigned(max));
+    p.setMultiplier(mult);
+    return p;
+}
+
+template <class W>
+W *child(const QDialog &dialog, const char *name)
+{
+    W *w = dialog.findChild<W *>(QLatin1String(name));
+    if (!w)
+        qFatal("no %s", name);
+    return w;
+}
+
 QByteArray png(int w, int h)
 {
     QImage image(w, h, QImage::Format_ARGB32);
@@ -77,6 +104,9 @@ private slots:
     void fontPickedAndReverted();
     void layoutParameters();
     void picture();
+    void layoutDialogShowsParameter_data();
+    void layoutDialogShowsParameter();
+    void layoutDialogCheckBoxesDecideBounds();
 };
 
 void tst_PictureAndLayoutItems::fontPickedAndReverted()
@@ -112,8 +142,8 @@ void tst_PictureAndLayoutItems::layoutParameters()
 {
     cTestProperties p;
     auto &layout = p.add<vmva::cDVILayoutProperty>("Layout", "T", "help", 1,
-                                                  vmva::cDVLayoutParameter());
-    vmva::cDVLayoutParameter minimum;
+                                                  cDVLayoutParameter());
+    cDVLayoutParameter minimum;
     minimum.setMinimum(20);
     layout.setValue(minimum);
     auto t = table(p);
@@ -137,7 +167,7 @@ void tst_PictureAndLayoutItems::layoutParameters()
         w->findChild<QPushButton *>("mpBtOk")->click();
     });
     QTest::mouseClick(button(item), Qt::LeftButton);
-    vmva::cDVLayoutParameter both = minimum;
+    cDVLayoutParameter both = minimum;
     both.setMaximum(300);
     QVERIFY(layout.value() == both);
     QCOMPARE(item->displayLabel()->text(), qstr(both.toString()));
@@ -146,7 +176,7 @@ void tst_PictureAndLayoutItems::layoutParameters()
 
     press(item);
     QTest::mouseClick(button(item, "Set defaults!"), Qt::LeftButton);
-    QVERIFY(layout.value() == vmva::cDVLayoutParameter());
+    QVERIFY(layout.value() == cDVLayoutParameter());
     QTRY_COMPARE(item->currentIndex(), 0);
 }
 
@@ -194,6 +224,61 @@ void tst_PictureAndLayoutItems::picture()
     QVERIFY(picture.value().isEmpty());
     QVERIFY(item->pixmapLabel()->pixmap().isNull());
     QTRY_COMPARE(item->currentIndex(), 0);
+}
+
+void tst_PictureAndLayoutItems::layoutDialogShowsParameter_data()
+{
+    QTest::addColumn<cDVLayoutParameter>("shown");
+    QTest::addColumn<QString>("controls");  // mode text, min check/value/enabled, max ..., mult
+    QTest::addColumn<cDVLayoutParameter>("result");
+    const cDVLayoutParameter none;
+    QTest::newRow("default") << none << "Default|0 10 0|0 128 0|1" << none;
+    const auto both = parameter(cDVLayoutParameter::Fixed, 5, 300, 3);
+    QTest::newRow("both bounds") << both << "Fixed|1 5 1|1 300 1|3" << both;
+    const auto minOnly = parameter(cDVLayoutParameter::MinimumExpanding, 0, -1, 100);
+    QTest::newRow("minimum 0") << minOnly << "Minimum Expanding|1 0 1|0 128 0|100" << minOnly;
+    // Values beyond the controls' ranges come back clamped to them.
+    QTest::newRow("beyond range") << parameter(cDVLayoutParameter::Preferred, 9000, -1, 500)
+                                  << "Preferred|1 4096 1|0 128 0|100"
+                                  << parameter(cDVLayoutParameter::Preferred, 4096, -1, 100);
+}
+
+void tst_PictureAndLayoutItems::layoutDialogShowsParameter()
+{
+    QFETCH(cDVLayoutParameter, shown);
+    QFETCH(QString, controls);
+    QFETCH(cDVLayoutParameter, result);
+    cQLayoutParamDialog dialog(nullptr, shown);
+    auto bound = [&](const char *check, const char *spin) {
+        auto *sb = child<QSpinBox>(dialog, spin);
+        return QStringLiteral("%1 %2 %3")
+            .arg(int(child<QCheckBox>(dialog, check)->isChecked()))
+            .arg(sb->value())
+            .arg(int(sb->isEnabled()));
+    };
+    const QString actual = child<QComboBox>(dialog, "mpCbLayout")->currentText() + '|'
+        + bound("mpCbSetMinimum", "mpSbMinimum") + '|' + bound("mpCbSetMaximum", "mpSbMaximum")
+        + '|' + QString::number(child<QSpinBox>(dialog, "mpSbMultiply")->value());
+    QCOMPARE(actual, controls);
+    QVERIFY(dialog.layoutParameter() == result);
+}
+
+void tst_PictureAndLayoutItems::layoutDialogCheckBoxesDecideBounds()
+{
+    cQLayoutParamDialog dialog(nullptr, parameter(cDVLayoutParameter::Minimum, 20, 200, 2));
+    dialog.show();
+    auto *setMax = child<QCheckBox>(dialog, "mpCbSetMaximum");
+    auto *setMin = child<QCheckBox>(dialog, "mpCbSetMinimum");
+    QTest::mouseClick(setMax, Qt::LeftButton, {}, QPoint(4, setMax->height() / 2));
+    QVERIFY(!child<QSpinBox>(dialog, "mpSbMaximum")->isEnabled());
+    QVERIFY(dialog.layoutParameter() == parameter(cDVLayoutParameter::Minimum, 20, -1, 2));
+
+    QTest::mouseClick(setMin, Qt::LeftButton, {}, QPoint(4, setMin->height() / 2));
+    QTest::mouseClick(setMax, Qt::LeftButton, {}, QPoint(4, setMax->height() / 2));
+    child<QComboBox>(dialog, "mpCbLayout")->setCurrentIndex(4);
+    QVERIFY(child<QSpinBox>(dialog, "mpSbMaximum")->isEnabled());
+    QVERIFY(!child<QSpinBox>(dialog, "mpSbMinimum")->isEnabled());
+    QVERIFY(dialog.layoutParameter() == parameter(cDVLayoutParameter::Fixed, -1, 200, 2));
 }
 
 QTEST_MAIN(tst_PictureAndLayoutItems)
