@@ -93,7 +93,6 @@ class tst_DataModels : public QObject
 {
     Q_OBJECT
 private slots:
-    void typeNames();
     void viewSharesValueAndBothEmit();
     void viewTakesAccessRulesOfTarget();
     void refusedWritesChangeNothing_data();
@@ -111,20 +110,6 @@ private slots:
     void movingNodesAndModels();
     void rootOutlivesComponentsOfItsManager();
 };
-
-void tst_DataModels::typeNames()
-{
-    tText text("title");
-    tNumber count("count");
-    tGenericNode<double, cDRangeModelProperties> ratio("ratio");
-    tGenericNode<bool, cBasicModelProperties> flag("flag");
-    tGenericNode<piVoid, cBasicModelProperties> go("go");
-    QStringList names;
-    for (cAbstractNodeUI *n :
-         std::initializer_list<cAbstractNodeUI *>{&text, &count, &ratio, &flag, &go})
-        names << n->valueTypeName().c_str();
-    QCOMPARE(names, QStringList({"cString", "piInt64", "piDouble", "piBool", "piVoid"}));
-}
 
 void tst_DataModels::viewSharesValueAndBothEmit()
 {

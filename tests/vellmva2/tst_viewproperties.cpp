@@ -123,7 +123,6 @@ private slots:
     void bindModelFollowsItsDestruction();
     void unknownNamesAreRefused();
     void receiverMayRemoveTheChangedParameter();
-    void descriptorText();
     void splitPath_data();
     void splitPath();
 };
@@ -429,17 +428,6 @@ void tst_ViewProperties::receiverMayRemoveTheChangedParameter()
     list.changeParameter("A", vcs::cComponentAddr("local", 1), "M");
     QVERIFY(list.arguments().empty());
     QCOMPARE(second.names, QStringList({"A", "A"}));
-}
-
-void tst_ViewProperties::descriptorText()
-{
-    QCOMPARE(QString(cDMDataModelDescriptor().toString().c_str()), QString("unset"));
-    QVERIFY(cDMDataModelDescriptor().isEmpty());
-    const cDMDataModelDescriptor d("Machine", "drive.motor.speed");
-    QCOMPARE(QString(d.toString().c_str()), QString("Machine.drive.motor.speed"));
-    QVERIFY(d != cDMDataModelDescriptor("Machine", "drive"));
-    QCOMPARE(QString(cDMDataModelDescriptor("$(modelPath)", "x").toString().c_str()),
-             QString("$(modelPath).x"));
 }
 
 void tst_ViewProperties::splitPath_data()
