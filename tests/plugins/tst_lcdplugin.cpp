@@ -1,12 +1,11 @@
-// The example plug-in's LCD number element: registered behind the standard elements, built,
-// bound, written and read back; skipped where the plug-in is not loaded.
+// The example plug-in's LCD number element, registered behind the standard elements, built and
+// bound. (Reading forms from files and skipping unknown elements are the factories' tests.)
 #include "tests/q4widgets/formfixture.h"
 
 #include "vellmva2/tgenericnode.h"
 
 #include <QLCDNumber>
 #include <QLayout>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -40,8 +39,6 @@ class tst_LcdPlugIn : public QObject
 
 private slots:
     void buildsAndBindsTheElement();
-    void formReadsBackFromAFile();
-    void formWithoutThePlugInSkipsTheElement();
 };
 
 void tst_LcdPlugIn::buildsAndBindsTheElement()
@@ -68,40 +65,6 @@ void tst_LcdPlugIn::buildsAndBindsTheElement()
     QCOMPARE(dialog->layout()->indexOf(lcd), 1);
     dialog.reset();
     QCOMPARE(temperature.sigChanged.receiverCount(), 0);
-}
-
-void tst_LcdPlugIn::formReadsBackFromAFile()
-{
-    tLcdFixture f;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("lcd.dlg");
-    {
-        auto serializer = f.moduleMgr.coreExtensions().createSerializer("XML-Config", "Form");
-        cVQ4VMVFormWriter writer(f.mgr, *serializer);
-        writeForm(writer);
-        serializer->writeToFile(qstr(path));
-    }
-    auto document = f.moduleMgr.coreExtensions().createDeserializer("XML-Config", qstr(path));
-    cVQ4VMVDialogFactory factory(f.mgr, f.searchPaths);
-    std::unique_ptr<cVQ4AppWidget> dialog(factory.createDialog(nullptr, f.arguments, *document));
-    QVERIFY(dialog);
-    auto *lcd = dialog->findChild<QLCDNumber *>("4");
-    QVERIFY(lcd);
-    QCOMPARE(lcd->digitCount(), 6);
-    QCOMPARE(lcd->value(), 0.0); // "Plant" is no parameter here: the stored value
-}
-
-void tst_LcdPlugIn::formWithoutThePlugInSkipsTheElement()
-{
-    // Written where the plug-in is loaded, run where it is not.
-    const QByteArray bytes = tLcdFixture().document(writeForm);
-    tFormFixture f;
-    cTraceCollector traces;
-    auto dialog = f.dialog(bytes);
-    QVERIFY(dialog);
-    QVERIFY(!dialog->findChild<QObject *>("4"));
-    QCOMPARE(dialog->layout()->count(), 2);
-    QCOMPARE(traces.matching("Element LcdNumber is unknown").size(), 1);
 }
 
 QTEST_MAIN(tst_LcdPlugIn)
