@@ -91,6 +91,14 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
                 const vucs::cString valueAt = deserializer.location();
                 property->loadValue(deserializer);
                 checkRange(*property, valueAt);
+                // A value read as a context (a layout) is not one the reader refuses twice.
+                if (deserializer.hasEntry("Value"))
+                    VELL_THROW(vstd::cRuntimeException,
+                               vucs::cLIMessage("$VTR$Unable to read %file%: \"Value\" given "
+                                                "twice!")
+                                   << (deserializer.nextEntryLabel() == "Value"
+                                           ? deserializer.location()
+                                           : valueAt));
             }
             cDMDataModelDescriptor location;
             if (deserializer.hasEntry(kParameter)) {
