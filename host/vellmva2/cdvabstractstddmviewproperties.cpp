@@ -74,7 +74,6 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
     while (deserializer.hasEntry(kProperty)) {
         const vstd::cAsciiString name = deserializer.contextName(kProperty);
         vsa::cContext context(deserializer, kProperty);
-        const vucs::cString at = deserializer.location();
         cDVIAbstractProperty *property = tryFindProperty(name);
         if (!property)
             continue; // written by another version of the element: skipped with its context
@@ -83,12 +82,16 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
             VELL_THROW(vstd::cRuntimeException,
                        vucs::cLIMessage("$VTR$Unable to read %file%: property \"%name%\" given "
                                         "twice!")
-                           << at << name);
+                           << deserializer.location() << name);
         loaded.push_back(property);
         try {
             property->resetToDefault();
             if (deserializer.hasEntry("Value")) {
-                const vucs::cString valueAt = deserializer.location();
+                // Where the value is, for a range check's message (named only where needed).
+                const cDVIIntProperty *integer = property->intView();
+                const vucs::cString valueAt = integer && integer->hasRange()
+                                                  ? deserializer.location()
+                                                  : vucs::cString();
                 property->loadValue(deserializer);
                 checkRange(*property, valueAt);
                 // A value read as a context (a layout) is not one the reader refuses twice.
@@ -96,9 +99,7 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
                     VELL_THROW(vstd::cRuntimeException,
                                vucs::cLIMessage("$VTR$Unable to read %file%: \"Value\" given "
                                                 "twice!")
-                                   << (deserializer.nextEntryLabel() == "Value"
-                                           ? deserializer.location()
-                                           : valueAt));
+                                   << deserializer.location());
             }
             cDMDataModelDescriptor location;
             if (deserializer.hasEntry(kParameter)) {
