@@ -414,13 +414,19 @@ void cDeserializeXML::parse(const QByteArray &data)
             case cAbstractDeserializer::StringEntry:
                 e.value.text.size = quint32(bytes.size()) - e.value.text.at;
                 break;
-            case cAbstractDeserializer::BytesEntry:
-                ok = decodeBase64InPlace(bytes, e.value.text.at);
-                e.value.text.size = quint32(bytes.size()) - e.value.text.at;
-                if (ok && e.value.text.size > quint32(Limits::maxBytesLength))
+            case cAbstractDeserializer::BytesEntry: {
+                // Decoded where it was gathered, then moved out of the pool into an array of
+                // its own, which the reader hands on without copying it again.
+                const quint32 at = e.value.text.at;
+                ok = decodeBase64InPlace(bytes, at);
+                const quint32 size = quint32(bytes.size()) - at;
+                if (ok && size > quint32(Limits::maxBytesLength))
                     malformed(e.line, e.column,
                               tooLong("byte value", Limits::maxBytesLength, "bytes"));
+                e.value.text = {t.addByteValue(QByteArray(bytes.constData() + at, size)), size};
+                bytes.truncate(at);
                 break;
+            }
             case cAbstractDeserializer::UIntEntry: {
                 quint32 v = 0;
                 ok = parseNumber(value, v);

@@ -187,6 +187,11 @@ void tst_HostileDocuments::refusalCostsLittleMemory_data()
     QTest::newRow("picture, truncated after")
         << QByteArray("<document name=\"F\"><bytes label=\"V\">") << QByteArray("QUFB")
         << QByteArray("</bytes><uint>");
+    // Pictures too short to be taken from the input directly: each goes through the parser.
+    QTest::newRow("short pictures, truncated after")
+        << QByteArray("<document name=\"F\">")
+        << "<bytes label=\"V\">" + QByteArray("QUFB").repeated(256) + "</bytes>\n"
+        << QByteArray("<uint>");
 }
 
 void tst_HostileDocuments::refusalCostsLittleMemory()
