@@ -216,6 +216,7 @@ void cDeserializeXML::parse(const QByteArray &data)
     qint64 lineShift = 0, columnShift = 0, shiftedLine = -1;
 
     QString text;        // an escaped value or a number, gathered until its end
+    QByteArray picture;  // the base64 text of a bytes value, decoded in place at its end
     QString unescaped;
     bool inValue = false;
     bool escaped = false;
@@ -276,9 +277,9 @@ void cDeserializeXML::parse(const QByteArray &data)
                     continue;
                 if (base64Value(u) < 0 && u != '=')
                     malformed(e.line, e.column, QStringLiteral("invalid bytes value"));
-                bytes += char(u);
+                picture += char(u);
             }
-            if (qsizetype(bytes.size() - e.value.text.at) > Limits::maxBytesLength / 3 * 4 + 4)
+            if (picture.size() > Limits::maxBytesLength / 3 * 4 + 4)
                 malformed(e.line, e.column,
                           tooLong("byte value", Limits::maxBytesLength, "bytes"));
             break;
@@ -308,10 +309,10 @@ void cDeserializeXML::parse(const QByteArray &data)
                 ++lines;
                 tail = 0;
             } else if (c != ' ' && c != '\t' && c != '\r') {
-                bytes += c;
+                picture += c;
             }
         }
-        if (qsizetype(bytes.size() - e.value.text.at) > Limits::maxBytesLength / 3 * 4 + 4)
+        if (picture.size() > Limits::maxBytesLength / 3 * 4 + 4)
             malformed(e.line, e.column, tooLong("byte value", Limits::maxBytesLength, "bytes"));
         const qint64 readerLine = reader.lineNumber();
         columnShift = lines > 0 ? tail - reader.columnNumber()
@@ -415,16 +416,16 @@ void cDeserializeXML::parse(const QByteArray &data)
                 e.value.text.size = quint32(bytes.size()) - e.value.text.at;
                 break;
             case cAbstractDeserializer::BytesEntry: {
-                // Decoded where it was gathered, then moved out of the pool into an array of
-                // its own, which the reader hands on without copying it again.
-                const quint32 at = e.value.text.at;
-                ok = decodeBase64InPlace(bytes, at);
-                const quint32 size = quint32(bytes.size()) - at;
+                // Decoded where it was gathered and kept as it is: the reader hands that array
+                // on without copying it again.
+                ok = decodeBase64InPlace(picture, 0);
+                const quint32 size = quint32(picture.size());
                 if (ok && size > quint32(Limits::maxBytesLength))
                     malformed(e.line, e.column,
                               tooLong("byte value", Limits::maxBytesLength, "bytes"));
-                e.value.text = {t.addByteValue(QByteArray(bytes.constData() + at, size)), size};
-                bytes.truncate(at);
+                picture.squeeze();
+                e.value.text = {t.addByteValue(std::move(picture)), size};
+                picture = QByteArray();
                 break;
             }
             case cAbstractDeserializer::UIntEntry: {
