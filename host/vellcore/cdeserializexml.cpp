@@ -216,6 +216,7 @@ void cDeserializeXML::parse(const QByteArray &data)
     qint64 lineShift = 0, columnShift = 0, shiftedLine = -1;
 
     QString text;        // an escaped value or a number, gathered until its end
+    QByteArray picture;  // the base64 text of a bytes value, decoded in place at its end
     QString unescaped;
     bool inValue = false;
     bool escaped = false;
@@ -276,9 +277,9 @@ void cDeserializeXML::parse(const QByteArray &data)
                     continue;
                 if (base64Value(u) < 0 && u != '=')
                     malformed(e.line, e.column, QStringLiteral("invalid bytes value"));
-                bytes += char(u);
+                picture += char(u);
             }
-            if (qsizetype(bytes.size() - e.value.text.at) > Limits::maxBytesLength / 3 * 4 + 4)
+            if (picture.size() > Limits::maxBytesLength / 3 * 4 + 4)
                 malformed(e.line, e.column,
                           tooLong("byte value", Limits::maxBytesLength, "bytes"));
             break;
@@ -308,10 +309,10 @@ void cDeserializeXML::parse(const QByteArray &data)
                 ++lines;
                 tail = 0;
             } else if (c != ' ' && c != '\t' && c != '\r') {
-                bytes += c;
+                picture += c;
             }
         }
-        if (qsizetype(bytes.size() - e.value.text.at) > Limits::maxBytesLength / 3 * 4 + 4)
+        if (picture.size() > Limits::maxBytesLength / 3 * 4 + 4)
             malformed(e.line, e.column, tooLong("byte value", Limits::maxBytesLength, "bytes"));
         const qint64 readerLine = reader.lineNumber();
         columnShift = lines > 0 ? tail - reader.columnNumber()
@@ -414,13 +415,19 @@ void cDeserializeXML::parse(const QByteArray &data)
             case cAbstractDeserializer::StringEntry:
                 e.value.text.size = quint32(bytes.size()) - e.value.text.at;
                 break;
-            case cAbstractDeserializer::BytesEntry:
-                ok = decodeBase64InPlace(bytes, e.value.text.at);
-                e.value.text.size = quint32(bytes.size()) - e.value.text.at;
-                if (ok && e.value.text.size > quint32(Limits::maxBytesLength))
+            case cAbstractDeserializer::BytesEntry: {
+                // Decoded where it was gathered and kept as it is: the reader hands that array
+                // on without copying it again.
+                ok = decodeBase64InPlace(picture, 0);
+                const quint32 size = quint32(picture.size());
+                if (ok && size > quint32(Limits::maxBytesLength))
                     malformed(e.line, e.column,
                               tooLong("byte value", Limits::maxBytesLength, "bytes"));
+                picture.squeeze();
+                e.value.text = {t.addByteValue(std::move(picture)), size};
+                picture = QByteArray();
                 break;
+            }
             case cAbstractDeserializer::UIntEntry: {
                 quint32 v = 0;
                 ok = parseNumber(value, v);

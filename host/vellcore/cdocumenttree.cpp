@@ -58,6 +58,20 @@ QByteArray cDocumentTree::bytesOf(const tEntrySet &e) const
     return QByteArray(mBytes.constData() + e.value.text.at, e.value.text.size);
 }
 
+quint32 cDocumentTree::addByteValue(QByteArray value)
+{
+    mSeparateByteValues = true;
+    mByteValues.push_back(std::move(value));
+    return quint32(mByteValues.size() - 1);
+}
+
+QByteArray cDocumentTree::byteValueOf(const tEntrySet &e) const
+{
+    if (mSeparateByteValues)
+        return mByteValues[e.value.text.at];
+    return bytesOf(e);
+}
+
 QString cDocumentTree::stringOf(const tEntrySet &e) const
 {
     if (mUtf8Strings) {

@@ -29,7 +29,8 @@ public:
         quint32 label, labelSize;   // in bytes()
         EntryKind kind;
         union {
-            tTextSet text;          // name, ascii and bytes in bytes(); string in strings()
+            tTextSet text;          // name, ascii, bytes in bytes() (or byteValues()); string
+                                    // in strings()
             quint64 u;
             qint64 i;
             double d;
@@ -50,6 +51,9 @@ public:
     // Strings kept as UTF-8 in bytes() instead of in strings(): half the memory for a parser
     // whose input is UTF-8.
     void setUtf8Strings(bool utf8) { mUtf8Strings = utf8; }
+    // Byte values (pictures) kept each in an array of its own, entries holding their index:
+    // a reader takes them without a copy, and they outlive the tree where they are kept.
+    quint32 addByteValue(QByteArray value);
 
     void setDocumentName(const QString &name) { mDocumentName = name; }
     const QString &documentName() const { return mDocumentName; }
@@ -73,6 +77,8 @@ public:
     quint32 find(quint32 from, quint32 end, const char *label, int labelSize) const;
     QByteArray labelOf(const tEntrySet &e) const;
     QByteArray bytesOf(const tEntrySet &e) const;
+    // The value of a bytes entry, shared where it was added as an array of its own.
+    QByteArray byteValueOf(const tEntrySet &e) const;
     QString stringOf(const tEntrySet &e) const;
 
     static const char *kindName(EntryKind kind);
@@ -82,8 +88,10 @@ private:
     std::vector<quint32> mOpen;
     QByteArray mBytes;
     QString mStrings;
+    std::vector<QByteArray> mByteValues;
     QString mDocumentName;
     bool mUtf8Strings = false;
+    bool mSeparateByteValues = false;
 };
 
 } // namespace vsa

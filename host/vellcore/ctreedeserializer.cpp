@@ -159,7 +159,7 @@ double cTreeDeserializer::readDouble(const vstd::cAsciiString &label)
 
 QByteArray cTreeDeserializer::readBytes(const vstd::cAsciiString &label)
 {
-    return mTree.bytesOf(consume(take(label, BytesEntry)));
+    return mTree.byteValueOf(consume(take(label, BytesEntry)));
 }
 
 vucs::cString cTreeDeserializer::location() const

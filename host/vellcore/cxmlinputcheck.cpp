@@ -21,8 +21,11 @@ bool isBase64(uchar c)
            || c == '/';
 }
 
-// Walks the input one character at a time, counting lines and columns; every method returns
-// false once a fault is recorded.
+// What a text run is, for its limit and its message.
+enum class TextKind { Text, EscapedText, Bytes };
+
+// Walks the input once. Lines and columns are not counted on the way: a fault records where it
+// begins, and only then is its line and column worked out from the start.
 class tScanner
 {
 public:
@@ -37,41 +40,39 @@ public:
     {
         if (!checkDeclaration())
             return false;
-        qsizetype length = 0;
-        quint32 line = 0, column = 0;
-        const uchar *start = mP;
         while (mP < mEnd) {
-            if (*mP == '<') {
-                if (mInBytes && mRuns && mP - start >= cXmlInputCheck::longRun)
-                    mRuns->push_back({start - mBegin, mP - mBegin});
-                if (!markup())
-                    return false;
-                length = 0;
-                continue;
-            }
-            if (length == 0) {
-                line = mLine;
-                column = mColumn + 1;
-                start = mP;
-            }
-            if (mClosed && !isBlank(*mP))
-                return fail(mLine, mColumn + 1, QStringLiteral("text after the end of the "
-                                                               "document"));
-            if (mInBytes && !isBlank(*mP) && *mP != '=' && !isBase64(*mP))
-                return fail(mLine, mColumn + 1, QStringLiteral("invalid bytes value"));
-            if (!(*mP == '&' ? entity() : next()))
+            const void *lt = std::memchr(mP, '<', size_t(mEnd - mP));
+            const uchar *const stop = lt ? static_cast<const uchar *>(lt) : mEnd;
+            const uchar *const start = mP;
+            if (mP < stop && !text(stop))
                 return false;
-            if (++length > mTextLimit)
-                return fail(line, column, mTextTooLong);
+            if (mP == mEnd)
+                break;
+            if (mTextKind == TextKind::Bytes && mRuns && mP - start >= cXmlInputCheck::longRun)
+                mRuns->push_back({start - mBegin, mP - mBegin});
+            if (!markup())
+                return false;
         }
         return true;
     }
 
 private:
-    bool fail(quint32 line, quint32 column, const QString &reason)
+    // Records the fault at `at` with its line and column.
+    bool fail(const uchar *at, const QString &reason)
     {
+        quint32 line = 1, column = 0;
+        for (const uchar *p = mBegin; p < at; ++p) {
+            const uchar b = *p;
+            if (b == '\n' || (b == '\r' && (p + 1 == mEnd || p[1] != '\n'))) {
+                ++line;
+                column = 0;
+            } else if (b != '\r' && (b & 0xC0) != 0x80) {
+                // One unit per character, two for those beyond the 16-bit range.
+                column += b >= 0xF0 ? 2 : 1;
+            }
+        }
         mFault.line = line;
-        mFault.column = column;
+        mFault.column = column + 1;
         mFault.reason = reason;
         return false;
     }
@@ -80,22 +81,19 @@ private:
         const size_t n = std::strlen(text);
         return size_t(mEnd - mP) >= n && std::memcmp(mP, text, n) == 0;
     }
-    quint32 column() const { return mColumn + 1; }
 
     // Steps over one character; false for bytes that are no UTF-8.
     bool next()
     {
-        const uchar b = *mP;
-        if (b < 0x80) {
+        if (*mP < 0x80) {
             ++mP;
-            if (b == '\n' || (b == '\r' && (mP == mEnd || *mP != '\n'))) {
-                ++mLine;
-                mColumn = 0;
-            } else if (b != '\r') {
-                ++mColumn;
-            }
             return true;
         }
+        return nextMultiByte();
+    }
+    bool nextMultiByte()
+    {
+        const uchar b = *mP;
         int size = 0;
         quint32 code = 0, least = 0;
         if (b >= 0xC2 && b <= 0xDF) {
@@ -111,17 +109,15 @@ private:
             code = (code << 6) | (mP[i] & 0x3F);
         }
         if (!valid || code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return fail(mLine, column(), QStringLiteral("invalid UTF-8 (byte 0x%1)")
-                                             .arg(uint(b), 2, 16, QLatin1Char('0')));
+            return fail(mP, QStringLiteral("invalid UTF-8 (byte 0x%1)")
+                                .arg(uint(b), 2, 16, QLatin1Char('0')));
         mP += size;
-        mColumn += code >= 0x10000 ? 2 : 1;
         return true;
     }
     // Steps over "&...;" (or a bare "&", which the parser refuses) as one character.
     bool entity()
     {
-        if (!next())
-            return false;
+        ++mP;
         for (int i = 0; i < 12 && mP < mEnd && *mP != '<'; ++i) {
             const bool last = *mP == ';';
             if (!next())
@@ -131,18 +127,76 @@ private:
         }
         return true;
     }
+
+    qsizetype textLimit() const
+    {
+        switch (mTextKind) {
+        case TextKind::Bytes:
+            // Base64 takes four characters for three bytes; line breaks are allowed.
+            return Limits::maxBytesLength / 3 * 4 * 9 / 8;
+        case TextKind::EscapedText:
+            return Limits::maxTextLength * cXmlInputCheck::escapeGrowth;
+        case TextKind::Text:
+            break;
+        }
+        return Limits::maxTextLength;
+    }
+    QString tooLongReason() const
+    {
+        if (mTextKind == TextKind::Bytes)
+            return QStringLiteral("byte value longer than %1 bytes").arg(Limits::maxBytesLength);
+        return QStringLiteral("text longer than %1 characters").arg(Limits::maxTextLength);
+    }
+    bool textTooLong(const uchar *start) { return fail(start, tooLongReason()); }
+
+    // The characters up to `stop`, where the next markup begins.
+    bool text(const uchar *stop)
+    {
+        const uchar *const start = mP;
+        if (mClosed) {
+            for (; mP < stop; ++mP) {
+                if (!isBlank(*mP))
+                    return fail(mP, QStringLiteral("text after the end of the document"));
+            }
+            return true;
+        }
+        const qsizetype limit = textLimit();
+        if (mTextKind == TextKind::Bytes) {
+            // All of it ASCII, so characters are bytes.
+            const uchar *const end = stop - start > limit ? start + limit : stop;
+            for (; mP < end; ++mP) {
+                if (!isBase64(*mP) && *mP != '=' && !isBlank(*mP))
+                    return fail(mP, QStringLiteral("invalid bytes value"));
+            }
+            if (stop - start > limit)
+                return textTooLong(start);
+            mP = stop;
+            return true;
+        }
+        for (qsizetype length = 1; mP < stop; ++length) {
+            if (length > limit)
+                return textTooLong(start);
+            if (*mP == '&') {
+                if (!entity())
+                    return false;
+            } else if (!next()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     // Steps up to and over `terminator`, failing with `tooLong` beyond `limit` characters.
-    bool skipTo(const char *terminator, qsizetype limit, quint32 line, quint32 column,
+    bool skipTo(const char *terminator, qsizetype limit, const uchar *start,
                 const QString &tooLong)
     {
         for (qsizetype n = 0; mP < mEnd; ++n) {
             if (at(terminator)) {
                 mP += std::strlen(terminator);
-                mColumn += quint32(std::strlen(terminator));
                 return true;
             }
             if (n > limit)
-                return fail(line, column, tooLong);
+                return fail(start, tooLong);
             if (!next())
                 return false;
         }
@@ -170,62 +224,66 @@ private:
         const QByteArray name = head.mid(from + 1, to - from - 1);
         if (name.compare("UTF-8", Qt::CaseInsensitive) == 0)
             return true;
-        return fail(1, quint32(from + 2), QStringLiteral("encoding \"%1\" is not accepted; a "
-                                                         "document is UTF-8")
-                                              .arg(Limits::cut(QString::fromLatin1(name))));
+        return fail(mP + from + 1, QStringLiteral("encoding \"%1\" is not accepted; a "
+                                                  "document is UTF-8")
+                                       .arg(Limits::cut(QString::fromLatin1(name))));
     }
 
     bool markup()
     {
-        const quint32 line = mLine, column = this->column();
-        if (at("<!--"))
-            return skipTo("-->", Limits::maxTextLength, line, column,
-                          QStringLiteral("comment longer than %1 characters")
-                              .arg(Limits::maxTextLength));
-        if (at("<![CDATA["))
-            return skipTo("]]>", mTextLimit, line, column, mTextTooLong);
-        if (at("<!DOCTYPE"))
-            return fail(line, column, QStringLiteral("document type declarations are not "
-                                                     "accepted"));
-        if (at("<!"))
-            return fail(line, column, QStringLiteral("declarations are not accepted"));
-        if (at("<?"))
-            return skipTo("?>", Limits::maxTextLength, line, column,
+        const uchar *const start = mP;
+        if (mP + 1 < mEnd && (mP[1] == '!' || mP[1] == '?')) {
+            if (at("<!--"))
+                return skipTo("-->", Limits::maxTextLength, start,
+                              QStringLiteral("comment longer than %1 characters")
+                                  .arg(Limits::maxTextLength));
+            if (at("<![CDATA["))
+                return skipTo("]]>", textLimit(), start, tooLongReason());
+            if (at("<!DOCTYPE"))
+                return fail(start, QStringLiteral("document type declarations are not "
+                                                  "accepted"));
+            if (at("<!"))
+                return fail(start, QStringLiteral("declarations are not accepted"));
+            return skipTo("?>", Limits::maxTextLength, start,
                           QStringLiteral("processing instruction longer than %1 characters")
                               .arg(Limits::maxTextLength));
-        return tag(line, column);
+        }
+        return tag();
     }
 
-    // Counts a name from the cursor; false when it is longer than a name may be.
-    bool name(QByteArray &start, const char *what)
+    static bool endsName(uchar c)
     {
-        const quint32 line = mLine, column = this->column();
+        return isBlank(c) || c == '/' || c == '>' || c == '<' || c == '=' || c == '"'
+               || c == '\'';
+    }
+    // Steps over a name; false when it is longer than a name may be. `name` is its text.
+    bool name(QByteArrayView &name, const char *what)
+    {
         const uchar *const from = mP;
         int length = 0;
-        while (mP < mEnd && !isBlank(*mP) && *mP != '/' && *mP != '>' && *mP != '<'
-               && *mP != '=' && *mP != '"' && *mP != '\'') {
+        while (mP < mEnd && !endsName(*mP)) {
             if (++length > Limits::maxNameLength)
-                return fail(line, column, QStringLiteral("%1 longer than %2 characters")
-                                              .arg(QLatin1String(what))
-                                              .arg(Limits::maxNameLength));
+                return fail(from, QStringLiteral("%1 longer than %2 characters")
+                                      .arg(QLatin1String(what))
+                                      .arg(Limits::maxNameLength));
             if (!next())
                 return false;
         }
-        start = QByteArray(reinterpret_cast<const char *>(from), qMin<qsizetype>(mP - from, 8));
+        name = QByteArrayView(from, mP - from);
         return true;
     }
 
-    bool tag(quint32 line, quint32 column)
+    bool tag()
     {
+        const uchar *const from = mP;
         // Fed in pieces, the XML parser stops at the end of the document element.
         if (mClosed)
-            return fail(line, column, QStringLiteral("an element after the end of the document"));
-        const uchar *const from = mP;
-        next();
+            return fail(from, QStringLiteral("an element after the end of the document"));
+        ++mP;
         const bool endTag = mP < mEnd && *mP == '/';
         if (endTag)
-            next();
-        QByteArray element, attribute;
+            ++mP;
+        QByteArrayView element, attribute;
         if (!name(element, "element name"))
             return false;
         int attributes = 0;
@@ -235,64 +293,57 @@ private:
             if (*mP == '<')
                 return true; // malformed: the parser says so
             if (mP - from > cXmlInputCheck::maxTagLength)
-                return fail(line, column, QStringLiteral("tag longer than %1 characters")
-                                              .arg(cXmlInputCheck::maxTagLength));
+                return fail(from, QStringLiteral("tag longer than %1 characters")
+                                      .arg(cXmlInputCheck::maxTagLength));
             if (*mP == '"' || *mP == '\'') {
                 if (!value(attribute, escaped))
                     return false;
             } else if (*mP == '=') {
                 if (++attributes > cXmlInputCheck::maxAttributes)
-                    return fail(line, column, QStringLiteral("more than %1 attributes in one tag")
-                                                  .arg(cXmlInputCheck::maxAttributes));
-                next();
+                    return fail(from, QStringLiteral("more than %1 attributes in one tag")
+                                          .arg(cXmlInputCheck::maxAttributes));
+                ++mP;
             } else if (isBlank(*mP) || *mP == '/') {
                 empty = *mP == '/';
-                next();
+                ++mP;
             } else if (!name(attribute, "attribute name")) {
                 return false;
             }
         }
         if (mP < mEnd)
-            next();
-        mInBytes = false;
-        mTextLimit = Limits::maxTextLength;
-        mTextTooLong = QStringLiteral("text longer than %1 characters").arg(mTextLimit);
+            ++mP;
+        mTextKind = TextKind::Text;
         mDepth += endTag ? -1 : empty ? 0 : 1;
         mClosed = mDepth <= 0;
         if (endTag || empty)
             return true;
-        if (element == "bytes" && !escaped) {
-            mInBytes = true;
-            // Base64 takes four characters for three bytes; line breaks are allowed.
-            mTextLimit = Limits::maxBytesLength / 3 * 4 * 9 / 8;
-            mTextTooLong = QStringLiteral("byte value longer than %1 bytes")
-                               .arg(Limits::maxBytesLength);
-        } else if (escaped) {
-            mTextLimit *= cXmlInputCheck::escapeGrowth;
-        }
+        if (escaped)
+            mTextKind = TextKind::EscapedText;
+        else if (element == "bytes")
+            mTextKind = TextKind::Bytes;
         return true;
     }
 
     // A quoted attribute value; notes whether it marks the element as escaped.
-    bool value(const QByteArray &attribute, bool &escaped)
+    bool value(QByteArrayView attribute, bool &escaped)
     {
-        const quint32 line = mLine, column = this->column();
+        const uchar *const start = mP;
         const uchar quote = *mP;
-        next();
+        ++mP;
         const uchar *const from = mP;
-        qsizetype length = 0;
-        while (mP < mEnd && *mP != quote && *mP != '<') {
+        const qsizetype limit = qsizetype(Limits::maxNameLength) * cXmlInputCheck::escapeGrowth;
+        for (qsizetype length = 1; mP < mEnd && *mP != quote && *mP != '<'; ++length) {
+            if (length > limit)
+                return fail(start, QStringLiteral("%1 longer than %2 characters")
+                                       .arg(QString::fromLatin1(attribute))
+                                       .arg(Limits::maxNameLength));
             if (!(*mP == '&' ? entity() : next()))
                 return false;
-            if (++length > qsizetype(Limits::maxNameLength) * cXmlInputCheck::escapeGrowth)
-                return fail(line, column, QStringLiteral("%1 longer than %2 characters")
-                                              .arg(QString::fromLatin1(attribute))
-                                              .arg(Limits::maxNameLength));
         }
         if (attribute == "esc" && mP - from == 1 && *from == '1')
             escaped = true;
         if (mP < mEnd && *mP == quote)
-            next();
+            ++mP;
         return true;
     }
 
@@ -301,14 +352,9 @@ private:
     const uchar *const mEnd;
     cXmlInputCheck::tFaultSet &mFault;
     std::vector<cXmlInputCheck::tRunSet> *mRuns;
-    bool mInBytes = false;
+    TextKind mTextKind = TextKind::Text;
     int mDepth = 0;         // elements open
     bool mClosed = false;   // the document element has ended
-    quint32 mLine = 1;
-    quint32 mColumn = 0;
-    qsizetype mTextLimit = Limits::maxTextLength;
-    QString mTextTooLong = QStringLiteral("text longer than %1 characters")
-                               .arg(Limits::maxTextLength);
 };
 
 } // namespace

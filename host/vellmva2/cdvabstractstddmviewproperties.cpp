@@ -92,6 +92,12 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
                 const vsa::cAbstractDeserializer::tMark valueAt = deserializer.mark();
                 property->loadValue(deserializer);
                 checkRange(*property, deserializer, valueAt);
+                // A value read as a context (a layout) is not one the reader refuses twice.
+                if (deserializer.hasEntry(kValue))
+                    VELL_THROW(vstd::cRuntimeException,
+                               vucs::cLIMessage("$VTR$Unable to read %file%: \"Value\" given "
+                                                "twice!")
+                                   << deserializer.location());
             }
             cDMDataModelDescriptor location;
             if (deserializer.hasEntry(kParameter)) {

@@ -132,6 +132,12 @@ void tst_HostileDocuments::refused_data()
         << 7 << "\"Element\" given twice" << true;
     QTest::newRow("form information given twice")
         << form(QByteArray(), formInfo() + formInfo()) << 4 << "\"FormInfo\" given twice" << false;
+    const QByteArray layout = "<context label=\"Value\" name=\"LayoutParameter\"><uint label="
+                              "\"Mode\">0</uint><uint label=\"Multiplier\">1</uint></context>";
+    QTest::newRow("layout value given twice")
+        << form(propertyBlock("Layout", layout + "\n" + layout))
+               .replace("name=\"Dialog\"", "name=\"VBoxLayout\"")
+        << 6 << "\"Value\" given twice" << true;
     QTest::newRow("width out of range")
         << form(propertyBlock("Width", "<int64 label=\"Value\">1000000000</int64>")) << 5
         << "value 1000000000 outside 0..4096 for \"Width\"" << true;
@@ -181,6 +187,11 @@ void tst_HostileDocuments::refusalCostsLittleMemory_data()
     QTest::newRow("picture, truncated after")
         << QByteArray("<document name=\"F\"><bytes label=\"V\">") << QByteArray("QUFB")
         << QByteArray("</bytes><uint>");
+    // Pictures too short to be taken from the input directly: each goes through the parser.
+    QTest::newRow("short pictures, truncated after")
+        << QByteArray("<document name=\"F\">")
+        << "<bytes label=\"V\">" + QByteArray("QUFB").repeated(256) + "</bytes>\n"
+        << QByteArray("<uint>");
 }
 
 void tst_HostileDocuments::refusalCostsLittleMemory()
