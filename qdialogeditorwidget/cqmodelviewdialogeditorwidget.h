@@ -30,6 +30,8 @@ class cQVMVFormDialog;
 class cQModelViewDialogEditorEdit;
 class cQModelViewDialogEditorViewItems;
 class cQModelViewTreeWidget;
+class cQDialogUndoContext;
+class cQDialogUndoRecorder;
 namespace vmva { class cDMDataModelDescriptor; }
 
 // The dialog editor's main window: owns the current document and the factory registry, shows
@@ -63,6 +65,8 @@ public:
     // The "Data Models" window once it was asked for, else null.
     cQModelViewTreeWidget *dataModelsWindow() const { return mpDataModelsWindow; }
     void setFileDialogProvider(std::unique_ptr<cFileDialogProvider> provider);
+    // The document's undo history.
+    cQDialogUndoRecorder &undoRecorder() const { return *mpUndo; }
 
     // Loads the document at `path`; elements without a factory are skipped when `ignoreUnknown`.
     // A file that cannot be read leaves the current document, file name and title as they
@@ -74,6 +78,14 @@ public:
     // for an empty document or when the factory builds nothing. Top-level, a menu runs as a
     // popup at the cursor and null comes back.
     std::unique_ptr<QWidget> createPreview(QWidget *parent, bool topLevel);
+
+signals:
+    // The document changed (an edit, an undone or redone step).
+    void documentModified();
+    // The document was written to its file.
+    void documentSaved();
+    // New or Load replaced the document.
+    void documentReplaced();
 
 private slots:
     piVoid sltNotifyDialogLayoutItemRightClick(QTreeWidgetItem *row);
@@ -117,6 +129,11 @@ private:
     void setupModelPanels();
     void setupPreviewArea();
     void setupEditing();
+    // The undo history: its context, the Undo, Redo and History entries and the History dock.
+    void setupUndo();
+    // After an undone or redone step: tree, table and preview show the document again, the
+    // selection on `select` (null: where it is).
+    void undoApplied(cQAbstractDialogLayoutItem *select, bool structural);
     void connectActions();
     QString startFolder() const;
     // The form information page and the title after a successful save.
@@ -149,4 +166,7 @@ private:
     QString mFileName;
     vio::cSearchPaths mSearchPaths;
     std::unique_ptr<cFileDialogProvider> mpFileDialogs;
+    std::unique_ptr<cQDialogUndoContext> mpUndoContext;
+    std::unique_ptr<cQDialogUndoRecorder> mpUndo;
+    QDockWidget *mpHistoryDock = nullptr;
 };
