@@ -136,7 +136,7 @@ void undoFigures(cBenchContext &context)
     cBenchFormGenerator(context.registry()).generate(form.root(), n - 100);
     cDialogDocument part(&context.dataViewMgr(), context.registry(),
                          context.application().dialogArguments());
-    cBenchFormGenerator(context.registry()).generate(part.root(), 100);
+    cBenchFormGenerator(context.registry()).generate(part.root(), 101);
     vsa::cSerializeBinary subtree;
     subtree.setPreferNoLabels(false);
     context.registry().storeItem(*part.root().children()[0]->children()[0], subtree);

@@ -1,6 +1,5 @@
 #include "cqdialogundocommand.h"
 
-#include "cqdialogundocontext.h"
 
 cQDialogUndoCommand::cQDialogUndoCommand(cQDialogUndoContext &context, const QString &text)
     : QUndoCommand(text), mContext(context)
@@ -9,7 +8,7 @@ cQDialogUndoCommand::cQDialogUndoCommand(cQDialogUndoContext &context, const QSt
 
 void cQDialogUndoCommand::undo()
 {
-    applied(applyUndo());
+    applied(applyUndo(), true);
 }
 
 void cQDialogUndoCommand::redo()
@@ -18,11 +17,11 @@ void cQDialogUndoCommand::redo()
         mRecorded = false;
         return;
     }
-    applied(applyRedo());
+    applied(applyRedo(), false);
 }
 
-void cQDialogUndoCommand::applied(cQAbstractDialogLayoutItem *select)
+void cQDialogUndoCommand::applied(cQAbstractDialogLayoutItem *select, bool undo)
 {
     if (mContext.changed)
-        mContext.changed(select, structural());
+        mContext.changed(select, change(undo));
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "cqdialogundocontext.h"
+
 #include <QUndoCommand>
 
 class cQAbstractDialogLayoutItem;
-class cQDialogUndoContext;
 
 // One step of the document's undo history. A step is recorded once its change has been made,
 // so the first redo (QUndoStack::push) does nothing; later ones make the change again and tell
@@ -23,12 +24,16 @@ protected:
     // Make the change backwards or forwards; return the element to select (null: keep).
     virtual cQAbstractDialogLayoutItem *applyUndo() = 0;
     virtual cQAbstractDialogLayoutItem *applyRedo() = 0;
-    // Whether the step adds, destroys or moves elements (the layout tree is then rebuilt).
-    virtual bool structural() const { return false; }
+    // What undoing (`undo`) or redoing the step does to the tree.
+    virtual cQDialogUndoContext::Change change(bool undo) const
+    {
+        Q_UNUSED(undo);
+        return cQDialogUndoContext::Values;
+    }
     cQDialogUndoContext &context() const { return mContext; }
 
 private:
-    void applied(cQAbstractDialogLayoutItem *select);
+    void applied(cQAbstractDialogLayoutItem *select, bool undo);
 
     cQDialogUndoContext &mContext;
     bool mRecorded = true;

@@ -89,7 +89,7 @@ cQAbstractDialogLayoutItem &cQDialogUndoContext::removeSubtree(const tPath &path
     cQAbstractDialogLayoutItem &item = itemAt(path);
     cQAbstractDialogLayoutItem &parent = *item.parent();
     if (releaseItems)
-        releaseItems();
+        releaseItems(item);
     item.removeFromParent();
     parent.purgeRemoved();
     return parent;

@@ -17,6 +17,9 @@ class cQDialogUndoContext
 {
 public:
     using tPath = std::vector<int>;
+    // What a step did to the tree: property or form values only, or an element added, removed
+    // or moved.
+    enum Change { Values, Added, Removed, Moved };
 
     cQDialogUndoContext(cDialogDocument &document, const cDialogItemFactoryRegistry &registry);
 
@@ -36,11 +39,12 @@ public:
     // Destroys the element at `path` with its subtree; returns its parent.
     cQAbstractDialogLayoutItem &removeSubtree(const tPath &path) const;
 
-    // Called before elements are destroyed: nothing may keep pointing at them.
-    std::function<void()> releaseItems;
+    // Called before an element is destroyed with its subtree: nothing may keep pointing at
+    // them.
+    std::function<void(const cQAbstractDialogLayoutItem &)> releaseItems;
     // Called after a step was undone or redone, with the element to select (null: keep the
-    // selection) and whether elements came or went.
-    std::function<void(cQAbstractDialogLayoutItem *select, bool structural)> changed;
+    // selection; for Added the new element).
+    std::function<void(cQAbstractDialogLayoutItem *select, Change change)> changed;
 
 private:
     cDialogDocument &mDocument;

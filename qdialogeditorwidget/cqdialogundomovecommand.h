@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cqdialogundocommand.h"
-#include "cqdialogundocontext.h"
 
 // An element exchanged with its previous (Move Up) or next (Move Dn) sibling.
 class cQDialogUndoMoveCommand : public cQDialogUndoCommand
@@ -16,7 +15,10 @@ public:
 protected:
     cQAbstractDialogLayoutItem *applyUndo() override;
     cQAbstractDialogLayoutItem *applyRedo() override;
-    bool structural() const override { return true; }
+    cQDialogUndoContext::Change change(bool) const override
+    {
+        return cQDialogUndoContext::Moved;
+    }
 
 private:
     cQDialogUndoContext::tPath mPath;

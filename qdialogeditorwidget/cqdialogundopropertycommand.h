@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cqdialogundocommand.h"
-#include "cqdialogundocontext.h"
 
 #include "vellmva2/cdmdatamodeldescriptor.h"
 

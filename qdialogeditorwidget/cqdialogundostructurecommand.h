@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cqdialogundocommand.h"
-#include "cqdialogundocontext.h"
 
 // An element with its subtree that was added (append, insert, paste) or taken out (remove,
 // cut): its position and its record, written once.
@@ -17,7 +16,10 @@ public:
 protected:
     cQAbstractDialogLayoutItem *applyUndo() override;
     cQAbstractDialogLayoutItem *applyRedo() override;
-    bool structural() const override { return true; }
+    cQDialogUndoContext::Change change(bool undo) const override
+    {
+        return undo == mAdded ? cQDialogUndoContext::Removed : cQDialogUndoContext::Added;
+    }
 
 private:
     cQAbstractDialogLayoutItem *put();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cfiledialogprovider.h"
+#include "cqdialogundocontext.h"
 
 #include "q4support/cvq4application.h"
 #include "qdialoglayoutitems/cdialogdocument.h"
@@ -30,7 +31,6 @@ class cQVMVFormDialog;
 class cQModelViewDialogEditorEdit;
 class cQModelViewDialogEditorViewItems;
 class cQModelViewTreeWidget;
-class cQDialogUndoContext;
 class cQDialogUndoRecorder;
 namespace vmva { class cDMDataModelDescriptor; }
 
@@ -133,7 +133,7 @@ private:
     void setupUndo();
     // After an undone or redone step: tree, table and preview show the document again, the
     // selection on `select` (null: where it is).
-    void undoApplied(cQAbstractDialogLayoutItem *select, bool structural);
+    void undoApplied(cQAbstractDialogLayoutItem *select, cQDialogUndoContext::Change change);
     void connectActions();
     QString startFolder() const;
     // The form information page and the title after a successful save.

@@ -24,13 +24,16 @@ void cQModelViewDialogEditorWidget::setupUndo()
 {
     using W = cQModelViewDialogEditorWidget;
     mpUndoContext = std::make_unique<cQDialogUndoContext>(*mpDocument, mFactoryRegistry);
-    mpUndoContext->releaseItems = [this] {
+    mpUndoContext->releaseItems = [this](const cQAbstractDialogLayoutItem &item) {
         mpConnectorTable->setProperties(nullptr);
         mpUndo->track(nullptr);
-        mpLayoutTree->clear();
+        // The rows of the element go with it; all of them when they cannot be told apart.
+        if (!mpLayoutTree->removeRows(item))
+            mpLayoutTree->clear();
     };
-    mpUndoContext->changed = [this](cQAbstractDialogLayoutItem *select, bool structural) {
-        undoApplied(select, structural);
+    mpUndoContext->changed = [this](cQAbstractDialogLayoutItem *select,
+                                    cQDialogUndoContext::Change change) {
+        undoApplied(select, change);
     };
     mpUndo = std::make_unique<cQDialogUndoRecorder>(*mpUndoContext, mpFormDialog);
     mpEdit->setUndoRecorder(mpUndo.get());
@@ -82,20 +85,26 @@ void cQModelViewDialogEditorWidget::setupUndo()
 }
 
 void cQModelViewDialogEditorWidget::undoApplied(cQAbstractDialogLayoutItem *select,
-                                                bool structural)
+                                                cQDialogUndoContext::Change change)
 {
-    if (structural || (select && select != currentLayoutItem())) {
-        refreshLayoutTree(select);
+    using C = cQDialogUndoContext;
+    if (change == C::Values)
+        mpLayoutTree->refreshTexts();
+    if (change != C::Values || (select && select != currentLayoutItem())) {
+        // Rows are added or taken where the elements changed; a large form is not refilled.
+        const bool rowsKept = mpLayoutTree->topLevelItemCount() > 0 && change != C::Moved
+                              && (change != C::Added || mpLayoutTree->insertRows(*select));
+        if (rowsKept)
+            mpLayoutTree->setCurrentLayoutItem(select);
+        else
+            refreshLayoutTree(select);
         // The table, the location panel and the menus follow the new selection at once.
         mpLayoutTree->sigItemActivated.emitSignal(mpLayoutTree->currentItem());
-    } else {
-        mpLayoutTree->refreshTexts();
-        if (select) {
-            mpConnectorTable->updateInfo();
-            mpUndo->track(select);
-            if (mpViewLocationDialog->isEnabled())
-                sltNotifyDialogConnectorSelected(mpConnectorTable->currentPropertyName());
-        }
+    } else if (select) {
+        mpConnectorTable->updateInfo();
+        mpUndo->track(select);
+        if (mpViewLocationDialog->isEnabled())
+            sltNotifyDialogConnectorSelected(mpConnectorTable->currentPropertyName());
     }
     mpUndo->endMerging();
     previewChanged();

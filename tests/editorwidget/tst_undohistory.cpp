@@ -169,6 +169,24 @@ private:
         }
     }
 
+    // Every row stands for the element at its place, with the element's text.
+    bool treeShowsDocument() const
+    {
+        std::function<bool(QTreeWidgetItem *, const cQAbstractDialogLayoutItem &)> same
+            = [&same](QTreeWidgetItem *row, const cQAbstractDialogLayoutItem &item) {
+                  if (cQModelViewDialogLayoutTreeItem::layoutItemOf(row) != &item
+                      || int(item.children().size()) != row->childCount()
+                      || (item.parentOrNull()
+                          && row->text(0) != cQModelViewDialogLayoutTreeWidget::rowText(item)))
+                      return false;
+                  for (int i = 0; i < row->childCount(); ++i)
+                      if (!same(row->child(i), *item.children()[size_t(i)]))
+                          return false;
+                  return true;
+              };
+        return mTree->topLevelItemCount() == 1 && same(mTree->topLevelItem(0), mEditor.document());
+    }
+
     bool small() const
     {
         std::function<int(const cQAbstractDialogLayoutItem &)> count
@@ -380,6 +398,8 @@ private:
         if (action("mpActUndo")->isEnabled() != (mIndex > 0)
             || action("mpActRedo")->isEnabled() != (mIndex + 1 < int(mSteps.size())))
             return fail(op + QStringLiteral(": Undo/Redo enabled wrongly at step %1").arg(mIndex));
+        if (!treeShowsDocument())
+            return fail(op + QStringLiteral(": the layout tree does not show the document"));
         if (mEditor.undoRecorder().stack().count() != int(mSteps.size()) - 1)
             return fail(op + QStringLiteral(": %1 steps held, %2 expected")
                                  .arg(mEditor.undoRecorder().stack().count())
@@ -612,7 +632,7 @@ private slots:
             auto *items = editor->findChild<cQModelViewDialogEditorViewItems *>();
             auto *tree = editor->findChild<QTreeWidget *>("dialogLayoutTree");
             QRandomGenerator grow(seed);
-            for (int i = 0; i < 150; ++i) {
+            for (int i = 0; i < 120; ++i) {
                 const auto rows
                     = tree->findItems(QString(), Qt::MatchContains | Qt::MatchRecursive);
                 tree->setCurrentItem(rows[int(grow.bounded(quint32(rows.size())))]);
@@ -623,6 +643,7 @@ private slots:
                         entry->appendAction->trigger();
                         break;
                     }
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
             const QString path = mDir.filePath("generated.dlg");
             editor->saveDocument(path);
