@@ -111,9 +111,9 @@ void cQModelViewDialogEditorWidget::uiNewDocument(bool)
     mpLayoutTree->clear();
     mpDocument->newDocument();
     refreshLayoutTree(nullptr);
+    emit documentReplaced();
     uiCreateEmbeddedPreview(false);
     updateTitle();
-    emit documentReplaced();
 }
 
 void cQModelViewDialogEditorWidget::uiLoadDocument(bool)
@@ -134,8 +134,8 @@ void cQModelViewDialogEditorWidget::loadDocument(const QString &path, bool ignor
     mpDocument->loadDocument(qstr(path), ignoreUnknown);
     mFileName = path;
     updateTitle();
-    emit documentReplaced();
     refreshLayoutTree(nullptr);
+    emit documentReplaced();
     cAbstractFormInfoStore &formInfo = mpDocument->formInfoStore();
     formInfo.updateTranslationList();
     formInfo.setFormType(documentType());

@@ -80,11 +80,11 @@ public:
     std::unique_ptr<QWidget> createPreview(QWidget *parent, bool topLevel);
 
 signals:
-    // The document changed (an edit, an undone or redone step).
+    // The document changed: an element, a property, a binding or the form information.
     void documentModified();
-    // The document was written to its file.
+    // The document was written to its file by "Save" or "Save as...".
     void documentSaved();
-    // New or Load replaced the document.
+    // "New" or a load replaced the document.
     void documentReplaced();
 
 private slots:

@@ -97,18 +97,15 @@ public:
     // Undoes every step, then redoes every step, comparing with the first and the last state.
     bool unwindAndReplay()
     {
-        while (action("mpActUndo")->isEnabled()) {
-            action("mpActUndo")->trigger();
-            settle();
+        for (const char *name : {"mpActUndo", "mpActRedo"}) {
+            while (action(name)->isEnabled()) {
+                action(name)->trigger();
+                settle();
+            }
+            const bool undo = name == QLatin1String("mpActUndo");
+            if (!(stateOf(mEditor) == (undo ? mSteps.front() : mSteps.back()).state))
+                return fail(QLatin1String(name) + QStringLiteral(" to the end differs"));
         }
-        if (!(stateOf(mEditor) == mSteps.front().state))
-            return fail(QStringLiteral("undoing everything does not give the start"));
-        while (action("mpActRedo")->isEnabled()) {
-            action("mpActRedo")->trigger();
-            settle();
-        }
-        if (!(stateOf(mEditor) == mSteps.back().state))
-            return fail(QStringLiteral("redoing everything does not give the end"));
         return true;
     }
 
@@ -146,7 +143,7 @@ private:
         case 0: case 1: return select();
         case 2: case 3: return create(true);
         case 4: return create(false);
-        // Small subtrees only: pasting large ones again and again would double the form.
+        // Below the top layouts only: pasting a whole form again and again would double it.
         case 5: return small() ? trigger("mpActCopy", false) : QStringLiteral("copy (large)");
         case 6: return small() ? trigger("mpActCut", true) : QStringLiteral("cut (large)");
         case 7: return trigger("mpActPaste", true);
@@ -189,15 +186,8 @@ private:
 
     bool small() const
     {
-        std::function<int(const cQAbstractDialogLayoutItem &)> count
-            = [&count](const cQAbstractDialogLayoutItem &item) {
-                  int n = 1;
-                  for (const cQAbstractDialogLayoutItem *child : item.children())
-                      n += count(*child);
-                  return n;
-              };
         const cQAbstractDialogLayoutItem *current = mEditor.currentLayoutItem();
-        return current && count(*current) <= 12;
+        return current && cQDialogUndoContext::pathOf(*current).size() > 2;
     }
 
     QString select()
