@@ -54,11 +54,11 @@ void cQDialogUndoRecorder::push(cQDialogUndoCommand *command)
 }
 
 void cQDialogUndoRecorder::recordAdded(const cQAbstractDialogLayoutItem &item,
-                                       const QString &verb)
+                                       const QString &verb, const QByteArray &record)
 {
-    push(new cQDialogUndoStructureCommand(mContext, named(verb, item),
-                                          cQDialogUndoContext::pathOf(item),
-                                          mContext.storeSubtree(item), true));
+    push(new cQDialogUndoStructureCommand(
+        mContext, named(verb, item), cQDialogUndoContext::pathOf(item),
+        record.isEmpty() ? mContext.storeSubtree(item) : record, true));
 }
 
 void cQDialogUndoRecorder::recordTakingOut(const cQAbstractDialogLayoutItem &item,

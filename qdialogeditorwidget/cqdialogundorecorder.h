@@ -27,8 +27,10 @@ public:
     // What the steps of the history hold, in bytes.
     qsizetype dataBytes() const;
 
-    // `item` was just added (appended, inserted, pasted); `verb` names how.
-    void recordAdded(const cQAbstractDialogLayoutItem &item, const QString &verb);
+    // `item` was just added (appended, inserted, pasted); `verb` names how. `record`, when
+    // given, is its element record already written (a clipboard entry).
+    void recordAdded(const cQAbstractDialogLayoutItem &item, const QString &verb,
+                     const QByteArray &record = QByteArray());
     // `item` is about to be taken out (removed, cut), not yet marked.
     void recordTakingOut(const cQAbstractDialogLayoutItem &item, const QString &verb);
     // `item` was just exchanged with its previous (`up`) or next sibling.

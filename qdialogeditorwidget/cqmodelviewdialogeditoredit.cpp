@@ -149,7 +149,7 @@ bool cQModelViewDialogEditorEdit::paste(const cClipboardItem &entry)
     if (current->canAccept(entry.kind, entry.category, entry.topLevel)) {
         mpRegistry->loadItems(*current, nullptr, deserializer, false);
         if (mpUndo)
-            mpUndo->recordAdded(*current->children().back(), tr("Paste"));
+            mpUndo->recordAdded(*current->children().back(), tr("Paste"), entry.data);
         sigPastedInto.emitSignal(*current);
         return true;
     }
@@ -157,7 +157,7 @@ bool cQModelViewDialogEditorEdit::paste(const cClipboardItem &entry)
     if (parent && parent->canAccept(entry.kind, entry.category, entry.topLevel)) {
         mpRegistry->loadItems(*parent, current, deserializer, false);
         if (mpUndo)
-            mpUndo->recordAdded(*current->previousSibling(), tr("Paste"));
+            mpUndo->recordAdded(*current->previousSibling(), tr("Paste"), entry.data);
         sigStructureChanged.emitSignal(*current);
         return true;
     }
