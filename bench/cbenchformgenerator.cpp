@@ -136,7 +136,8 @@ void cBenchFormGenerator::setProperties(cQAbstractDialogLayoutItem &item)
         } else if (auto *v = p->pixmapView()) {
             v->setValue(pictureBytes());
         } else if (auto *v = p->ucStringView()) {
-            v->setValue(vucs::cString(u"Text \u00e4\u00f6\u00fc <&> ") + vucs::cString(number.data()));
+            v->setValue(vucs::cString(u"Text \u00e4\u00f6\u00fc <&> ")
+                        + vucs::cString(number.data()));
         } else if (auto *v = p->layoutView()) {
             vmva::cDVLayoutParameter layout;
             layout.setMode(vmva::cDVLayoutParameter::Preferred);

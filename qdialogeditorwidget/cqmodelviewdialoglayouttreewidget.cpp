@@ -181,7 +181,8 @@ void cQModelViewDialogLayoutTreeWidget::keyPressEvent(QKeyEvent *event)
 {
     // The keyboard's ways to a context menu: the Menu key and Shift+F10.
     const bool menuKey = event->key() == Qt::Key_Menu
-                         || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+                         || (event->key() == Qt::Key_F10
+                             && event->modifiers() == Qt::ShiftModifier);
     if (menuKey && currentItem()) {
         event->accept();
         sigItemRightClick.emitSignal(currentItem());

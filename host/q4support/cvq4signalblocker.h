@@ -6,7 +6,8 @@
 class cVQ4SignalBlocker
 {
 public:
-    explicit cVQ4SignalBlocker(QObject &object) : mObject(object), mWasBlocked(object.blockSignals(true)) {}
+    explicit cVQ4SignalBlocker(QObject &object)
+        : mObject(object), mWasBlocked(object.blockSignals(true)) {}
     ~cVQ4SignalBlocker() { mObject.blockSignals(mWasBlocked); }
     cVQ4SignalBlocker(const cVQ4SignalBlocker &) = delete;
     cVQ4SignalBlocker &operator=(const cVQ4SignalBlocker &) = delete;

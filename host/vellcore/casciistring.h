@@ -29,7 +29,10 @@ public:
     std::string toStdString() const { return mData.toStdString(); }
 
     int find(char c, int from = 0) const { return int(mData.indexOf(c, from)); }
-    int find(const cAsciiString &s, int from = 0) const { return int(mData.indexOf(s.mData, from)); }
+    int find(const cAsciiString &s, int from = 0) const
+    {
+        return int(mData.indexOf(s.mData, from));
+    }
     cAsciiString left(int n) const { return cAsciiString(mData.left(n)); }
     cAsciiString mid(int pos, int n = -1) const { return cAsciiString(mData.mid(pos, n)); }
     bool startsWith(const cAsciiString &s) const { return mData.startsWith(s.mData); }
@@ -38,9 +41,18 @@ public:
     cAsciiString &operator+=(char c) { mData += c; return *this; }
     friend cAsciiString operator+(cAsciiString a, const cAsciiString &b) { return a += b; }
 
-    friend bool operator==(const cAsciiString &a, const cAsciiString &b) { return a.mData == b.mData; }
-    friend bool operator!=(const cAsciiString &a, const cAsciiString &b) { return a.mData != b.mData; }
-    friend bool operator<(const cAsciiString &a, const cAsciiString &b) { return a.mData < b.mData; }
+    friend bool operator==(const cAsciiString &a, const cAsciiString &b)
+    {
+        return a.mData == b.mData;
+    }
+    friend bool operator!=(const cAsciiString &a, const cAsciiString &b)
+    {
+        return a.mData != b.mData;
+    }
+    friend bool operator<(const cAsciiString &a, const cAsciiString &b)
+    {
+        return a.mData < b.mData;
+    }
 
 private:
     QByteArray mData;

@@ -30,8 +30,14 @@ cDebugStream &cDebugStream::operator<<(const QString &text)
     return *this;
 }
 
-cDebugStream &cDebugStream::operator<<(const char *text) { return *this << QString::fromUtf8(text); }
-cDebugStream &cDebugStream::operator<<(const vstd::cAsciiString &text) { return *this << qstr(text); }
+cDebugStream &cDebugStream::operator<<(const char *text)
+{
+    return *this << QString::fromUtf8(text);
+}
+cDebugStream &cDebugStream::operator<<(const vstd::cAsciiString &text)
+{
+    return *this << qstr(text);
+}
 cDebugStream &cDebugStream::operator<<(const vucs::cString &text) { return *this << text.text(); }
 cDebugStream &cDebugStream::operator<<(long long value) { return *this << QString::number(value); }
 

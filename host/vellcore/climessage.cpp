@@ -14,7 +14,8 @@ cString cLIMessage::text() const
         if (in.at(i) == QLatin1Char('%')) {
             // A placeholder is %name% with a plain identifier in between.
             int end = i + 1;
-            while (end < in.size() && (in.at(end).isLetterOrNumber() || in.at(end) == QLatin1Char('_')))
+            while (end < in.size()
+                   && (in.at(end).isLetterOrNumber() || in.at(end) == QLatin1Char('_')))
                 ++end;
             if (end < in.size() && end > i + 1 && in.at(end) == QLatin1Char('%')
                 && next < mArgs.size()) {

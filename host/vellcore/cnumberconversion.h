@@ -12,7 +12,10 @@ public:
     static cAsciiString toString(__int64 value);
     static cAsciiString toString(unsigned long long value);
     static cAsciiString toString(int value) { return toString(static_cast<__int64>(value)); }
-    static cAsciiString toString(unsigned int value) { return toString(static_cast<unsigned long long>(value)); }
+    static cAsciiString toString(unsigned int value)
+    {
+        return toString(static_cast<unsigned long long>(value));
+    }
     // Shortest text that reads back as exactly the same double.
     static cAsciiString toString(double value);
 

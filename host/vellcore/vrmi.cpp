@@ -32,7 +32,8 @@ cAbstractSignal::~cAbstractSignal()
 
 int cAbstractSignal::receiverCount() const
 {
-    return int(std::count_if(mStates.begin(), mStates.end(), [](const auto &s) { return s->alive; }));
+    return int(std::count_if(mStates.begin(), mStates.end(),
+                             [](const auto &s) { return s->alive; }));
 }
 
 bool cAbstractSignal::isConnected(const cConnectable &receiver) const

@@ -70,7 +70,8 @@ private:
 
 template <class R> using cDirectLocalSlotCall0 = tDirectLocalSlotCall<R>;
 template <class R, class A1> using cDirectLocalSlotCall1 = tDirectLocalSlotCall<R, A1>;
-template <class R, class A1, class A2> using cDirectLocalSlotCall2 = tDirectLocalSlotCall<R, A1, A2>;
+template <class R, class A1, class A2>
+using cDirectLocalSlotCall2 = tDirectLocalSlotCall<R, A1, A2>;
 template <class R, class A1, class A2, class A3>
 using cDirectLocalSlotCall3 = tDirectLocalSlotCall<R, A1, A2, A3>;
 

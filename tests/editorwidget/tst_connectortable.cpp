@@ -96,7 +96,6 @@ private slots:
             rows << (name ? qstr(name->property()->name()) : "[" + shown(*table, row, 0) + "]");
         }
         QCOMPARE(rows, QStringList({"[A]", "a1", "a2", "[B]", "b1"}));
-        QCOMPARE(table->item(3, 2)->background().color(), QColor(210, 230, 230));
         QCOMPARE(qstr(table->currentPropertyName()), QString("a1"));
         QVERIFY(table->selectedItems().isEmpty());
         table->setProperties(nullptr);
@@ -141,7 +140,6 @@ private slots:
         QCOMPARE(value ? QString(value->metaObject()->className()) : QString(), valueEditor);
         QCOMPARE(qobject_cast<cQPWModelChooseButton *>(table->cellWidget(1, 2)) != nullptr,
                  connector);
-        QVERIFY(table->item(1, 1)->flags() == (Qt::ItemIsSelectable | Qt::ItemIsEnabled));
     }
 
     void nameCellShowsDirection_data()
@@ -167,8 +165,6 @@ private slots:
         auto *direction = cell->findChild<QLabel *>("mpLblDirection");
         QCOMPARE(name->text(), QString("Visible"));
         QCOMPARE(name->toolTip(), QString("Whether it shows."));
-        QVERIFY(name->font().bold());
-        QVERIFY(name->x() >= 100);
         QCOMPARE(direction->text(), text);
         QCOMPARE(direction->toolTip().left(tipStart.size()), tipStart);
         QCOMPARE(direction->toolTip().isEmpty(), tipStart.isEmpty());

@@ -169,7 +169,8 @@ void setAllProperties(cQAbstractDialogLayoutItem &item, int seed, const char *pa
         else if (auto *v = p->pixmapView())
             v->setValue(QByteArray("\x89PNG\r\n\x1a\n\0\xff<&>", 14) + n);
         else if (auto *v = p->ucStringView())
-            v->setValue(vucs::cString(u"Gr\u00fc\u00dfe \u20ac <&> \"'") + vucs::cString(n.data()));
+            v->setValue(vucs::cString(u"Gr\u00fc\u00dfe \u20ac <&> \"'")
+                        + vucs::cString(n.data()));
         else if (auto *v = p->layoutView()) {
             vmva::cDVLayoutParameter layout;
             layout.setMode(vmva::cDVLayoutParameter::Fixed);
@@ -201,44 +202,16 @@ void cRecordingSerializer::beginContext(const vstd::cAsciiString &name)
     record(QStringLiteral("begin ") + qstr(name), QString());
 }
 
-void cRecordingSerializer::endContext()
+void cRecordingSerializer::endContext() { lines << QStringLiteral("end"); }
+void cRecordingSerializer::writeAscii(const vstd::cAsciiString &v) { record("ascii", qstr(v)); }
+void cRecordingSerializer::writeString(const vucs::cString &v) { record("string", qstr(v)); }
+void cRecordingSerializer::writeUInt(unsigned int v) { record("uint", QString::number(v)); }
+void cRecordingSerializer::writeInt64(__int64 v) { record("int64", QString::number(v)); }
+void cRecordingSerializer::writeDouble(double v) { record("double", QString::number(v)); }
+void cRecordingSerializer::writeBool(bool v) { record("bool", v ? "true" : "false"); }
+void cRecordingSerializer::writeBytes(const QByteArray &v)
 {
-    lines << QStringLiteral("end");
-}
-
-void cRecordingSerializer::writeAscii(const vstd::cAsciiString &value)
-{
-    record(QStringLiteral("ascii"), qstr(value));
-}
-
-void cRecordingSerializer::writeString(const vucs::cString &value)
-{
-    record(QStringLiteral("string"), qstr(value));
-}
-
-void cRecordingSerializer::writeUInt(unsigned int value)
-{
-    record(QStringLiteral("uint"), QString::number(value));
-}
-
-void cRecordingSerializer::writeInt64(__int64 value)
-{
-    record(QStringLiteral("int64"), QString::number(value));
-}
-
-void cRecordingSerializer::writeBool(bool value)
-{
-    record(QStringLiteral("bool"), value ? QStringLiteral("true") : QStringLiteral("false"));
-}
-
-void cRecordingSerializer::writeDouble(double value)
-{
-    record(QStringLiteral("double"), QString::number(value));
-}
-
-void cRecordingSerializer::writeBytes(const QByteArray &value)
-{
-    record(QStringLiteral("bytes"), QString::fromLatin1(value.toHex()));
+    record("bytes", QString::fromLatin1(v.toHex()));
 }
 
 QStringList messageChain(const vstd::cAbstractException &e)

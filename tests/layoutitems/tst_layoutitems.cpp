@@ -1,7 +1,9 @@
-// The layout item tree: acceptance rules, insertion, two-phase removal, moving, identities.
+// The layout item tree: acceptance rules, insertion, two-phase removal, moving, identities; and
+// the item factories, one per host element extension, in the host's order, first name wins.
 
 #include "testelements.h"
 
+#include "qdialoglayoutitems/cexternaldialogitemfactory.h"
 #include "vellmva2/cdvitypedproperties.h"
 
 #include <QtTest>
@@ -13,22 +15,19 @@ class tst_LayoutItems : public QObject
 private slots:
     void viewItemAcceptance_data();
     void viewItemAcceptance();
-    void containerTakesOneLayoutOnly_data();
-    void containerTakesOneLayoutOnly();
-    void categoryMustMatch();
-    void rootAcceptsOneTopLevelChild();
+    void containersCategoriesAndRoot();
     void rootCategoryFollowsFirstChild();
     void insertChildAppendsOrPutsInFront();
     void insertBeforeStrangerFailsAndDestroysChild();
     void removalIsTwoPhase();
-    void removeFromParentFailures();
-    void parentOfRootThrows();
+    void rootHasNoParent();
     void siblingsAndMoving();
     void debugInfoIdentifiesItems();
-    void labelAndNames();
-    void viewItemNeedsParent();
-    void propertiesInitialisedOnce();
+    void labelAndProperties();
     void storeWritesOnlyPropertiesWithoutDebugInfo();
+    void factoryWrapsTheHostElement();
+    void factoriesFollowHostOrder();
+    void firstOfTwoNamesWins();
 };
 
 // One row per kind of parent: which child kinds it takes (when it has no child yet).
@@ -65,57 +64,38 @@ void tst_LayoutItems::viewItemAcceptance()
     }
 }
 
-void tst_LayoutItems::containerTakesOneLayoutOnly_data()
-{
-    QTest::addColumn<QString>("container");
-    QTest::newRow("dialog") << "TDialog";
-    QTest::newRow("group") << "TGroup";
-    QTest::newRow("tab page") << "TPage";
-}
-
-void tst_LayoutItems::containerTakesOneLayoutOnly()
-{
-    QFETCH(QString, container);
-    cTestHost host;
-    cQDialogLayoutRootItem root(&host.dataViewMgr);
-    cQDialogLayoutViewItem &item = host.append(root, qPrintable(container));
-    QVERIFY(item.canAccept(1, 1, false));
-    host.append(item, "TLayout");
-    QVERIFY(!item.canAccept(1, 1, false));
-    // A layout holds many, including layouts, but no tab pages.
-    cQDialogLayoutViewItem &layout = *static_cast<cQDialogLayoutViewItem *>(item.children()[0]);
-    host.append(layout, "TButton");
-    host.append(layout, "TLayout");
-    QVERIFY(layout.canAccept(2, 1, false));
-    QVERIFY(!layout.canAccept(4, 1, false));
-}
-
-void tst_LayoutItems::categoryMustMatch()
-{
-    cTestHost host;
-    cQDialogLayoutRootItem root(&host.dataViewMgr);
-    cQDialogLayoutViewItem &menu = host.append(root, "TMenu");
-    QCOMPARE(menu.viewCategory(), 2);
-    QVERIFY(menu.canAccept(3, 2, false));
-    QVERIFY(menu.canAccept(6, 2, false));
-    QVERIFY(!menu.canAccept(3, 3, false));   // a tool bar entry
-    QVERIFY(!menu.canAccept(3, 1, false));
-    cQDialogLayoutRootItem dialogRoot(&host.dataViewMgr);
-    cQDialogLayoutViewItem &layout = host.append(host.append(dialogRoot, "TDialog"), "TLayout");
-    QVERIFY(layout.canAccept(2, 1, false));
-    QVERIFY(!layout.canAccept(2, 2, false));
-}
-
-void tst_LayoutItems::rootAcceptsOneTopLevelChild()
+// A container holds one layout; a layout holds many, including layouts, but no tab pages; the
+// category must match; the root holds one top-level element of any kind.
+void tst_LayoutItems::containersCategoriesAndRoot()
 {
     cTestHost host;
     cQDialogLayoutRootItem root(&host.dataViewMgr);
     QVERIFY(!root.canAccept(2, 1, false));
-    QVERIFY(root.canAccept(0, 1, true));
     QVERIFY(root.canAccept(6, 3, true));   // kind and category do not matter
-    host.append(root, "TDialog");
+    cQDialogLayoutViewItem &dialog = host.append(root, "TDialog");
     QVERIFY(!root.canAccept(0, 1, true));
-    QVERIFY(!root.canAccept(6, 2, true));
+    for (const char *container : {"TGroup", "TPage"}) {
+        cQDialogLayoutRootItem other(&host.dataViewMgr);
+        cQDialogLayoutViewItem &item = host.append(other, container);
+        QVERIFY(item.canAccept(1, 1, false));
+        host.append(item, "TLayout");
+        QVERIFY2(!item.canAccept(1, 1, false), container);
+    }
+    QVERIFY(dialog.canAccept(1, 1, false));
+    cQDialogLayoutViewItem &layout = host.append(dialog, "TLayout");
+    QVERIFY(!dialog.canAccept(1, 1, false));
+    host.append(layout, "TButton");
+    host.append(layout, "TLayout");
+    QVERIFY(layout.canAccept(2, 1, false));
+    QVERIFY(!layout.canAccept(4, 1, false));
+    QVERIFY(!layout.canAccept(2, 2, false));
+
+    cQDialogLayoutRootItem menuRoot(&host.dataViewMgr);
+    cQDialogLayoutViewItem &menu = host.append(menuRoot, "TMenu");
+    QVERIFY(menu.canAccept(3, 2, false));
+    QVERIFY(menu.canAccept(6, 2, false));
+    QVERIFY(!menu.canAccept(3, 3, false));   // a tool bar entry
+    QVERIFY(!menu.canAccept(3, 1, false));
 }
 
 void tst_LayoutItems::rootCategoryFollowsFirstChild()
@@ -123,9 +103,6 @@ void tst_LayoutItems::rootCategoryFollowsFirstChild()
     cTestHost host;
     cQDialogLayoutRootItem root(&host.dataViewMgr);
     QCOMPARE(root.viewCategory(), 0);
-    QCOMPARE(root.elementKind(), 0);
-    QVERIFY(root.isRoot());
-    QVERIFY(!root.isTopLevelElement());
     cQDialogLayoutViewItem &bar = host.append(root, "TBar");
     QCOMPARE(root.viewCategory(), 3);
     host.append(root, "TDialog");   // documents may hold more; the first decides
@@ -169,7 +146,8 @@ void tst_LayoutItems::insertBeforeStrangerFailsAndDestroysChild()
         root.insertChild(&layout, std::move(child));
         QFAIL("no exception");
     } catch (const vstd::cBugException &e) {
-        QCOMPARE(e.message().rawText(), QStringLiteral("$VTR$cQAbstractDialogLayoutItem: no child before!"));
+        QCOMPARE(e.message().rawText(),
+                 QStringLiteral("$VTR$cQAbstractDialogLayoutItem: no child before!"));
     }
     QCOMPARE(cTestProperties::live, before);
     QCOMPARE(root.children().size(), size_t(1));
@@ -208,37 +186,30 @@ void tst_LayoutItems::removalIsTwoPhase()
     QCOMPARE(cTestProperties::live, before);
 }
 
-void tst_LayoutItems::removeFromParentFailures()
+void tst_LayoutItems::rootHasNoParent()
 {
     cTestHost host;
     cQDialogLayoutRootItem root(&host.dataViewMgr);
+    QCOMPARE(root.parentOrNull(), nullptr);
+    try {
+        root.parent();
+        QFAIL("no exception");
+    } catch (const vstd::cBugException &e) {
+        QCOMPARE(e.message().rawText(),
+                 QStringLiteral("$VTR$cQAbstractDialogLayoutItem No parent!"));
+        QCOMPARE(e.file(), nullptr);
+    }
     try {
         root.removeFromParent();
         QFAIL("no exception");
     } catch (const vstd::cBugException &e) {
-        QCOMPARE(e.message().rawText(), QStringLiteral("$VTR$cQAbstractDialogLayoutItem: No parent!"));
+        QCOMPARE(e.message().rawText(),
+                 QStringLiteral("$VTR$cQAbstractDialogLayoutItem: No parent!"));
     }
     // An item its parent does not list is left alone.
     auto stray = host.create(root, "TDialog");
     stray->removeFromParent();
     QVERIFY(!stray->isMarkedForRemoval());
-    root.insertChild(nullptr, std::move(stray));
-    root.purgeRemoved();
-    QCOMPARE(root.children().size(), size_t(1));
-}
-
-void tst_LayoutItems::parentOfRootThrows()
-{
-    cTestHost host;
-    cQDialogLayoutRootItem root(&host.dataViewMgr);
-    QCOMPARE(root.parentOrNull(), nullptr);
-    QVERIFY_THROWS_EXCEPTION(vstd::cBugException, root.parent());
-    try {
-        root.parent();
-    } catch (const vstd::cBugException &e) {
-        QCOMPARE(e.message().rawText(), QStringLiteral("$VTR$cQAbstractDialogLayoutItem No parent!"));
-        QCOMPARE(e.file(), nullptr);
-    }
 }
 
 void tst_LayoutItems::siblingsAndMoving()
@@ -284,10 +255,6 @@ void tst_LayoutItems::debugInfoIdentifiesItems()
     QSet<QByteArray> seen;
     for (cQAbstractDialogLayoutItem *item :
          std::vector<cQAbstractDialogLayoutItem *>{&root, &dialog, &layout, &button}) {
-        bool ok = false;
-        const qlonglong id = item->debugInfo().bytes().toLongLong(&ok);
-        QVERIFY(ok);
-        QCOMPARE(id, qlonglong(reinterpret_cast<quintptr>(item)));
         seen.insert(item->debugInfo().bytes());
         QCOMPARE(root.findByDebugInfo(item->debugInfo()), item);
     }
@@ -303,7 +270,7 @@ void tst_LayoutItems::debugInfoIdentifiesItems()
     QCOMPARE(root.findByDebugInfo(vstd::cAsciiString()), nullptr);
 }
 
-void tst_LayoutItems::labelAndNames()
+void tst_LayoutItems::labelAndProperties()
 {
     cTestHost host;
     host.addElement("TNamed", 2, 1, false, true, "Named Thing");
@@ -311,54 +278,34 @@ void tst_LayoutItems::labelAndNames()
     cQDialogLayoutRootItem root(&host.dataViewMgr);
     QCOMPARE(root.displayName(), vstd::cAsciiString("/"));
     QCOMPARE(root.elementName(), vstd::cAsciiString("Dialog"));
-    QVERIFY(root.label().empty());
     QCOMPARE(root.properties(), nullptr);
-    QCOMPARE(root.createProperties(), nullptr);
 
+    const int before = cTestProperties::created;
     cQDialogLayoutViewItem &named = host.append(root, "TNamed");
+    QCOMPARE(cTestProperties::created, before + 1);
     QCOMPARE(named.displayName(), vstd::cAsciiString("Named Thing"));
-    QCOMPARE(named.elementName(), vstd::cAsciiString("TNamed"));
     QVERIFY(named.label().empty());
     named.findProperty("Label")->asciiStringView()->setValue("OK button");
     QCOMPARE(named.label(), vstd::cAsciiString("OK button"));
-    QCOMPARE(named.findProperty("NoSuch"), nullptr);
+    // createProperties() gives a fresh object each time, not the item's own.
+    auto fresh = named.createProperties();
+    QVERIFY(fresh && fresh.get() != named.properties());
 
-    // A "Label" of another kind is not a label; no properties, no label.
+    // No properties, no label.
     cQDialogLayoutViewItem &bare = host.append(root, "TBare");
     QVERIFY(bare.label().empty());
-    QCOMPARE(bare.findProperty("Label"), nullptr);
-    QCOMPARE(root.findProperty("Label"), nullptr);
-}
+    QCOMPARE(bare.properties(), nullptr);
 
-void tst_LayoutItems::viewItemNeedsParent()
-{
-    cTestHost host;
+    // An item without parent is refused and leaks nothing.
     cTestItemFactory factory("TOrphan", 2, 1, false);
-    const int before = cTestProperties::live;
+    const int live = cTestProperties::live;
     try {
         cQDialogLayoutViewItem item(nullptr, &host.dataViewMgr, &factory);
         QFAIL("no exception");
     } catch (const vstd::cBugException &e) {
         QVERIFY(e.message().text().text().contains(QStringLiteral("pParent != 0")));
-        QVERIFY(QByteArray(e.file()).startsWith("qdialoglayoutitems/cqdialoglayoutviewitem"));
     }
-    QCOMPARE(cTestProperties::live, before);
-}
-
-void tst_LayoutItems::propertiesInitialisedOnce()
-{
-    cTestHost host;
-    cQDialogLayoutRootItem root(&host.dataViewMgr);
-    const int before = cTestProperties::created;
-    cQDialogLayoutViewItem &button = host.append(root, "TButton");
-    QCOMPARE(cTestProperties::created, before + 1);
-    QVERIFY(button.properties()->isInitialized());
-    QCOMPARE(button.properties()->properties().size(), size_t(8));
-    // createProperties() gives a fresh object each time, not the item's own.
-    auto fresh = button.createProperties();
-    QVERIFY(fresh != nullptr);
-    QVERIFY(fresh.get() != button.properties());
-    QCOMPARE(host.append(root, "TBare").properties(), nullptr);
+    QCOMPARE(cTestProperties::live, live);
 }
 
 void tst_LayoutItems::storeWritesOnlyPropertiesWithoutDebugInfo()
@@ -386,6 +333,68 @@ void tst_LayoutItems::storeWritesOnlyPropertiesWithoutDebugInfo()
     root.store(ofRoot);
     QVERIFY(bare.lines.isEmpty());
     QVERIFY(ofRoot.lines.isEmpty());
+}
+
+void tst_LayoutItems::factoryWrapsTheHostElement()
+{
+    cTestHost host(false);
+    host.registry.rebuildFactories();
+    QVERIFY(host.registry.factories().empty());
+    host.addElement("TMenu", 6, 2, true, true, "A Menu");
+    host.registry.rebuildFactories();
+    auto *menu = dynamic_cast<cExternalDialogItemFactory *>(host.registry.factories().at(0));
+    QVERIFY(menu);
+    QCOMPARE(menu->hostFactory(), host.dataViewMgr.dataViewElementExtensions()[0]->factory());
+    QCOMPARE(menu->displayName(), vstd::cAsciiString("A Menu"));
+    QVERIFY(!menu->createProperties()->isInitialized());
+
+    // createItem() makes an item for the parent but leaves inserting to the caller.
+    cQDialogLayoutRootItem root(&host.dataViewMgr);
+    std::unique_ptr<cQDialogLayoutViewItem> item = menu->createItem(&root, &host.dataViewMgr);
+    QCOMPARE(item->parentOrNull(), &root);
+    QCOMPARE(item->itemFactory(), menu->hostFactory());
+    QVERIFY(item->properties()->isInitialized());
+    QVERIFY(root.children().empty());
+}
+
+void tst_LayoutItems::factoriesFollowHostOrder()
+{
+    cTestHost host;
+    cQDialogLayoutRootItem root(&host.dataViewMgr);
+    cQDialogLayoutViewItem &dialog = host.append(root, "TDialog");
+    const size_t before = host.registry.factories().size();
+    QCOMPARE(before, host.dataViewMgr.dataViewElementExtensions().size());
+
+    // A plug-in's element shows up behind the others after the next rebuild only.
+    host.addElement("TPlugged", 2, 1, false);
+    QCOMPARE(host.registry.findFactory("TPlugged"), nullptr);
+    host.registry.rebuildFactories();
+    host.registry.rebuildFactories();   // twice: nothing duplicated
+    QCOMPARE(host.registry.factories().size(), before + 1);
+    QCOMPARE(host.registry.findFactory("TPlugged"), host.registry.factories().back());
+    for (size_t i = 0; i < host.registry.factories().size(); ++i)
+        QCOMPARE(host.registry.factories()[i]->elementName(),
+                 host.dataViewMgr.dataViewElementExtensions()[i]->factory()->elementName());
+    // Items refer to the host factory, which the rebuild did not touch.
+    QCOMPARE(dialog.elementName(), vstd::cAsciiString("TDialog"));
+    QVERIFY(dialog.canAccept(1, 1, false));
+}
+
+void tst_LayoutItems::firstOfTwoNamesWins()
+{
+    cTestHost host(false);
+    host.addElement("TTwin", 2, 1, false, true, "First");
+    host.addElement("TOther", 2, 1, false);
+    host.addElement("TTwin", 1, 1, false, true, "Second");
+    host.registry.rebuildFactories();
+    QCOMPARE(host.registry.factories().size(), size_t(3));
+    QCOMPARE(host.registry.findFactory("TTwin")->displayName(), vstd::cAsciiString("First"));
+
+    // A factory appended by hand comes last, so it never shadows a host element.
+    host.registry.appendFactory(std::make_unique<cExternalDialogItemFactory>(
+        host.dataViewMgr.dataViewElementExtensions()[1]->factory()));
+    QCOMPARE(host.registry.findFactory("TTwin")->displayName(), vstd::cAsciiString("First"));
+    QCOMPARE(host.registry.findFactory("TOther"), host.registry.factories()[1]);
 }
 
 QTEST_GUILESS_MAIN(tst_LayoutItems)

@@ -6,7 +6,26 @@
 
 #include <QtTest>
 
-// The data models window: row texts, component rows and the live following of the host.
+namespace {
+using tRange = vmva::cRangeModelProperties;
+using tDRange = vmva::cDRangeModelProperties;
+
+template <class T, class P = vmva::cBasicModelProperties>
+vmva::tGenericNode<T, P> &node(vmva::cDMDataModel &root, const char *model, const char *path)
+{
+    vmva::cDMDataModel *found = root.tryFindModel(model);
+    if (!found)
+        qFatal("no model %s", model);
+    auto *typed = dynamic_cast<vmva::tGenericNode<T, P> *>(found->tryFindNode(path));
+    if (!typed)
+        qFatal("no node %s.%s of the expected type", model, path);
+    return *typed;
+}
+
+} // namespace
+
+// The demo component's machine, and the data models window: row texts, component rows and the
+// live following of the host.
 class tst_ModelViewTree : public QObject
 {
     Q_OBJECT
@@ -22,6 +41,11 @@ class tst_ModelViewTree : public QObject
     template <class C> C &add(std::unique_ptr<C> component)
     {
         return static_cast<C &>(mMgr->addComponent(std::move(component)));
+    }
+    cDemoComponent *mDemo = nullptr;
+    void addDemo()
+    {
+        mDemo = &add(std::make_unique<cDemoComponent>(*mMgr, mFrame));
     }
     cTestProvider &provider(const char *name)
     {
@@ -45,6 +69,12 @@ private slots:
         mApp.reset();
         mMgr.reset();
     }
+
+    void offersEveryValueTypeAndNestedModels();
+    void commandsStopAndStartTheMachine();
+    void speedFollowsTheTargetSetting();
+    void valuesChangeWhileTheMachineRuns();
+    void probeComesAndGoesByCommand();
 
     void nodeRowTexts_data()
     {
@@ -156,6 +186,93 @@ private slots:
         QTest::qWait(10);   // paints the emptied tree
     }
 };
+
+void tst_ModelViewTree::offersEveryValueTypeAndNestedModels()
+{
+    addDemo();
+    vmva::cDMDataModel &root = mApp->vmvMgr().root();
+    QStringList types;
+    for (const char *path : {"Machine.name", "Machine.speed", "Machine.temperature",
+                             "Machine.running", "Machine.start", "Machine.drive.motor.current"}) {
+        const vmva::cAbstractNodeUI *n = root.tryFindNode(path);
+        types << (n ? qstr(n->valueTypeName()) : QString("-"));
+    }
+    QCOMPARE(types, QStringList({"cString", "piInt64", "piDouble", "piBool", "piVoid",
+                                 "piDouble"}));
+    for (const char *model : {"Machine", "Settings"})
+        QCOMPARE(root.tryFindModel(model)->modelProviderLocation(), mDemo->address());
+    auto &speed = node<__int64, tRange>(root, "Machine", "speed");
+    QCOMPARE(speed.properties()->maximum(), __int64(3000));
+}
+
+void tst_ModelViewTree::commandsStopAndStartTheMachine()
+{
+    addDemo();
+    vmva::cDMDataModel &root = mApp->vmvMgr().root();
+    auto &running = node<bool>(root, "Machine", "running");
+    auto &speed = node<__int64, tRange>(root, "Machine", "speed");
+    auto &status = node<vucs::cString>(root, "Machine", "status");
+    auto &motorSpeed = node<__int64, tRange>(root, "Machine.drive.motor", "speed");
+    QVERIFY(running.value());
+
+    node<piVoid>(root, "Machine", "stop").trigger();
+    QVERIFY(!running.value());
+    QCOMPARE(status.value(), vucs::cString("Stopping"));
+    __int64 previous = speed.value();
+    for (int i = 0; i < 100 && speed.value() > 0; ++i) {
+        mDemo->step();
+        QVERIFY(speed.value() < previous);
+        previous = speed.value();
+    }
+    QCOMPARE(speed.value(), __int64(0));
+    QCOMPARE(motorSpeed.value(), __int64(0));
+    QCOMPARE(status.value(), vucs::cString("Stopped"));
+
+    node<piVoid>(root, "Machine", "start").trigger();
+    QVERIFY(running.value());
+    mDemo->step();
+    QVERIFY(speed.value() > 0);
+    QCOMPARE(motorSpeed.value(), 3 * speed.value());
+}
+
+void tst_ModelViewTree::speedFollowsTheTargetSetting()
+{
+    addDemo();
+    vmva::cDMDataModel &root = mApp->vmvMgr().root();
+    auto &speed = node<__int64, tRange>(root, "Machine", "speed");
+    auto &load = node<__int64, tRange>(root, "Machine", "load");
+    node<__int64, tRange>(root, "Settings", "targetSpeed").setValue(600);
+    for (int i = 0; i < 100; ++i)
+        mDemo->step();
+    QCOMPARE(speed.value(), __int64(600));
+    QCOMPARE(load.value(), __int64(20));
+    QCOMPARE(node<vucs::cString>(root, "Machine", "status").value(), vucs::cString("Running"));
+    // It cools down towards what that speed heats it to.
+    const double temperature = node<double, tDRange>(root, "Machine",
+                                                                    "temperature").value();
+    QVERIFY2(temperature > 31.0 && temperature < 33.0, qPrintable(QString::number(temperature)));
+}
+
+void tst_ModelViewTree::valuesChangeWhileTheMachineRuns()
+{
+    addDemo();
+    vmva::cDMDataModel &root = mApp->vmvMgr().root();
+    auto &speed = node<__int64, tRange>(root, "Machine", "speed");
+    const __int64 before = speed.value();
+    QTRY_VERIFY_WITH_TIMEOUT(speed.value() != before, 3000);
+}
+
+void tst_ModelViewTree::probeComesAndGoesByCommand()
+{
+    addDemo();
+    vmva::cDMDataModel &root = mApp->vmvMgr().root();
+    node<piVoid>(root, "Machine", "attachProbe").trigger();
+    node<piVoid>(root, "Machine", "attachProbe").trigger();   // attached once only
+    QCOMPARE(root.tryFindModel("Machine")->lstModels().size(), size_t(2));
+    QVERIFY(root.tryFindModel("Machine.probe")->tryFindNode("reading"));
+    node<piVoid>(root, "Machine", "detachProbe").trigger();
+    QVERIFY(!root.tryFindModel("Machine.probe"));
+}
 
 QTEST_MAIN(tst_ModelViewTree)
 #include "tst_modelviewtree.moc"

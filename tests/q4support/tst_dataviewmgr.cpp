@@ -1,12 +1,33 @@
+// The data-view manager: its extensions, plug-ins and folder; the standard element library.
 #include "q4support/cvq4vmvdataviewmgr.h"
 #include "q4support/elements/cstdelementfactory.h"
 #include "q4support/elements/standardelements.h"
 
 #include "vellcore/cmodulemgr.h"
+#include "vellmva2/cdvitypedproperties.h"
 
 #include <QtTest>
 
+#include <set>
+
+using vmva::cDVIAbstractProperty;
+
 namespace {
+
+// What a property offers, as the editor's table tells the kinds apart.
+QString kindOf(cDVIAbstractProperty *p)
+{
+    if (p->modelLocationView()) return "model";
+    if (p->boolView()) return "bool";
+    if (p->asciiStringView()) return "ascii";
+    if (p->intView()) return "int";
+    if (p->pixmapView()) return "pixmap";
+    if (p->ucStringView()) return "text";
+    if (p->layoutView()) return "layout";
+    if (p->fontView()) return "font";
+    return "none";
+}
+
 
 std::unique_ptr<cQUIDataViewItemExtension> extension(const char *name, const char *display)
 {
@@ -36,6 +57,10 @@ private slots:
     void plugInElementsComeBehindBuiltIns();
     void refusedPlugInsNameTheFile();
     void uiRootPathIsBesideTheHostLibraries();
+    void fixedOrderWithKindsAndCategories();
+    void propertiesAreDescribedAndConsistent();
+    void comboEntries_data();
+    void comboEntries();
 
 private:
     vcs::cModuleMgr mModuleMgr;
@@ -118,6 +143,126 @@ void tst_DataViewMgr::uiRootPathIsBesideTheHostLibraries()
     // Test programs are built into bin/, the host libraries into lib/ beside it.
     const QString libDir = QCoreApplication::applicationDirPath() + "/../lib";
     QCOMPARE(root.absolutePath(), QFileInfo(libDir).canonicalFilePath());
+}
+
+void tst_DataViewMgr::fixedOrderWithKindsAndCategories()
+{
+    cVQ4VMVDataViewMgr mgr(mModuleMgr);
+    registerStandardElements(mgr);
+    registerStandardElements(mgr);   // twice adds nothing
+    // name, category, kind, top level: the names are part of every document written.
+    const struct { const char *name; int category, kind; bool top; } expected[] = {
+        {"Dialog", 1, 0, true},       {"GroupBox", 1, 0, false},   {"TabWidget", 1, 5, false},
+        {"TabPage", 1, 4, false},     {"VBoxLayout", 1, 1, false}, {"HBoxLayout", 1, 1, false},
+        {"Label", 1, 2, false},       {"PushButton", 1, 2, false}, {"LineEdit", 1, 2, false},
+        {"CheckBox", 1, 2, false},    {"SpinBox", 1, 2, false},    {"ComboBox", 1, 2, false},
+        {"ProgressBar", 1, 2, false}, {"Spacer", 1, 2, false},     {"Menu", 2, 6, true},
+        {"MenuItem", 2, 3, false},    {"MenuSeparator", 2, 3, false},
+        {"ToolBar", 3, 6, true},      {"ToolButton", 3, 3, false}, {"ToolSeparator", 3, 3, false},
+    };
+    const auto &extensions = mgr.dataViewElementExtensions();
+    QCOMPARE(extensions.size(), std::size(expected));
+    std::set<QString> displayInGroup;
+    for (size_t i = 0; i < extensions.size(); ++i) {
+        const cVQ4VMVAbstractMVItemFactory &f = *extensions[i]->factory();
+        const QByteArray name = f.elementName().bytes();
+        QCOMPARE(name, QByteArray(expected[i].name));
+        QCOMPARE(f.viewCategory(), expected[i].category);
+        QCOMPARE(f.elementKind(), expected[i].kind);
+        QCOMPARE(f.isTopLevelElement(), expected[i].top);
+        // Two entries with the same text in one insert submenu could not be told apart.
+        QVERIFY2(displayInGroup.insert(qstr(f.groupName() + "/" + f.displayName())).second,
+                 name);
+    }
+}
+
+// Every element starts with its static label; every property is described, starts at a value
+// its own rules allow, names the node types it fits when a user can bind it; layouts sit on
+// layouts and widgets, models on containers, commands trigger void nodes. Between them the
+// elements offer every kind of property the editor's table knows.
+void tst_DataViewMgr::propertiesAreDescribedAndConsistent()
+{
+    cVQ4VMVDataViewMgr mgr(mModuleMgr);
+    registerStandardElements(mgr);
+    std::set<QString> kinds;
+    bool intWithChoicesAndRange = false, intWithChoicesOnly = false, asciiChoicesOnly = false;
+    for (cQUIDataViewItemExtension *ext : mgr.dataViewElementExtensions()) {
+        const cVQ4VMVAbstractMVItemFactory &f = *ext->factory();
+        const QByteArray element = f.elementName().bytes();
+        auto properties = f.createProperties();
+        QVERIFY2(properties && !properties->isInitialized(), element);
+        properties->initialize();
+        QVERIFY2(!properties->properties().empty(), element);
+        cDVIAbstractProperty *label = properties->properties().front();
+        QVERIFY2(label->name() == "Label" && label->asciiStringView(), element);
+        QVERIFY2(label->flags() & cDVIAbstractProperty::NotConnectable, element);
+        std::set<QByteArray> names;
+        for (cDVIAbstractProperty *p : properties->properties()) {
+            const QByteArray where = element + "." + p->name().bytes();
+            kinds.insert(kindOf(p));
+            QVERIFY2(names.insert(p->name().bytes()).second, where);
+            QVERIFY2(!p->topic().empty() && !p->help().empty(), where);
+            QVERIFY2(p->isDefault() && p->modelLocation().isEmpty(), where);
+            if (p->flags() & cDVIAbstractProperty::NotConnectable)
+                QVERIFY2((p->flags() & cDVIAbstractProperty::DirectionMask) == 0, where);
+            else
+                QVERIFY2(!p->allowedTypes().empty(), where);
+            if (auto *i = p->intView()) {
+                bool predefined = false;
+                for (const auto &v : i->predefinedValues())
+                    predefined = predefined || v.value == i->value();
+                const bool inRange = i->hasRange() && i->value() >= i->minimum()
+                                     && i->value() <= i->maximum();
+                QVERIFY2(predefined || inRange, where);
+                const bool choices = !i->predefinedValues().empty();
+                intWithChoicesAndRange = intWithChoicesAndRange || (choices && i->hasRange());
+                intWithChoicesOnly = intWithChoicesOnly || (choices && !i->hasRange());
+            }
+            if (auto *a = p->asciiStringView(); a && a->onlyPredefinedValuesAllowed()) {
+                bool known = false;
+                for (const auto &v : a->predefinedValues())
+                    known = known || v.value == a->value();
+                QVERIFY2(known, where);
+                asciiChoicesOnly = true;
+            }
+        }
+        cDVIAbstractProperty *layout = properties->tryFindProperty("Layout");
+        cDVIAbstractProperty *model = properties->tryFindProperty("Model");
+        cDVIAbstractProperty *command = properties->tryFindProperty("Command");
+        if (f.elementKind() == 1 || f.elementKind() == 2 || element == "GroupBox")
+            QVERIFY2(layout && layout->layoutView(), element);
+        if (f.elementKind() == 0 || f.elementKind() == 4 || f.elementKind() == 5
+            || f.isTopLevelElement())
+            QVERIFY2(model && model->modelLocationView(), element);
+        if (f.elementKind() == 3)
+            QVERIFY2(!layout && !model, element);
+        if (element == "PushButton" || element == "MenuItem" || element == "ToolButton") {
+            QVERIFY2(command && command->modelLocationView(), element);
+            QCOMPARE(command->flags() & cDVIAbstractProperty::DirectionMask,
+                     unsigned(cDVIAbstractProperty::DirectionOut));
+            QCOMPARE(command->allowedTypes(), vstd::cAsciiString("piVoid"));
+        }
+    }
+    QCOMPARE(kinds, (std::set<QString>{"model", "bool", "ascii", "int", "pixmap", "text",
+                                       "layout", "font"}));
+    QVERIFY(intWithChoicesAndRange && intWithChoicesOnly && asciiChoicesOnly);
+}
+
+void tst_DataViewMgr::comboEntries_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("empty") << "" << QStringList();
+    QTest::newRow("semicolons") << "Red;Green; Blue" << QStringList{"Red", "Green", "Blue"};
+    QTest::newRow("lines keep semicolons") << "a;b\nc" << QStringList{"a;b", "c"};
+    QTest::newRow("trailing separator, blanks") << "One\n  Two \n\n" << QStringList{"One", "Two"};
+}
+
+void tst_DataViewMgr::comboEntries()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, entries);
+    QCOMPARE(splitComboEntries(qstr(text)), entries);
 }
 
 QTEST_GUILESS_MAIN(tst_DataViewMgr)

@@ -17,6 +17,7 @@
 #include "vellmva2/cdvdataviewarglist.h"
 
 #include <QStringList>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -51,6 +52,15 @@ struct tFormFixture
         return serializer.data();
     }
 
+    // A dialog whose vertical box holds what `write` adds.
+    std::unique_ptr<cVQ4AppWidget> boxDialog(const std::function<void(cVQ4VMVFormWriter &)> &write)
+    {
+        return dialog(document([&](cVQ4VMVFormWriter &w) {
+            w.open("Dialog").open("VBoxLayout");
+            write(w);
+            w.close().close();
+        }));
+    }
     std::unique_ptr<cVQ4AppWidget> dialog(const QByteArray &bytes, QWidget *parent = nullptr)
     {
         vsa::cDeserializeBinary document(bytes);
@@ -70,6 +80,27 @@ struct tFormFixture
         return std::unique_ptr<QToolBar>(factory.createToolBar(parent, arguments, document));
     }
 };
+
+// The child `name` of `root` of type W; a warning names a missing one.
+template <class W> W *find(QWidget &root, const char *name)
+{
+    W *widget = root.findChild<W *>(name);
+    if (!widget)
+        qWarning("no widget %s", name);
+    return widget;
+}
+
+// The shown values of named widgets, "name:qtProperty" each; an empty name is `root`.
+inline QStringList shown(QWidget &root, const QStringList &what)
+{
+    QStringList values;
+    for (const QString &entry : what) {
+        const QStringList parts = entry.split(':');
+        QObject *w = parts[0].isEmpty() ? &root : root.findChild<QObject *>(parts[0]);
+        values << (w ? w->property(parts[1].toLatin1()).toString() : QString("?"));
+    }
+    return values;
+}
 
 // Collects the trace lines written while it lives.
 class cTraceCollector

@@ -1,7 +1,12 @@
-#include "vellmva2/cdvabstractstddmviewproperties.h"
-#include "vellmva2/cdvitypedproperties.h"
-
+// What an element's view is given: its properties (stored, read back, tolerated when from another
+// version), the dialog argument list and the "parameter.path" locations.
+#include "vellcore/cmodulemgr.h"
 #include "vellcore/vsa.h"
+#include "vellmva2/cdmdatamodeldescriptor.h"
+#include "vellmva2/cdvabstractdataviewmgr.h"
+#include "vellmva2/cdvabstractstddmviewproperties.h"
+#include "vellmva2/cdvdataviewarglist.h"
+#include "vellmva2/cdvitypedproperties.h"
 
 #include <QtTest>
 
@@ -17,8 +22,6 @@ const unsigned int Static = cDVIAbstractProperty::NotConnectable;
 class cAllKinds : public cDVAbstractStdDMViewProperties
 {
 public:
-    int created = 0;
-
     template <class P> P &get(const char *name)
     {
         auto *p = dynamic_cast<P *>(tryFindProperty(name));
@@ -30,7 +33,6 @@ public:
 protected:
     void createProperties() override
     {
-        ++created;
         addProperty(
             std::make_unique<cDVIAsciiStringProperty>("Label", "General", "", Static, ""));
         addProperty(std::make_unique<cDVIUCStringProperty>("Text", "General", "", In,
@@ -56,31 +58,58 @@ std::unique_ptr<vsa::cAbstractSerializer> makeWriter(Format format)
     return std::make_unique<vsa::cSerializeXML>(vucs::cString("Test"));
 }
 
-QByteArray dataOf(vsa::cAbstractSerializer &writer)
+// A reader of what `writer` wrote.
+std::unique_ptr<vsa::cAbstractDeserializer> readerOf(vsa::cAbstractSerializer &writer)
 {
     if (auto *binary = dynamic_cast<vsa::cSerializeBinary *>(&writer))
-        return binary->data();
-    return static_cast<vsa::cSerializeXML &>(writer).data();
+        return std::make_unique<vsa::cDeserializeBinary>(binary->data());
+    return std::make_unique<vsa::cDeserializeXML>(static_cast<vsa::cSerializeXML &>(writer).data(),
+                                                  vucs::cString("test.xml"));
 }
 
-std::unique_ptr<vsa::cAbstractDeserializer> makeReader(Format format, const QByteArray &data)
+
+
+struct Provider : vcs::cAbstractComponent
 {
-    std::unique_ptr<vsa::cAbstractDeserializer> reader;
-    if (format == Binary)
-        reader = std::make_unique<vsa::cDeserializeBinary>(data);
-    else
-        reader = std::make_unique<vsa::cDeserializeXML>(data, vucs::cString("test.xml"));
-    return reader;
+    Provider(vcs::cModuleMgr &mgr, vsa::cReferenceFrame &frame)
+        : vcs::cAbstractComponent(mgr, frame) {}
+};
+
+struct ChangeLog : vrmi::cConnectable
+{
+    explicit ChangeLog(cDVDataViewArgList &list) : list(&list)
+    {
+        list.sigChanged.connect(
+            vrmi::cDirectLocalSlotCall2<ChangeLog, const cDVDataViewArgList &,
+                                        const vstd::cAsciiString &>(this, &ChangeLog::changed));
+    }
+    piVoid changed(const cDVDataViewArgList &from, const vstd::cAsciiString &name)
+    {
+        names << (&from == list ? qstr(name) : QStringLiteral("<other list>"));
+        if (onChange)
+            onChange();
+        return {};
+    }
+    cDVDataViewArgList *list;
+    QStringList names;
+    std::function<void()> onChange;
+};
+
+QStringList parameterNames(const cDVDataViewArgList &list)
+{
+    QStringList out;
+    for (const auto *a : list.arguments())
+        out << qstr(a->parameterName());
+    return out;
 }
 
 } // namespace
 
-class tst_ElementProperties : public QObject
+class tst_ViewProperties : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initializeCreatesOnce();
     void roundTrip_data();
     void roundTrip();
     void missingAndUnknownProperties_data();
@@ -89,23 +118,16 @@ private slots:
     void corruptValuesAreRefusedNamingTheProperty();
     void layoutParameterText_data();
     void layoutParameterText();
+    void addFindRemoveInOrder();
+    void changeParameterAssignsModel();
+    void bindModelFollowsItsDestruction();
+    void unknownNamesAreRefused();
+    void receiverMayRemoveTheChangedParameter();
+    void splitPath_data();
+    void splitPath();
 };
 
-void tst_ElementProperties::initializeCreatesOnce()
-{
-    cAllKinds p;
-    QVERIFY(!p.isInitialized());
-    QVERIFY(p.properties().empty());
-    p.initialize();
-    p.initialize();
-    QCOMPARE(p.created, 1);
-    QCOMPARE(p.properties().size(), size_t(8));
-    QCOMPARE(p.properties()[2]->name(), vstd::cAsciiString("Count"));
-    QCOMPARE(p.tryFindProperty("Count"), p.properties()[2]);
-    QCOMPARE(p.tryFindProperty("count"), nullptr);
-}
-
-void tst_ElementProperties::roundTrip_data()
+void tst_ViewProperties::roundTrip_data()
 {
     QTest::addColumn<int>("format");
     QTest::addColumn<bool>("writerPrefersLabels");
@@ -116,7 +138,7 @@ void tst_ElementProperties::roundTrip_data()
     QTest::newRow("xml, caller without labels") << int(Xml) << false;
 }
 
-void tst_ElementProperties::roundTrip()
+void tst_ViewProperties::roundTrip()
 {
     QFETCH(int, format);
     QFETCH(bool, writerPrefersLabels);
@@ -146,7 +168,7 @@ void tst_ElementProperties::roundTrip()
     writer->endContext();
     QCOMPARE(writer->preferNoLabels(), !writerPrefersLabels);
 
-    auto reader = makeReader(Format(format), dataOf(*writer));
+    auto reader = readerOf(*writer);
     reader->setPreferNoLabels(!writerPrefersLabels);
     reader->beginContext("");
     cAllKinds in;
@@ -171,7 +193,7 @@ void tst_ElementProperties::roundTrip()
     QVERIFY(in.tryFindProperty("Text")->modelLocation().isEmpty());
 }
 
-void tst_ElementProperties::missingAndUnknownProperties_data()
+void tst_ViewProperties::missingAndUnknownProperties_data()
 {
     QTest::addColumn<int>("format");
     QTest::newRow("binary") << int(Binary);
@@ -180,48 +202,46 @@ void tst_ElementProperties::missingAndUnknownProperties_data()
 
 // A document of another version: properties in another order, one unknown, most missing, and
 // the element's children behind them, whose properties are not this element's.
-void tst_ElementProperties::missingAndUnknownProperties()
+void tst_ViewProperties::missingAndUnknownProperties()
 {
     QFETCH(int, format);
     auto writer = makeWriter(Format(format));
     writer->setPreferNoLabels(false);
-    auto property = [&](const char *name) {
-        writer->setLabel("Property");
+    auto begin = [&](const char *label, const char *name) {
+        writer->setLabel(label);
         writer->beginContext(name);
+    };
+    auto value = [&](const std::function<void()> &write) {
+        writer->setLabel("Value");
+        write();
     };
     writer->beginContext("Element");
     writer->setLabel("DebugInfo");
     writer->writeAscii("1234");
-    property("Enabled");
-    writer->setLabel("Value");
-    writer->writeBool(false);
+    begin("Property", "Enabled");
+    value([&] { writer->writeBool(false); });
     writer->endContext();
-    property("Shape");                 // unknown, with a nested context of its own
-    writer->setLabel("Value");
-    writer->beginContext("Polygon");
-    writer->setLabel("Property");
-    writer->beginContext("Text");
+    begin("Property", "Shape");        // unknown, with a nested context of its own
+    begin("Value", "Polygon");
+    begin("Property", "Text");
     writer->endContext();
     writer->endContext();
-    writer->setLabel("Value");
-    writer->writeInt64(3);
+    value([&] { writer->writeInt64(3); });
     writer->endContext();
-    property("Count");                 // no value: only a binding
+    begin("Property", "Count");        // no value: only a binding
     writer->setLabel("Parameter");
     writer->writeAscii("Machine");
     writer->setLabel("Element");
     writer->writeAscii("speed");
     writer->endContext();
-    writer->setLabel("ViewElement");   // a child element
-    writer->beginContext("ViewElement");
-    property("Text");
-    writer->setLabel("Value");
-    writer->writeString("child's text");
+    begin("ViewElement", "ViewElement");   // a child element
+    begin("Property", "Text");
+    value([&] { writer->writeString("child's text"); });
     writer->endContext();
     writer->endContext();
     writer->endContext();
 
-    auto reader = makeReader(Format(format), dataOf(*writer));
+    auto reader = readerOf(*writer);
     reader->setPreferNoLabels(false);
     reader->beginContext("");
     QCOMPARE(reader->readAscii("DebugInfo"), vstd::cAsciiString("1234"));
@@ -243,14 +263,14 @@ void tst_ElementProperties::missingAndUnknownProperties()
     QCOMPARE(reader->contextName("ViewElement"), vstd::cAsciiString("ViewElement"));
 }
 
-void tst_ElementProperties::corruptValuesAreRefusedNamingTheProperty_data()
+void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty_data()
 {
     QTest::addColumn<QString>("property");
     QTest::newRow("text where an integer belongs") << "Count";
     QTest::newRow("layout mode out of range") << "Layout";
 }
 
-void tst_ElementProperties::corruptValuesAreRefusedNamingTheProperty()
+void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
 {
     QFETCH(QString, property);
     vsa::cSerializeBinary writer;
@@ -282,7 +302,7 @@ void tst_ElementProperties::corruptValuesAreRefusedNamingTheProperty()
     }
 }
 
-void tst_ElementProperties::layoutParameterText_data()
+void tst_ViewProperties::layoutParameterText_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("minimum");   // -1: none
@@ -297,7 +317,7 @@ void tst_ElementProperties::layoutParameterText_data()
     QTest::newRow("two words") << 2 << -1 << -1 << 1 << "Minimum Expanding, x1";
 }
 
-void tst_ElementProperties::layoutParameterText()
+void tst_ViewProperties::layoutParameterText()
 {
     QFETCH(int, mode);
     QFETCH(int, minimum);
@@ -314,5 +334,136 @@ void tst_ElementProperties::layoutParameterText()
     QCOMPARE(qstr(p.toString()), text);
 }
 
-QTEST_GUILESS_MAIN(tst_ElementProperties)
-#include "tst_elementproperties.moc"
+void tst_ViewProperties::addFindRemoveInOrder()
+{
+    cDVDataViewArgList list;
+    list.addParameter("A");   // no receiver yet: must not throw
+    ChangeLog log(list);
+    auto &b = list.addParameter("B");
+    QCOMPARE(&list.addParameter("B"), &b);   // an existing name is kept, no change reported
+    list.addParameter("C");
+    QCOMPARE(parameterNames(list), QStringList({"A", "B", "C"}));
+    QCOMPARE(list.tryFindParameter("B"), &b);
+    QCOMPARE(list.tryFindParameter("b"), nullptr);
+    QVERIFY(!b.isSet());
+    QCOMPARE(b.hasDM(), nullptr);
+    list.removeParameter("B");
+    QCOMPARE(parameterNames(list), QStringList({"A", "C"}));
+    QCOMPARE(log.names, QStringList({"B", "C", "B"}));
+}
+
+void tst_ViewProperties::changeParameterAssignsModel()
+{
+    cDVDataViewArgList list;
+    ChangeLog log(list);
+    list.addParameter("Machine");
+    list.changeParameter("Machine", vcs::cComponentAddr("local", 3), "Main.drive");
+    const auto *a = list.tryFindParameter("Machine");
+    QVERIFY(a->isSet());
+    QCOMPARE(QString(a->modelName().c_str()), QString("Main.drive"));
+    QCOMPARE(QString(a->location().toString().c_str()), QString("local:3"));
+    QCOMPARE(log.names, QStringList({"Machine", "Machine"}));
+}
+
+void tst_ViewProperties::bindModelFollowsItsDestruction()
+{
+    vcs::cModuleMgr mgr;
+    vsa::cReferenceFrame frame;
+    Provider p(mgr, frame);
+    cDVDataViewArgList list;
+    list.addParameter("P");
+    ChangeLog log(list);
+    auto machine = std::make_unique<cDMDataModel>(mgr, "Machine");
+    machine->setComponent(p);
+    cDMDataModel drive(*machine, "drive");
+
+    list.bindModel("P", &drive);
+    const auto *a = list.tryFindParameter("P");
+    QCOMPARE(a->hasDM(), &drive);
+    QCOMPARE(QString(a->modelName().c_str()), QString("Machine.drive"));
+    QCOMPARE(a->location(), p.address());
+
+    // Assigning another model by name drops the live binding; the same one keeps it.
+    list.changeParameter("P", p.address(), "Machine.drive");
+    QCOMPARE(a->hasDM(), &drive);
+    list.changeParameter("P", p.address(), "Machine");
+    QCOMPARE(a->hasDM(), nullptr);
+
+    list.bindModel("P", machine.get());
+    log.names.clear();
+    machine.reset();
+    QCOMPARE(a->hasDM(), nullptr);
+    QCOMPARE(log.names, QStringList({"P"}));
+    QVERIFY(a->isSet());   // still names the model, which may come back
+
+    // Unbinding with null keeps the assignment.
+    list.bindModel("P", &drive);
+    list.bindModel("P", nullptr);
+    QCOMPARE(a->hasDM(), nullptr);
+    QVERIFY(a->isSet());
+}
+
+void tst_ViewProperties::unknownNamesAreRefused()
+{
+    cDVDataViewArgList list;
+    list.addParameter("A");
+    ChangeLog log(list);
+    QVERIFY_THROWS_EXCEPTION(vstd::cRuntimeException, list.removeParameter("X"));
+    QVERIFY_THROWS_EXCEPTION(vstd::cRuntimeException,
+                             list.changeParameter("X", vcs::cComponentAddr(), "M"));
+    QVERIFY_THROWS_EXCEPTION(vstd::cRuntimeException, list.bindModel("X", nullptr));
+    QCOMPARE(parameterNames(list), QStringList({"A"}));
+    QVERIFY(log.names.isEmpty());
+}
+
+void tst_ViewProperties::receiverMayRemoveTheChangedParameter()
+{
+    cDVDataViewArgList list;
+    list.addParameter("A");
+    ChangeLog first(list), second(list);
+    first.onChange = [&] {
+        if (list.tryFindParameter("A"))
+            list.removeParameter("A");
+    };
+    list.changeParameter("A", vcs::cComponentAddr("local", 1), "M");
+    QVERIFY(list.arguments().empty());
+    QCOMPARE(second.names, QStringList({"A", "A"}));
+}
+
+void tst_ViewProperties::splitPath_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("rest");
+    QTest::newRow("simple") << "Machine.speed" << true << "Machine" << "speed";
+    QTest::newRow("two dots") << "Machine.drive.speed" << true << "Machine" << "drive.speed";
+    QTest::newRow("empty path") << "Machine." << true << "Machine" << "";
+    QTest::newRow("empty parameter") << ".speed" << true << "" << "speed";
+    QTest::newRow("placeholder") << "$(modelPath).a_1" << true << "$(modelPath)" << "a_1";
+    QTest::newRow("double dot") << "a..b" << true << "a" << ".b";
+    QTest::newRow("no dot") << "Machine" << false << "" << "";
+    QTest::newRow("empty") << "" << false << "" << "";
+    QTest::newRow("blank") << "Machine. speed" << false << "" << "";
+    QTest::newRow("minus") << "a-b.c" << false << "" << "";
+    QTest::newRow("question mark") << "M?.x" << false << "" << "";
+}
+
+void tst_ViewProperties::splitPath()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    vstd::cAsciiString first = "old", rest = "old";
+    try {
+        cDVAbstractDataViewMgr::splitPath(vstd::cAsciiString(text.toLatin1()), first, rest);
+        QVERIFY2(ok, "accepted");
+        QTEST(QString(first.c_str()), "first");
+        QTEST(QString(rest.c_str()), "rest");
+    } catch (const vstd::cRuntimeException &) {
+        QVERIFY2(!ok, "refused");
+        QCOMPARE(QString(first.c_str()), QString("old"));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_ViewProperties)
+#include "tst_viewproperties.moc"

@@ -1,0 +1,416 @@
+#include "editortesthost.h"
+
+#include "qdialogeditorwidget/cqemptypreview.h"
+#include "qdialogeditorwidget/cqmodelviewdialoglayouttreewidget.h"
+#include "qdialogeditorwidget/cqpreviewwidgetview.h"
+
+#include "vellcore/cabstractexception.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <QtTest>
+
+// The two views of a document beside the property table: the dialog layout tree (rows, texts,
+// the three host signals) and the preview area (centring, the marking of widgets and layouts by
+// object name, and how the marking follows resizes and replaced previews).
+class tst_EditorViews : public QObject, public vrmi::cConnectable
+{
+    Q_OBJECT
+
+    cEditorTestHost mHost;
+    QList<QTreeWidgetItem *> mHovered, mActivated, mRightClicked;
+
+    piVoid hovered(QTreeWidgetItem *row) { mHovered << row; return piVoid(); }
+    piVoid activated(QTreeWidgetItem *row) { mActivated << row; return piVoid(); }
+    piVoid rightClicked(QTreeWidgetItem *row) { mRightClicked << row; return piVoid(); }
+
+    using cSlot = vrmi::cDirectLocalSlotCall1<tst_EditorViews, QTreeWidgetItem *>;
+
+    std::unique_ptr<cQModelViewDialogLayoutTreeWidget> listeningTree()
+    {
+        auto tree = std::make_unique<cQModelViewDialogLayoutTreeWidget>(nullptr);
+        tree->sigItemHovered.connect(cSlot(this, &tst_EditorViews::hovered), 1);
+        tree->sigItemActivated.connect(cSlot(this, &tst_EditorViews::activated), 1);
+        tree->sigItemRightClick.connect(cSlot(this, &tst_EditorViews::rightClicked), 1);
+        tree->resize(300, 300);
+        tree->show();
+        if (!QTest::qWaitForWindowExposed(tree.get()))
+            qWarning("tree not exposed");
+        return tree;
+    }
+
+    // Dialog "main" > VBox > (Label "name", PushButton, HBox > LineEdit "entry").
+    struct tForm
+    {
+        explicit tForm(cEditorTestHost &host) : writer(host)
+        {
+            dialog = &writer.add(writer.root(), "Dialog", "main");
+            box = &writer.add(*dialog, "VBoxLayout");
+            label = &writer.add(*box, "Label", "name");
+            button = &writer.add(*box, "PushButton");
+            row = &writer.add(*box, "HBoxLayout");
+            edit = &writer.add(*row, "LineEdit", "entry");
+        }
+        cFormWriter writer;
+        cQAbstractDialogLayoutItem *dialog, *box, *label, *button, *row, *edit;
+    };
+
+    static QPoint rowCentre(QTreeWidget &tree, QTreeWidgetItem *row)
+    {
+        return tree.visualItemRect(row).center();
+    }
+
+    using cView = cQPreviewWidgetView;
+
+    // A small form: a named vertical layout with a label and a button, like a built dialog.
+    static QWidget *makeForm(QWidget *parent)
+    {
+        auto *form = new QWidget(parent);
+        form->setObjectName("100");
+        auto *layout = new QVBoxLayout(form);
+        layout->setObjectName("101");
+        // Explicit: a layout's default margins differ between windows and child widgets.
+        layout->setContentsMargins(9, 9, 9, 9);
+        auto *label = new QLabel("Name", form);
+        label->setObjectName("102");
+        layout->addWidget(label);
+        auto *button = new QPushButton("Press me", form);
+        button->setObjectName("103");
+        layout->addWidget(button);
+        return form;
+    }
+
+    static QRect inView(QWidget *widget, const cView &view)
+    {
+        return QRect(widget->mapTo(&view, QPoint(0, 0)), widget->size());
+    }
+
+    static void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    std::unique_ptr<cView> shownView(QSize size = QSize(500, 400))
+    {
+        auto view = std::make_unique<cView>(nullptr);
+        view->resize(size);
+        view->show();
+        if (!QTest::qWaitForWindowExposed(view.get()))
+            qWarning("view not exposed");
+        return view;
+    }
+    // A shown view with the small form as its preview, laid out.
+    std::unique_ptr<cView> viewWithForm(QSize size = QSize(500, 400))
+    {
+        auto view = shownView(size);
+        view->setPreview(makeForm(view->pagesWidget()));
+        settle();
+        return view;
+    }
+    template <class W> static W *formChild(cView &view, const char *name)
+    {
+        return view.currentPreview()->findChild<W *>(name);
+    }
+
+private slots:
+    void init()
+    {
+        mHovered.clear();
+        mActivated.clear();
+        mRightClicked.clear();
+    }
+
+    void fillShowsTreeWithLabels()
+    {
+        tForm form(mHost);
+        auto tree = listeningTree();
+        tree->fill(&form.writer.root(), nullptr);
+        QCOMPARE(treeRows(*tree), QStringList({"/",
+                                               "  Dialog (\"main\")",
+                                               "    Vertical Box Layout",
+                                               "      Label (\"name\")",
+                                               "      Push Button",
+                                               "      Horizontal Box Layout",
+                                               "        Line Edit (\"entry\")"}));
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
+        QTreeWidgetItem *editRow = findRow(*tree, "Line Edit (\"entry\")");
+        QVERIFY(editRow->parent()->isExpanded());
+        QCOMPARE(cQModelViewDialogLayoutTreeItem::layoutItemOf(editRow), form.edit);
+        QVERIFY(tree->hasFocus());
+
+        QTRY_COMPARE(mActivated.size(), 1);
+        init();
+        tree->fill(&form.writer.root(), form.button);
+        QCOMPARE(tree->currentLayoutItem(), form.button);
+        QCOMPARE(tree->currentItem()->text(0), QString("Push Button"));
+        // The selection made by a fill is reported like a user's.
+        QCOMPARE(mHovered.size(), 1);
+        QTRY_COMPARE(mActivated.size(), 1);
+        QCOMPARE(mActivated.first(), tree->currentItem());
+
+        tForm other(mHost);
+        tree->fill(&form.writer.root(), other.button);
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
+    }
+
+    void refreshTextsFollowsLabels()
+    {
+        tForm form(mHost);
+        auto tree = listeningTree();
+        tree->fill(&form.writer.root(), form.label);
+        QTreeWidgetItem *current = tree->currentItem();
+        cFormWriter::setAscii(*form.button, "Label", "ok \"now\"");
+        cFormWriter::setAscii(*form.dialog, "Label", "");
+        tree->refreshTexts();
+        QCOMPARE(treeRows(*tree).mid(1, 4), QStringList({"  Dialog",
+                                                         "    Vertical Box Layout",
+                                                         "      Label (\"name\")",
+                                                         "      Push Button (\"ok \"now\"\")"}));
+        QCOMPARE(tree->currentItem(), current);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("/"));
+        QCOMPARE(findRow(*tree, "Push Button (\"ok \"now\"\")")->toolTip(0),
+                 QString("Push Button (\"ok \"now\"\")"));
+    }
+
+    void hoveredAtOnceActivatedAfterDelay()
+    {
+        tForm form(mHost);
+        auto tree = listeningTree();
+        tree->fill(&form.writer.root(), nullptr);
+        QTRY_COMPARE(mActivated.size(), 1);
+        init();
+
+        QTreeWidgetItem *buttonRow = findRow(*tree, "Push Button");
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rowCentre(*tree, buttonRow));
+        QVERIFY(!mHovered.isEmpty());
+        QCOMPARE(mHovered.last(), buttonRow);
+        QVERIFY(mActivated.isEmpty());
+        QTRY_COMPARE(mActivated.size(), 1);
+        QVERIFY2(clock.elapsed() >= 190, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(mActivated.first(), buttonRow);
+    }
+
+    void quickClicksActivateOnlyTheLastRow()
+    {
+        tForm form(mHost);
+        auto tree = listeningTree();
+        tree->fill(&form.writer.root(), nullptr);
+        QTRY_COMPARE(mActivated.size(), 1);
+        init();
+
+        const QStringList rows = {"Label (\"name\")", "Push Button", "Horizontal Box Layout"};
+        for (const QString &text : rows)
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              rowCentre(*tree, findRow(*tree, text)));
+        QCOMPARE(mHovered.size() >= 3, true);
+        QCOMPARE(mHovered.last()->text(0), rows.last());
+        QTest::qWait(400);
+        QCOMPARE(mActivated.size(), 1);
+        QCOMPARE(mActivated.first()->text(0), rows.last());
+    }
+
+    // A right or middle press makes its row current, then reports it; below the rows and from
+    // the menu keys the current row is reported, if there is one.
+    void contextRequestsReportTheRow()
+    {
+        tForm form(mHost);
+        auto tree = listeningTree();
+        const QPoint below(20, tree->viewport()->height() - 5);
+        QTest::mousePress(tree->viewport(), Qt::RightButton, {}, below);
+        QVERIFY(mRightClicked.isEmpty());
+        tree->fill(&form.writer.root(), nullptr);
+        init();
+        QTreeWidgetItem *labelRow = findRow(*tree, "Label (\"name\")");
+        QTest::mousePress(tree->viewport(), Qt::RightButton, {}, rowCentre(*tree, labelRow));
+        QCOMPARE(tree->currentItem(), labelRow);
+        QCOMPARE(mHovered.value(0), labelRow);
+        QTest::mousePress(tree->viewport(), Qt::MiddleButton, {}, rowCentre(*tree, labelRow));
+        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, rowCentre(*tree, labelRow));
+        QTest::mousePress(tree->viewport(), Qt::RightButton, {}, below);
+        QTest::keyClick(tree.get(), Qt::Key_Menu);
+        QTest::keyClick(tree.get(), Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(tree.get(), Qt::Key_F10);
+        QCOMPARE(mRightClicked, QList<QTreeWidgetItem *>(5, labelRow));
+    }
+    void previewIsCentredInFrameOnBlack()
+    {
+        auto view = shownView();
+        QWidget *form = makeForm(view->pagesWidget());
+        view->setPreview(form);
+        settle();
+        const QRect formRect = inView(form, *view);
+        QCOMPARE(formRect.size(), form->sizeHint().expandedTo(form->minimumSizeHint()));
+        // Centred both ways (the frame's one-pixel box around it).
+        QVERIFY(qAbs(formRect.center().x() - view->width() / 2) <= 2);
+        QVERIFY(qAbs(formRect.center().y() - view->height() / 2) <= 2);
+
+        const QImage image = view->grab().toImage();
+        QCOMPARE(image.pixelColor(2, 2), QColor(0, 0, 0));
+        QCOMPARE(image.pixelColor(view->width() - 3, view->height() - 3), QColor(0, 0, 0));
+        QVERIFY(image.pixelColor(formRect.center()) != QColor(0, 0, 0));
+    }
+
+    void widgetIsMarkedWhiteWithHandles()
+    {
+        auto view = viewWithForm();
+        view->selectElement("103");
+        auto *button = formChild<QPushButton>(*view, "103");
+        const cView::cSelectionWidget &overlay = *view->selectionWidget();
+        QCOMPARE(overlay.mode(), 0);
+        QCOMPARE(overlay.selection(), inView(button, *view));
+        QCOMPARE(overlay.geometry(), view->rect());
+
+        const QImage image = view->grab().toImage();
+        const QRect r = overlay.selection();
+        // Yellow handles just outside the corners.
+        const QColor handle = image.pixelColor(r.left() - 3, r.top() - 3);
+        // Yellow at 60 % over whatever lies below.
+        QVERIFY2(handle.red() > 150 && handle.green() > 150 && handle.blue() < 110,
+                 qPrintable(handle.name()));
+        const QColor bottomRight = image.pixelColor(r.right() + 3, r.bottom() + 3);
+        QCOMPARE(bottomRight, handle);
+        // White, not cyan, outline.
+        const QColor outline = image.pixelColor(r.left(), r.center().y());
+        QVERIFY2(outline.red() > 180 && outline.green() > 180 && outline.blue() > 180,
+                 qPrintable(outline.name()));
+    }
+
+    void layoutIsMarkedCyanAroundItsContents()
+    {
+        auto view = viewWithForm();
+        view->selectElement("101");
+        QWidget *form = view->currentPreview();
+        auto *layout = form->findChild<QVBoxLayout *>("101");
+        const cView::cSelectionWidget &overlay = *view->selectionWidget();
+        QCOMPARE(overlay.mode(), 1);
+        QCOMPARE(overlay.selection(),
+                 layout->contentsRect().translated(form->mapTo(view.get(), QPoint(0, 0))));
+        // Inside the margins, not on the form's border.
+        QVERIFY(overlay.selection().width() < form->width());
+
+        const QImage image = view->grab().toImage();
+        const QColor outline = image.pixelColor(overlay.selection().left(),
+                                                overlay.selection().center().y());
+        QVERIFY2(outline.red() < 120 && outline.green() > 150 && outline.blue() > 150,
+                 qPrintable(outline.name()));
+    }
+
+    // An unknown or empty name clears the marking; so does a name before any preview. A null
+    // preview is refused and the marked one stays.
+    void unknownEmptyNameOrNullPreview()
+    {
+        auto view = shownView();
+        view->selectElement("103");     // no preview yet
+        QCOMPARE(view->selectionWidget()->selection(), QRect(0, 0, 0, 0));
+        QWidget *form = makeForm(view->pagesWidget());
+        view->setPreview(form);
+        settle();
+        for (const char *name : {"999", ""}) {
+            view->selectElement("103");
+            QVERIFY(view->selectionWidget()->selection().width() > 0);
+            view->selectElement(name);
+            QCOMPARE(view->selectionWidget()->selection(), QRect(0, 0, 0, 0));
+        }
+        view->selectElement("103");
+        try {
+            view->setPreview(nullptr);
+            QFAIL("no exception for a null preview");
+        } catch (const vstd::cRuntimeException &e) {
+            QCOMPARE(e.message().rawText(), QString("$VTR$Invalid preview!"));
+        }
+        QCOMPARE(view->currentPreview(), form);
+        QVERIFY(view->selectionWidget()->selection().width() > 0);
+    }
+
+    // The marking follows the view's resize, a preview that grows later, and a hidden widget
+    // once it is shown.
+    void markingFollowsGeometry()
+    {
+        auto view = viewWithForm(QSize(400, 300));
+        view->selectElement("103");
+        auto *button = formChild<QPushButton>(*view, "103");
+        const QRect before = view->selectionWidget()->selection();
+        view->resize(600, 500);
+        settle();
+        const QRect after = view->selectionWidget()->selection();
+        QCOMPARE(after, inView(button, *view));
+        QCOMPARE(after.topLeft() - before.topLeft(), QPoint(100, 100));
+        QCOMPARE(view->selectionWidget()->size(), QSize(600, 500));
+
+        auto *label = formChild<QLabel>(*view, "102");
+        label->setText("A much longer text that widens the whole form");
+        settle();
+        QCOMPARE(view->selectionWidget()->selection(), inView(button, *view));
+
+        label->hide();
+        view->selectElement("102");
+        QCOMPARE(view->selectionWidget()->selection(), QRect(0, 0, 0, 0));
+        label->show();
+        settle();
+        view->resize(520, 420);
+        settle();
+        QCOMPARE(view->selectionWidget()->selection(), inView(label, *view));
+    }
+
+    void replacingPreviewClearsMarkingAndDeletesOldPageLater()
+    {
+        auto view = shownView();
+        QPointer<QWidget> first = makeForm(view->pagesWidget());
+        view->setPreview(first);
+        settle();
+        view->selectElement("103");
+        QVERIFY(view->selectionWidget()->selection().width() > 0);
+
+        view->setPreview(makeForm(view->pagesWidget()));
+        QCOMPARE(view->selectionWidget()->selection(), QRect(0, 0, 0, 0));
+        QVERIFY(first);                      // still alive during the current event
+        QCOMPARE(view->pagesWidget()->count(), 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
+    }
+
+    void previewKeepsWindowColoursUnderDarkScrollArea()
+    {
+        // As in the editor: the view inside a scroll area with a dark background.
+        QScrollArea area;
+        area.setBackgroundRole(QPalette::Dark);
+        area.setWidgetResizable(true);
+        auto *view = new cView(&area);
+        area.setWidget(view);
+        area.resize(500, 400);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        view->setPreview(makeForm(view->pagesWidget()));
+        settle();
+        QCOMPARE(formChild<QLabel>(*view, "102")->foregroundRole(), QPalette::WindowText);
+        QCOMPARE(view->currentPreview()->backgroundRole(), QPalette::Window);
+        const QImage image = view->grab().toImage();
+        const QPoint inForm = view->currentPreview()->mapTo(view, QPoint(2, 2));
+        QCOMPARE(image.pixelColor(inForm), area.palette().color(QPalette::Window));
+    }
+
+    void emptyPreviewIsRedCross()
+    {
+        auto view = shownView();
+        view->showEmptyPreview();
+        settle();
+        auto *empty = qobject_cast<cQEmptyPreview *>(view->currentPreview());
+        QVERIFY(empty);
+        QCOMPARE(empty->size(), QSize(320, 320));
+        const QImage image = empty->grab().toImage();
+        QCOMPARE(image.pixelColor(160, 160), QColor(255, 0, 0));
+        QCOMPARE(image.pixelColor(10, 10), QColor(255, 0, 0));
+        QCOMPARE(image.pixelColor(310, 10), QColor(255, 0, 0));
+        QVERIFY(image.pixelColor(160, 40) != QColor(255, 0, 0));
+    }
+};
+
+QTEST_MAIN(tst_EditorViews)
+#include "tst_editorviews.moc"

@@ -1,0 +1,513 @@
+// The font, layout parameter and picture editors in a property table, driven with the mouse;
+// the layout parameter dialog, and the icon chooser over a small icon tree in a temporary folder.
+#include "modalanswer.h"
+#include "propertytesthelpers.h"
+
+#include "qdialogeditorwidget/cqveconnectortreewidget.h"
+#include "qdialogeditorwidget/propertywidgets/cqlayoutparamdialog.h"
+#include "qdialogeditorwidget/propertywidgets/cqpwfontitem.h"
+#include "qdialogeditorwidget/propertywidgets/cqpwlayoutparamitem.h"
+#include "qdialogeditorwidget/propertywidgets/cqpwpixmapitem.h"
+#include "qdialogeditorwidget/propertywidgets/cqpwpixmaplabel.h"
+#include "qdialogeditorwidget/propertywidgets/icondialog/ciconitem.h"
+#include "qdialogeditorwidget/propertywidgets/icondialog/cqicondialog.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFontComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using vmva::cDVLayoutParameter;
+Q_DECLARE_METATYPE(cDVLayoutParameter)
+
+namespace {
+cDVLayoutParameter parameter(cDVLayoutParameter::LayoutMode mode, int min, int max, unsigned mult)
+{
+    cDVLayoutParameter p;
+    p.setMode(mode);
+    if (min >= 0)
+        p.setMinimum(unsigned(min));
+    if (max >= 0)
+        p.setMaximum(unsigned(max));
+    p.setMultiplier(mult);
+    return p;
+}
+
+const char *const kSvg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\">"
+                         "<rect width=\"16\" height=\"16\" fill=\"red\"/></svg>";
+
+template <class W>
+W *child(const QWidget &parent, const char *name)
+{
+    W *w = parent.findChild<W *>(QLatin1String(name));
+    if (!w)
+        qFatal("no %s", name);
+    return w;
+}
+
+void click(const QWidget &parent, const char *button)
+{
+    QTest::mouseClick(child<QPushButton>(parent, button), Qt::LeftButton);
+}
+
+void press(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2));
+}
+
+// The button of an open editor's page with `toolTip`, or the "..." button for an empty one.
+QPushButton *button(QWidget *editor, const QString &toolTip = QString())
+{
+    for (QPushButton *b : editor->findChildren<QPushButton *>())
+        if (toolTip.isEmpty() ? b->text() == QLatin1String("...") : b->toolTip() == toolTip)
+            return b;
+    qFatal("no button %s", qPrintable(toolTip));
+}
+} // namespace
+
+class tst_PropertyEditors : public QObject, public vrmi::cConnectable
+{
+    Q_OBJECT
+
+    int mChanged = 0;
+    piVoid changed()
+    {
+        ++mChanged;
+        return piVoid();
+    }
+
+    // A shown table of `properties`; the first property's editor is in row 1 (row 0: topic).
+    std::unique_ptr<cQVEConnectorTreeWidget> table(cTestProperties &properties)
+    {
+        auto t = std::make_unique<cQVEConnectorTreeWidget>(nullptr);
+        t->propertyChangedSignal.connect(vrmi::cDirectLocalSlotCall0<tst_PropertyEditors>(
+            this, &tst_PropertyEditors::changed));
+        t->setProperties(&properties);
+        t->resize(700, 400);
+        t->show();
+        if (!QTest::qWaitForWindowExposed(t.get()))
+            qWarning("table not shown");
+        mChanged = 0;
+        return t;
+    }
+
+private slots:
+    void initTestCase();
+    void fontPickedAndReverted();
+    void layoutParameters();
+    void layoutDialogShowsParameter_data();
+    void layoutDialogShowsParameter();
+    void layoutDialogCheckBoxesDecideBounds();
+    void picture();
+    void iconSearch_data();
+    void iconSearch();
+    void iconRowsCategoriesAndProgress();
+    void iconCustomAndOk();
+    void iconAddTo();
+    void pixmapLabel();
+
+private:
+    QString path(const QString &relative) const { return mRoot.filePath(relative); }
+    void writeFile(const QString &relative, const QByteArray &bytes);
+    void writeImage(const QString &relative, int w, int h, const char *format);
+    // The rows' paths relative to the root, in tree order, once the search ended.
+    QStringList rowPaths(const cQIconDialog &dialog);
+
+    QTemporaryDir mRoot;
+};
+
+void tst_PropertyEditors::writeFile(const QString &relative, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path(relative)).path());
+    QFile file(path(relative));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void tst_PropertyEditors::writeImage(const QString &relative, int w, int h, const char *format)
+{
+    QDir().mkpath(QFileInfo(path(relative)).path());
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    QVERIFY(image.save(path(relative), format));
+}
+
+void tst_PropertyEditors::initTestCase()
+{
+    writeImage("Alpha/16x16/apps/Edit.png", 16, 16, "PNG");
+    writeImage("Alpha/16x16/apps/note.xpm", 16, 16, "XPM");
+    writeFile("Alpha/16x16/apps/vector.svg", kSvg);
+    writeFile("Alpha/16x16/apps/readme.txt", "not an icon");
+    writeImage("Alpha/32x32/apps/edit.png", 32, 32, "PNG");
+    writeFile("beta/22x22/broken.png", "no picture");
+    writeImage(".hidden/16x16/secret.png", 16, 16, "PNG");
+    writeImage("zeta.png", 8, 8, "PNG");
+    // A link back to its own folder: the search must still end.
+    QVERIFY(QFile::link(path("beta"), path("beta/loop")));
+}
+
+QStringList tst_PropertyEditors::rowPaths(const cQIconDialog &dialog)
+{
+    if (!QTest::qWaitFor([&] { return !dialog.isSearching(); }, 5000))
+        return {QStringLiteral("search did not end")};
+    QStringList rows;
+    auto *tree = child<QTreeWidget>(dialog, "mpPreviewTree");
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        rows << QDir(mRoot.path()).relativeFilePath(
+            static_cast<cIconItem *>(tree->topLevelItem(i))->path());
+    return rows;
+}
+
+void tst_PropertyEditors::fontPickedAndReverted()
+{
+    cTestProperties p;
+    auto &font = p.add<vmva::cDVIFontProperty>("Font", "T", "help", 1, vucs::cString());
+    // More than the fields a font description has: QFont cannot read it.
+    const QString unreadable = QStringLiteral("Sans,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18");
+    font.setValue(qstr(unreadable));
+    auto t = table(p);
+    auto *item = qobject_cast<cQPWFontItem *>(t->cellWidget(1, 1));
+    QVERIFY(item);
+    QCOMPARE(item->displayLabel()->text(), unreadable);
+
+    press(item);
+    auto *combo = item->findChild<QFontComboBox *>();
+    QVERIFY(combo && item->currentIndex() == 1);
+    QCOMPARE(combo->currentFont().family(), QFont().family());
+    combo->setCurrentIndex(combo->currentIndex() == 0 ? 1 : 0);
+    QCOMPARE(qstr(font.value()), combo->currentFont().toString());
+    QCOMPARE(item->displayLabel()->text(), combo->currentFont().toString());
+    QCOMPARE(item->currentIndex(), 0);  // closed at once
+    QCOMPARE(mChanged, 1);
+
+    press(item);
+    QTest::mouseClick(button(item, "Revert to default settings!"), Qt::LeftButton);
+    QVERIFY(font.value().text().isEmpty());
+    QCOMPARE(item->displayLabel()->text(), QStringLiteral("Default Font"));
+    QTRY_COMPARE(item->currentIndex(), 0);  // after the click, not in it
+}
+
+void tst_PropertyEditors::layoutParameters()
+{
+    cTestProperties p;
+    auto &layout = p.add<vmva::cDVILayoutProperty>("Layout", "T", "help", 1,
+                                                  cDVLayoutParameter());
+    cDVLayoutParameter minimum;
+    minimum.setMinimum(20);
+    layout.setValue(minimum);
+    auto t = table(p);
+    auto *item = qobject_cast<cQPWLayoutParamItem *>(t->cellWidget(1, 1));
+    QVERIFY(item);
+    QCOMPARE(item->displayLabel()->text(), qstr(minimum.toString()));
+
+    // Cancel: nothing written, the editor closed.
+    press(item);
+    whenModalOpens([](QWidget *w) { w->findChild<QPushButton *>("mpBtCancel")->click(); });
+    QTest::mouseClick(button(item), Qt::LeftButton);
+    QVERIFY(layout.value() == minimum);
+    QCOMPARE(item->currentIndex(), 0);
+    QCOMPARE(mChanged, 0);
+
+    // Ok with a maximum added.
+    press(item);
+    whenModalOpens([](QWidget *w) {
+        w->findChild<QCheckBox *>("mpCbSetMaximum")->click();
+        w->findChild<QSpinBox *>("mpSbMaximum")->setValue(300);
+        w->findChild<QPushButton *>("mpBtOk")->click();
+    });
+    QTest::mouseClick(button(item), Qt::LeftButton);
+    cDVLayoutParameter both = minimum;
+    both.setMaximum(300);
+    QVERIFY(layout.value() == both);
+    QCOMPARE(item->displayLabel()->text(), qstr(both.toString()));
+    QCOMPARE(item->currentIndex(), 0);
+    QCOMPARE(mChanged, 1);
+
+    press(item);
+    QTest::mouseClick(button(item, "Set defaults!"), Qt::LeftButton);
+    QVERIFY(layout.value() == cDVLayoutParameter());
+    QTRY_COMPARE(item->currentIndex(), 0);
+}
+
+void tst_PropertyEditors::layoutDialogShowsParameter_data()
+{
+    QTest::addColumn<cDVLayoutParameter>("shown");
+    QTest::addColumn<QString>("controls");  // mode text, min check/value/enabled, max ..., mult
+    QTest::addColumn<cDVLayoutParameter>("result");
+    const cDVLayoutParameter none;
+    QTest::newRow("default") << none << "Default|0 10 0|0 128 0|1" << none;
+    const auto both = parameter(cDVLayoutParameter::Fixed, 5, 300, 3);
+    QTest::newRow("both bounds") << both << "Fixed|1 5 1|1 300 1|3" << both;
+    const auto minOnly = parameter(cDVLayoutParameter::MinimumExpanding, 0, -1, 100);
+    QTest::newRow("minimum 0") << minOnly << "Minimum Expanding|1 0 1|0 128 0|100" << minOnly;
+    // Values beyond the controls' ranges come back clamped to them.
+    QTest::newRow("beyond range") << parameter(cDVLayoutParameter::Preferred, 9000, -1, 500)
+                                  << "Preferred|1 4096 1|0 128 0|100"
+                                  << parameter(cDVLayoutParameter::Preferred, 4096, -1, 100);
+}
+
+void tst_PropertyEditors::layoutDialogShowsParameter()
+{
+    QFETCH(cDVLayoutParameter, shown);
+    QFETCH(QString, controls);
+    QFETCH(cDVLayoutParameter, result);
+    cQLayoutParamDialog dialog(nullptr, shown);
+    auto bound = [&](const char *check, const char *spin) {
+        auto *sb = child<QSpinBox>(dialog, spin);
+        return QStringLiteral("%1 %2 %3")
+            .arg(int(child<QCheckBox>(dialog, check)->isChecked()))
+            .arg(sb->value())
+            .arg(int(sb->isEnabled()));
+    };
+    const QString actual = child<QComboBox>(dialog, "mpCbLayout")->currentText() + '|'
+        + bound("mpCbSetMinimum", "mpSbMinimum") + '|' + bound("mpCbSetMaximum", "mpSbMaximum")
+        + '|' + QString::number(child<QSpinBox>(dialog, "mpSbMultiply")->value());
+    QCOMPARE(actual, controls);
+    QVERIFY(dialog.layoutParameter() == result);
+}
+
+void tst_PropertyEditors::layoutDialogCheckBoxesDecideBounds()
+{
+    cQLayoutParamDialog dialog(nullptr, parameter(cDVLayoutParameter::Minimum, 20, 200, 2));
+    dialog.show();
+    auto *setMax = child<QCheckBox>(dialog, "mpCbSetMaximum");
+    auto *setMin = child<QCheckBox>(dialog, "mpCbSetMinimum");
+    QTest::mouseClick(setMax, Qt::LeftButton, {}, QPoint(4, setMax->height() / 2));
+    QVERIFY(!child<QSpinBox>(dialog, "mpSbMaximum")->isEnabled());
+    QVERIFY(dialog.layoutParameter() == parameter(cDVLayoutParameter::Minimum, 20, -1, 2));
+
+    QTest::mouseClick(setMin, Qt::LeftButton, {}, QPoint(4, setMin->height() / 2));
+    QTest::mouseClick(setMax, Qt::LeftButton, {}, QPoint(4, setMax->height() / 2));
+    child<QComboBox>(dialog, "mpCbLayout")->setCurrentIndex(4);
+    QVERIFY(child<QSpinBox>(dialog, "mpSbMaximum")->isEnabled());
+    QVERIFY(!child<QSpinBox>(dialog, "mpSbMinimum")->isEnabled());
+    QVERIFY(dialog.layoutParameter() == parameter(cDVLayoutParameter::Fixed, -1, 200, 2));
+}
+
+// The picture editor chooses from the icon tree of the chooser tests.
+void tst_PropertyEditors::picture()
+{
+    QFile file(path("Alpha/16x16/apps/Edit.png"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray icon = file.readAll();
+    QImage wide(400, 100, QImage::Format_ARGB32);
+    wide.fill(Qt::darkGreen);
+    QByteArray wideBytes;
+    {
+        QBuffer buffer(&wideBytes);
+        buffer.open(QIODevice::WriteOnly);
+        wide.save(&buffer, "PNG");
+    }
+
+    cTestProperties p;
+    auto &picture = p.add<vmva::cDVIPixmapProperty>("Pixmap", "T", "help", 1, QByteArray());
+    picture.setValue(wideBytes);
+    auto t = table(p);
+    auto *item = qobject_cast<cQPWPixmapItem *>(t->cellWidget(1, 1));
+    QVERIFY(item);
+    item->setIconRoot(mRoot.path());
+    const QPixmap shown = item->pixmapLabel()->pixmap();
+    QVERIFY(!shown.isNull());
+    QVERIFY(shown.width() <= 400 && shown.width() == 4 * shown.height());
+
+    // Bytes that are no picture leave the label empty.
+    picture.setValue("no picture");
+    t->updateInfo();
+    QVERIFY(item->pixmapLabel()->pixmap().isNull());
+
+    // Chosen in the icon chooser.
+    press(item);
+    whenModalOpens([](QWidget *w) {
+        auto *dialog = qobject_cast<cQIconDialog *>(w);
+        QVERIFY(dialog && QTest::qWaitFor([dialog] { return !dialog->isSearching(); }));
+        auto *tree = dialog->findChild<QTreeWidget *>("mpPreviewTree");
+        tree->setCurrentItem(tree->topLevelItem(0));
+        dialog->findChild<QPushButton *>("mpBtOk")->click();
+    });
+    QTest::mouseClick(button(item), Qt::LeftButton);
+    QCOMPARE(picture.value(), icon);
+    QCOMPARE(item->pixmapLabel()->pixmap().size(), QSize(16, 16));
+    QCOMPARE(item->currentIndex(), 0);
+
+    press(item);
+    QTest::mouseClick(button(item, "Clear pixmap!"), Qt::LeftButton);
+    QVERIFY(picture.value().isEmpty());
+    QVERIFY(item->pixmapLabel()->pixmap().isNull());
+    QTRY_COMPARE(item->currentIndex(), 0);
+}
+
+void tst_PropertyEditors::iconSearch_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("rows");
+    const QString edit16 = "Alpha/16x16/apps/Edit.png", note16 = "Alpha/16x16/apps/note.xpm";
+    const QString edit32 = "Alpha/32x32/apps/edit.png";
+    QTest::newRow("everything") << "all" << ""
+                                << QStringList{edit16, note16, edit32, "beta/22x22/broken.png",
+                                               "zeta.png"};
+    QTest::newRow("size") << "16x16" << "" << QStringList{edit16, note16};
+    QTest::newRow("text is case-sensitive") << "all" << "Edit" << QStringList{edit16};
+    QTest::newRow("text in a folder name") << "all" << "Alpha"
+                                           << QStringList{edit16, note16, edit32};
+    QTest::newRow("size and text") << "32x32" << "edit" << QStringList{edit32};
+    QTest::newRow("nothing") << "48x48" << "" << QStringList{};
+}
+
+void tst_PropertyEditors::iconSearch()
+{
+    QFETCH(QString, size);
+    QFETCH(QString, text);
+    QFETCH(QStringList, rows);
+    cQIconDialog dialog(nullptr, qstr(mRoot.path()));
+    dialog.show();
+    auto *search = child<QLineEdit>(dialog, "mpTxtSearch");
+    QTest::keyClicks(search, text);
+    child<QComboBox>(dialog, "mpCbSize")->setCurrentText(size);
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(rowPaths(dialog), rows);
+}
+
+void tst_PropertyEditors::iconRowsCategoriesAndProgress()
+{
+    cQIconDialog dialog(nullptr, qstr(mRoot.path()));
+    auto *progress = child<QProgressBar>(dialog, "mpProgress");
+    QVERIFY(dialog.isSearching());  // the whole root, from the start
+    QCOMPARE(progress->maximum(), 0);
+    auto *categories = child<QComboBox>(dialog, "mpCbCategory");
+    QCOMPARE(categories->count(), 3);
+    QCOMPARE(categories->itemText(1), QStringLiteral("Alpha"));
+    QCOMPARE(categories->itemText(2), QStringLiteral("beta"));
+    QCOMPARE(rowPaths(dialog).size(), 5);
+    QCOMPARE(progress->maximum(), 1);
+    QCOMPARE(progress->value(), 0);
+
+    auto *tree = child<QTreeWidget>(dialog, "mpPreviewTree");
+    QTreeWidgetItem *edit = tree->topLevelItem(0);
+    QCOMPARE(edit->text(1), QStringLiteral("Edit"));
+    QCOMPARE(edit->text(2), QStringLiteral("16x16"));
+    QVERIFY(!edit->icon(0).isNull());
+    QTreeWidgetItem *broken = tree->topLevelItem(3);
+    QVERIFY(broken->text(1).isEmpty() && broken->icon(0).isNull());
+
+    categories->setCurrentIndex(2);
+    QCOMPARE(rowPaths(dialog), QStringList{"beta/22x22/broken.png"});
+}
+
+void tst_PropertyEditors::iconCustomAndOk()
+{
+    {
+        // Ok without a row accepts with no bytes.
+        cQIconDialog dialog(nullptr, qstr(mRoot.path()));
+        dialog.show();
+        click(dialog, "mpBtOk");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.iconBytes().isEmpty());
+    }
+    // SVG files are not searched but can be taken through "Custom...".
+    cQIconDialog dialog(nullptr, qstr(mRoot.path()));
+    dialog.show();
+    child<QComboBox>(dialog, "mpCbCategory")->setCurrentIndex(1);
+    whenModalOpens([&](QWidget *w) { answerFileDialog(w, path("Alpha/16x16/apps/vector.svg")); });
+    click(dialog, "mpBtCustom");
+    QVERIFY(!dialog.isSearching());
+    QCOMPARE(child<QComboBox>(dialog, "mpCbCategory")->currentIndex(), 0);
+    auto *tree = child<QTreeWidget>(dialog, "mpPreviewTree");
+    QCOMPARE(tree->topLevelItemCount(), 1);
+    QCOMPARE(tree->currentItem()->text(1), QStringLiteral("vector"));
+    QVERIFY(!tree->currentItem()->icon(0).isNull());
+    click(dialog, "mpBtOk");
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.iconBytes(), QByteArray(kSvg));
+}
+
+void tst_PropertyEditors::iconAddTo()
+{
+    cQIconDialog dialog(nullptr, qstr(mRoot.path()));
+    dialog.show();
+    QCOMPARE(rowPaths(dialog).size(), 5);
+    auto *tree = child<QTreeWidget>(dialog, "mpPreviewTree");
+    auto chooseInMenu = [](const QString &entry) {
+        whenModalOpens([entry](QWidget *w) {
+            auto *menu = qobject_cast<QMenu *>(w);
+            QVERIFY(menu);
+            QStringList texts;
+            for (QAction *a : menu->actions())
+                texts << a->text();
+            QCOMPARE(texts, (QStringList{"Alpha", "beta", "\"myIcons\" in home directory"}));
+            menu->setActiveAction(menu->actions().at(texts.indexOf(entry)));
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+    };
+
+    // Into a size folder that does not exist yet.
+    tree->setCurrentItem(tree->topLevelItem(0));
+    chooseInMenu("beta");
+    click(dialog, "mpBtAddTo");
+    QFile copy(path("beta/16x16/Edit.png"));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QFile original(path("Alpha/16x16/apps/Edit.png"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), original.readAll());
+
+    // A file standing where the folder should be: a warning, and the dialog stays open.
+    writeFile("beta/32x32", "in the way");
+    tree->setCurrentItem(tree->topLevelItem(2));
+    QString warning;
+    whenModalOpens([&](QWidget *w) {
+        // The menu is answered first; the box follows.
+        whenModalOpens([&](QWidget *box) {
+            if (auto *message = qobject_cast<QMessageBox *>(box))
+                warning = message->text();
+            box->close();
+        });
+        auto *menu = qobject_cast<QMenu *>(w);
+        QVERIFY(menu);
+        menu->setActiveAction(menu->actions().at(1));
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    click(dialog, "mpBtAddTo");
+    QVERIFY2(warning.startsWith("Unable to copy icon!<br>"), qPrintable(warning));
+    QVERIFY(warning.contains("Unable to create path " + path("beta/32x32")));
+    QVERIFY(dialog.isVisible());
+}
+
+void tst_PropertyEditors::pixmapLabel()
+{
+    cQPWPixmapLabel label(nullptr);
+    label.resize(32, 32);
+    QPixmap wide(64, 32);
+    wide.fill(Qt::red);
+    label.setPixmap(wide);
+    QCOMPARE(label.pixmap().size(), QSize(32, 16));
+    QCOMPARE(label.sizeHint(), QSize(32, 16));
+
+    QPixmap small(8, 6);
+    small.fill(Qt::red);
+    label.setPixmap(small);
+    QCOMPARE(label.pixmap().size(), QSize(8, 6));
+    const QImage shown = label.grab().toImage();
+    QCOMPARE(shown.pixelColor(12, 13), QColor(Qt::red));   // (32 - 8) / 2, (32 - 6) / 2
+    QCOMPARE(shown.pixelColor(19, 18), QColor(Qt::red));
+    QVERIFY(shown.pixelColor(11, 13) != QColor(Qt::red));
+    QVERIFY(shown.pixelColor(20, 19) != QColor(Qt::red));
+
+    label.setPixmap(QPixmap());
+    QVERIFY(label.pixmap().isNull());
+}
+
+QTEST_MAIN(tst_PropertyEditors)
+#include "tst_propertyeditors.moc"
