@@ -32,6 +32,12 @@ cHostOptions cHostOptions::parse(const QStringList &arguments)
                                                          "model name or a dotted sub-model "
                                                          "path) to the form's parameter PARAM."),
                                           QStringLiteral("PARAM=MODEL"));
+    // For tests that drive a whole process; not shown in the help.
+    QCommandLineOption script(QStringLiteral("script"),
+                              QStringLiteral("Run the user actions in <file>."),
+                              QStringLiteral("file"));
+    script.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(script);
     parser.addOption(runForm);
     parser.addOption(formArgument);
     parser.addOption(module);
@@ -71,6 +77,7 @@ cHostOptions cHostOptions::parse(const QStringList &arguments)
     options.runForm = parser.value(runForm);
     options.formArguments = parser.values(formArgument);
     options.documentPath = positional.value(0);
+    options.scriptPath = parser.value(script);
     for (const QString &argument : options.formArguments) {
         if (argument.indexOf(QLatin1Char('=')) <= 0) {
             std::fprintf(stderr, "vellhost: --arg needs PARAM=MODEL, not %s\n",

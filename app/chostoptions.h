@@ -13,6 +13,7 @@ public:
     QString runForm;          // open this form as the running application would, no editor
     QStringList formArguments; // "PARAM=MODEL": the models the form's parameters name
     QString documentPath;     // a form the editor opens at start; empty: an empty editor
+    QString scriptPath;       // hidden: user actions to run once the window is shown (tests)
 
     // Set when the command line was answered without running the host (help, version, errors);
     // exitCode is then the program's result.

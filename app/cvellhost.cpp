@@ -4,6 +4,7 @@
 #include "cformrunner.h"
 #include "chostapplication.h"
 #include "chosterrorreporter.h"
+#include "chostscript.h"
 #include "cquitonclose.h"
 #include "cscreenshot.h"
 
@@ -36,6 +37,7 @@ cVellHost::cVellHost(const cHostOptions &options)
 cVellHost::~cVellHost()
 {
     mQuitOnClose.reset();
+    mScript.reset();
     mScreenshot.reset();
     mFormRunner.reset();
     // Components use the application object (its data-view manager and argument list).
@@ -64,11 +66,32 @@ int cVellHost::run()
         cHostApplication::reportError(e);
         return 1;
     }
+    if (!mOptions.scriptPath.isEmpty() && !startScript())
+        return 2;
     if (!mOptions.screenshotPath.isEmpty()) {
         mScreenshot = std::make_unique<cScreenshot>(mOptions.screenshotPath);
         mScreenshot->start(shown);
     }
     return QApplication::exec();
+}
+
+bool cVellHost::startScript()
+{
+    mScript = std::make_unique<cHostScript>();
+    QString error;
+    if (!mScript->load(mOptions.scriptPath, &error)) {
+        std::fprintf(stderr, "vellhost: %s\n", qPrintable(error));
+        return false;
+    }
+    QObject::connect(mScript.get(), &cHostScript::finished, [this](bool ok) {
+        if (ok)
+            return;
+        std::fprintf(stderr, "vellhost: %s\n", qPrintable(mScript->error()));
+        std::fflush(stderr);
+        QCoreApplication::exit(3);
+    });
+    mScript->start();
+    return true;
 }
 
 void cVellHost::registerComponents()

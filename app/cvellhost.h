@@ -11,6 +11,7 @@
 
 class QWidget;
 class cFormRunner;
+class cHostScript;
 class cQuitOnClose;
 class cScreenshot;
 
@@ -38,6 +39,8 @@ private:
     // Hands the document of the command line to the component; a failure is shown and the
     // editor stays empty.
     void openDocument(vcs::cAbstractComponent &component);
+    // Starts the --script actions; false when the script cannot be read.
+    bool startScript();
 
     cHostOptions mOptions;
     vcs::cModuleMgr mModuleMgr;
@@ -45,6 +48,7 @@ private:
     std::unique_ptr<cVQ4Application> mApplication;
     std::unique_ptr<cFormRunner> mFormRunner;
     std::unique_ptr<cScreenshot> mScreenshot;
+    std::unique_ptr<cHostScript> mScript;
     std::unique_ptr<cQuitOnClose> mQuitOnClose;
     vpi::cDebugStream::tSink mPreviousSink;
 };

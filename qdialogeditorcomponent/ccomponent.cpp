@@ -1,5 +1,6 @@
 #include "ccomponent.h"
 
+#include "qdialogeditorwidget/cqdialogrecovery.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditorwidget.h"
 
 #include "vellcore/cdebugstream.h"
@@ -59,6 +60,12 @@ piVoid cComponent::sltShowEditor()
                                                               &app().dialogArguments());
     // The component owns the window: closing it must only hide it.
     mEditor->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Unsaved work goes to a recovery file; the editor deletes it with itself.
+    auto *recovery = new cQDialogRecovery(*mEditor, cDialogRecoveryFolder::defaultFolder());
     mEditor->show();
+    if (!mRecoveryOffered) {
+        mRecoveryOffered = true;
+        recovery->offerOrphans();
+    }
     return {};
 }

@@ -33,4 +33,6 @@ private:
     std::unique_ptr<cQModelViewDialogEditorWidget> mEditor;
     // Replaced editors waiting for the event loop to delete them.
     std::vector<QPointer<cQModelViewDialogEditorWidget>> mRetired;
+    // Orphaned recovery files are offered once, beside the first editor.
+    bool mRecoveryOffered = false;
 };

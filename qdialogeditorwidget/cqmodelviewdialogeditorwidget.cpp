@@ -46,6 +46,7 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
 
     mpUi->mpActEmbeddedPreview->setChecked(true);
     connectActions();
+    watchFormInformation();
 
     refreshLayoutTree(nullptr);
     mFactoryRegistry.rebuildFactories();
@@ -183,6 +184,12 @@ void cQModelViewDialogEditorWidget::savedDocument()
         mpPropertyStack->setCurrentIndex(0);
     updateTitle();
     emit documentSaved();
+}
+
+void cQModelViewDialogEditorWidget::setFileName(const QString &path)
+{
+    mFileName = path;
+    updateTitle();
 }
 
 void cQModelViewDialogEditorWidget::saveDocument(const QString &path)

@@ -78,6 +78,8 @@ public:
     // for an empty document or when the factory builds nothing. Top-level, a menu runs as a
     // popup at the cursor and null comes back.
     std::unique_ptr<QWidget> createPreview(QWidget *parent, bool topLevel);
+    // Gives the document a file name (empty: untitled) without reading or writing it.
+    void setFileName(const QString &path);
 
 signals:
     // The document changed: an element, a property, a binding or the form information.
@@ -135,6 +137,8 @@ private:
     // selection on `select` (null: where it is).
     void undoApplied(cQAbstractDialogLayoutItem *select, cQDialogUndoContext::Change change);
     void connectActions();
+    // Typing in the form information panel or asking for a new version changes the document.
+    void watchFormInformation();
     QString startFolder() const;
     // The form information page and the title after a successful save.
     void savedDocument();

@@ -22,7 +22,9 @@
 #include <QCursor>
 #include <QDockWidget>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
 
@@ -185,6 +187,17 @@ void cQModelViewDialogEditorWidget::connectActions()
     on(mpUi->mpActShowParameters, &W::uiShowParameterDialog);
 }
 
+void cQModelViewDialogEditorWidget::watchFormInformation()
+{
+    using W = cQModelViewDialogEditorWidget;
+    for (const char *field : {"mpTxtName", "mpTxtAutor"})
+        if (auto *edit = mpFormDialog->findChild<QLineEdit *>(QLatin1String(field)))
+            connect(edit, &QLineEdit::textEdited, this, &W::documentModified);
+    for (const char *button : {"mpBtVersionMajor", "mpBtVersionMinor"})
+        if (auto *push = mpFormDialog->findChild<QPushButton *>(QLatin1String(button)))
+            connect(push, &QPushButton::clicked, this, &W::documentModified);
+}
+
 cQAbstractDialogLayoutItem *cQModelViewDialogEditorWidget::currentLayoutItem() const
 {
     return mpLayoutTree ? mpLayoutTree->currentLayoutItem() : nullptr;
@@ -284,6 +297,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemInserted(cQAbstractDialogLayo
         select = item.parentOrNull();
     refreshLayoutTree(select);
     previewChanged();
+    emit documentModified();
     return piVoid();
 }
 
@@ -291,6 +305,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemChanged(cQAbstractDialogLayou
 {
     refreshLayoutTree(&item);
     previewChanged();
+    emit documentModified();
     return piVoid();
 }
 
@@ -309,6 +324,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemRemoved(cQAbstractDialogLayou
     mpDocument->root().purgeRemoved();
     refreshLayoutTree(select);
     previewChanged();
+    emit documentModified();
     return piVoid();
 }
 
@@ -317,6 +333,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyPropertiesChanged()
     mpUndo->propertiesCommitted();
     mpLayoutTree->refreshTexts();
     previewChanged();
+    emit documentModified();
     return piVoid();
 }
 
@@ -336,6 +353,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyLocationAssigned(
     mpViewLocationDialog->setLocation(propertyName, stored);
     mpConnectorTable->updateInfo();
     previewChanged();
+    emit documentModified();
     return piVoid();
 }
 

@@ -1,0 +1,156 @@
+#include "cqdialogrecovery.h"
+
+#include "cqdialogrecoverydialog.h"
+#include "cqmodelviewdialogeditorwidget.h"
+
+#include "qdialoglayoutitems/cdialogdocument.h"
+#include "vellmva2/cdvdataviewarglist.h"
+
+#include "vellcore/cabstractexception.h"
+#include "vellcore/cdebugstream.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+cQDialogRecovery::cQDialogRecovery(cQModelViewDialogEditorWidget &editor, const QString &folder)
+    : QObject(&editor), mEditor(editor), mFolder(folder)
+{
+    setObjectName(QStringLiteral("mpRecovery"));
+    mTimer.setSingleShot(true);
+    mTimer.setInterval(kDefaultDelayMs);
+    connect(&mTimer, &QTimer::timeout, this, &cQDialogRecovery::writeNow);
+    using W = cQModelViewDialogEditorWidget;
+    using R = cQDialogRecovery;
+    connect(&editor, &W::documentModified, this, &R::documentModified);
+    connect(&editor, &W::documentSaved, this, &R::documentSaved);
+    connect(&editor, &W::documentReplaced, this, &R::documentReplaced);
+}
+
+cQDialogRecovery::~cQDialogRecovery()
+{
+    // The dialog hands back its orphans as long as this object is there to take them.
+    delete mpDialog.data();
+    // The editor ends normally: its work is either saved or given up.
+    removeOwnFile();
+}
+
+QString cQDialogRecovery::recoveryPath() const
+{
+    return mWritten ? mFolder.documentPath(mId) : QString();
+}
+
+void cQDialogRecovery::documentModified()
+{
+    mModified = true;
+    mLastChange = QDateTime::currentDateTime();
+    mTimer.start();
+}
+
+void cQDialogRecovery::documentSaved()
+{
+    mTimer.stop();
+    mModified = false;
+    removeOwnFile();
+}
+
+void cQDialogRecovery::documentReplaced()
+{
+    mTimer.stop();
+    if (mModified && mWritten) {
+        // The replaced document was never saved: its last state stays for the next start.
+        mFolder.release(mId);
+        mId.clear();
+        mWritten = false;
+    } else {
+        removeOwnFile();
+    }
+    mModified = false;
+}
+
+void cQDialogRecovery::removeOwnFile()
+{
+    if (!mId.isEmpty())
+        mFolder.remove(mId);
+    mId.clear();
+    mWritten = false;
+}
+
+void cQDialogRecovery::writeNow()
+{
+    mTimer.stop();
+    if (!mModified)
+        return;
+    if (mId.isEmpty())
+        mId = mFolder.createEntry();
+    if (mId.isEmpty() || !mFolder.writeOriginalName(mId, mEditor.fileName())) {
+        VELL_TRACE("+++ WARNING: No recovery file in " + mFolder.folder() + "!");
+        return;
+    }
+    const QString path = mFolder.documentPath(mId);
+    try {
+        mEditor.saveDocument(path);
+    } catch (const vstd::cAbstractException &) {
+        // Called by a timer: the next change tries again; the last good file stays.
+        VELL_TRACE("+++ WARNING: Recovery file " + path + " not written!");
+        return;
+    }
+    cDialogRecoveryFolder::stampLastChange(path, mLastChange);
+    mWritten = true;
+}
+
+cQDialogRecoveryDialog *cQDialogRecovery::offerOrphans()
+{
+    std::vector<cDialogRecoveryFolder::tRecoveryFileSet> orphans = mFolder.takeOrphans();
+    if (orphans.empty())
+        return nullptr;
+    for (auto &orphan : orphans)
+        orphan.error = readError(orphan.path);
+    mpDialog = new cQDialogRecoveryDialog(*this, orphans, &mEditor);
+    mpDialog->show();
+    return mpDialog;
+}
+
+QString cQDialogRecovery::readError(const QString &path) const
+{
+    // Read into a document of its own: the editor's document and arguments stay untouched.
+    cDialogItemFactoryRegistry &registry = mEditor.factoryRegistry();
+    vmva::cDVDataViewArgList arguments;
+    cDialogDocument scratch(registry.dataViewMgr(), registry, arguments);
+    try {
+        scratch.loadDocument(qstr(path), true);
+    } catch (const vstd::cAbstractException &e) {
+        QStringList messages;
+        for (const vstd::cAbstractException *c = &e; c; c = c->cause())
+            messages << c->message().toQString();
+        // The row names the form: the folder of the recovery file would only crowd it.
+        return messages.join(QLatin1Char('\n')).replace(path, QFileInfo(path).fileName());
+    }
+    return QString();
+}
+
+void cQDialogRecovery::reopen(const cDialogRecoveryFolder::tRecoveryFileSet &orphan)
+{
+    // Work typed meanwhile goes to its file first; replaced, that file stays as an orphan.
+    writeNow();
+    try {
+        mEditor.loadDocument(orphan.path, true);
+    } catch (const vstd::cAbstractException &e) {
+        // Only a preview that failed once the form was read leaves the form in the editor; it
+        // is taken over all the same and the preview stays empty.
+        if (mEditor.fileName() != orphan.path)
+            throw;
+        VELL_TRACE(QStringLiteral("+++ WARNING: ") + QString::fromUtf8(e.what()));
+    }
+    mEditor.setFileName(orphan.originalName);
+    documentModified();
+    mLastChange = orphan.lastChange;
+    writeNow();
+    if (mWritten)
+        mFolder.remove(orphan.id);
+}
+
+void cQDialogRecovery::releaseOrphans(const std::vector<QString> &ids)
+{
+    for (const QString &id : ids)
+        mFolder.release(id);
+}
