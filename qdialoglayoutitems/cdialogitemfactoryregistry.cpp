@@ -7,6 +7,11 @@
 #include "vellcore/cdocumentlimits.h"
 #include "vellcore/vsa.h"
 
+namespace {
+const vstd::cAsciiString kViewElement = vstd::cAsciiString::fromStatic("ViewElement");
+const vstd::cAsciiString kElement = vstd::cAsciiString::fromStatic("Element");
+} // namespace
+
 cDialogItemFactoryRegistry::cDialogItemFactoryRegistry(cVQ4VMVDataViewMgr *dataViewMgr)
     : mDataViewMgr(dataViewMgr)
 {
@@ -45,9 +50,9 @@ cAbstractDialogItemFactory *cDialogItemFactoryRegistry::findFactory(
 void cDialogItemFactoryRegistry::storeItem(const cQAbstractDialogLayoutItem &item,
                                            vsa::cAbstractSerializer &serializer) const
 {
-    serializer.setLabel("ViewElement");
-    vsa::cContext record(serializer, "ViewElement");
-    serializer.setLabel("Element");
+    serializer.setLabel(kViewElement);
+    vsa::cContext record(serializer, kViewElement);
+    serializer.setLabel(kElement);
     vsa::cContext element(serializer, item.elementName());
     item.store(serializer);
     for (const cQAbstractDialogLayoutItem *child : item.children())
@@ -71,11 +76,11 @@ void cDialogItemFactoryRegistry::loadLevel(cQAbstractDialogLayoutItem &parent,
                                            vsa::cAbstractDeserializer &deserializer,
                                            bool ignoreUnknown, int depth) const
 {
-    while (!deserializer.atEnd() && deserializer.hasEntry("ViewElement")) {
-        vsa::cContext record(deserializer, "ViewElement");
-        const vstd::cAsciiString name = deserializer.contextName("Element");
+    while (!deserializer.atEnd() && deserializer.hasEntry(kViewElement)) {
+        vsa::cContext record(deserializer, kViewElement);
+        const vstd::cAsciiString name = deserializer.contextName(kElement);
         const vstd::cAsciiString context = deserializer.currentContextName();
-        vsa::cContext element(deserializer, "Element");
+        vsa::cContext element(deserializer, kElement);
         try {
             if (depth > kMaxElementDepth)
                 throw vstd::cRuntimeException(
@@ -93,8 +98,8 @@ void cDialogItemFactoryRegistry::loadLevel(cQAbstractDialogLayoutItem &parent,
             }
             // An unknown element's subtree is skipped with its context.
             element.release();
-            if (deserializer.hasEntry("Element")) {
-                vsa::cContext again(deserializer, "Element");
+            if (deserializer.hasEntry(kElement)) {
+                vsa::cContext again(deserializer, kElement);
                 throw vstd::cRuntimeException(
                     vucs::cLIMessage("$VTR$Unable to read %file%: \"Element\" given twice!")
                     << deserializer.location());

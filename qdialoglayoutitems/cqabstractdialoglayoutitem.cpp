@@ -122,9 +122,10 @@ vmva::cDVIAbstractProperty *cQAbstractDialogLayoutItem::findProperty(
 void cQAbstractDialogLayoutItem::assignDebugInfo()
 {
     // The address is unique among living items, which is all the preview needs to find an
-    // element again.
-    mDebugInfo = vstd::cNumberConversion::toString(
-        static_cast<__int64>(reinterpret_cast<std::intptr_t>(this)));
+    // element again; it stays the item's while it lives, so an identity once given is kept.
+    if (mDebugInfo.empty())
+        mDebugInfo = vstd::cNumberConversion::toString(
+            static_cast<__int64>(reinterpret_cast<std::intptr_t>(this)));
     for (cQAbstractDialogLayoutItem *child : mChildren)
         child->assignDebugInfo();
 }

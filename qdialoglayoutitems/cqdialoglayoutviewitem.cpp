@@ -80,7 +80,7 @@ void cQDialogLayoutViewItem::store(vsa::cAbstractSerializer &serializer) const
     if (!mProperties)
         return;
     if (!debugInfo().empty()) {
-        serializer.setLabel("DebugInfo");
+        serializer.setLabel(vstd::cAsciiString::fromStatic("DebugInfo"));
         serializer.writeAscii(debugInfo());
     }
     mProperties->store(serializer);

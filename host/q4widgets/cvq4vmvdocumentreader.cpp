@@ -11,9 +11,9 @@
 
 namespace {
 
-const vstd::cAsciiString kViewElement("ViewElement");
-const vstd::cAsciiString kElement("Element");
-const vstd::cAsciiString kDebugInfo("DebugInfo");
+const vstd::cAsciiString kViewElement = vstd::cAsciiString::fromStatic("ViewElement");
+const vstd::cAsciiString kElement = vstd::cAsciiString::fromStatic("Element");
+const vstd::cAsciiString kDebugInfo = vstd::cAsciiString::fromStatic("DebugInfo");
 
 // Wraps a failure below one element in a message that names the element and where reading
 // stopped.

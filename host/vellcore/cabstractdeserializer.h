@@ -65,6 +65,11 @@ public:
 
     // The document and the position of the cursor, for messages ("form.dlg, line 3, column 5").
     virtual vucs::cString location() const = 0;
+    // A cheap mark of the cursor's place, for a message that may be needed later:
+    // locationOf(mark()) is the text location() gave when the mark was taken.
+    using tMark = quint64;
+    virtual tMark mark() const = 0;
+    virtual vucs::cString locationOf(tMark mark) const = 0;
 
     // For walking a document without knowing it: the kind and the label (empty without one) of
     // the entry at the cursor; NoEntry at the end of the current context. Read it with an empty

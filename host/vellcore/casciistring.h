@@ -15,6 +15,14 @@ public:
     cAsciiString(const char *text, int size) : mData(text, size) {}
     cAsciiString(const std::string &text) : mData(text.data(), int(text.size())) {}
     explicit cAsciiString(const QByteArray &bytes) : mData(bytes) {}
+    // Over a text that lives as long as the program (a literal): made and copied without
+    // allocating, as labels and names written over and over are.
+    static cAsciiString fromStatic(const char *text)
+    {
+        cAsciiString s;
+        s.mData = QByteArray::fromRawData(text, qstrlen(text));
+        return s;
+    }
 
     const char *c_str() const { return mData.constData(); }
     const char *data() const { return mData.constData(); }

@@ -19,16 +19,16 @@ public:
     // Longest varint of a 64-bit value.
     static constexpr int maxVarintSize = 10;
 
-    static void appendVarint(QByteArray &out, quint64 value)
+    // Writes `value` as a varint into `buffer` (maxVarintSize bytes); returns its size.
+    static int encodeVarint(quint64 value, char *buffer)
     {
-        char buffer[maxVarintSize];
         int n = 0;
         while (value >= 0x80) {
             buffer[n++] = char((value & 0x7F) | 0x80);
             value >>= 7;
         }
         buffer[n++] = char(value);
-        out.append(buffer, n);
+        return n;
     }
     static quint64 zigzag(qint64 value)
     {

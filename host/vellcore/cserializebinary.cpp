@@ -11,38 +11,52 @@ namespace vsa {
 cSerializeBinary::cSerializeBinary(const vucs::cString &documentName)
 {
     mData.reserve(4096);
-    mData.append(cBinaryFormat::magic, sizeof cBinaryFormat::magic);
+    std::memcpy(grow(sizeof cBinaryFormat::magic), cBinaryFormat::magic,
+                sizeof cBinaryFormat::magic);
     appendString(documentName.text());
 }
 
-void cSerializeBinary::startEntry(unsigned char kind)
+char *cSerializeBinary::grow(qsizetype size)
 {
-    const vstd::cAsciiString label = takeLabelIfWanted();
+    // QByteArray grows its capacity geometrically: most calls only move the end.
+    const qsizetype at = mData.size();
+    mData.resize(at + size);
+    return mData.data() + at;
+}
+
+void cSerializeBinary::startEntry(unsigned char kind, const vstd::cAsciiString &label)
+{
     if (label.empty()) {
-        mData.append(char(kind));
+        *grow(1) = char(kind);
     } else {
-        mData.append(char(kind | cBinaryFormat::labelledFlag));
+        *grow(1) = char(kind | cBinaryFormat::labelledFlag);
         appendText(label.data(), label.size());
     }
 }
 
+void cSerializeBinary::appendVarint(quint64 value)
+{
+    char buffer[cBinaryFormat::maxVarintSize];
+    const int n = cBinaryFormat::encodeVarint(value, buffer);
+    std::memcpy(grow(n), buffer, size_t(n));
+}
+
 void cSerializeBinary::appendText(const char *data, qsizetype size)
 {
-    cBinaryFormat::appendVarint(mData, quint64(size));
-    mData.append(data, size);
+    appendVarint(quint64(size));
+    if (size > 0)
+        std::memcpy(grow(size), data, size_t(size));
 }
 
 void cSerializeBinary::appendString(const QString &text)
 {
-    cBinaryFormat::appendVarint(mData, quint64(text.size()));
-    const qsizetype at = mData.size();
-    mData.resize(at + text.size() * 2);
-    qToLittleEndian<quint16>(text.utf16(), text.size(), mData.data() + at);
+    appendVarint(quint64(text.size()));
+    qToLittleEndian<quint16>(text.utf16(), text.size(), grow(text.size() * 2));
 }
 
 void cSerializeBinary::beginContext(const vstd::cAsciiString &name)
 {
-    startEntry(cAbstractDeserializer::ContextEntry);
+    startEntry(cAbstractDeserializer::ContextEntry, takeLabelIfWanted());
     appendText(name.data(), name.size());
     ++mDepth;
 }
@@ -51,54 +65,39 @@ void cSerializeBinary::endContext()
 {
     if (mDepth == 0)
         VELL_THROW(vstd::cBugException, "$VTR$No context is open!");
-    mData.append(char(cBinaryFormat::endTag));
+    *grow(1) = char(cBinaryFormat::endTag);
     --mDepth;
 }
 
-void cSerializeBinary::writeAscii(const vstd::cAsciiString &value)
+void cSerializeBinary::writeValue(const vstd::cAsciiString &label, const tValueSet &value)
 {
-    startEntry(cAbstractDeserializer::AsciiEntry);
-    appendText(value.data(), value.size());
-}
-
-void cSerializeBinary::writeString(const vucs::cString &value)
-{
-    startEntry(cAbstractDeserializer::StringEntry);
-    appendString(value.text());
-}
-
-void cSerializeBinary::writeUInt(unsigned int value)
-{
-    startEntry(cAbstractDeserializer::UIntEntry);
-    cBinaryFormat::appendVarint(mData, value);
-}
-
-void cSerializeBinary::writeInt64(__int64 value)
-{
-    startEntry(cAbstractDeserializer::Int64Entry);
-    cBinaryFormat::appendVarint(mData, cBinaryFormat::zigzag(value));
-}
-
-void cSerializeBinary::writeBool(bool value)
-{
-    startEntry(cAbstractDeserializer::BoolEntry);
-    mData.append(value ? '\1' : '\0');
-}
-
-void cSerializeBinary::writeDouble(double value)
-{
-    startEntry(cAbstractDeserializer::DoubleEntry);
-    quint64 bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    char buffer[8];
-    qToLittleEndian(bits, buffer);
-    mData.append(buffer, sizeof buffer);
-}
-
-void cSerializeBinary::writeBytes(const QByteArray &value)
-{
-    startEntry(cAbstractDeserializer::BytesEntry);
-    appendText(value.constData(), value.size());
+    startEntry(value.kind, label);
+    switch (value.kind) {
+    case cAbstractDeserializer::AsciiEntry:
+    case cAbstractDeserializer::BytesEntry:
+        appendText(value.bytes->constData(), value.bytes->size());
+        break;
+    case cAbstractDeserializer::StringEntry:
+        appendString(*value.text);
+        break;
+    case cAbstractDeserializer::UIntEntry:
+        appendVarint(value.u);
+        break;
+    case cAbstractDeserializer::Int64Entry:
+        appendVarint(cBinaryFormat::zigzag(value.i));
+        break;
+    case cAbstractDeserializer::BoolEntry:
+        *grow(1) = value.u ? '\1' : '\0';
+        break;
+    case cAbstractDeserializer::DoubleEntry: {
+        quint64 bits;
+        std::memcpy(&bits, &value.d, sizeof bits);
+        qToLittleEndian(bits, grow(8));
+        break;
+    }
+    default:
+        VELL_THROW(vstd::cBugException, "$VTR$Unknown kind of value!");
+    }
 }
 
 QByteArray cSerializeBinary::data() const

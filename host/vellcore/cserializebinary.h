@@ -1,12 +1,12 @@
 #pragma once
 
-#include "cabstractserializer.h"
+#include "cvalueserializer.h"
 
 namespace vsa {
 
 // Writes a document compactly into memory (kind "Binary"): what the previews and the clipboard
 // are built from, read back by cDeserializeBinary.
-class cSerializeBinary : public cAbstractSerializer
+class cSerializeBinary : public cValueSerializer
 {
 public:
     explicit cSerializeBinary(const vucs::cString &documentName = vucs::cString());
@@ -14,20 +14,18 @@ public:
     void beginContext(const vstd::cAsciiString &name) override;
     void endContext() override;
 
-    void writeAscii(const vstd::cAsciiString &value) override;
-    void writeString(const vucs::cString &value) override;
-    void writeUInt(unsigned int value) override;
-    void writeInt64(__int64 value) override;
-    void writeBool(bool value) override;
-    void writeDouble(double value) override;
-    void writeBytes(const QByteArray &value) override;
-
     void writeToFile(const vucs::cString &path) override;
     // The document written so far; throws cBugException while a context is open.
     QByteArray data() const;
 
+protected:
+    void writeValue(const vstd::cAsciiString &label, const tValueSet &value) override;
+
 private:
-    void startEntry(unsigned char kind);
+    // Room for `size` more bytes at the end; returns where they go.
+    char *grow(qsizetype size);
+    void startEntry(unsigned char kind, const vstd::cAsciiString &label);
+    void appendVarint(quint64 value);
     void appendText(const char *data, qsizetype size);
     void appendString(const QString &text);
 

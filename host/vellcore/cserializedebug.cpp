@@ -1,7 +1,6 @@
 #include "cserializedebug.h"
 
 #include "cdebugstream.h"
-#include "cnumberconversion.h"
 
 namespace vsa {
 
@@ -52,9 +51,9 @@ void cSerializeDebug::writeLine(int indent, const QString &line)
     vpi::system() << text;
 }
 
-void cSerializeDebug::writeEntry(const char *kind, const QString &value)
+void cSerializeDebug::writeEntry(const vstd::cAsciiString &label, const char *kind,
+                                 const QString &value)
 {
-    const vstd::cAsciiString label = takeLabelIfWanted();
     QString line;
     if (!label.empty())
         line = quoted(label) + QLatin1String(": ");
@@ -63,7 +62,7 @@ void cSerializeDebug::writeEntry(const char *kind, const QString &value)
 
 void cSerializeDebug::beginContext(const vstd::cAsciiString &name)
 {
-    writeEntry("context", quoted(name) + QLatin1String(" {"));
+    writeEntry(takeLabelIfWanted(), "context", quoted(name) + QLatin1String(" {"));
     ++mDepth;
 }
 
@@ -75,44 +74,29 @@ void cSerializeDebug::endContext()
     writeLine(mDepth + 1, QStringLiteral("}"));
 }
 
-void cSerializeDebug::writeAscii(const vstd::cAsciiString &value)
+void cSerializeDebug::writeValue(const vstd::cAsciiString &label, const tValueSet &value)
 {
-    writeEntry("ascii", quoted(value));
-}
-
-void cSerializeDebug::writeString(const vucs::cString &value)
-{
-    writeEntry("string", quoted(value.text()));
-}
-
-void cSerializeDebug::writeUInt(unsigned int value)
-{
-    writeEntry("uint", QString::number(value));
-}
-
-void cSerializeDebug::writeInt64(__int64 value)
-{
-    writeEntry("int64", QString::number(value));
-}
-
-void cSerializeDebug::writeBool(bool value)
-{
-    writeEntry("bool", value ? QStringLiteral("true") : QStringLiteral("false"));
-}
-
-void cSerializeDebug::writeDouble(double value)
-{
-    writeEntry("double", qstr(vstd::cNumberConversion::toString(value)));
-}
-
-void cSerializeDebug::writeBytes(const QByteArray &value)
-{
-    // Long byte arrays are cut: the dump is for reading.
-    constexpr int shown = 32;
-    QString hex = QString::fromLatin1(value.left(shown).toHex(' '));
-    if (value.size() > shown)
-        hex += QLatin1String(" ...");
-    writeEntry("bytes", QStringLiteral("[%1] %2").arg(value.size()).arg(hex).trimmed());
+    QString text;
+    switch (value.kind) {
+    case cAbstractDeserializer::AsciiEntry:
+    case cAbstractDeserializer::StringEntry:
+        text = quoted(value.plainText());
+        break;
+    case cAbstractDeserializer::BytesEntry: {
+        // Long byte arrays are cut: the dump is for reading.
+        constexpr int shown = 32;
+        const QByteArray &bytes = *value.bytes;
+        text = QString::fromLatin1(bytes.left(shown).toHex(' '));
+        if (bytes.size() > shown)
+            text += QLatin1String(" ...");
+        text = QStringLiteral("[%1] %2").arg(bytes.size()).arg(text).trimmed();
+        break;
+    }
+    default:
+        text = value.plainText();
+        break;
+    }
+    writeEntry(label, value.kindName(), text);
 }
 
 void cSerializeDebug::writeToFile(const vucs::cString &path)

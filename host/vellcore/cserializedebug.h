@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cabstractserializer.h"
+#include "cvalueserializer.h"
 
 #include <QString>
 
@@ -8,7 +8,7 @@ namespace vsa {
 
 // Writes a readable, indented dump of a document to the debug stream, one line per entry as it
 // is written (kind "Debug"); writeToFile() saves the same dump.
-class cSerializeDebug : public cAbstractSerializer
+class cSerializeDebug : public cValueSerializer
 {
 public:
     explicit cSerializeDebug(const vucs::cString &documentName);
@@ -16,20 +16,15 @@ public:
     void beginContext(const vstd::cAsciiString &name) override;
     void endContext() override;
 
-    void writeAscii(const vstd::cAsciiString &value) override;
-    void writeString(const vucs::cString &value) override;
-    void writeUInt(unsigned int value) override;
-    void writeInt64(__int64 value) override;
-    void writeBool(bool value) override;
-    void writeDouble(double value) override;
-    void writeBytes(const QByteArray &value) override;
-
     void writeToFile(const vucs::cString &path) override;
     // The dump written so far.
     const QString &text() const { return mText; }
 
+protected:
+    void writeValue(const vstd::cAsciiString &label, const tValueSet &value) override;
+
 private:
-    void writeEntry(const char *kind, const QString &value);
+    void writeEntry(const vstd::cAsciiString &label, const char *kind, const QString &value);
     void writeLine(int indent, const QString &line);
 
     QString mText;

@@ -1,6 +1,5 @@
 #include "cserializexml.h"
 
-#include "cnumberconversion.h"
 #include "cxmlescape.h"
 
 namespace vsa {
@@ -58,11 +57,13 @@ void cSerializeXML::endContext()
     --mDepth;
 }
 
-void cSerializeXML::writeValue(const char *element, const QString &text)
+void cSerializeXML::writeValue(const vstd::cAsciiString &label, const tValueSet &value)
 {
-    const vstd::cAsciiString label = takeLabelIfWanted();
+    const QString text = value.kind == cAbstractDeserializer::BytesEntry
+                             ? QString::fromLatin1(value.bytes->toBase64())
+                             : value.plainText();
     const bool escaped = cXmlEscape::needsEscape(text) || cXmlEscape::needsEscape(label.bytes());
-    startEntry(element, label, escaped);
+    startEntry(value.kindName(), label, escaped);
     if (escaped) {
         mWriter.writeAttribute(QStringLiteral("esc"), QStringLiteral("1"));
         mWriter.writeCharacters(cXmlEscape::escape(text));
@@ -70,46 +71,6 @@ void cSerializeXML::writeValue(const char *element, const QString &text)
         mWriter.writeCharacters(text);
     }
     mWriter.writeEndElement();
-}
-
-void cSerializeXML::writeLatin1Value(const char *element, const QByteArray &text)
-{
-    writeValue(element, QString::fromLatin1(text));
-}
-
-void cSerializeXML::writeAscii(const vstd::cAsciiString &value)
-{
-    writeLatin1Value("ascii", value.bytes());
-}
-
-void cSerializeXML::writeString(const vucs::cString &value)
-{
-    writeValue("string", value.text());
-}
-
-void cSerializeXML::writeUInt(unsigned int value)
-{
-    writeLatin1Value("uint", vstd::cNumberConversion::toString(value).bytes());
-}
-
-void cSerializeXML::writeInt64(__int64 value)
-{
-    writeLatin1Value("int64", vstd::cNumberConversion::toString(value).bytes());
-}
-
-void cSerializeXML::writeBool(bool value)
-{
-    writeLatin1Value("bool", value ? QByteArrayLiteral("true") : QByteArrayLiteral("false"));
-}
-
-void cSerializeXML::writeDouble(double value)
-{
-    writeLatin1Value("double", vstd::cNumberConversion::toString(value).bytes());
-}
-
-void cSerializeXML::writeBytes(const QByteArray &value)
-{
-    writeLatin1Value("bytes", value.toBase64());
 }
 
 void cSerializeXML::finish()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cabstractserializer.h"
+#include "cvalueserializer.h"
 
 #include <QXmlStreamWriter>
 
@@ -9,7 +9,7 @@ namespace vsa {
 // Writes a document as readable UTF-8 XML (kind "XML-Config"): a <document> element named after
 // the document, <context> elements with name and label attributes, and one element per value
 // (<ascii>, <string>, <uint>, <int64>, <bool>, <double>, <bytes>) holding its text.
-class cSerializeXML : public cAbstractSerializer
+class cSerializeXML : public cValueSerializer
 {
 public:
     explicit cSerializeXML(const vucs::cString &documentName);
@@ -17,22 +17,15 @@ public:
     void beginContext(const vstd::cAsciiString &name) override;
     void endContext() override;
 
-    void writeAscii(const vstd::cAsciiString &value) override;
-    void writeString(const vucs::cString &value) override;
-    void writeUInt(unsigned int value) override;
-    void writeInt64(__int64 value) override;
-    void writeBool(bool value) override;
-    void writeDouble(double value) override;
-    void writeBytes(const QByteArray &value) override;
-
     void writeToFile(const vucs::cString &path) override;
     // The complete document; like writeToFile(), completes it.
     QByteArray data();
 
+protected:
+    void writeValue(const vstd::cAsciiString &label, const tValueSet &value) override;
+
 private:
     void startEntry(const char *element, const vstd::cAsciiString &label, bool escaped);
-    void writeValue(const char *element, const QString &text);
-    void writeLatin1Value(const char *element, const QByteArray &text);
     void finish();
 
     QByteArray mBuffer;

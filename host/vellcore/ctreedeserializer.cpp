@@ -164,8 +164,19 @@ QByteArray cTreeDeserializer::readBytes(const vstd::cAsciiString &label)
 
 vucs::cString cTreeDeserializer::location() const
 {
+    return locationOf(mark());
+}
+
+cAbstractDeserializer::tMark cTreeDeserializer::mark() const
+{
+    // The entry at the cursor, or the context at its end.
     const tFrameSet &frame = mFrames.back();
-    const quint32 at = frame.cursor < contextEnd() ? frame.cursor : frame.context;
+    return frame.cursor < contextEnd() ? frame.cursor : frame.context;
+}
+
+vucs::cString cTreeDeserializer::locationOf(tMark mark) const
+{
+    const quint32 at = mark < mTree.size() ? quint32(mark) : 0;
     return vucs::cString(qstr(mSource) + QStringLiteral(", ") + positionOf(mTree.at(at)));
 }
 

@@ -28,6 +28,8 @@ public:
     QByteArray readBytes(const vstd::cAsciiString &label) override;
 
     vucs::cString location() const override;
+    tMark mark() const override;
+    vucs::cString locationOf(tMark mark) const override;
     EntryKind nextEntryKind() const override;
     vstd::cAsciiString nextEntryLabel() const override;
 

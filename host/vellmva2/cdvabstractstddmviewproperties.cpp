@@ -7,9 +7,10 @@
 namespace vmva {
 
 namespace {
-const char *const kProperty = "Property";
-const char *const kParameter = "Parameter";
-const char *const kElement = "Element";
+const vstd::cAsciiString kProperty = vstd::cAsciiString::fromStatic("Property");
+const vstd::cAsciiString kValue = vstd::cAsciiString::fromStatic("Value");
+const vstd::cAsciiString kParameter = vstd::cAsciiString::fromStatic("Parameter");
+const vstd::cAsciiString kElement = vstd::cAsciiString::fromStatic("Element");
 
 // The stored form is found by its labels, so they are written and read whatever the caller
 // prefers for its own entries.
@@ -74,7 +75,7 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
     while (deserializer.hasEntry(kProperty)) {
         const vstd::cAsciiString name = deserializer.contextName(kProperty);
         vsa::cContext context(deserializer, kProperty);
-        const vucs::cString at = deserializer.location();
+        const vsa::cAbstractDeserializer::tMark at = deserializer.mark();
         cDVIAbstractProperty *property = tryFindProperty(name);
         if (!property)
             continue; // written by another version of the element: skipped with its context
@@ -83,14 +84,14 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
             VELL_THROW(vstd::cRuntimeException,
                        vucs::cLIMessage("$VTR$Unable to read %file%: property \"%name%\" given "
                                         "twice!")
-                           << at << name);
+                           << deserializer.locationOf(at) << name);
         loaded.push_back(property);
         try {
             property->resetToDefault();
-            if (deserializer.hasEntry("Value")) {
-                const vucs::cString valueAt = deserializer.location();
+            if (deserializer.hasEntry(kValue)) {
+                const vsa::cAbstractDeserializer::tMark valueAt = deserializer.mark();
                 property->loadValue(deserializer);
-                checkRange(*property, valueAt);
+                checkRange(*property, deserializer, valueAt);
             }
             cDMDataModelDescriptor location;
             if (deserializer.hasEntry(kParameter)) {
@@ -111,7 +112,8 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
 }
 
 void cDVAbstractStdDMViewProperties::checkRange(cDVIAbstractProperty &property,
-                                                const vucs::cString &at)
+                                                const vsa::cAbstractDeserializer &deserializer,
+                                                vsa::cAbstractDeserializer::tMark at)
 {
     const cDVIIntProperty *integer = property.intView();
     if (!integer || !integer->hasRange() || (integer->value() >= integer->minimum()
@@ -124,7 +126,7 @@ void cDVAbstractStdDMViewProperties::checkRange(cDVIAbstractProperty &property,
     VELL_THROW(vstd::cRuntimeException,
                vucs::cLIMessage("$VTR$Unable to read %file%: value %value% outside "
                                 "%minimum%..%maximum% for \"%name%\"!")
-                   << at << QString::number(integer->value())
+                   << deserializer.locationOf(at) << QString::number(integer->value())
                    << QString::number(integer->minimum()) << QString::number(integer->maximum())
                    << property.name());
 }

@@ -47,7 +47,10 @@ protected:
     }
 
 private:
-    static void checkRange(cDVIAbstractProperty &property, const vucs::cString &at);
+    // Throws when an integer lies outside its range; `at` marks where its value was read.
+    static void checkRange(cDVIAbstractProperty &property,
+                           const vsa::cAbstractDeserializer &deserializer,
+                           vsa::cAbstractDeserializer::tMark at);
 
     std::vector<std::unique_ptr<cDVIAbstractProperty>> mOwned;
     std::vector<cDVIAbstractProperty *> mView;

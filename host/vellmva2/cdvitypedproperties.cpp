@@ -3,7 +3,12 @@
 namespace vmva {
 
 namespace {
-const char *const kValue = "Value";
+const vstd::cAsciiString kValue = vstd::cAsciiString::fromStatic("Value");
+const vstd::cAsciiString kMode = vstd::cAsciiString::fromStatic("Mode");
+const vstd::cAsciiString kMinimum = vstd::cAsciiString::fromStatic("Minimum");
+const vstd::cAsciiString kMaximum = vstd::cAsciiString::fromStatic("Maximum");
+const vstd::cAsciiString kMultiplier = vstd::cAsciiString::fromStatic("Multiplier");
+const vstd::cAsciiString kLayoutParameter = vstd::cAsciiString::fromStatic("LayoutParameter");
 } // namespace
 
 void cDVIBoolProperty::storeValue(vsa::cAbstractSerializer &serializer) const
@@ -66,18 +71,18 @@ void cDVILayoutProperty::storeValue(vsa::cAbstractSerializer &serializer) const
 {
     const cDVLayoutParameter &p = value();
     serializer.setLabel(kValue);
-    vsa::cContext context(serializer, "LayoutParameter");
-    serializer.setLabel("Mode");
+    vsa::cContext context(serializer, kLayoutParameter);
+    serializer.setLabel(kMode);
     serializer.writeUInt(unsigned(p.mode()));
     if (p.hasMinimum()) {
-        serializer.setLabel("Minimum");
+        serializer.setLabel(kMinimum);
         serializer.writeUInt(p.minimum());
     }
     if (p.hasMaximum()) {
-        serializer.setLabel("Maximum");
+        serializer.setLabel(kMaximum);
         serializer.writeUInt(p.maximum());
     }
-    serializer.setLabel("Multiplier");
+    serializer.setLabel(kMultiplier);
     serializer.writeUInt(p.multiplier());
     context.release();
 }
@@ -86,17 +91,17 @@ void cDVILayoutProperty::loadValue(vsa::cAbstractDeserializer &deserializer)
 {
     vsa::cContext context(deserializer, kValue);
     cDVLayoutParameter p;
-    const unsigned int mode = deserializer.readUInt("Mode");
+    const unsigned int mode = deserializer.readUInt(kMode);
     if (mode > unsigned(cDVLayoutParameter::Fixed))
         VELL_THROW(vstd::cRuntimeException,
                    vucs::cLIMessage("$VTR$Invalid layout mode %mode% at %location%!")
                        << mode << deserializer.location());
     p.setMode(cDVLayoutParameter::LayoutMode(mode));
-    if (deserializer.hasEntry("Minimum"))
-        p.setMinimum(deserializer.readUInt("Minimum"));
-    if (deserializer.hasEntry("Maximum"))
-        p.setMaximum(deserializer.readUInt("Maximum"));
-    p.setMultiplier(deserializer.readUInt("Multiplier"));
+    if (deserializer.hasEntry(kMinimum))
+        p.setMinimum(deserializer.readUInt(kMinimum));
+    if (deserializer.hasEntry(kMaximum))
+        p.setMaximum(deserializer.readUInt(kMaximum));
+    p.setMultiplier(deserializer.readUInt(kMultiplier));
     context.release();
     setValue(p);
 }

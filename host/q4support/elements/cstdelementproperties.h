@@ -16,11 +16,19 @@ public:
     explicit cStdElementProperties(tCreateFunction create) : mCreate(create) {}
 
     // Appends a property of type P made from `args` (the typed property's constructor
-    // arguments); only meant for the create function.
+    // arguments); only meant for the create function, whose texts are literals: every element
+    // of a type shares them instead of copying them.
     template <class P, class... A> P &add(A &&...args)
     {
-        return addProperty(std::make_unique<P>(std::forward<A>(args)...));
+        return addProperty(std::make_unique<P>(shared(std::forward<A>(args))...));
     }
+    static vstd::cAsciiString shared(const char *literal)
+    {
+        return vstd::cAsciiString(QByteArray::fromRawData(literal, qstrlen(literal)));
+    }
+
+private:
+    template <class T> static T &&shared(T &&value) { return std::forward<T>(value); }
 
 protected:
     void createProperties() override;

@@ -36,7 +36,7 @@ void tabWidgetProperties(cStdElementProperties &p)
 {
     addLabel(p);
     addInt(p, "CurrentIndex", "Data", "Index of the page shown, counted from 0.", InOut, 0, 0, 99)
-        .setAllowedTypes("piInt64");
+        .setAllowedTypes(cStdElementProperties::shared("piInt64"));
     addInt(p, "TabPosition", "Appearance", "Side of the tabs.", Static, 0, 1, 0,
            {{0, "North"}, {1, "South"}, {2, "West"}, {3, "East"}});
     addWidgetTail(p);
@@ -111,7 +111,7 @@ void spinBoxProperties(cStdElementProperties &p)
     addLabel(p);
     addInt(p, "Value", "Data", "Number shown; what the user sets is written back.", InOut, 0,
            kIntMin, kIntMax)
-        .setAllowedTypes("piInt64 piDouble");
+        .setAllowedTypes(cStdElementProperties::shared("piInt64 piDouble"));
     addInt(p, "Minimum", "Range", "Smallest number the user can set.", Static, 0, kIntMin,
            kIntMax);
     addInt(p, "Maximum", "Range", "Largest number the user can set.", Static, 99, kIntMin,
@@ -128,7 +128,7 @@ void comboBoxProperties(cStdElementProperties &p)
             "The entries, one per line or separated by \";\".", Static, "");
     addInt(p, "CurrentIndex", "Data", "Index of the chosen entry, counted from 0.", InOut, 0, 0,
            9999)
-        .setAllowedTypes("piInt64");
+        .setAllowedTypes(cStdElementProperties::shared("piInt64"));
     addWidgetTail(p);
 }
 
@@ -136,7 +136,7 @@ void progressBarProperties(cStdElementProperties &p)
 {
     addLabel(p);
     addInt(p, "Value", "Data", "Progress in percent.", In, 0, 0, 100)
-        .setAllowedTypes("piInt64 piDouble");
+        .setAllowedTypes(cStdElementProperties::shared("piInt64 piDouble"));
     addBool(p, "TextVisible", "Appearance", "Whether the percentage is shown.", Static, true);
     addOrientation(p, "Appearance");
     addWidgetTail(p);

@@ -37,12 +37,13 @@ void addModel(cStdElementProperties &p)
 {
     p.add<cDVIModelLocationProperty>("Model", "Data",
                                      "Data model the element's content is about.", In)
-        .setAllowedTypes("cDMDataModel");
+        .setAllowedTypes(cStdElementProperties::shared("cDMDataModel"));
 }
 
 void addCommand(cStdElementProperties &p, const char *help)
 {
-    p.add<cDVIModelLocationProperty>("Command", "Data", help, Out).setAllowedTypes("piVoid");
+    p.add<cDVIModelLocationProperty>("Command", "Data", help, Out)
+        .setAllowedTypes(cStdElementProperties::shared("piVoid"));
 }
 
 void addWidgetTail(cStdElementProperties &p)
@@ -59,7 +60,7 @@ cDVIUCStringProperty &addText(cStdElementProperties &p, const char *name, const 
 {
     auto &property = p.add<cDVIUCStringProperty>(name, topic, help, flags, vucs::cString(value));
     if (!(flags & Static))
-        property.setAllowedTypes(types);
+        property.setAllowedTypes(cStdElementProperties::shared(types));
     return property;
 }
 
@@ -68,19 +69,25 @@ cDVIBoolProperty &addBool(cStdElementProperties &p, const char *name, const char
 {
     auto &property = p.add<cDVIBoolProperty>(name, topic, help, flags, value);
     if (!(flags & Static))
-        property.setAllowedTypes(types);
+        property.setAllowedTypes(cStdElementProperties::shared(types));
     return property;
 }
 
 cDVIIntProperty &addInt(cStdElementProperties &p, const char *name, const char *topic,
                         const char *help, unsigned int flags, __int64 value, __int64 min,
                         __int64 max,
-                        std::initializer_list<cDVIIntProperty::tPredefinedPair> predefined)
+                        std::initializer_list<std::pair<__int64, const char *>> predefined)
 {
     auto &property = p.add<cDVIIntProperty>(name, topic, help, flags, value);
     if (min <= max)
         property.setRange(min, max);
-    property.setPredefinedValues(predefined);
+    if (predefined.size() == 0)
+        return property;
+    std::vector<cDVIIntProperty::tPredefinedPair> values;
+    values.reserve(predefined.size());
+    for (const auto &[number, text] : predefined)
+        values.push_back({number, cStdElementProperties::shared(text)});
+    property.setPredefinedValues(values);
     return property;
 }
 
@@ -89,10 +96,13 @@ cDVIAsciiStringProperty &addChoice(cStdElementProperties &p, const char *name,
                                    std::initializer_list<const char *> choices)
 {
     auto &property = p.add<cDVIAsciiStringProperty>(name, topic, help, Static,
-                                                    vstd::cAsciiString(value));
+                                                    cStdElementProperties::shared(value));
     std::vector<cDVIAsciiStringProperty::tPredefinedPair> values;
-    for (const char *choice : choices)
-        values.push_back({choice, choice});
+    values.reserve(choices.size());
+    for (const char *choice : choices) {
+        const vstd::cAsciiString text = cStdElementProperties::shared(choice);
+        values.push_back({text, text});
+    }
     property.setPredefinedValues(values, true);
     return property;
 }

@@ -5,6 +5,7 @@
 #include "cstdelementproperties.h"
 
 #include <initializer_list>
+#include <utility>
 
 namespace stdelements {
 
@@ -35,7 +36,7 @@ vmva::cDVIBoolProperty &addBool(cStdElementProperties &p, const char *name, cons
 vmva::cDVIIntProperty &addInt(cStdElementProperties &p, const char *name, const char *topic,
                               const char *help, unsigned int flags, __int64 value, __int64 min,
                               __int64 max,
-                              std::initializer_list<vmva::cDVIIntProperty::tPredefinedPair>
+                              std::initializer_list<std::pair<__int64, const char *>>
                                   predefined = {});
 // An 8-bit string that takes only the given names (value and shown name alike).
 vmva::cDVIAsciiStringProperty &addChoice(cStdElementProperties &p, const char *name,
