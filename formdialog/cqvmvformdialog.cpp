@@ -26,6 +26,8 @@ cQVMVFormDialog::cQVMVFormDialog(QWidget *parent)
     using D = cQVMVFormDialog;
     connect(mpUi->mpBtVersionMinor, &QPushButton::clicked, this, &D::uiBtMinorChange);
     connect(mpUi->mpBtVersionMajor, &QPushButton::clicked, this, &D::uiBtMajorChange);
+    connect(mpUi->mpTxtName, &QLineEdit::editingFinished, this, &D::edited);
+    connect(mpUi->mpTxtAutor, &QLineEdit::editingFinished, this, &D::edited);
     connect(mpUi->mpBtUpdateTranslationList, &QPushButton::clicked, this,
             &D::uiBtUpdateTranslationList);
     connect(mpUi->mpBtCreateTemplate, &QPushButton::clicked, this,
@@ -122,12 +124,40 @@ void cQVMVFormDialog::uiBtMinorChange()
 {
     mMinorChangePending = true;
     mpUi->mpBtVersionMinor->setEnabled(false);
+    emit edited();
 }
 
 void cQVMVFormDialog::uiBtMajorChange()
 {
     mMajorChangePending = true;
     mpUi->mpBtVersionMajor->setEnabled(false);
+    emit edited();
+}
+
+bool cQVMVFormDialog::tEditSet::sameEffect(const tEditSet &other) const
+{
+    return name == other.name && author == other.author
+           && versionMajor + majorPending == other.versionMajor + other.majorPending
+           && versionMinor + minorPending == other.versionMinor + other.minorPending;
+}
+
+cQVMVFormDialog::tEditSet cQVMVFormDialog::editSet() const
+{
+    return {mpUi->mpTxtName->text(), mpUi->mpTxtAutor->text(), mVersionMajor,
+            mVersionMinor,           mMajorChangePending,      mMinorChangePending};
+}
+
+void cQVMVFormDialog::applyEditSet(const tEditSet &fields)
+{
+    mpUi->mpTxtName->setText(fields.name);
+    mpUi->mpTxtAutor->setText(fields.author);
+    mVersionMajor = fields.versionMajor;
+    mVersionMinor = fields.versionMinor;
+    mMajorChangePending = fields.majorPending;
+    mMinorChangePending = fields.minorPending;
+    mpUi->mpBtVersionMajor->setEnabled(!mMajorChangePending);
+    mpUi->mpBtVersionMinor->setEnabled(!mMinorChangePending);
+    showVersion();
 }
 
 void cQVMVFormDialog::uiBtUpdateTranslationList()

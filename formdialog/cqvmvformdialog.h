@@ -17,6 +17,16 @@ class cQVMVFormDialog : public QWidget, public vrmi::cConnectable, public cAbstr
 {
     Q_OBJECT
 public:
+    // The fields a user edits here: name, author and the version with its pending changes.
+    struct tEditSet
+    {
+        QString name, author;
+        unsigned int versionMajor = 0, versionMinor = 1;
+        bool majorPending = false, minorPending = false;
+        // Equal in what the next store writes: a pending change counts as made.
+        bool sameEffect(const tEditSet &other) const;
+    };
+
     explicit cQVMVFormDialog(QWidget *parent);
     ~cQVMVFormDialog() override;
 
@@ -32,6 +42,10 @@ public:
     void applyFormInfo(const cFormInfoRecord &record) override;
     void setFormType(const vstd::cAsciiString &type) override;
 
+    tEditSet editSet() const;
+    // Shows `fields` as if the user had entered them.
+    void applyEditSet(const tEditSet &fields);
+
     const vstd::cAsciiString &formType() const { return mFormType; }
     unsigned int versionMajor() const { return mVersionMajor; }
     unsigned int versionMinor() const { return mVersionMinor; }
@@ -44,6 +58,10 @@ public:
     // The template's bytes: the header naming `formName`, then one line per key.
     static QByteArray translationTemplate(const vstd::cAsciiString &formName,
                                           const vstd::tList<vstd::cAsciiString> &keys);
+
+signals:
+    // The user finished editing the name or the author, or asked for a new version.
+    void edited();
 
 private slots:
     void uiBtMinorChange();

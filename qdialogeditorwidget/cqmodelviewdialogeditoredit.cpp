@@ -1,5 +1,6 @@
 #include "cqmodelviewdialogeditoredit.h"
 
+#include "cqdialogundorecorder.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
@@ -147,12 +148,16 @@ bool cQModelViewDialogEditorEdit::paste(const cClipboardItem &entry)
     deserializer.setPreferNoLabels(false);
     if (current->canAccept(entry.kind, entry.category, entry.topLevel)) {
         mpRegistry->loadItems(*current, nullptr, deserializer, false);
+        if (mpUndo)
+            mpUndo->recordAdded(*current->children().back(), tr("Paste"), entry.data);
         sigPastedInto.emitSignal(*current);
         return true;
     }
     cQAbstractDialogLayoutItem *parent = current->parentOrNull();
     if (parent && parent->canAccept(entry.kind, entry.category, entry.topLevel)) {
         mpRegistry->loadItems(*parent, current, deserializer, false);
+        if (mpUndo)
+            mpUndo->recordAdded(*current->previousSibling(), tr("Paste"), entry.data);
         sigStructureChanged.emitSignal(*current);
         return true;
     }
@@ -171,17 +176,22 @@ void cQModelViewDialogEditorEdit::uiActCut(bool)
 {
     if (cQAbstractDialogLayoutItem *item = currentChildItem()) {
         copyToClipboard(*item);
-        item->removeFromParent();
-        sigItemRemoved.emitSignal(*item);
+        takeOut(*item, tr("Cut"));
     }
 }
 
 void cQModelViewDialogEditorEdit::uiActRemove(bool)
 {
-    if (cQAbstractDialogLayoutItem *item = currentChildItem()) {
-        item->removeFromParent();
-        sigItemRemoved.emitSignal(*item);
-    }
+    if (cQAbstractDialogLayoutItem *item = currentChildItem())
+        takeOut(*item, tr("Remove"));
+}
+
+void cQModelViewDialogEditorEdit::takeOut(cQAbstractDialogLayoutItem &item, const QString &verb)
+{
+    if (mpUndo)
+        mpUndo->recordTakingOut(item, verb);
+    item.removeFromParent();
+    sigItemRemoved.emitSignal(item);
 }
 
 void cQModelViewDialogEditorEdit::uiActPaste(bool)
@@ -214,8 +224,7 @@ void cQModelViewDialogEditorEdit::uiMoveUp(bool)
 {
     if (cQAbstractDialogLayoutItem *item = currentItem()) {
         VELL_TRACE("MoveUp");
-        item->moveUp();
-        sigStructureChanged.emitSignal(*item);
+        move(*item, true);
     }
 }
 
@@ -223,7 +232,18 @@ void cQModelViewDialogEditorEdit::uiMoveDn(bool)
 {
     if (cQAbstractDialogLayoutItem *item = currentItem()) {
         VELL_TRACE("MoveDn");
-        item->moveDown();
-        sigStructureChanged.emitSignal(*item);
+        move(*item, false);
     }
+}
+
+void cQModelViewDialogEditorEdit::move(cQAbstractDialogLayoutItem &item, bool up)
+{
+    const bool moves = (up ? item.previousSibling() : item.nextSibling()) != nullptr;
+    if (up)
+        item.moveUp();
+    else
+        item.moveDown();
+    if (moves && mpUndo)
+        mpUndo->recordMoved(item, up);
+    sigStructureChanged.emitSignal(item);
 }

@@ -15,6 +15,7 @@ class QAction;
 class QMenu;
 class QTreeWidgetItem;
 class cDialogItemFactoryRegistry;
+class cQDialogUndoRecorder;
 class cQAbstractDialogLayoutItem;
 class cQModelViewDialogLayoutTreeWidget;
 
@@ -40,6 +41,8 @@ public:
 
     const std::vector<std::unique_ptr<cClipboardItem>> &clipboard() const { return mClipboard; }
     QMenu *clipboardMenu() const { return mpClipboardMenu; }
+    // Where every change made here becomes an undo step; null records nothing.
+    void setUndoRecorder(cQDialogUndoRecorder *recorder) { mpUndo = recorder; }
 
     // Pastes `entry` at the selected item: as its last child when it takes the element, else
     // in front of it when its parent does; false when neither. A reading error (an element
@@ -62,6 +65,10 @@ private:
     // The selected item when it is no document root, else null.
     cQAbstractDialogLayoutItem *currentChildItem() const;
     void copyToClipboard(const cQAbstractDialogLayoutItem &item);
+    // Marks `item` for removal, recorded as `verb`, and reports it.
+    void takeOut(cQAbstractDialogLayoutItem &item, const QString &verb);
+    // Exchanges `item` with a sibling, recording the step when it moved, and reports it.
+    void move(cQAbstractDialogLayoutItem &item, bool up);
     bool pasteable(const cClipboardItem &entry, const cQAbstractDialogLayoutItem &at) const;
     QAction *makeAction(const char *objectName, const QString &text, const QKeySequence &key,
                         void (cQModelViewDialogEditorEdit::*slot)(bool));
@@ -77,4 +84,5 @@ private:
     QAction *mpActMoveDn;
     QMenu *mpEditMenu;
     QPointer<QMenu> mpClipboardMenu;
+    cQDialogUndoRecorder *mpUndo = nullptr;
 };

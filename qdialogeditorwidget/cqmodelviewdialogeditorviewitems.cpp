@@ -1,5 +1,6 @@
 #include "cqmodelviewdialogeditorviewitems.h"
 
+#include "cqdialogundorecorder.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 
 #include "qdialoglayoutitems/cabstractdialogitemfactory.h"
@@ -152,6 +153,8 @@ void cQModelViewDialogEditorViewItems::uiMnuAppend(QAction *action)
             = entry->factory->createItem(current, mDataViewMgr);
         cQAbstractDialogLayoutItem &added = *item;
         current->insertChild(nullptr, std::move(item));
+        if (mpUndo)
+            mpUndo->recordAdded(added, tr("Append"));
         sigItemAppended.emitSignal(added);
     } else if (accepts(current->parentOrNull(), *entry->factory)) {
         insertInFront(*current, *entry->factory);
@@ -175,5 +178,7 @@ void cQModelViewDialogEditorViewItems::insertInFront(cQAbstractDialogLayoutItem 
     std::unique_ptr<cQDialogLayoutViewItem> item = factory.createItem(&parent, mDataViewMgr);
     cQAbstractDialogLayoutItem &added = *item;
     parent.insertChild(&current, std::move(item));
+    if (mpUndo)
+        mpUndo->recordAdded(added, tr("Insert"));
     sigItemInserted.emitSignal(added);
 }

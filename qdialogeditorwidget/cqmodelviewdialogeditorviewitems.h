@@ -17,6 +17,7 @@ class QTreeWidgetItem;
 class cAbstractDialogItemFactory;
 class cDialogItemFactoryRegistry;
 class cQAbstractDialogLayoutItem;
+class cQDialogUndoRecorder;
 class cQModelViewDialogLayoutTreeWidget;
 class cVQ4VMVDataViewMgr;
 
@@ -47,6 +48,9 @@ public:
     vrmi::localSignal1<cQAbstractDialogLayoutItem &> sigItemAppended;
     // A new element, put in front of the item that was selected.
     vrmi::localSignal1<cQAbstractDialogLayoutItem &> sigItemInserted;
+
+    // Where every element added here becomes an undo step; null records nothing.
+    void setUndoRecorder(cQDialogUndoRecorder *recorder) { mpUndo = recorder; }
 
     // Rebuilds both menus from the registry's factories; run after every factory rebuild.
     void rebuildMenus();
@@ -81,4 +85,5 @@ private:
     std::vector<std::unique_ptr<cQActionVIExtensionPair>> mEntries;
     // The group submenus of the last build, deleted by the next one.
     std::vector<QPointer<QMenu>> mGroupMenus;
+    cQDialogUndoRecorder *mpUndo = nullptr;
 };

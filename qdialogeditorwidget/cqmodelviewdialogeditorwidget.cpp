@@ -1,6 +1,7 @@
 #include "cqmodelviewdialogeditorwidget.h"
 #include "ui_uicqmodelviewdialogeditorsetup.h"
 
+#include "cqdialogundorecorder.h"
 #include "cqmodelviewdialogeditoredit.h"
 #include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
@@ -41,6 +42,7 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     setupModelPanels();
     setupPreviewArea();
     setupEditing();
+    setupUndo();
 
     mpUi->mpActEmbeddedPreview->setChecked(true);
     connectActions();
@@ -60,6 +62,8 @@ cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
     mpDataModelsWindow = nullptr;
     delete mpEdit;
     mpEdit = nullptr;
+    mpViewItems->setUndoRecorder(nullptr);
+    mpUndo.reset();
     mpConnectorTable->setProperties(nullptr);
     mpLayoutTree->clear();
     mpDocument.reset();
@@ -104,6 +108,7 @@ void cQModelViewDialogEditorWidget::uiNewDocument(bool)
 {
     mFileName.clear();
     mpConnectorTable->setProperties(nullptr);
+    mpUndo->track(nullptr);
     mpLayoutTree->clear();
     mpDocument->newDocument();
     refreshLayoutTree(nullptr);
@@ -126,6 +131,7 @@ void cQModelViewDialogEditorWidget::loadDocument(const QString &path, bool ignor
     // the new one, under its name, whatever fails later. The property table lets go of the
     // current element's properties first: the rows still refer to the replaced items.
     mpConnectorTable->setProperties(nullptr);
+    mpUndo->track(nullptr);
     mpDocument->loadDocument(qstr(path), ignoreUnknown);
     mFileName = path;
     updateTitle();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cfiledialogprovider.h"
+#include "cqdialogundocontext.h"
 
 #include "q4support/cvq4application.h"
 #include "qdialoglayoutitems/cdialogdocument.h"
@@ -30,6 +31,7 @@ class cQVMVFormDialog;
 class cQModelViewDialogEditorEdit;
 class cQModelViewDialogEditorViewItems;
 class cQModelViewTreeWidget;
+class cQDialogUndoRecorder;
 namespace vmva { class cDMDataModelDescriptor; }
 
 // The dialog editor's main window: owns the current document and the factory registry, shows
@@ -63,6 +65,8 @@ public:
     // The "Data Models" window once it was asked for, else null.
     cQModelViewTreeWidget *dataModelsWindow() const { return mpDataModelsWindow; }
     void setFileDialogProvider(std::unique_ptr<cFileDialogProvider> provider);
+    // The document's undo history.
+    cQDialogUndoRecorder &undoRecorder() const { return *mpUndo; }
 
     // Loads the document at `path`; elements without a factory are skipped when `ignoreUnknown`.
     // A file that cannot be read leaves the current document, file name and title as they
@@ -127,6 +131,11 @@ private:
     void setupModelPanels();
     void setupPreviewArea();
     void setupEditing();
+    // The undo history: its context, the Undo, Redo and History entries and the History dock.
+    void setupUndo();
+    // After an undone or redone step: tree, table and preview show the document again, the
+    // selection on `select` (null: where it is).
+    void undoApplied(cQAbstractDialogLayoutItem *select, cQDialogUndoContext::Change change);
     void connectActions();
     // Typing in the form information panel or asking for a new version changes the document.
     void watchFormInformation();
@@ -161,4 +170,7 @@ private:
     QString mFileName;
     vio::cSearchPaths mSearchPaths;
     std::unique_ptr<cFileDialogProvider> mpFileDialogs;
+    std::unique_ptr<cQDialogUndoContext> mpUndoContext;
+    std::unique_ptr<cQDialogUndoRecorder> mpUndo;
+    QDockWidget *mpHistoryDock = nullptr;
 };

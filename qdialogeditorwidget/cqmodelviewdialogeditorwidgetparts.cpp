@@ -2,6 +2,7 @@
 #include "cqmodelviewdialogeditorwidget.h"
 #include "ui_uicqmodelviewdialogeditorsetup.h"
 
+#include "cqdialogundorecorder.h"
 #include "cqmodelviewdialogeditoredit.h"
 #include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreeitem.h"
@@ -233,6 +234,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyDialogLayoutItemActivated(QTreeWi
     if (!item)
         return piVoid();
     mpConnectorTable->setProperties(item->properties());
+    mpUndo->track(item);
     sltNotifyDialogConnectorSelected(mpConnectorTable->currentPropertyName());
     if (mpPropertyStack->count() > 0)
         mpPropertyStack->setCurrentIndex(0);
@@ -311,6 +313,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemRemoved(cQAbstractDialogLayou
 {
     // The table's editors point into the properties that the purge below frees.
     mpConnectorTable->setProperties(nullptr);
+    mpUndo->track(nullptr);
     cQAbstractDialogLayoutItem *select = item.nextSibling();
     if (!select)
         select = item.previousSibling();
@@ -327,6 +330,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemRemoved(cQAbstractDialogLayou
 
 piVoid cQModelViewDialogEditorWidget::sltNotifyPropertiesChanged()
 {
+    mpUndo->propertiesCommitted();
     mpLayoutTree->refreshTexts();
     previewChanged();
     emit documentModified();
@@ -340,8 +344,12 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyLocationAssigned(
     const vstd::cAsciiString propertyName = name;
     const vmva::cDMDataModelDescriptor stored = location;
     cQAbstractDialogLayoutItem *item = currentLayoutItem();
-    if (vmva::cDVIAbstractProperty *property = item ? item->findProperty(propertyName) : nullptr)
+    if (vmva::cDVIAbstractProperty *property = item ? item->findProperty(propertyName) : nullptr) {
+        const cQDialogUndoPropertyCommand::tValueSet before
+            = cQDialogUndoPropertyCommand::capture(*property);
         property->setModelLocation(stored);
+        mpUndo->recordProperty(*item, *property, before);
+    }
     mpViewLocationDialog->setLocation(propertyName, stored);
     mpConnectorTable->updateInfo();
     previewChanged();

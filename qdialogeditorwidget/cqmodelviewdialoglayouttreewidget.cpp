@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace {
 const int kActivationDelayMs = 200;
 }
@@ -96,6 +98,58 @@ void cQModelViewDialogLayoutTreeWidget::refreshTexts(QTreeWidgetItem &row)
 cQAbstractDialogLayoutItem *cQModelViewDialogLayoutTreeWidget::currentLayoutItem() const
 {
     return cQModelViewDialogLayoutTreeItem::layoutItemOf(currentItem());
+}
+
+QTreeWidgetItem *cQModelViewDialogLayoutTreeWidget::rowOf(
+    const cQAbstractDialogLayoutItem *item) const
+{
+    std::vector<const cQAbstractDialogLayoutItem *> chain;
+    for (const cQAbstractDialogLayoutItem *at = item; at; at = at->parentOrNull())
+        chain.insert(chain.begin(), at);
+    QTreeWidgetItem *row = topLevelItem(0);
+    if (chain.empty() || !row || cQModelViewDialogLayoutTreeItem::layoutItemOf(row) != chain[0])
+        return nullptr;
+    for (size_t i = 1; i < chain.size() && row; ++i) {
+        QTreeWidgetItem *parentRow = row;
+        row = nullptr;
+        for (int c = 0; c < parentRow->childCount() && !row; ++c)
+            if (cQModelViewDialogLayoutTreeItem::layoutItemOf(parentRow->child(c)) == chain[i])
+                row = parentRow->child(c);
+    }
+    return row;
+}
+
+void cQModelViewDialogLayoutTreeWidget::setCurrentLayoutItem(
+    const cQAbstractDialogLayoutItem *item)
+{
+    QTreeWidgetItem *row = rowOf(item);
+    setCurrentItem(row ? row : topLevelItem(0));
+}
+
+bool cQModelViewDialogLayoutTreeWidget::insertRows(cQAbstractDialogLayoutItem &item)
+{
+    const cQAbstractDialogLayoutItem *parent = item.parentOrNull();
+    QTreeWidgetItem *parentRow = parent ? rowOf(parent) : nullptr;
+    if (!parentRow)
+        return false;
+    const auto &siblings = parent->children();
+    const int index = int(std::find(siblings.begin(), siblings.end(), &item) - siblings.begin());
+    if (index > parentRow->childCount())
+        return false;
+    auto *row = new cQModelViewDialogLayoutTreeItem(static_cast<QTreeWidget *>(nullptr), &item,
+                                                    rowText(item));
+    row->setToolTip(0, row->text(0));
+    parentRow->insertChild(index, row);
+    fillChildren(row, item, nullptr);
+    row->setExpanded(true);
+    return true;
+}
+
+bool cQModelViewDialogLayoutTreeWidget::removeRows(const cQAbstractDialogLayoutItem &item)
+{
+    QTreeWidgetItem *row = rowOf(&item);
+    delete row;
+    return row != nullptr;
 }
 
 void cQModelViewDialogLayoutTreeWidget::sltCurrentItemChanged(QTreeWidgetItem *current,

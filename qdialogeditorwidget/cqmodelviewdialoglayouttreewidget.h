@@ -29,6 +29,15 @@ public:
     void refreshTexts();
     // The current row's layout item, or null.
     cQAbstractDialogLayoutItem *currentLayoutItem() const;
+    // The row standing for `item`, or null.
+    QTreeWidgetItem *rowOf(const cQAbstractDialogLayoutItem *item) const;
+    // Makes the row of `item` current, or the root's row when it has none.
+    void setCurrentLayoutItem(const cQAbstractDialogLayoutItem *item);
+    // Adds the rows of `item`, just put into the document, and of its subtree; false when its
+    // parent has no row.
+    bool insertRows(cQAbstractDialogLayoutItem &item);
+    // Removes the rows of `item` and its subtree; false when it has no row.
+    bool removeRows(const cQAbstractDialogLayoutItem &item);
 
     // Display name, followed by the label in quotes when there is one.
     static QString rowText(const cQAbstractDialogLayoutItem &item);

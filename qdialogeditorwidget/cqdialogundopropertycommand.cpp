@@ -1,0 +1,78 @@
+#include "cqdialogundopropertycommand.h"
+
+#include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
+
+#include "vellcore/cabstractexception.h"
+#include "vellmva2/cdviabstractproperty.h"
+
+cQDialogUndoPropertyCommand::tValueSet
+cQDialogUndoPropertyCommand::capture(const vmva::cDVIAbstractProperty &property)
+{
+    vsa::cSerializeBinary serializer;
+    serializer.setPreferNoLabels(false);
+    property.storeValue(serializer);
+    return {serializer.data(), property.modelLocation()};
+}
+
+void cQDialogUndoPropertyCommand::restore(vmva::cDVIAbstractProperty &property,
+                                          const tValueSet &state)
+{
+    vsa::cDeserializeBinary deserializer(state.value, vucs::cString("undo"));
+    deserializer.setPreferNoLabels(false);
+    if (deserializer.hasEntry("Value"))
+        property.loadValue(deserializer);
+    else
+        property.resetToDefault();
+    property.setModelLocation(state.location);
+}
+
+cQDialogUndoPropertyCommand::cQDialogUndoPropertyCommand(
+    cQDialogUndoContext &context, const QString &text, cQDialogUndoContext::tPath path,
+    vstd::cAsciiString name, Kind kind, tValueSet before, tValueSet after, int session)
+    : cQDialogUndoCommand(context, text), mPath(std::move(path)), mName(std::move(name)),
+      mKind(kind), mBefore(std::move(before)), mAfter(std::move(after)), mSession(session)
+{
+}
+
+bool cQDialogUndoPropertyCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = static_cast<const cQDialogUndoPropertyCommand *>(other);
+    if (next->mSession != mSession || next->mKind != mKind || next->mName != mName
+        || next->mPath != mPath)
+        return false;
+    mAfter = next->mAfter;
+    // Back where it started: the step is dropped by the stack.
+    setObsolete(mAfter == mBefore);
+    return true;
+}
+
+qsizetype cQDialogUndoPropertyCommand::dataBytes() const
+{
+    const auto setBytes = [](const tValueSet &s) {
+        return s.value.size() + qsizetype(s.location.parameterName().size())
+               + qsizetype(s.location.elementName().size());
+    };
+    return qsizetype(sizeof(*this) + mPath.size() * sizeof(int)) + qsizetype(mName.size())
+           + setBytes(mBefore) + setBytes(mAfter);
+}
+
+cQAbstractDialogLayoutItem *cQDialogUndoPropertyCommand::applyUndo()
+{
+    return apply(mBefore);
+}
+
+cQAbstractDialogLayoutItem *cQDialogUndoPropertyCommand::applyRedo()
+{
+    return apply(mAfter);
+}
+
+cQAbstractDialogLayoutItem *cQDialogUndoPropertyCommand::apply(const tValueSet &state)
+{
+    cQAbstractDialogLayoutItem &item = context().itemAt(mPath);
+    vmva::cDVIAbstractProperty *property = item.findProperty(mName);
+    if (!property)
+        VELL_THROW(vstd::cBugException,
+                   vucs::cLIMessage("$VTR$The element has no property %name%!") << mName);
+    restore(*property, state);
+    return &item;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "cqdialogundocommand.h"
+
+#include "vellmva2/cdmdatamodeldescriptor.h"
+
+namespace vmva { class cDVIAbstractProperty; }
+
+// A property of one element changed: its value (any editor, revert to default included) or its
+// binding (typed, from the location panel or the assignment menu). Repeated commits by the same
+// editor to the same property while it stays selected make one step; a step that ends where it
+// began goes away.
+class cQDialogUndoPropertyCommand : public cQDialogUndoCommand
+{
+public:
+    // A property's value as written into documents, and its model location.
+    struct tValueSet
+    {
+        QByteArray value;
+        vmva::cDMDataModelDescriptor location;
+        bool operator==(const tValueSet &other) const
+        {
+            return value == other.value && location == other.location;
+        }
+        bool operator!=(const tValueSet &other) const { return !(*this == other); }
+    };
+    enum Kind { Value, Binding };
+
+    static tValueSet capture(const vmva::cDVIAbstractProperty &property);
+    static void restore(vmva::cDVIAbstractProperty &property, const tValueSet &state);
+
+    // `session` tells edits apart that must not merge (another selection, a save in between).
+    cQDialogUndoPropertyCommand(cQDialogUndoContext &context, const QString &text,
+                                cQDialogUndoContext::tPath path, vstd::cAsciiString name,
+                                Kind kind, tValueSet before, tValueSet after, int session);
+
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand *other) override;
+    qsizetype dataBytes() const override;
+
+protected:
+    cQAbstractDialogLayoutItem *applyUndo() override;
+    cQAbstractDialogLayoutItem *applyRedo() override;
+
+private:
+    cQAbstractDialogLayoutItem *apply(const tValueSet &state);
+
+    cQDialogUndoContext::tPath mPath;
+    vstd::cAsciiString mName;
+    Kind mKind;
+    tValueSet mBefore, mAfter;
+    int mSession;
+};

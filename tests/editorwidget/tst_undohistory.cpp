@@ -1,0 +1,655 @@
+#include "editortesthost.h"
+#include "propertytesthelpers.h"
+
+#include "qdialogeditorwidget/cqdialogundorecorder.h"
+#include "qdialogeditorwidget/cqmodelviewdialogeditorviewitems.h"
+#include "qdialogeditorwidget/cqpwnameitem.h"
+#include "qdialogeditorwidget/cqveconnectortreewidget.h"
+#include "qdialogeditorwidget/propertywidgets/cqmvviewlocationdialog.h"
+
+#include "formdialog/cqvmvformdialog.h"
+#include "qdialoglayoutitems/cforminforecord.h"
+#include "vellcore/vsa.h"
+
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QUndoView>
+#include <QtTest>
+
+namespace {
+// What the document writer gives for the elements (without preview identities), and the form
+// information fields it writes (without the time stamp).
+struct tDocumentState
+{
+    QByteArray elements;
+    QStringList form;
+    bool operator==(const tDocumentState &o) const
+    {
+        return elements == o.elements && form == o.form;
+    }
+};
+
+tDocumentState stateOf(cQModelViewDialogEditorWidget &editor)
+{
+    cQDialogLayoutRootItem &root = editor.document();
+    const bool previewed = !root.debugInfo().empty();
+    root.clearDebugInfo();
+    vsa::cSerializeBinary elements;
+    elements.setPreferNoLabels(false);
+    for (const cQAbstractDialogLayoutItem *child : root.children())
+        editor.factoryRegistry().storeItem(*child, elements);
+    if (previewed)
+        root.assignDebugInfo();
+    vsa::cSerializeBinary info("Form");
+    info.setPreferNoLabels(false);
+    editor.findChild<cQVMVFormDialog *>("mpFormDialog")->storeFormInfo(info);
+    vsa::cDeserializeBinary reader(info.data());
+    reader.setPreferNoLabels(false);
+    cFormInfoRecord record;
+    record.load(reader);
+    return {elements.data(),
+            {qstr(record.name), qstr(record.author), QString::number(record.versionMajor),
+             QString::number(record.versionMinor)}};
+}
+
+QString pathText(const cQAbstractDialogLayoutItem *item)
+{
+    QString text;
+    for (int index : cQDialogUndoContext::pathOf(*item))
+        text += QLatin1Char('/') + QString::number(index);
+    return text;
+}
+
+// Drives an editor with random operations of every kind and keeps the history a user should
+// see: one state per step, merged property commits, dropped no-op merges.
+class cUndoFuzzer
+{
+public:
+    cUndoFuzzer(cQModelViewDialogEditorWidget &editor, quint32 seed)
+        : mEditor(editor), mRandom(seed),
+          mTree(static_cast<cQModelViewDialogLayoutTreeWidget *>(
+              editor.findChild<QTreeWidget *>("dialogLayoutTree"))),
+          mPanel(editor.findChild<cQVMVFormDialog *>("mpFormDialog"))
+    {
+        mSteps.push_back({stateOf(editor), QString()});
+        activate();
+    }
+
+    // Runs `count` operations; false (with the reason in `failure`) at the first disagreement.
+    bool run(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            const QString op = step();
+            // Posted events and replaced cell widgets go as they would between a user's events
+            // (timers wait: the tree's delayed activation is given by the operations).
+            settle();
+            if (!check(op + QStringLiteral(" (operation %1)").arg(i)))
+                return false;
+        }
+        return true;
+    }
+
+    // Undoes every step, then redoes every step, comparing with the first and the last state.
+    bool unwindAndReplay()
+    {
+        for (const char *name : {"mpActUndo", "mpActRedo"}) {
+            while (action(name)->isEnabled()) {
+                action(name)->trigger();
+                settle();
+            }
+            const bool undo = name == QLatin1String("mpActUndo");
+            if (!(stateOf(mEditor) == (undo ? mSteps.front() : mSteps.back()).state))
+                return fail(QLatin1String(name) + QStringLiteral(" to the end differs"));
+        }
+        return true;
+    }
+
+    int steps() const { return int(mSteps.size()) - 1; }
+    QString failure;
+
+private:
+    struct tStep
+    {
+        tDocumentState state;
+        QString mergeKey;  // empty: no later commit merges into this step
+    };
+
+    QAction *action(const char *name) const { return mEditor.findChild<QAction *>(name); }
+    static void settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::sendPostedEvents();
+    }
+    int pick(int n) { return int(mRandom.bounded(quint32(n))); }
+    void activate() { mTree->sigItemActivated.emitSignal(mTree->currentItem()); }
+    bool fail(const QString &why)
+    {
+        failure = why;
+        return false;
+    }
+
+    // One random operation; returns its name. The expected history follows in `mPending*`.
+    QString step()
+    {
+        mPendingKey.clear();
+        mKind = Edit;
+        mForced = false;
+        switch (pick(20)) {
+        case 0: case 1: return select();
+        case 2: case 3: return create(true);
+        case 4: return create(false);
+        // Below the top layouts only: pasting a whole form again and again would double it.
+        case 5: return small() ? trigger("mpActCopy", false) : QStringLiteral("copy (large)");
+        case 6: return small() ? trigger("mpActCut", true) : QStringLiteral("cut (large)");
+        case 7: return trigger("mpActPaste", true);
+        case 8: return clipboardPaste();
+        case 9: return trigger("mpActRemove", true);
+        case 10: {
+            // Identical siblings exchanged leave the same document, yet the move is a step.
+            const char *name = pick(2) ? "mpActMoveUp" : "mpActMoveDn";
+            mForced = action(name)->isEnabled();
+            return trigger(name, true);
+        }
+        case 11: case 12: case 13: return changeValue();
+        case 14: return changeBinding();
+        case 15: return editForm();
+        case 16: case 17: mKind = Undo; return trigger("mpActUndo", false);
+        case 18: mKind = Redo; return trigger("mpActRedo", false);
+        default:
+            mKind = Save;
+            return trigger("mpActSaveCurrentDocument", false);
+        }
+    }
+
+    // Every row stands for the element at its place, with the element's text.
+    bool treeShowsDocument() const
+    {
+        std::function<bool(QTreeWidgetItem *, const cQAbstractDialogLayoutItem &)> same
+            = [&same](QTreeWidgetItem *row, const cQAbstractDialogLayoutItem &item) {
+                  if (cQModelViewDialogLayoutTreeItem::layoutItemOf(row) != &item
+                      || int(item.children().size()) != row->childCount()
+                      || (item.parentOrNull()
+                          && row->text(0) != cQModelViewDialogLayoutTreeWidget::rowText(item)))
+                      return false;
+                  for (int i = 0; i < row->childCount(); ++i)
+                      if (!same(row->child(i), *item.children()[size_t(i)]))
+                          return false;
+                  return true;
+              };
+        return mTree->topLevelItemCount() == 1 && same(mTree->topLevelItem(0), mEditor.document());
+    }
+
+    bool small() const
+    {
+        const cQAbstractDialogLayoutItem *current = mEditor.currentLayoutItem();
+        return current && cQDialogUndoContext::pathOf(*current).size() > 2;
+    }
+
+    QString select()
+    {
+        const QList<QTreeWidgetItem *> rows
+            = mTree->findItems(QString(), Qt::MatchContains | Qt::MatchRecursive);
+        mTree->setCurrentItem(rows[pick(int(rows.size()))]);
+        activate();
+        mKind = Select;
+        return QStringLiteral("select");
+    }
+
+    QString trigger(const char *name, bool structural)
+    {
+        QAction *a = action(name);
+        if (!a->isEnabled())
+            return QStringLiteral("%1 (disabled)").arg(QLatin1String(name));
+        a->trigger();
+        if (structural) {
+            mKind = Structural;
+            activate();
+        }
+        return QLatin1String(name);
+    }
+
+    QString create(bool append)
+    {
+        auto *items = mEditor.findChild<cQModelViewDialogEditorViewItems *>();
+        std::vector<QAction *> enabled;
+        for (const auto &entry : items->entries()) {
+            QAction *a = append ? entry->appendAction : entry->insertAction;
+            if (a->isEnabled())
+                enabled.push_back(a);
+        }
+        if (enabled.empty())
+            return QStringLiteral("create (none)");
+        enabled[size_t(pick(int(enabled.size())))]->trigger();
+        mKind = Structural;
+        activate();
+        return append ? QStringLiteral("append") : QStringLiteral("insert");
+    }
+
+    QString clipboardPaste()
+    {
+        auto *menu = mEditor.findChild<QMenu *>("mpMnuClipboard");
+        QList<QAction *> enabled;
+        for (QAction *a : menu->actions())
+            if (a->isEnabled())
+                enabled << a;
+        if (!menu->isEnabled() || enabled.isEmpty())
+            return QStringLiteral("clipboard paste (none)");
+        enabled[pick(int(enabled.size()))]->trigger();
+        mKind = Structural;
+        activate();
+        return QStringLiteral("clipboard paste");
+    }
+
+    vmva::cDVIAbstractProperty *randomProperty(bool connectable)
+    {
+        cQAbstractDialogLayoutItem *item = mEditor.currentLayoutItem();
+        if (!item || !item->properties())
+            return nullptr;
+        std::vector<vmva::cDVIAbstractProperty *> all;
+        for (vmva::cDVIAbstractProperty *p : item->properties()->properties())
+            if (!connectable || !(p->flags() & vmva::cDVIAbstractProperty::NotConnectable))
+                all.push_back(p);
+        return all.empty() ? nullptr : all[size_t(pick(int(all.size())))];
+    }
+
+    // A value as one of the table's editors would commit it, the revert button included.
+    QString changeValue()
+    {
+        vmva::cDVIAbstractProperty *p = randomProperty(false);
+        if (!p)
+            return QStringLiteral("value (none)");
+        const cQDialogUndoPropertyCommand::tValueSet before
+            = cQDialogUndoPropertyCommand::capture(*p);
+        static const char *const texts[] = {"", "Start", "Stop", "Speed", "A longer text"};
+        const char *text = texts[pick(5)];
+        if (pick(8) == 0) {
+            p->resetToDefault();
+        } else if (auto *i = p->intView()) {
+            i->setValue(i->hasRange() ? i->minimum() + pick(int(std::min<__int64>(
+                                                            i->maximum() - i->minimum() + 1, 50)))
+                                      : pick(5) - 1);
+        } else if (auto *b = p->boolView()) {
+            b->setValue(!b->value());
+        } else if (auto *a = p->asciiStringView()) {
+            a->setValue(text);
+        } else if (auto *u = p->ucStringView()) {
+            u->setValue(vucs::cString(text));
+        } else if (auto *f = p->fontView()) {
+            f->setValue(vucs::cString(pick(2) ? "Sans,12,-1,5,75,0,0,0,0,0" : ""));
+        } else if (auto *l = p->layoutView()) {
+            vmva::cDVLayoutParameter value = l->value();
+            value.setMode(vmva::cDVLayoutParameter::LayoutMode(pick(5)));
+            value.setMultiplier(unsigned(pick(3) + 1));
+            l->setValue(value);
+        } else if (auto *x = p->pixmapView()) {
+            x->setValue(pick(2) ? QByteArray("<svg xmlns='http://www.w3.org/2000/svg'/>")
+                                : QByteArray());
+        } else {
+            return QStringLiteral("value (kind without value)");
+        }
+        const bool value = cQDialogUndoPropertyCommand::capture(*p).value != before.value;
+        mPendingKey = pathText(mEditor.currentLayoutItem()) + qstr(p->name())
+                      + (value ? "|v" : "|b");
+        mEditor.connectorTable()->propertyChangedSignal.emitSignal();
+        return QStringLiteral("value of ") + qstr(p->name());
+    }
+
+    // A binding typed into a connector cell, or chosen through the location panel.
+    QString changeBinding()
+    {
+        vmva::cDVIAbstractProperty *p = randomProperty(true);
+        if (!p)
+            return QStringLiteral("binding (none)");
+        static const vmva::cDMDataModelDescriptor locations[]
+            = {vmva::cDMDataModelDescriptor(), vmva::cDMDataModelDescriptor("Machine", "speed"),
+               vmva::cDMDataModelDescriptor("Machine", "drive.motor.speed"),
+               vmva::cDMDataModelDescriptor("$(modelPath)", "state")};
+        const vmva::cDMDataModelDescriptor &location = locations[pick(4)];
+        mPendingKey = pathText(mEditor.currentLayoutItem()) + qstr(p->name()) + "|b";
+        if (pick(2)) {
+            p->setModelLocation(location);
+            mEditor.connectorTable()->propertyChangedSignal.emitSignal();
+            return QStringLiteral("typed binding");
+        }
+        mEditor.viewLocationDialog()->sigLocationAssigned.emitSignal(p->name(), location);
+        return QStringLiteral("assigned binding");
+    }
+
+    QString editForm()
+    {
+        static const char *const names[] = {"Form", "Machine", "Settings"};
+        QLineEdit *name = mPanel->findChild<QLineEdit *>("mpTxtName");
+        QLineEdit *author = mPanel->findChild<QLineEdit *>("mpTxtAutor");
+        switch (pick(4)) {
+        case 0:
+            name->setText(names[pick(3)]);
+            emit name->editingFinished();
+            return QStringLiteral("form name");
+        case 1:
+            author->setText(names[pick(3)]);
+            emit author->editingFinished();
+            return QStringLiteral("form author");
+        default: {
+            auto *button = mPanel->findChild<QPushButton *>(pick(2) ? "mpBtVersionMajor"
+                                                                    : "mpBtVersionMinor");
+            if (!button->isEnabled())
+                return QStringLiteral("version (pending)");
+            button->click();
+            return QStringLiteral("version");
+        }
+        }
+    }
+
+    // Moves the expected history by what the operation did, then compares with the editor.
+    bool check(const QString &op)
+    {
+        const tDocumentState now = stateOf(mEditor);
+        switch (mKind) {
+        case Undo:
+        case Redo:
+            if (!op.contains(QStringLiteral("(disabled)"))) {
+                mIndex += mKind == Undo ? -1 : 1;
+                ++mSession;
+            }
+            break;
+        case Select:
+        case Save:
+            ++mSession;
+            break;
+        case Structural:
+        case Edit:
+            if (now == mSteps[size_t(mIndex)].state && !mForced)
+                break;
+            mSteps.resize(size_t(mIndex) + 1);
+            const QString key = mPendingKey.isEmpty()
+                                    ? QString()
+                                    : QString::number(mSession) + QLatin1Char('|') + mPendingKey;
+            if (!key.isEmpty() && mIndex > 0 && mSteps.back().mergeKey == key) {
+                mSteps.back().state = now;
+                if (mSteps[size_t(mIndex) - 1].state == now) {
+                    mSteps.pop_back();
+                    --mIndex;
+                }
+            } else {
+                mSteps.push_back({now, key});
+                ++mIndex;
+            }
+            if (mKind == Structural)
+                ++mSession;
+            break;
+        }
+        if (!(now == mSteps[size_t(mIndex)].state))
+            return fail(op + QStringLiteral(": document differs from step %1").arg(mIndex));
+        if (action("mpActUndo")->isEnabled() != (mIndex > 0)
+            || action("mpActRedo")->isEnabled() != (mIndex + 1 < int(mSteps.size())))
+            return fail(op + QStringLiteral(": Undo/Redo enabled wrongly at step %1").arg(mIndex));
+        if (!treeShowsDocument())
+            return fail(op + QStringLiteral(": the layout tree does not show the document"));
+        if (mEditor.undoRecorder().stack().count() != int(mSteps.size()) - 1)
+            return fail(op + QStringLiteral(": %1 steps held, %2 expected")
+                                 .arg(mEditor.undoRecorder().stack().count())
+                                 .arg(mSteps.size() - 1));
+        return true;
+    }
+
+    enum Kind { Edit, Structural, Select, Undo, Redo, Save };
+    cQModelViewDialogEditorWidget &mEditor;
+    QRandomGenerator mRandom;
+    cQModelViewDialogLayoutTreeWidget *mTree;
+    cQVMVFormDialog *mPanel;
+    std::vector<tStep> mSteps;
+    int mIndex = 0;
+    int mSession = 0;
+    Kind mKind = Edit;
+    QString mPendingKey;
+    bool mForced = false;
+};
+} // namespace
+
+// The document's undo history in the editor: the menu entries and the History dock, what makes
+// one step, where the selection goes, and a randomized comparison of undo and redo with the
+// states the document went through.
+class tst_UndoHistory : public QObject
+{
+    Q_OBJECT
+
+    cEditorTestHost mHost;
+    QTemporaryDir mDir;
+
+    std::unique_ptr<cQModelViewDialogEditorWidget> editorWith(const QString &example)
+    {
+        auto editor = mHost.newEditor();
+        // The form is edited as a copy, so that Save writes into the scratch folder.
+        const QString copy = mDir.filePath(example);
+        QFile::remove(copy);
+        QFile::copy(qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/" + example, copy);
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        editor->loadDocument(copy, true);
+        return editor;
+    }
+    static QAction *action(QWidget &editor, const char *name)
+    {
+        return editor.findChild<QAction *>(name);
+    }
+    static void select(cQModelViewDialogEditorWidget &editor, const QString &row)
+    {
+        auto *tree = static_cast<cQModelViewDialogLayoutTreeWidget *>(
+            editor.findChild<QTreeWidget *>("dialogLayoutTree"));
+        tree->setCurrentItem(findRow(*tree, row));
+        tree->sigItemActivated.emitSignal(tree->currentItem());
+    }
+    static void commit(cQModelViewDialogEditorWidget &editor, const char *property,
+                       const char *value)
+    {
+        editor.currentLayoutItem()->findProperty(property)->asciiStringView()->setValue(value);
+        editor.connectorTable()->propertyChangedSignal.emitSignal();
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(mDir.isValid()); }
+
+    // Undo, Redo and History follow the specified entries behind a separator, name the step,
+    // and are enabled only when there is something to do; the History dock starts hidden.
+    void editMenuAndHistoryDock()
+    {
+        auto editor = editorWith("machine.dlg");
+        editor->resize(1000, 760);
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        auto *menu = editor->findChild<QMenu *>("mpMnuEdit");
+        QStringList texts;
+        for (QAction *a : menu->actions())
+            texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(texts, QStringList({"Copy", "Cut", "Paste", "-", "Remove", "-", "Clipboard", "-",
+                                     "Move Up", "Move Dn", "-", "Insert", "-", "Undo", "Redo",
+                                     "History"}));
+        QAction *undo = action(*editor, "mpActUndo"), *redo = action(*editor, "mpActRedo");
+        QAction *history = action(*editor, "mpActHistory");
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QCOMPARE(undo->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(redo->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"),
+                                                          QKeySequence("Ctrl+Y")}));
+        auto *dock = editor->findChild<QDockWidget *>("mpDockHistory");
+        QVERIFY(history->isCheckable() && !history->isChecked() && dock->isHidden());
+        QVERIFY(!editor->findChild<QMenu *>("mpMnuViews")->actions().contains(history));
+
+        select(*editor, "Push Button (\"Start\")");
+        commit(*editor, "Label", "Go");
+        action(*editor, "mpActRemove")->trigger();
+        QCOMPARE(undo->text(), QString("Undo Remove Push Button"));
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+        undo->trigger();
+        QCOMPARE(undo->text(), QString("Undo Change Label"));
+        QCOMPARE(redo->text(), QString("Redo Remove Push Button"));
+        QVERIFY(redo->isEnabled());
+
+        history->trigger();
+        QVERIFY(dock->isVisible() && history->isChecked());
+        auto *view = dock->findChild<QUndoView *>("mpHistoryView");
+        QCOMPARE(view->model()->rowCount(), 3); // the opened document and two steps
+        QCOMPARE(view->model()->index(2, 0).data().toString(), QString("Remove Push Button"));
+        saveShot(editor.get(), "undo_history_dock");
+        if (!qEnvironmentVariableIsEmpty("VELL_SCREENSHOT_DIR")) {
+            menu->popup(editor->mapToGlobal(QPoint(40, 30)));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            menu->grab().save(qEnvironmentVariable("VELL_SCREENSHOT_DIR") + "/undo_edit_menu.png");
+            menu->hide();
+        }
+        history->trigger();
+        QVERIFY(dock->isHidden());
+    }
+
+    // Commits of one editor to one property merge until the selection moves or the document is
+    // saved; a merged step back at its start goes away; spin box arrows make one step.
+    void mergingRules()
+    {
+        auto editor = editorWith("machine.dlg");
+        QUndoStack &stack = editor->undoRecorder().stack();
+        select(*editor, "Push Button (\"Start\")");
+        commit(*editor, "Label", "G");
+        commit(*editor, "Label", "Go");
+        QCOMPARE(stack.count(), 1);
+        commit(*editor, "Label", "Start");
+        QCOMPARE(stack.count(), 0);
+
+        commit(*editor, "Label", "A");
+        action(*editor, "mpActSaveCurrentDocument")->trigger();
+        commit(*editor, "Label", "B");
+        QCOMPARE(stack.count(), 2);
+        select(*editor, "Push Button (\"B\")");
+        commit(*editor, "Label", "C");
+        QCOMPARE(stack.count(), 3);
+        // The binding is another editor of the same property.
+        editor->viewLocationDialog()->sigLocationAssigned.emitSignal(
+            "Label", vmva::cDMDataModelDescriptor("Machine", "name"));
+        QCOMPARE(stack.count(), 4);
+        QCOMPARE(stack.undoText(), QString("Bind Label"));
+
+        // The width of the dialog, pressed up three times in its spin box.
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        select(*editor, "Dialog (\"Machine window\")");
+        cQVEConnectorTreeWidget &table = *editor->connectorTable();
+        QWidget *cell = nullptr;
+        for (int row = 0; row < table.rowCount() && !cell; ++row)
+            if (auto *name = qobject_cast<cQPWNameItem *>(table.cellWidget(row, 0)))
+                if (name->property()->name() == "Width")
+                    cell = table.cellWidget(row, 1);
+        QVERIFY(cell);
+        QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(4, 4));
+        auto *spin = cell->findChild<QSpinBox *>();
+        QVERIFY(spin && spin->isVisible());
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(spin, Qt::Key_Up);
+        QCOMPARE(stack.count(), 5);
+        QCOMPARE(stack.undoText(), QString("Change Width"));
+        QCOMPARE(editor->currentLayoutItem()->findProperty("Width")->intView()->value(), 383);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(spin, Qt::Key_Down);
+        QCOMPARE(stack.count(), 4);
+    }
+
+    // After undo or redo the tree, the table and the selection show the element the step
+    // changed, or its parent when it is gone; New and Load empty the history.
+    void selectionAndReplacement()
+    {
+        auto editor = editorWith("machine.dlg");
+        select(*editor, "Push Button (\"Start\")");
+        cQAbstractDialogLayoutItem *parent = editor->currentLayoutItem()->parentOrNull();
+        const QString parentPath = pathText(parent);
+        action(*editor, "mpActRemove")->trigger();
+        select(*editor, "Dialog (\"Machine window\")");
+        action(*editor, "mpActUndo")->trigger();
+        auto *tree = editor->findChild<QTreeWidget *>("dialogLayoutTree");
+        QCOMPARE(tree->currentItem()->text(0), QString("Push Button (\"Start\")"));
+        QCOMPARE(editor->connectorTable()->properties(),
+                 editor->currentLayoutItem()->properties());
+        action(*editor, "mpActRedo")->trigger();
+        QCOMPARE(pathText(editor->currentLayoutItem()), parentPath);
+        QVERIFY(!findRow(*tree, "Push Button (\"Start\")"));
+
+        select(*editor, "Push Button (\"Stop\")");
+        commit(*editor, "Label", "Halt");
+        select(*editor, "Dialog (\"Machine window\")");
+        action(*editor, "mpActUndo")->trigger();
+        QCOMPARE(tree->currentItem()->text(0), QString("Push Button (\"Stop\")"));
+        QCOMPARE(qstr(editor->currentLayoutItem()->label()), QString("Stop"));
+
+        // Name edits of the form information are steps of their own.
+        auto *name = editor->findChild<QLineEdit *>("mpTxtName");
+        name->setText("Renamed");
+        emit name->editingFinished();
+        QCOMPARE(editor->undoRecorder().stack().undoText(), QString("Change Form Information"));
+        action(*editor, "mpActUndo")->trigger();
+        QCOMPARE(name->text(), QString("Machine"));
+
+        QSignalSpy replaced(editor.get(), &cQModelViewDialogEditorWidget::documentReplaced);
+        action(*editor, "mpActNewDocument")->trigger();
+        QCOMPARE(replaced.count(), 1);
+        QCOMPARE(editor->undoRecorder().stack().count(), 0);
+        QVERIFY(!action(*editor, "mpActUndo")->isEnabled());
+        QVERIFY(!action(*editor, "mpActRedo")->isEnabled());
+    }
+
+    void randomizedFidelity_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("operations");
+        QTest::addColumn<bool>("preview");
+        QTest::newRow("machine, previewed") << "machine.dlg" << 11u << 150 << true;
+        QTest::newRow("machine") << "machine.dlg" << 12u << 400 << false;
+        QTest::newRow("menu") << "menu.dlg" << 13u << 300 << false;
+        QTest::newRow("toolbar") << "toolbar.dlg" << 14u << 300 << false;
+        QTest::newRow("generated") << "generated" << 15u << 400 << false;
+    }
+    void randomizedFidelity()
+    {
+        QFETCH(QString, form);
+        QFETCH(quint32, seed);
+        QFETCH(int, operations);
+        QFETCH(bool, preview);
+        std::unique_ptr<cQModelViewDialogEditorWidget> editor;
+        if (form == "generated") {
+            // A large form grown at random, saved and opened again with an empty history.
+            editor = editorWith("machine.dlg");
+            action(*editor, "mpActAutoUpdatePreview")->setChecked(false);
+            auto *items = editor->findChild<cQModelViewDialogEditorViewItems *>();
+            auto *tree = editor->findChild<QTreeWidget *>("dialogLayoutTree");
+            QRandomGenerator grow(seed);
+            for (int i = 0; i < 120; ++i) {
+                const auto rows
+                    = tree->findItems(QString(), Qt::MatchContains | Qt::MatchRecursive);
+                tree->setCurrentItem(rows[int(grow.bounded(quint32(rows.size())))]);
+                static_cast<cQModelViewDialogLayoutTreeWidget *>(tree)->sigItemActivated
+                    .emitSignal(tree->currentItem());
+                for (const auto &entry : items->entries())
+                    if (entry->appendAction->isEnabled() && grow.bounded(3u) == 0) {
+                        entry->appendAction->trigger();
+                        break;
+                    }
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+            const QString path = mDir.filePath("generated.dlg");
+            editor->saveDocument(path);
+            editor->loadDocument(path, true);
+            QVERIFY(editor->document().children().size() > 0);
+        } else {
+            editor = editorWith(form);
+        }
+        action(*editor, "mpActAutoUpdatePreview")->setChecked(preview);
+        QCOMPARE(editor->undoRecorder().stack().count(), 0);
+        cUndoFuzzer fuzzer(*editor, seed);
+        QVERIFY2(fuzzer.run(operations), qPrintable(fuzzer.failure));
+        QVERIFY2(fuzzer.unwindAndReplay(), qPrintable(fuzzer.failure));
+        QVERIFY(fuzzer.steps() > operations / 10);
+    }
+};
+
+QTEST_MAIN(tst_UndoHistory)
+#include "tst_undohistory.moc"
