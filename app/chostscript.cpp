@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QTreeWidget>
@@ -85,7 +86,12 @@ void cHostScript::answerNextFileDialog(const QString &path)
             return;
         timer->stop();
         timer->deleteLater();
-        dialog->selectFile(path);
+        // The whole path in the name field: selectFile() names the file relative to the folder
+        // the dialog is still reading in another thread, and accept() may then refuse it.
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
+        else
+            dialog->selectFile(path);
         static_cast<QDialog *>(dialog)->accept();
     });
     timer->start();

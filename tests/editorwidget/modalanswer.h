@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -37,7 +38,12 @@ inline bool answerFileDialog(QWidget *w, const QString &path)
     auto *files = qobject_cast<QFileDialog *>(w);
     if (!files)
         return false;
-    files->selectFile(path);
+    // The whole path typed into the name field: selectFile() would name the file relative to the
+    // folder the dialog's model is still reading in another thread, and accept() could refuse it.
+    if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
+    else
+        files->selectFile(path);
     static_cast<QDialog *>(files)->accept();
     return true;
 }
