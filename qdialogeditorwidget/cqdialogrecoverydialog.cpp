@@ -15,7 +15,7 @@
 cQDialogRecoveryDialog::cQDialogRecoveryDialog(
     cQDialogRecovery &recovery, std::vector<cDialogRecoveryFolder::tRecoveryFileSet> orphans,
     QWidget *parent)
-    : QDialog(parent), mRecovery(recovery), mOrphans(std::move(orphans))
+    : QDialog(parent), mpRecovery(&recovery), mOrphans(std::move(orphans))
 {
     setObjectName(QStringLiteral("mpRecoveryDialog"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -58,7 +58,8 @@ cQDialogRecoveryDialog::~cQDialogRecoveryDialog()
     std::vector<QString> left;
     for (const auto &orphan : mOrphans)
         left.push_back(orphan.id);
-    mRecovery.releaseOrphans(left);
+    if (mpRecovery)
+        mpRecovery->releaseOrphans(left);
 }
 
 QString cQDialogRecoveryDialog::formName(const cDialogRecoveryFolder::tRecoveryFileSet &orphan)
@@ -121,7 +122,8 @@ void cQDialogRecoveryDialog::uiBtReopen()
     if (index < 0 || !mOrphans[size_t(index)].error.isEmpty())
         return;
     try {
-        mRecovery.reopen(mOrphans[size_t(index)]);
+        if (mpRecovery)
+            mpRecovery->reopen(mOrphans[size_t(index)]);
     } catch (const vstd::cAbstractException &e) {
         // Read before but not now: the row tells why and can only be discarded.
         mOrphans[size_t(index)].error = QString::fromUtf8(e.what());
@@ -137,6 +139,7 @@ void cQDialogRecoveryDialog::uiBtDiscard()
     const int index = currentIndex();
     if (index < 0)
         return;
-    mRecovery.discard(mOrphans[size_t(index)].id);
+    if (mpRecovery)
+        mpRecovery->discard(mOrphans[size_t(index)].id);
     removeRow(index);
 }

@@ -3,6 +3,7 @@
 #include "cdialogrecoveryfolder.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <vector>
 
@@ -39,7 +40,8 @@ private:
     int currentIndex() const;
     void removeRow(int index);
 
-    cQDialogRecovery &mRecovery;
+    // The editor's recovery may end first when the editor deletes its children.
+    QPointer<cQDialogRecovery> mpRecovery;
     std::vector<cDialogRecoveryFolder::tRecoveryFileSet> mOrphans;
     QTreeWidget *mpLstRecovery = nullptr;
     QPushButton *mpBtReopen = nullptr;
