@@ -52,6 +52,17 @@ public:
 
     // Enters the next context with `label`.
     virtual void beginContext(const vstd::cAsciiString &label) = 0;
+    // Enters the next context with `label` as beginContext() does and gives its name, or returns
+    // false when the current context has none further. The name may be a view of the reader's
+    // copy of the document: it is valid while the reader lives.
+    virtual bool beginNextContext(const vstd::cAsciiString &label, vstd::cAsciiString &name)
+    {
+        if (!hasEntry(label))
+            return false;
+        name = contextName(label);
+        beginContext(label);
+        return true;
+    }
     // Leaves the current context, skipping what was not read; cBugException at the top.
     virtual void endContext() = 0;
 

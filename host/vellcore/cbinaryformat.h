@@ -4,18 +4,26 @@
 
 namespace vsa {
 
-// The layout shared by cSerializeBinary and cDeserializeBinary: the magic "VSB\x01", the
-// document name, then the entries up to the end of the data. An entry is a tag byte (its kind,
-// plus labelledFlag when a label follows), the label, and its payload: a context its name, its
-// entries and endTag; ascii and bytes their bytes; a string its UTF-16 units (little endian);
-// uint a varint; int64 a zigzag varint; bool one byte; double its 8 bytes (little endian).
-// Texts are a varint count followed by the units.
+// The layout shared by cSerializeBinary and cDeserializeBinary: the magic "VSB" and the
+// version byte, the document name, then the entries up to the end of the data. An entry is a tag
+// byte (its kind, plus labelledFlag when a label follows), the label, and its payload: a context
+// its name, its entries and endTag; ascii and bytes their bytes; a string its UTF-16 units
+// (little endian); uint a varint; int64 a zigzag varint; bool one byte; double its 8 bytes
+// (little endian). Texts are a varint count followed by the units.
+// A label is a varint reference: below the count of labels defined so far it names one of them
+// by its place; equal to it, the label's text follows and, while fewer than maxLabels are
+// defined, defines the next. Version 1 wrote every label as its text; it is still read.
 class cBinaryFormat
 {
 public:
-    static constexpr char magic[4] = {'V', 'S', 'B', '\x01'};
+    static constexpr char magic[3] = {'V', 'S', 'B'};
+    static constexpr char version = '\x02';
+    // The version whose labels are all texts.
+    static constexpr char textLabelsVersion = '\x01';
     static constexpr unsigned char endTag = 0;
     static constexpr unsigned char labelledFlag = 0x80;
+    // Most labels a document defines for reference; the names a writer labels with are few.
+    static constexpr int maxLabels = 64;
     // Longest varint of a 64-bit value.
     static constexpr int maxVarintSize = 10;
 

@@ -89,10 +89,32 @@ void cDeserializeBinary::parse(const QByteArray &data)
         p += 2 * n;
     };
 
-    if (data.size() < qsizetype(sizeof cBinaryFormat::magic)
-        || std::memcmp(begin, cBinaryFormat::magic, sizeof cBinaryFormat::magic) != 0)
+    if (data.size() <= qsizetype(sizeof cBinaryFormat::magic)
+        || std::memcmp(begin, cBinaryFormat::magic, sizeof cBinaryFormat::magic) != 0
+        || (begin[sizeof cBinaryFormat::magic] != uchar(cBinaryFormat::version)
+            && begin[sizeof cBinaryFormat::magic] != uchar(cBinaryFormat::textLabelsVersion)))
         malformed(0, 0, QStringLiteral("not a binary document"));
     p += sizeof cBinaryFormat::magic;
+    const bool textLabels = *p++ == uchar(cBinaryFormat::textLabelsVersion);
+    // The labels defined for reference, where their texts are.
+    cDocumentTree::tTextSet labels[cBinaryFormat::maxLabels];
+    quint32 labelCount = 0;
+    const auto readLabel = [&](cDocumentTree::tEntrySet &e) {
+        if (!textLabels) {
+            const uchar *const start = p;
+            const quint64 ref = readVarint();
+            if (ref < labelCount) {
+                e.label = labels[ref].at;
+                e.labelSize = labels[ref].size;
+                return;
+            }
+            if (ref > labelCount)
+                fail(start, QStringLiteral("label %1 is not defined").arg(ref));
+        }
+        readText(e.label, e.labelSize, cDocumentLimits::maxNameLength, "label");
+        if (!textLabels && labelCount < quint32(cBinaryFormat::maxLabels))
+            labels[labelCount++] = {e.label, e.labelSize};
+    };
     quint32 nameAt = 0, nameSize = 0;
     readString(nameAt, nameSize, cDocumentLimits::maxNameLength, "document name");
     t.setDocumentName(t.strings().mid(nameAt, nameSize));
@@ -117,7 +139,7 @@ void cDeserializeBinary::parse(const QByteArray &data)
         const auto kind = cAbstractDeserializer::EntryKind(kindValue);
         cDocumentTree::tEntrySet &e = addEntry(kind, at);
         if (tag & cBinaryFormat::labelledFlag)
-            readText(e.label, e.labelSize, cDocumentLimits::maxNameLength, "label");
+            readLabel(e);
         cDocumentTree::tTextSet &text = e.value.text;
         switch (kind) {
         case cAbstractDeserializer::ContextEntry:

@@ -10,18 +10,17 @@ namespace vsa {
 
 cSerializeBinary::cSerializeBinary(const vucs::cString &documentName)
 {
-    mData.reserve(4096);
+    enlarge(4096);
     std::memcpy(grow(sizeof cBinaryFormat::magic), cBinaryFormat::magic,
                 sizeof cBinaryFormat::magic);
+    *grow(1) = cBinaryFormat::version;
     appendString(documentName.text());
 }
 
-char *cSerializeBinary::grow(qsizetype size)
+void cSerializeBinary::enlarge(qsizetype size)
 {
-    // QByteArray grows its capacity geometrically: most calls only move the end.
-    const qsizetype at = mData.size();
-    mData.resize(at + size);
-    return mData.data() + at;
+    mData.resize(qMax(mSize + size, 2 * mData.size()));
+    mBuffer = mData.data();
 }
 
 void cSerializeBinary::startEntry(unsigned char kind, const vstd::cAsciiString &label)
@@ -30,12 +29,36 @@ void cSerializeBinary::startEntry(unsigned char kind, const vstd::cAsciiString &
         *grow(1) = char(kind);
     } else {
         *grow(1) = char(kind | cBinaryFormat::labelledFlag);
-        appendText(label.data(), label.size());
+        appendLabel(label);
     }
+}
+
+void cSerializeBinary::appendLabel(const vstd::cAsciiString &label)
+{
+    // Labels are mostly literals: the same text at the same place, found without comparing.
+    const char *const text = label.data();
+    const int size = label.size();
+    const size_t count = mLabels.size();
+    for (size_t i = 0; i < count; ++i) {
+        const vstd::cAsciiString &known = mLabels[i];
+        if (known.size() == size
+            && (known.data() == text || std::memcmp(known.data(), text, size_t(size)) == 0)) {
+            appendVarint(i);
+            return;
+        }
+    }
+    appendVarint(count);
+    appendText(text, size);
+    if (count < size_t(cBinaryFormat::maxLabels))
+        mLabels.push_back(label);
 }
 
 void cSerializeBinary::appendVarint(quint64 value)
 {
+    if (value < 0x80) {
+        *grow(1) = char(value);
+        return;
+    }
     char buffer[cBinaryFormat::maxVarintSize];
     const int n = cBinaryFormat::encodeVarint(value, buffer);
     std::memcpy(grow(n), buffer, size_t(n));
@@ -105,7 +128,7 @@ QByteArray cSerializeBinary::data() const
     if (mDepth > 0)
         VELL_THROW(vstd::cBugException,
                    vucs::cLIMessage("$VTR$%count% contexts are still open!") << mDepth);
-    return mData;
+    return QByteArray(mBuffer, mSize);
 }
 
 void cSerializeBinary::writeToFile(const vucs::cString &path)

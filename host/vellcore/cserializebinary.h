@@ -2,6 +2,8 @@
 
 #include "cvalueserializer.h"
 
+#include <vector>
+
 namespace vsa {
 
 // Writes a document compactly into memory (kind "Binary"): what the previews and the clipboard
@@ -23,13 +25,28 @@ protected:
 
 private:
     // Room for `size` more bytes at the end; returns where they go.
-    char *grow(qsizetype size);
+    char *grow(qsizetype size)
+    {
+        if (mSize + size > mData.size())
+            enlarge(size);
+        char *at = mBuffer + mSize;
+        mSize += size;
+        return at;
+    }
+    // Makes room for `size` more bytes, at least doubling the buffer.
+    void enlarge(qsizetype size);
     void startEntry(unsigned char kind, const vstd::cAsciiString &label);
+    void appendLabel(const vstd::cAsciiString &label);
     void appendVarint(quint64 value);
     void appendText(const char *data, qsizetype size);
     void appendString(const QString &text);
 
+    // The buffer, written up to mSize; never shared, so that mBuffer stays its data.
     QByteArray mData;
+    char *mBuffer = nullptr;
+    qsizetype mSize = 0;
+    // The labels defined so far, in their order; held so that their texts stay where they are.
+    std::vector<vstd::cAsciiString> mLabels;
     int mDepth = 0;
 };
 

@@ -119,6 +119,22 @@ void cTreeDeserializer::beginContext(const vstd::cAsciiString &label)
     mFrames.push_back({index, index + 1});
 }
 
+bool cTreeDeserializer::beginNextContext(const vstd::cAsciiString &label,
+                                         vstd::cAsciiString &name)
+{
+    const quint32 index = find(label);
+    if (index >= contextEnd())
+        return false;
+    const cDocumentTree::tEntrySet &e = mTree.at(index);
+    if (e.kind != ContextEntry)
+        take(label, ContextEntry); // throws, naming what was found
+    name = vstd::cAsciiString(QByteArray::fromRawData(mTree.bytes().constData() + e.value.text.at,
+                                                      e.value.text.size));
+    consume(index);
+    mFrames.push_back({index, index + 1});
+    return true;
+}
+
 void cTreeDeserializer::endContext()
 {
     if (mFrames.size() == 1)

@@ -17,6 +17,7 @@ public:
     vstd::cAsciiString currentContextName() const override;
 
     void beginContext(const vstd::cAsciiString &label) override;
+    bool beginNextContext(const vstd::cAsciiString &label, vstd::cAsciiString &name) override;
     void endContext() override;
 
     vstd::cAsciiString readAscii(const vstd::cAsciiString &label) override;

@@ -2,6 +2,8 @@
 
 #include "cdvitypedproperties.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 
 namespace vmva {
@@ -71,21 +73,29 @@ void cDVAbstractStdDMViewProperties::store(vsa::cAbstractSerializer &serializer)
 void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializer)
 {
     tLabelsOnSet<vsa::cAbstractDeserializer> labels(deserializer);
-    std::vector<const cDVIAbstractProperty *> loaded;
-    while (deserializer.hasEntry(kProperty)) {
-        const vstd::cAsciiString name = deserializer.contextName(kProperty);
-        vsa::cContext context(deserializer, kProperty);
+    // Which properties were read, by their place.
+    QVarLengthArray<bool, 64> loaded(qsizetype(mView.size()), false);
+    vstd::cAsciiString name;
+    while (deserializer.beginNextContext(kProperty, name)) {
         const vsa::cAbstractDeserializer::tMark at = deserializer.mark();
-        cDVIAbstractProperty *property = tryFindProperty(name);
-        if (!property)
-            continue; // written by another version of the element: skipped with its context
+        const auto found = std::find_if(mView.begin(), mView.end(),
+                                        [&name](const cDVIAbstractProperty *property) {
+                                            return property->name() == name;
+                                        });
+        if (found == mView.end()) {
+            // Written by another version of the element: skipped with its context.
+            deserializer.endContext();
+            continue;
+        }
+        cDVIAbstractProperty *property = *found;
         // Which of two blocks was meant cannot be told: the document is refused.
-        if (std::find(loaded.begin(), loaded.end(), property) != loaded.end())
+        bool &done = loaded[found - mView.begin()];
+        if (done)
             VELL_THROW(vstd::cRuntimeException,
                        vucs::cLIMessage("$VTR$Unable to read %file%: property \"%name%\" given "
                                         "twice!")
                            << deserializer.locationOf(at) << name);
-        loaded.push_back(property);
+        done = true;
         try {
             property->resetToDefault();
             if (deserializer.hasEntry(kValue)) {
@@ -99,12 +109,13 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
                                                 "twice!")
                                    << deserializer.location());
             }
-            cDMDataModelDescriptor location;
             if (deserializer.hasEntry(kParameter)) {
                 const vstd::cAsciiString parameter = deserializer.readAscii(kParameter);
-                location = cDMDataModelDescriptor(parameter, deserializer.readAscii(kElement));
+                property->setModelLocation(
+                    cDMDataModelDescriptor(parameter, deserializer.readAscii(kElement)));
+            } else if (!property->modelLocation().isEmpty()) {
+                property->setModelLocation(cDMDataModelDescriptor());
             }
-            property->setModelLocation(location);
         } catch (const vstd::cAbstractException &e) {
             vstd::cRuntimeException failure(
                 vucs::cLIMessage("$VTR$Unable to load property %name% at %location%!")
@@ -113,7 +124,8 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
             failure.link(e);
             throw failure;
         }
-        context.release();
+        // Left only when the property was read: a failed document is abandoned.
+        deserializer.endContext();
     }
 }
 

@@ -96,6 +96,25 @@ void tst_DeserializeNavigation::elementLoopReadsConsecutiveRecords()
         }
         QCOMPARE(seen, QStringList({"Button=Button", "Label=Label"}));
         QCOMPARE(r->readInt64("Trailer"), -3);
+
+        // The same loop entering each record at once, past the entries before it.
+        r = createReader(format, formDocument(format));
+        seen.clear();
+        vstd::cAsciiString record, element;
+        while (r->beginNextContext("ViewElement", record)) {
+            QVERIFY(r->beginNextContext("Element", element));
+            seen << qstr(element) + QLatin1Char('=') + qstr(r->readString("Text"));
+            QVERIFY(!r->beginNextContext("Element", element));
+            r->endContext();
+            r->endContext();
+        }
+        QCOMPARE(seen, QStringList({"Button=Button", "Label=Label"}));
+        QCOMPARE(record, vstd::cAsciiString("ViewElement"));
+        // A value is no context to enter; the cursor stays before it.
+        const QString thrown =
+            messageOf<vstd::cRuntimeException>([&] { r->beginNextContext("Trailer", element); });
+        QVERIFY2(thrown.contains(QLatin1String("found int64 \"Trailer\"")), qPrintable(thrown));
+        QCOMPARE(r->readInt64("Trailer"), -3);
     }
 }
 

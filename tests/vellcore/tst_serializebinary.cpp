@@ -16,6 +16,7 @@ private slots:
     void refusesHostileInput_data();
     void refusesHostileInput();
     void limitsNesting();
+    void labelsAreWrittenOnceAndReferenced();
     void savesAndReloadsThroughManager();
 
 private:
@@ -24,10 +25,16 @@ private:
 
 namespace {
 
-// The magic and the document name "D".
+// The magic and the document name "D", in the version whose labels are texts.
 QByteArray header()
 {
     return QByteArray("VSB\x01\x01" "D", 6) + QByteArray(1, '\0');
+}
+
+// The same in the version with label references.
+QByteArray header2()
+{
+    return QByteArray("VSB\x02\x01" "D", 6) + QByteArray(1, '\0');
 }
 
 // Reads everything, as a reader that knows nothing of the document would.
@@ -121,6 +128,16 @@ void tst_SerializeBinary::refusesHostileInput_data()
     QTest::newRow("huge label") << h + "\x84\xff\xff\xff\x7f"
                                 << "byte 8: label longer than 256 characters";
     QTest::newRow("long context name") << h + "\x01\x81\x02" << "context name longer than 256";
+    QTest::newRow("unknown version") << QByteArray("VSB\x03\x01" "D", 6) + QByteArray(1, '\0')
+                                     << "at byte 0: not a binary document";
+    // Label 0 is defined by its text ("L") and referred to; label 2 is not defined.
+    const QByteArray h2 = header2();
+    QTest::newRow("label not defined")
+        << h2 + QByteArray("\x86\x00\x01L\x01\x86\x00\x00\x86\x02\x01", 11)
+        << "byte 16: label 2 is not defined";
+    QTest::newRow("label reference too large")
+        << h2 + "\x86\xff\xff\xff\xff\xff\xff\xff\xff\x7f\x01"
+        << "byte 8: label 9223372036854775807 is not defined";
 }
 
 void tst_SerializeBinary::refusesHostileInput()
@@ -152,6 +169,38 @@ void tst_SerializeBinary::limitsNesting()
         QCOMPARE(thrown, QStringLiteral("Unable to read memory at byte 775: contexts nested "
                                         "more than 256 deep!"));
     }
+}
+
+void tst_SerializeBinary::labelsAreWrittenOnceAndReferenced()
+{
+    // More distinct labels than are defined for reference, each written three times, with
+    // texts that are not literals.
+    const int count = 100;
+    const auto label = [](int i) { return vstd::cAsciiString(QByteArray::number(i * 7919)); };
+    vsa::cSerializeBinary w("D");
+    w.setPreferNoLabels(false);
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < count; ++i) {
+            w.setLabel(label(i));
+            w.writeBool(round == 1);
+        }
+    }
+    const QByteArray data = w.data();
+    vsa::cDeserializeBinary r(data);
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < count; ++i) {
+            QCOMPARE(r.nextEntryLabel(), label(i));
+            QCOMPARE(r.readBool(vstd::cAsciiString()), round == 1);
+        }
+    }
+    QVERIFY(r.atEnd());
+    // A label already defined takes one byte: the repeats of the first 64 take three bytes
+    // (tag, label, value), every other entry its label's text as well.
+    qsizetype expected = header2().size();
+    for (int round = 0; round < 3; ++round)
+        for (int i = 0; i < count; ++i)
+            expected += round > 0 && i < 64 ? 3 : 4 + label(i).size();
+    QCOMPARE(data.size(), expected);
 }
 
 void tst_SerializeBinary::savesAndReloadsThroughManager()
