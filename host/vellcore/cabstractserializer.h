@@ -4,6 +4,7 @@
 #include "vtypes.h"
 
 #include <QByteArray>
+#include <utility>
 
 namespace vsa {
 
@@ -18,7 +19,7 @@ public:
     void setPreferNoLabels(bool preferNoLabels) { mPreferNoLabels = preferNoLabels; }
     bool preferNoLabels() const { return mPreferNoLabels; }
     // Labels the next entry (value or context).
-    void setLabel(const vstd::cAsciiString &label) { mLabel = label; }
+    void setLabel(const vstd::cAsciiString &label) { mLabel = vstd::cAsciiString(label); }
 
     virtual void beginContext(const vstd::cAsciiString &name) = 0;
     // Throws cBugException when no context is open.
@@ -41,7 +42,12 @@ public:
 
 protected:
     // The label for the entry being written; consumed (cleared) by the call.
-    vstd::cAsciiString takeLabel() { vstd::cAsciiString l = mLabel; mLabel.clear(); return l; }
+    vstd::cAsciiString takeLabel()
+    {
+        vstd::cAsciiString l = std::move(mLabel);
+        mLabel = vstd::cAsciiString();
+        return l;
+    }
     // As takeLabel(), but empty when labels are not wanted.
     vstd::cAsciiString takeLabelIfWanted()
     {

@@ -35,22 +35,30 @@ void cSerializeBinary::startEntry(unsigned char kind, const vstd::cAsciiString &
 
 void cSerializeBinary::appendLabel(const vstd::cAsciiString &label)
 {
-    // Labels are mostly literals: the same text at the same place, found without comparing.
+    // Labels are mostly literals: the same text at the same address, found without comparing.
     const char *const text = label.data();
     const int size = label.size();
-    const size_t count = mLabels.size();
-    for (size_t i = 0; i < count; ++i) {
-        const vstd::cAsciiString &known = mLabels[i];
-        if (known.size() == size
-            && (known.data() == text || std::memcmp(known.data(), text, size_t(size)) == 0)) {
-            appendVarint(i);
+    for (const tLabelSet &known : mLabels) {
+        if (known.text.data() == text && known.text.size() == size) {
+            appendVarint(known.place);
             return;
         }
     }
-    appendVarint(count);
+    for (const tLabelSet &known : mLabels) {
+        if (known.text.size() == size && std::memcmp(known.text.data(), text, size_t(size)) == 0) {
+            appendVarint(known.place);
+            // A few addresses per text; texts built anew each time are only compared.
+            if (mLabels.size() < size_t(4 * cBinaryFormat::maxLabels))
+                mLabels.push_back({label, known.place});
+            return;
+        }
+    }
+    appendVarint(mDefinedLabels);
     appendText(text, size);
-    if (count < size_t(cBinaryFormat::maxLabels))
-        mLabels.push_back(label);
+    if (mDefinedLabels < quint32(cBinaryFormat::maxLabels)) {
+        mLabels.push_back({label, mDefinedLabels});
+        ++mDefinedLabels;
+    }
 }
 
 void cSerializeBinary::appendVarint(quint64 value)

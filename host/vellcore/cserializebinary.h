@@ -45,8 +45,16 @@ private:
     QByteArray mData;
     char *mBuffer = nullptr;
     qsizetype mSize = 0;
-    // The labels defined so far, in their order; held so that their texts stay where they are.
-    std::vector<vstd::cAsciiString> mLabels;
+    // A label defined for reference and its place; the same text met at another address is
+    // kept as well, so that a label written from a literal is found by its address alone.
+    // Held, so that the texts stay where they are.
+    struct tLabelSet
+    {
+        vstd::cAsciiString text;
+        quint32 place;
+    };
+    std::vector<tLabelSet> mLabels;
+    quint32 mDefinedLabels = 0;
     int mDepth = 0;
 };
 
