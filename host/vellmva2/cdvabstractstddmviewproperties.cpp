@@ -76,9 +76,13 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
     // Which properties were read, by their place.
     QVarLengthArray<bool, 64> loaded(qsizetype(mView.size()), false);
     vstd::cAsciiString name;
+    // Where the property written after the last one read is: looked at first.
+    auto next = mView.begin();
     while (deserializer.beginNextContext(kProperty, name)) {
         const vsa::cAbstractDeserializer::tMark at = deserializer.mark();
-        const auto found = std::find_if(mView.begin(), mView.end(),
+        auto found = next != mView.end() && (*next)->name() == name
+                         ? next
+                         : std::find_if(mView.begin(), mView.end(),
                                         [&name](const cDVIAbstractProperty *property) {
                                             return property->name() == name;
                                         });
@@ -87,6 +91,7 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
             deserializer.endContext();
             continue;
         }
+        next = found + 1;
         cDVIAbstractProperty *property = *found;
         // Which of two blocks was meant cannot be told: the document is refused.
         bool &done = loaded[found - mView.begin()];
@@ -102,8 +107,11 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
                 const vsa::cAbstractDeserializer::tMark valueAt = deserializer.mark();
                 property->loadValue(deserializer);
                 checkRange(*property, deserializer, valueAt);
-                // A value read as a context (a layout) is not one the reader refuses twice.
-                if (deserializer.hasEntry(kValue))
+                // A reader refusing duplicates has refused a second plain value already; not
+                // one read as a context (a layout), nor one left unread.
+                const bool refused = deserializer.refusesDuplicateLabels()
+                                     && !property->layoutView() && !property->modelLocationView();
+                if (!refused && deserializer.hasEntry(kValue))
                     VELL_THROW(vstd::cRuntimeException,
                                vucs::cLIMessage("$VTR$Unable to read %file%: \"Value\" given "
                                                 "twice!")

@@ -58,7 +58,7 @@ void tst_FuzzCorpus::replay()
             ++seeds;
         }
     }
-    QCOMPARE(seeds, 6);
+    QCOMPARE(seeds, 7);
 }
 
 QTEST_GUILESS_MAIN(tst_FuzzCorpus)
