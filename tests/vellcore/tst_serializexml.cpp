@@ -22,8 +22,7 @@ private slots:
     void limitsNesting();
     void errorsNameFileAndLine();
     void savesAndReloadsThroughManager();
-    void failedSaveNamesTheFile();
-    void failedWriteKeepsTheOldFile();
+    void failedWriteNamesAndKeepsTheOldFile();
 
 private:
     QTemporaryDir mDir;
@@ -234,19 +233,15 @@ void tst_SerializeXML::savesAndReloadsThroughManager()
     }
 }
 
-void tst_SerializeXML::failedSaveNamesTheFile()
+void tst_SerializeXML::failedWriteNamesAndKeepsTheOldFile()
 {
-    vsa::cSerializeXML w("Form");
+    vsa::cSerializeXML none("Form");
     for (const QString &path : {mDir.filePath(QStringLiteral("missing/form.dlg")), mDir.path()}) {
         const QString message =
-            messageOf<vstd::cRuntimeException>([&] { w.writeToFile(qstr(path)); });
+            messageOf<vstd::cRuntimeException>([&] { none.writeToFile(qstr(path)); });
         QVERIFY2(message.startsWith(QStringLiteral("Unable to write document %1").arg(path)),
                  qPrintable(message));
     }
-}
-
-void tst_SerializeXML::failedWriteKeepsTheOldFile()
-{
     const QString path = mDir.filePath(QStringLiteral("keep.dlg"));
     vsa::cSerializeXML small("Form");
     small.writeAscii("old");
