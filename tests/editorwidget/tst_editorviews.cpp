@@ -125,7 +125,7 @@ private slots:
         mRightClicked.clear();
     }
 
-    void fillShowsTreeWithLabels()
+    void fillShowsTreeWithLabelsAndRefreshes()
     {
         tForm form(mHost);
         auto tree = listeningTree();
@@ -156,12 +156,8 @@ private slots:
         tForm other(mHost);
         tree->fill(&form.writer.root(), other.button);
         QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
-    }
 
-    void refreshTextsFollowsLabels()
-    {
-        tForm form(mHost);
-        auto tree = listeningTree();
+        // Refreshed texts follow the labels; the current row stays.
         tree->fill(&form.writer.root(), form.label);
         QTreeWidgetItem *current = tree->currentItem();
         cFormWriter::setAscii(*form.button, "Label", "ok \"now\"");
