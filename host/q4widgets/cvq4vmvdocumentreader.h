@@ -32,5 +32,7 @@ private:
     const cQUIDataViewItemExtension *extension(const vstd::cAsciiString &elementName);
 
     cVQ4VMVBuildContext &mContext;
+    // Elements built so far; a form holds at most cDocumentLimits::maxElements.
+    int mElements = 0;
     QHash<QByteArray, const cQUIDataViewItemExtension *> mExtensions;
 };

@@ -1,9 +1,5 @@
 #include "serializertesthelpers.h"
 
-#include "vellcore/vce.h"
-
-#include <QTemporaryDir>
-
 using namespace serializertest;
 
 // The in-memory format: hostile, truncated and corrupted input is refused without reading
@@ -17,7 +13,6 @@ private slots:
     void refusesHostileInput();
     void limitsNesting();
     void labelsAreWrittenOnceAndReferenced();
-    void savesAndReloadsThroughManager();
 
 private:
     static QByteArray sample();
@@ -201,31 +196,6 @@ void tst_SerializeBinary::labelsAreWrittenOnceAndReferenced()
         for (int i = 0; i < count; ++i)
             expected += round > 0 && i < 64 ? 3 : 4 + label(i).size();
     QCOMPARE(data.size(), expected);
-}
-
-void tst_SerializeBinary::savesAndReloadsThroughManager()
-{
-    QTemporaryDir dir;
-    vce::cCoreExtensionMgr mgr;
-    const vucs::cString path = qstr(dir.filePath(QStringLiteral("doc.bin")));
-    auto w = mgr.createSerializer("Binary", "Form");
-    w->setPreferNoLabels(false);
-    w->setLabel("FormInfo");
-    w->beginContext("FormInfo");
-    QVERIFY_THROWS_EXCEPTION(vstd::cBugException, w->writeToFile(path));
-    QVERIFY(!QFile::exists(qstr(path)));
-    w->endContext();
-    w->writeToFile(path);
-    auto r = mgr.createDeserializer("Binary", path);
-    r->setPreferNoLabels(false);
-    QCOMPARE(r->documentName(), vucs::cString("Form"));
-    QCOMPARE(r->contextName("FormInfo"), vstd::cAsciiString("FormInfo"));
-
-    const vucs::cString missing = qstr(dir.filePath(QStringLiteral("none.bin")));
-    const QString thrown =
-        messageOf<vstd::cRuntimeException>([&] { mgr.createDeserializer("Binary", missing); });
-    QVERIFY2(thrown.startsWith(QStringLiteral("Unable to open document %1").arg(qstr(missing))),
-             qPrintable(thrown));
 }
 
 QTEST_GUILESS_MAIN(tst_SerializeBinary)
