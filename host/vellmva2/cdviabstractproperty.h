@@ -36,15 +36,15 @@ public:
 
     cDVIAbstractProperty(const vstd::cAsciiString &name, const vstd::cAsciiString &topic,
                          const vstd::cAsciiString &help, unsigned int flags);
-    virtual ~cDVIAbstractProperty() = default;
+    virtual ~cDVIAbstractProperty();
 
     const vstd::cAsciiString &name() const { return mDescription->name; }
     const vstd::cAsciiString &help() const { return mDescription->help; }
     const vstd::cAsciiString &topic() const { return mDescription->topic; }
     unsigned int flags() const { return mDescription->flags; }
 
-    const cDMDataModelDescriptor &modelLocation() const { return mLocation; }
-    void setModelLocation(const cDMDataModelDescriptor &location) { mLocation = location; }
+    const cDMDataModelDescriptor &modelLocation() const;
+    void setModelLocation(const cDMDataModelDescriptor &location);
     // The model value types a connector may name, separated by spaces or commas
     // ("piInt64 piDouble"); empty for any.
     const vstd::cAsciiString &allowedTypes() const { return mDescription->allowedTypes; }
@@ -69,6 +69,10 @@ public:
     virtual void storeValue(vsa::cAbstractSerializer &serializer) const = 0;
     virtual void loadValue(vsa::cAbstractDeserializer &deserializer) = 0;
 
+protected:
+    cDVIAbstractProperty(const cDVIAbstractProperty &other);
+    cDVIAbstractProperty &operator=(const cDVIAbstractProperty &) = delete;
+
 private:
     struct tDescriptionSet : QSharedData
     {
@@ -76,7 +80,8 @@ private:
         unsigned int flags = 0;
     };
     QSharedDataPointer<tDescriptionSet> mDescription;
-    cDMDataModelDescriptor mLocation;
+    // Null until the property is first bound: most properties never are.
+    std::unique_ptr<cDMDataModelDescriptor> mLocation;
 };
 
 } // namespace vmva
