@@ -83,7 +83,8 @@ std::vector<cDialogRecoveryFolder::tRecoveryFileSet> cDialogRecoveryFolder::take
         QDir(mFolder).entryInfoList({QStringLiteral("*.dlg")}, QDir::Files);
     for (const QFileInfo &document : documents) {
         const QString id = document.completeBaseName();
-        if (!holds(id) && !lock(id))
+        // A held entry is this editor's own file or an orphan offered already.
+        if (holds(id) || !lock(id))
             continue;
         tRecoveryFileSet orphan;
         orphan.id = id;

@@ -44,7 +44,8 @@ public:
     static void stampLastChange(const QString &path, const QDateTime &when);
 
     // Every recovery document whose lock could be taken now, oldest change first; the locks
-    // stay with this object until the entry is removed or released.
+    // stay with this object until the entry is removed or released. Entries this object
+    // holds already are not listed again.
     std::vector<tRecoveryFileSet> takeOrphans();
     // Deletes the entry's files and its lock.
     void remove(const QString &id);

@@ -10,6 +10,15 @@
 namespace {
 const vstd::cAsciiString kViewElement = vstd::cAsciiString::fromStatic("ViewElement");
 const vstd::cAsciiString kElement = vstd::cAsciiString::fromStatic("Element");
+
+int elementsBelow(const cQAbstractDialogLayoutItem &item)
+{
+    int elements = 0;
+    for (const cQAbstractDialogLayoutItem *child : item.children())
+        if (!child->isMarkedForRemoval())
+            elements += 1 + elementsBelow(*child);
+    return elements;
+}
 } // namespace
 
 cDialogItemFactoryRegistry::cDialogItemFactoryRegistry(cVQ4VMVDataViewMgr *dataViewMgr)
@@ -68,13 +77,18 @@ void cDialogItemFactoryRegistry::loadItems(cQAbstractDialogLayoutItem &parent,
 {
     // A value given twice makes the records ambiguous, on a file as on the clipboard.
     deserializer.setRefuseDuplicateLabels(true);
-    loadLevel(parent, before, deserializer, ignoreUnknown, 1);
+    // Counted over the whole form: what is pasted joins what is there.
+    const cQAbstractDialogLayoutItem *root = &parent;
+    while (root->parentOrNull())
+        root = root->parentOrNull();
+    int elements = elementsBelow(*root);
+    loadLevel(parent, before, deserializer, ignoreUnknown, 1, elements);
 }
 
 void cDialogItemFactoryRegistry::loadLevel(cQAbstractDialogLayoutItem &parent,
                                            cQAbstractDialogLayoutItem *before,
                                            vsa::cAbstractDeserializer &deserializer,
-                                           bool ignoreUnknown, int depth) const
+                                           bool ignoreUnknown, int depth, int &elements) const
 {
     while (!deserializer.atEnd() && deserializer.hasEntry(kViewElement)) {
         vsa::cContext record(deserializer, kViewElement);
@@ -89,10 +103,15 @@ void cDialogItemFactoryRegistry::loadLevel(cQAbstractDialogLayoutItem &parent,
                     << vsa::cDocumentLimits::cut(qstr(name)) << kMaxElementDepth);
             cAbstractDialogItemFactory *factory = findFactory(name);
             if (factory) {
+                if (++elements > vsa::cDocumentLimits::maxElements)
+                    throw vstd::cRuntimeException(
+                        vucs::cLIMessage("$VTR$Unable to read %file%: more than %count% "
+                                         "elements in one form!")
+                        << deserializer.location() << vsa::cDocumentLimits::maxElements);
                 std::unique_ptr<cQAbstractDialogLayoutItem> item
                     = factory->createItem(&parent, mDataViewMgr);
                 item->load(deserializer);
-                loadLevel(*item, nullptr, deserializer, ignoreUnknown, depth + 1);
+                loadLevel(*item, nullptr, deserializer, ignoreUnknown, depth + 1, elements);
                 // Filled before it joins the tree, so no one sees a half-read element.
                 parent.insertChild(before, std::move(item));
             }

@@ -49,14 +49,15 @@ public:
     // element without a factory is skipped with its subtree when `ignoreUnknown`, otherwise
     // refused. A failure inside an element arrives wrapped once per enclosing element, in
     // "$VTR$Unable to load dialog in context %context%!", outermost first. On failure nothing
-    // of the failing top-level element is inserted; earlier siblings are.
+    // of the failing top-level element is inserted; earlier siblings are. A form holds at most
+    // cDocumentLimits::maxElements elements, those already in `parent`'s form included.
     void loadItems(cQAbstractDialogLayoutItem &parent, cQAbstractDialogLayoutItem *before,
                    vsa::cAbstractDeserializer &deserializer, bool ignoreUnknown) const;
 
 private:
     void loadLevel(cQAbstractDialogLayoutItem &parent, cQAbstractDialogLayoutItem *before,
-                   vsa::cAbstractDeserializer &deserializer, bool ignoreUnknown,
-                   int depth) const;
+                   vsa::cAbstractDeserializer &deserializer, bool ignoreUnknown, int depth,
+                   int &elements) const;
 
     cVQ4VMVDataViewMgr *mDataViewMgr;
     std::vector<std::unique_ptr<cAbstractDialogItemFactory>> mOwned;

@@ -5,6 +5,7 @@
 #include "q4support/cvq4signalblocker.h"
 #include "q4support/cvq4vmvdataviewmgr.h"
 #include "vellcore/cdebugstream.h"
+#include "vellcore/cdocumentlimits.h"
 #include "vellmva2/cdvitypedproperties.h"
 
 #include <QWidget>
@@ -75,6 +76,11 @@ QObject *cVQ4VMVDocumentReader::buildElement(vsa::cAbstractDeserializer &documen
                                              const cQUIDataViewItemExtension &extension,
                                              QObject *parent, bool topLevel)
 {
+    if (++mElements > vsa::cDocumentLimits::maxElements)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unable to read %file%: more than %count% elements in "
+                                    "one form!")
+                       << document.location() << vsa::cDocumentLimits::maxElements);
     tPropertiesPtr properties = takeProperties(extension);
     vstd::cAsciiString debugInfo;
     if (properties) {

@@ -47,6 +47,8 @@ private:
     void returnProperties(const cQUIDataViewItemExtension &extension, tPropertiesPtr properties);
 
     cVQ4VMVBuildContext &mContext;
+    // Elements built so far; a form holds at most cDocumentLimits::maxElements.
+    int mElements = 0;
     QHash<QByteArray, const cQUIDataViewItemExtension *> mExtensions;
     // Properties objects of elements already built, per element type: the same properties are
     // made for every element of a type, so one object per nesting depth serves them all.

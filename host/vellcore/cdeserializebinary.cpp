@@ -98,7 +98,9 @@ void cDeserializeBinary::parse(const QByteArray &data)
     t.setDocumentName(t.strings().mid(nameAt, nameSize));
     t.strings().resize(0);
     // The smallest entry takes two bytes.
-    t.reserve(qMin<qsizetype>(data.size() / 2 + 8, cDocumentLimits::maxEntries + 1));
+    t.setMaxEntries(
+        cDocumentLimits::maxEntries(data.size(), cDocumentLimits::binaryBytesPerEntry));
+    t.reserve(qMin<qsizetype>(data.size() / 2 + 8, t.maxEntries() + 1));
 
     while (p < end) {
         const quint32 at = offset(p);

@@ -197,7 +197,8 @@ void cDeserializeXML::parse(const QByteArray &data)
     QByteArray &bytes = t.bytes();
     bytes.reserve(data.size());
     // The smallest entry, "<ascii/>", takes eight characters.
-    t.reserve(qMin<qsizetype>(data.size() / 8 + 8, Limits::maxEntries + 1));
+    t.setMaxEntries(Limits::maxEntries(data.size(), Limits::xmlBytesPerEntry));
+    t.reserve(qMin<qsizetype>(data.size() / 8 + 8, t.maxEntries() + 1));
     // The parser gets the input in pieces, all but the long byte values: those it would hold
     // whole, twice as large as in the input; they are decoded from the input instead.
     QXmlStreamReader reader;

@@ -11,9 +11,22 @@ struct cDocumentLimits
 {
     // Largest document: room for a large form with several pictures.
     static constexpr qsizetype maxDocumentSize = qsizetype(64) * 1024 * 1024;
-    // Most entries (contexts and values) in one document; the parsed form of a document costs
-    // a fixed amount per entry, so this bounds it whatever the entries look like.
-    static constexpr quint32 maxEntries = 262144;
+    // Entries (contexts and values) every document may hold, however small it is.
+    static constexpr quint32 minEntryLimit = 262144;
+    // Input bytes each entry beyond that floor must come with. The parsed form costs 32 bytes
+    // per entry, so this bounds it by the size of the input whatever the entries look like;
+    // what the editor writes takes 40 to 100 bytes per entry as XML and 12 to 20 in the
+    // binary form, so no form it saves, copies or previews comes near.
+    static constexpr int xmlBytesPerEntry = 24;
+    static constexpr int binaryBytesPerEntry = 8;
+    // Most entries in a document of `size` bytes.
+    static constexpr quint32 maxEntries(qsizetype size, int bytesPerEntry)
+    {
+        return quint32(qMax<qsizetype>(minEntryLimit, size / bytesPerEntry));
+    }
+    // Most elements in one form: each costs kilobytes once loaded and more once built as a
+    // widget, so a form is bounded by its elements, not only by its size.
+    static constexpr int maxElements = 20000;
     // Deepest nesting of contexts.
     static constexpr int maxDepth = 256;
     // Longest element name, label, context name or document name, in characters.

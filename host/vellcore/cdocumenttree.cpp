@@ -14,7 +14,7 @@ cDocumentTree::AddResult cDocumentTree::add(EntryKind kind, quint32 line, quint3
     if (kind == cAbstractDeserializer::ContextEntry && int(mOpen.size()) > maxDepth)
         return TooDeep;
     // The document entry itself is not counted.
-    if (mEntries.size() > cDocumentLimits::maxEntries)
+    if (mEntries.size() > mMaxEntries)
         return TooMany;
     const quint32 index = quint32(mEntries.size());
     tEntrySet e;

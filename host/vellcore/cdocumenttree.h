@@ -60,9 +60,12 @@ public:
 
     // Building, in document order. Entry 0 is the document itself, open from the start.
     void reserve(qsizetype entries) { mEntries.reserve(size_t(entries)); }
+    // Most entries accepted (the document itself not counted).
+    void setMaxEntries(quint32 entries) { mMaxEntries = entries; }
+    quint32 maxEntries() const { return mMaxEntries; }
     // Appends an entry with the given kind; a context stays open until closeContext(). Nothing
     // is appended when a context would nest deeper than maxDepth or the document would hold
-    // more than cDocumentLimits::maxEntries entries.
+    // more than maxEntries() entries.
     AddResult add(EntryKind kind, quint32 line, quint32 column = 0);
     tEntrySet &last() { return mEntries.back(); }
     void closeContext();
@@ -90,6 +93,7 @@ private:
     QString mStrings;
     std::vector<QByteArray> mByteValues;
     QString mDocumentName;
+    quint32 mMaxEntries = cDocumentLimits::minEntryLimit;
     bool mUtf8Strings = false;
     bool mSeparateByteValues = false;
 };

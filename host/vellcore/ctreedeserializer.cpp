@@ -210,7 +210,7 @@ cDocumentTree::tEntrySet &cTreeDeserializer::addEntry(EntryKind kind, quint32 li
                                     .arg(cDocumentLimits::maxDepth));
     case cDocumentTree::TooMany:
         malformed(line, column, QStringLiteral("more than %1 entries")
-                                    .arg(cDocumentLimits::maxEntries));
+                                    .arg(mTree.maxEntries()));
     }
     return mTree.last();
 }

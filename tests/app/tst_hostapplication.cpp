@@ -106,7 +106,8 @@ private slots:
         QTest::newRow("truncated") << 2;
     }
 
-    // The box names the file and the reader's position; document, title and tree stay.
+    // The box names the file and the reader's position; document, title, tree, selection and
+    // preview stay.
     void brokenFileIsShownAndChangesNothing()
     {
         QFETCH(int, keep);
@@ -123,6 +124,9 @@ private slots:
         e.press("mpActLoadDocument");
         const QStringList rows = treeRows(*e.tree);
         const QString title = e.window->windowTitle();
+        QTreeWidgetItem *hint = findRow(*e.tree, "Label (\"hint\")");
+        e.tree->setCurrentItem(hint);
+        QWidget *preview = e.window->previewView()->currentPreview();
 
         e.press("mpActLoadDocument");
         const QString text = takeOneBox();
@@ -130,6 +134,10 @@ private slots:
         QCOMPARE(treeRows(*e.tree), rows);
         QCOMPARE(e.window->windowTitle(), title);
         QCOMPARE(e.window->fileName(), good);
+        QCOMPARE(e.tree->currentItem(), hint);
+        QCOMPARE(e.window->previewView()->currentPreview(), preview);
+        // The kept rows still lead to live items.
+        QCOMPARE(e.window->currentLayoutItem()->label(), vstd::cAsciiString("hint"));
     }
 
     // Save as into a folder that cannot take the file: the next Save goes to the old file.

@@ -125,7 +125,7 @@ private slots:
         mRightClicked.clear();
     }
 
-    void fillShowsTreeWithLabels()
+    void fillShowsTreeWithLabelsAndRefreshes()
     {
         tForm form(mHost);
         auto tree = listeningTree();
@@ -156,12 +156,8 @@ private slots:
         tForm other(mHost);
         tree->fill(&form.writer.root(), other.button);
         QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
-    }
 
-    void refreshTextsFollowsLabels()
-    {
-        tForm form(mHost);
-        auto tree = listeningTree();
+        // Refreshed texts follow the labels; the current row stays.
         tree->fill(&form.writer.root(), form.label);
         QTreeWidgetItem *current = tree->currentItem();
         cFormWriter::setAscii(*form.button, "Label", "ok \"now\"");
@@ -177,6 +173,8 @@ private slots:
                  QString("Push Button (\"ok \"now\"\")"));
     }
 
+    // A click reports its row hovered at once and activated after a delay; quick clicks on
+    // several rows activate only the last.
     void hoveredAtOnceActivatedAfterDelay()
     {
         tForm form(mHost);
@@ -195,21 +193,13 @@ private slots:
         QTRY_COMPARE(mActivated.size(), 1);
         QVERIFY2(clock.elapsed() >= 190, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(mActivated.first(), buttonRow);
-    }
 
-    void quickClicksActivateOnlyTheLastRow()
-    {
-        tForm form(mHost);
-        auto tree = listeningTree();
-        tree->fill(&form.writer.root(), nullptr);
-        QTRY_COMPARE(mActivated.size(), 1);
         init();
-
         const QStringList rows = {"Label (\"name\")", "Push Button", "Horizontal Box Layout"};
         for (const QString &text : rows)
             QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                               rowCentre(*tree, findRow(*tree, text)));
-        QCOMPARE(mHovered.size() >= 3, true);
+        QVERIFY(mHovered.size() >= 3);
         QCOMPARE(mHovered.last()->text(0), rows.last());
         QTest::qWait(400);
         QCOMPARE(mActivated.size(), 1);
@@ -257,7 +247,9 @@ private slots:
         QVERIFY(image.pixelColor(formRect.center()) != QColor(0, 0, 0));
     }
 
-    void widgetIsMarkedWhiteWithHandles()
+    // A widget is marked on its geometry, white with yellow handles; a layout cyan around its
+    // contents, inside the margins.
+    void widgetAndLayoutMarking()
     {
         auto view = viewWithForm();
         view->selectElement("103");
@@ -266,38 +258,27 @@ private slots:
         QCOMPARE(overlay.mode(), 0);
         QCOMPARE(overlay.selection(), inView(button, *view));
         QCOMPARE(overlay.geometry(), view->rect());
-
-        const QImage image = view->grab().toImage();
-        const QRect r = overlay.selection();
-        // Yellow handles just outside the corners.
+        QImage image = view->grab().toImage();
+        QRect r = overlay.selection();
+        // Yellow at 60 % over whatever lies below, just outside the corners.
         const QColor handle = image.pixelColor(r.left() - 3, r.top() - 3);
-        // Yellow at 60 % over whatever lies below.
         QVERIFY2(handle.red() > 150 && handle.green() > 150 && handle.blue() < 110,
                  qPrintable(handle.name()));
-        const QColor bottomRight = image.pixelColor(r.right() + 3, r.bottom() + 3);
-        QCOMPARE(bottomRight, handle);
-        // White, not cyan, outline.
-        const QColor outline = image.pixelColor(r.left(), r.center().y());
+        QCOMPARE(image.pixelColor(r.right() + 3, r.bottom() + 3), handle);
+        QColor outline = image.pixelColor(r.left(), r.center().y());
         QVERIFY2(outline.red() > 180 && outline.green() > 180 && outline.blue() > 180,
                  qPrintable(outline.name()));
-    }
 
-    void layoutIsMarkedCyanAroundItsContents()
-    {
-        auto view = viewWithForm();
         view->selectElement("101");
         QWidget *form = view->currentPreview();
         auto *layout = form->findChild<QVBoxLayout *>("101");
-        const cView::cSelectionWidget &overlay = *view->selectionWidget();
         QCOMPARE(overlay.mode(), 1);
         QCOMPARE(overlay.selection(),
                  layout->contentsRect().translated(form->mapTo(view.get(), QPoint(0, 0))));
-        // Inside the margins, not on the form's border.
         QVERIFY(overlay.selection().width() < form->width());
-
-        const QImage image = view->grab().toImage();
-        const QColor outline = image.pixelColor(overlay.selection().left(),
-                                                overlay.selection().center().y());
+        image = view->grab().toImage();
+        r = overlay.selection();
+        outline = image.pixelColor(r.left(), r.center().y());
         QVERIFY2(outline.red() < 120 && outline.green() > 150 && outline.blue() > 150,
                  qPrintable(outline.name()));
     }

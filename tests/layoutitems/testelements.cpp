@@ -186,34 +186,6 @@ void setAllProperties(cQAbstractDialogLayoutItem &item, int seed, const char *pa
     }
 }
 
-void cRecordingSerializer::record(const QString &what, const QString &value)
-{
-    const vstd::cAsciiString label = takeLabel();
-    QString line = what;
-    if (!label.empty())
-        line += QStringLiteral(" [") + qstr(label) + QLatin1Char(']');
-    if (!value.isNull())
-        line += QLatin1Char(' ') + value;
-    lines << line;
-}
-
-void cRecordingSerializer::beginContext(const vstd::cAsciiString &name)
-{
-    record(QStringLiteral("begin ") + qstr(name), QString());
-}
-
-void cRecordingSerializer::endContext() { lines << QStringLiteral("end"); }
-void cRecordingSerializer::writeAscii(const vstd::cAsciiString &v) { record("ascii", qstr(v)); }
-void cRecordingSerializer::writeString(const vucs::cString &v) { record("string", qstr(v)); }
-void cRecordingSerializer::writeUInt(unsigned int v) { record("uint", QString::number(v)); }
-void cRecordingSerializer::writeInt64(__int64 v) { record("int64", QString::number(v)); }
-void cRecordingSerializer::writeDouble(double v) { record("double", QString::number(v)); }
-void cRecordingSerializer::writeBool(bool v) { record("bool", v ? "true" : "false"); }
-void cRecordingSerializer::writeBytes(const QByteArray &v)
-{
-    record("bytes", QString::fromLatin1(v.toHex()));
-}
-
 QStringList messageChain(const vstd::cAbstractException &e)
 {
     QStringList chain;

@@ -1,7 +1,7 @@
 #pragma once
 
-// Element types made up for the tests: a small host with extensions of every kind, one
-// properties class with one property of each kind, and a serializer that records what it is told.
+// Element types made up for the tests: a small host with extensions of every kind and one
+// properties class with one property of each kind.
 
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
@@ -84,28 +84,6 @@ QStringList propertyLines(const cQAbstractDialogLayoutItem &item);
 // Sets every property of `item` to a value different from its default and from other seeds;
 // connectable properties get the connector `parameter`.path<seed> when `parameter` is given.
 void setAllProperties(cQAbstractDialogLayoutItem &item, int seed, const char *parameter = nullptr);
-
-// A serializer that records each call as one line: "begin <name> [<label>]", "end",
-// "ascii [<label>] <value>", "string ...", "uint ...", ....
-class cRecordingSerializer : public vsa::cAbstractSerializer
-{
-public:
-    void beginContext(const vstd::cAsciiString &name) override;
-    void endContext() override;
-    void writeAscii(const vstd::cAsciiString &value) override;
-    void writeString(const vucs::cString &value) override;
-    void writeUInt(unsigned int value) override;
-    void writeInt64(__int64 value) override;
-    void writeBool(bool value) override;
-    void writeDouble(double value) override;
-    void writeBytes(const QByteArray &value) override;
-    void writeToFile(const vucs::cString &) override {}
-
-    QStringList lines;
-
-private:
-    void record(const QString &what, const QString &value);
-};
 
 // The messages of an exception chain, outermost first, as shown.
 QStringList messageChain(const vstd::cAbstractException &e);

@@ -93,12 +93,10 @@ class tst_DocumentFile : public QObject
     Q_OBJECT
 
 private slots:
-    void recordLayout();
     void fileRoundTripKeepsTreeAndEveryProperty();
     void fileOfEarlierVersionLoadsAndSavesAlike();
     void binaryRoundTripInsertsBefore();
-    void twoTopLevelElementsBothLoad();
-    void emptyDocument();
+    void emptyAndTwoTopLevelDocuments();
     void unknownElementsSkippedInFiles();
     void unknownElementRefusedOnClipboard();
     void parametersDerivedAndNeverRemoved();
@@ -107,52 +105,12 @@ private slots:
     void loadFailureKeepsDocument();
     void failedSaveKeepsFile();
     void deepNestingRefused();
-    void documentType_data();
-    void documentType();
     void formInfoFields();
 
 private:
     QTemporaryDir mDir;
     QString path(const char *name) const { return mDir.filePath(QString::fromLatin1(name)); }
 };
-
-void tst_DocumentFile::recordLayout()
-{
-    cTestHost host(false);
-    host.addElement("XDialog", 0, 1, true, false);
-    host.addElement("XLayout", 1, 1, false, false);
-    host.addElement("XButton", 2, 1, false, false);
-    host.registry.rebuildFactories();
-    cQDialogLayoutRootItem root(&host.dataViewMgr);
-    cQDialogLayoutViewItem &layout = host.append(host.append(root, "XDialog"), "XLayout");
-    host.append(layout, "XButton");
-    host.append(layout, "XButton");
-    cRecordingSerializer out;
-    host.registry.storeItem(*root.children()[0], out);
-    const QString record = QStringLiteral("begin ViewElement [ViewElement]");
-    QCOMPARE(out.lines, (QStringList{record, "begin XDialog [Element]",
-                                     record, "begin XLayout [Element]",
-                                     record, "begin XButton [Element]", "end", "end",
-                                     record, "begin XButton [Element]", "end", "end",
-                                     "end", "end", "end", "end"}));
-
-    // With properties: the item's own content comes before its children's records.
-    cTestHost full;
-    cQDialogLayoutRootItem fullRoot(&full.dataViewMgr);
-    cQDialogLayoutViewItem &dialog = full.append(fullRoot, "TDialog");
-    full.append(dialog, "TLayout");
-    dialog.assignDebugInfo();
-    cRecordingSerializer withProps;
-    full.registry.storeItem(dialog, withProps);
-    QCOMPARE(withProps.lines.mid(0, 3),
-             (QStringList{record, "begin TDialog [Element]",
-                          "ascii [DebugInfo] " + qstr(dialog.debugInfo())}));
-    QCOMPARE(withProps.lines.at(3), QStringLiteral("begin Label [Property]"));
-    const int child = withProps.lines.indexOf(record, 1);
-    QVERIFY(withProps.lines.indexOf(QStringLiteral("begin Model [Property]")) < child);
-    QCOMPARE(withProps.lines.at(child + 1), QStringLiteral("begin TLayout [Element]"));
-    QCOMPARE(withProps.lines.mid(withProps.lines.size() - 4), QStringList(4, QStringLiteral("end")));
-}
 
 void tst_DocumentFile::fileRoundTripKeepsTreeAndEveryProperty()
 {
@@ -236,20 +194,9 @@ void tst_DocumentFile::binaryRoundTripInsertsBefore()
     }
 }
 
-void tst_DocumentFile::twoTopLevelElementsBothLoad()
-{
-    cTestHost host;
-    cDialogDocument doc(&host.dataViewMgr, host.registry, host.arguments);
-    host.append(host.append(doc.root(), "TMenu"), "TEntry");
-    host.append(doc.root(), "TDialog");   // the editor would refuse this one
-    doc.saveDocument(qstr(path("two.dlg")));
-    cDialogDocument loaded(&host.dataViewMgr, host.registry, host.arguments);
-    loaded.loadDocument(qstr(path("two.dlg")), true);
-    QCOMPARE(treeText(loaded.root()), QStringLiteral("TMenu(TEntry),TDialog"));
-    QCOMPARE(loaded.documentType(), vstd::cAsciiString("Menu"));
-}
-
-void tst_DocumentFile::emptyDocument()
+// An empty document holds only the form information and loads as empty; a document with two
+// top-level elements (which the editor would refuse to make) loads both, the first one's type.
+void tst_DocumentFile::emptyAndTwoTopLevelDocuments()
 {
     cTestHost host;
     cDialogDocument doc(&host.dataViewMgr, host.registry, host.arguments);
@@ -257,9 +204,14 @@ void tst_DocumentFile::emptyDocument()
     const QByteArray bytes = fileBytes(path("empty.dlg"));
     QVERIFY(bytes.contains("FormInfo"));
     QVERIFY(!bytes.contains("ViewElement"));
+    host.append(host.append(doc.root(), "TMenu"), "TEntry");
+    host.append(doc.root(), "TDialog");
+    doc.saveDocument(qstr(path("two.dlg")));
 
     cDialogDocument loaded(&host.dataViewMgr, host.registry, host.arguments);
-    host.append(loaded.root(), "TDialog");
+    loaded.loadDocument(qstr(path("two.dlg")), true);
+    QCOMPARE(treeText(loaded.root()), QStringLiteral("TMenu(TEntry),TDialog"));
+    QCOMPARE(loaded.documentType(), vstd::cAsciiString("Menu"));
     loaded.loadDocument(qstr(path("empty.dlg")), true);
     QVERIFY(loaded.root().children().empty());
     QCOMPARE(loaded.documentType(), vstd::cAsciiString());
@@ -321,22 +273,6 @@ void tst_DocumentFile::unknownElementRefusedOnClipboard()
         QVERIFY(dynamic_cast<const vstd::cRuntimeException *>(innermost));
     }
     QVERIFY(target.children().empty());
-
-    // With buttons known, TBare is the first unknown: TDialog > TLayout > TLayout > TBare.
-    cTestHost deepReader(false);
-    for (const char *name : {"TDialog", "TLayout", "TGroup", "TButton"})
-        deepReader.addElement(name, 1, 1, true);
-    deepReader.registry.rebuildFactories();
-    vsa::cDeserializeBinary again(out.data());
-    again.setPreferNoLabels(false);
-    try {
-        deepReader.registry.loadItems(target, nullptr, again, false);
-        QFAIL("no exception");
-    } catch (const vstd::cRuntimeException &e) {
-        const QStringList chain = messageChain(e);
-        QCOMPARE(chain.size(), 5);
-        QCOMPARE(chain.last(), QStringLiteral("ViewElement \"TBare\" is not loaded!"));
-    }
 }
 
 void tst_DocumentFile::parametersDerivedAndNeverRemoved()
@@ -559,29 +495,6 @@ void tst_DocumentFile::deepNestingRefused()
         }
         QCOMPARE(treeText(doc.root()), QStringLiteral("TDialog"));
     }
-}
-
-void tst_DocumentFile::documentType_data()
-{
-    QTest::addColumn<QString>("topLevel");
-    QTest::addColumn<QString>("type");
-    QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("dialog") << "TDialog" << "Dialog";
-    QTest::newRow("menu") << "TMenu" << "Menu";
-    QTest::newRow("tool bar") << "TBar" << "ToolBar";
-}
-
-void tst_DocumentFile::documentType()
-{
-    QFETCH(QString, topLevel);
-    QFETCH(QString, type);
-    cTestHost host;
-    cDialogDocument doc(&host.dataViewMgr, host.registry, host.arguments);
-    if (!topLevel.isEmpty())
-        host.append(doc.root(), qPrintable(topLevel));
-    QCOMPARE(qstr(doc.documentType()), type);
-    doc.newDocument();
-    QVERIFY(doc.documentType().empty());
 }
 
 void tst_DocumentFile::formInfoFields()

@@ -23,6 +23,7 @@ private slots:
     void refusalCostsLittleMemory_data();
     void refusalCostsLittleMemory();
     void oversizedFileIsRefusedUnread();
+    void largeDocumentsAreReadInBothFormats();
 };
 
 namespace {
@@ -112,6 +113,12 @@ void tst_HostileDocuments::refused_data()
     QTest::newRow("too many entries")
         << form(propertyBlock("Label", QByteArray("<ascii/>\n").repeated(270000))) << 262146
         << "more than 262144 entries" << false;
+    // The 20000th button is the form's 20001st element.
+    QTest::newRow("too many elements")
+        << form(QByteArray("<context label=\"ViewElement\" name=\"ViewElement\"><context "
+                           "label=\"Element\" name=\"PushButton\"/></context>\n")
+                    .repeated(20000))
+        << 20004 << "more than 20000 elements in one form" << true;
     QTest::newRow("huge picture")
         << form(propertyBlock("WindowIcon", "<bytes label=\"Value\">"
                                            + QByteArray(24 * 1024 * 1024, 'A') + "</bytes>"))
@@ -244,6 +251,26 @@ void tst_HostileDocuments::oversizedFileIsRefusedUnread()
                  QStringLiteral("Unable to read %1: larger than 64 MiB, the most a document may "
                                 "take!").arg(path));
     }
+}
+
+void tst_HostileDocuments::largeDocumentsAreReadInBothFormats()
+{
+    // Past the fixed floor of entries, each entry must come with enough input: a large form
+    // as the editor writes it, and its binary copy for the preview, are read.
+    const QByteArray entry = "<context label=\"Property\" name=\"Label\"><ascii label=\"Value\">"
+                             "x</ascii></context>\n";
+    const QByteArray xml = "<document name=\"F\">" + entry.repeated(200000) + "</document>";
+    vsa::cDeserializeXML reader(xml, vucs::cString("input"));
+    reader.setPreferNoLabels(false);
+    vsa::cSerializeBinary binary(reader.documentName());
+    binary.setPreferNoLabels(false);
+    vsa::cDocumentCopy::copyRest(reader, binary);
+    vsa::cDeserializeBinary copy(binary.data(), vucs::cString("copy"));
+    copy.setPreferNoLabels(false);
+    int contexts = 0;
+    for (; !copy.atEnd(); ++contexts)
+        vsa::cContext(copy, "Property").release();
+    QCOMPARE(contexts, 200000);
 }
 
 int main(int argc, char **argv)

@@ -70,7 +70,6 @@ private slots:
         mMgr.reset();
     }
 
-    void offersEveryValueTypeAndNestedModels();
     void commandsStopAndStartTheMachine();
     void speedFollowsTheTargetSetting();
     void valuesChangeWhileTheMachineRuns();
@@ -186,24 +185,6 @@ private slots:
         QTest::qWait(10);   // paints the emptied tree
     }
 };
-
-void tst_ModelViewTree::offersEveryValueTypeAndNestedModels()
-{
-    addDemo();
-    vmva::cDMDataModel &root = mApp->vmvMgr().root();
-    QStringList types;
-    for (const char *path : {"Machine.name", "Machine.speed", "Machine.temperature",
-                             "Machine.running", "Machine.start", "Machine.drive.motor.current"}) {
-        const vmva::cAbstractNodeUI *n = root.tryFindNode(path);
-        types << (n ? qstr(n->valueTypeName()) : QString("-"));
-    }
-    QCOMPARE(types, QStringList({"cString", "piInt64", "piDouble", "piBool", "piVoid",
-                                 "piDouble"}));
-    for (const char *model : {"Machine", "Settings"})
-        QCOMPARE(root.tryFindModel(model)->modelProviderLocation(), mDemo->address());
-    auto &speed = node<__int64, tRange>(root, "Machine", "speed");
-    QCOMPARE(speed.properties()->maximum(), __int64(3000));
-}
 
 void tst_ModelViewTree::commandsStopAndStartTheMachine()
 {

@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -104,11 +103,8 @@ class tst_FormFactories : public QObject
 private slots:
     void buildsEveryDialogElement();
     void layoutParameterActsAlongTheBox();
-    void readsBothSerializers_data();
-    void readsBothSerializers();
     void skipsUnknownAndMisplacedElements();
     void propertiesMissingFromARecordKeepTheirDefaults();
-    void givesNothingForAnotherKindOfForm();
     void refusesCorruptDocuments_data();
     void refusesCorruptDocuments();
     void closingFollowsCloseAllowed();
@@ -214,39 +210,9 @@ void tst_FormFactories::layoutParameterActsAlongTheBox()
     QCOMPARE(v->stretch(1), 3);
 }
 
-void tst_FormFactories::readsBothSerializers_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("xml file") << "XML-Config";
-    QTest::newRow("binary file") << "Binary";
-}
-
-void tst_FormFactories::readsBothSerializers()
-{
-    QFETCH(QString, kind);
-    tFormFixture f;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("form.dlg");
-    {
-        auto serializer = f.moduleMgr.coreExtensions().createSerializer(kind.toLatin1().data(),
-                                                                         "Form");
-        cVQ4VMVFormWriter writer(f.mgr, *serializer);
-        writer.writeFormInfo("Dialog", "Form", "tester", 1, 2);
-        writeEveryElement(writer);
-        serializer->writeToFile(qstr(path));
-    }
-    auto document = f.moduleMgr.coreExtensions().createDeserializer(kind.toLatin1().data(),
-                                                                     qstr(path));
-    cVQ4VMVDialogFactory factory(f.mgr, f.searchPaths);
-    std::unique_ptr<cVQ4AppWidget> dialog(factory.createDialog(nullptr, f.arguments, *document));
-    QVERIFY(dialog);
-    QCOMPARE(shown(*dialog, {":windowTitle", "7:value", "14:count", "8:count"}),
-             QStringList({"Settings", "150", "2", "3"}));
-    QVERIFY(!dialog->findChild<QPushButton *>("4")->icon().isNull());
-}
-
 // Unknown elements go with their children; elements of another place (a tab page in a
-// layout, a menu entry in a dialog) are skipped too. Both are traced.
+// layout, a menu entry in a dialog) are skipped too. Both are traced. A form of another kind
+// gives no widget.
 void tst_FormFactories::skipsUnknownAndMisplacedElements()
 {
     tFormFixture f;
@@ -282,6 +248,10 @@ void tst_FormFactories::skipsUnknownAndMisplacedElements()
     QCOMPARE(traces.matching("Element Label does not fit").size(), 1);
     QVERIFY(!f.menu(f.document([](cVQ4VMVFormWriter &w) { w.open("MenuItem").close(); })));
     QVERIFY(!f.menu(f.document(writeToolBar)));
+    const QByteArray menuForm = f.document(writeMenu);
+    QVERIFY(!f.dialog(menuForm));
+    QVERIFY(!f.toolBar(menuForm));
+    QVERIFY(!f.dialog(f.document([](cVQ4VMVFormWriter &) {})));
 }
 
 // A record of an older version may lack properties: they take their defaults, whatever the
@@ -325,17 +295,6 @@ void tst_FormFactories::propertiesMissingFromARecordKeepTheirDefaults()
     QVERIFY(label->text() == "Label" && label->toolTip().isEmpty() && !label->isHidden());
 }
 
-void tst_FormFactories::givesNothingForAnotherKindOfForm()
-{
-    tFormFixture f;
-    const QByteArray menu = f.document([](cVQ4VMVFormWriter &w) {
-        w.open("Menu").open("MenuItem").close().close();
-    });
-    QVERIFY(!f.dialog(menu));
-    QVERIFY(!f.toolBar(menu));
-    QVERIFY(f.menu(menu));
-    QVERIFY(!f.dialog(f.document([](cVQ4VMVFormWriter &) {})));
-}
 
 void tst_FormFactories::refusesCorruptDocuments_data()
 {

@@ -1,9 +1,5 @@
 #include "serializertesthelpers.h"
 
-#include "vellcore/vce.h"
-
-#include <QTemporaryDir>
-
 using namespace serializertest;
 
 // The in-memory format: hostile, truncated and corrupted input is refused without reading
@@ -16,7 +12,6 @@ private slots:
     void refusesHostileInput_data();
     void refusesHostileInput();
     void limitsNesting();
-    void savesAndReloadsThroughManager();
 
 private:
     static QByteArray sample();
@@ -152,31 +147,6 @@ void tst_SerializeBinary::limitsNesting()
         QCOMPARE(thrown, QStringLiteral("Unable to read memory at byte 775: contexts nested "
                                         "more than 256 deep!"));
     }
-}
-
-void tst_SerializeBinary::savesAndReloadsThroughManager()
-{
-    QTemporaryDir dir;
-    vce::cCoreExtensionMgr mgr;
-    const vucs::cString path = qstr(dir.filePath(QStringLiteral("doc.bin")));
-    auto w = mgr.createSerializer("Binary", "Form");
-    w->setPreferNoLabels(false);
-    w->setLabel("FormInfo");
-    w->beginContext("FormInfo");
-    QVERIFY_THROWS_EXCEPTION(vstd::cBugException, w->writeToFile(path));
-    QVERIFY(!QFile::exists(qstr(path)));
-    w->endContext();
-    w->writeToFile(path);
-    auto r = mgr.createDeserializer("Binary", path);
-    r->setPreferNoLabels(false);
-    QCOMPARE(r->documentName(), vucs::cString("Form"));
-    QCOMPARE(r->contextName("FormInfo"), vstd::cAsciiString("FormInfo"));
-
-    const vucs::cString missing = qstr(dir.filePath(QStringLiteral("none.bin")));
-    const QString thrown =
-        messageOf<vstd::cRuntimeException>([&] { mgr.createDeserializer("Binary", missing); });
-    QVERIFY2(thrown.startsWith(QStringLiteral("Unable to open document %1").arg(qstr(missing))),
-             qPrintable(thrown));
 }
 
 QTEST_GUILESS_MAIN(tst_SerializeBinary)

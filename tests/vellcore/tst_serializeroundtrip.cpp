@@ -1,5 +1,10 @@
 #include "serializertesthelpers.h"
 
+#include "vellcore/cdebugstream.h"
+#include "vellcore/vce.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -7,13 +12,20 @@
 using namespace serializertest;
 
 // Every value type written by either format must read back exactly, whatever its content, and
-// must not disturb the entries around it.
+// must not disturb the entries around it; documents saved through the manager replace their
+// file whole; the debug dump writes one readable line per entry as it is written.
 class tst_SerializeRoundTrip : public QObject
 {
     Q_OBJECT
 private slots:
     void values_data();
     void values();
+    void savesAndReloadsThroughManager_data();
+    void savesAndReloadsThroughManager();
+    void debugDumpsEachEntryAsItIsWritten();
+
+private:
+    QTemporaryDir mDir;
 };
 
 namespace {
@@ -169,6 +181,114 @@ void tst_SerializeRoundTrip::values()
         QCOMPARE(r->readUInt("after"), 9u);
         QVERIFY(r->atEnd());
     }
+}
+
+void tst_SerializeRoundTrip::savesAndReloadsThroughManager_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("xml") << "XML-Config";
+    QTest::newRow("binary") << "Binary";
+}
+
+void tst_SerializeRoundTrip::savesAndReloadsThroughManager()
+{
+    QFETCH(QString, kind);
+    const QByteArray k = kind.toLatin1();
+    vce::cCoreExtensionMgr mgr;
+    const QString file = mDir.filePath(kind + ".form");
+    const vucs::cString path = qstr(file);
+    for (const char *name : {"first", "second"}) {
+        auto w = mgr.createSerializer(k.constData(), "Form");
+        w->setPreferNoLabels(false);
+        w->setLabel("Info");
+        w->beginContext("Info");
+        // A document with a context still open is not saved.
+        QVERIFY_THROWS_EXCEPTION(vstd::cBugException, w->writeToFile(path));
+        QCOMPARE(QFile::exists(file), name[0] == 's');
+        w->setLabel("Name");
+        w->writeAscii(name);
+        w->endContext();
+        w->writeToFile(path);
+        // A saved file is complete: more entries would be lost.
+        if (kind == "XML-Config")
+            QVERIFY_THROWS_EXCEPTION(vstd::cBugException, w->writeUInt(1));
+    }
+    auto r = mgr.createDeserializer(k.constData(), path);
+    r->setPreferNoLabels(false);
+    QCOMPARE(r->documentName(), vucs::cString("Form"));
+    r->beginContext("Info");
+    QCOMPARE(r->readAscii("Name"), vstd::cAsciiString("second"));
+    // Nothing but the file is left in the folder.
+    QCOMPARE(QDir(mDir.path()).entryList({kind + "*"}, QDir::Files | QDir::Hidden),
+             QStringList(kind + ".form"));
+
+    for (const QString &bad : {mDir.filePath(QStringLiteral("none.form")), mDir.path()}) {
+        const QString message = messageOf<vstd::cRuntimeException>(
+            [&] { mgr.createDeserializer(k.constData(), qstr(bad)); });
+        QVERIFY2(message.startsWith(QStringLiteral("Unable to open document %1").arg(bad)),
+                 qPrintable(message));
+    }
+}
+
+void tst_SerializeRoundTrip::debugDumpsEachEntryAsItIsWritten()
+{
+    QStringList lines;
+    vpi::system().setSink([&lines](const QString &line) { lines << line; });
+    vce::cCoreExtensionMgr mgr;
+    auto w = mgr.createSerializer("Debug", "Form");
+    w->setPreferNoLabels(false);
+    QCOMPARE(lines, QStringList({"document \"Form\" {\n"}));
+    w->setLabel("FormInfo");
+    w->beginContext("FormInfo");
+    QCOMPARE(lines.size(), 2);
+    w->setLabel("Name");
+    w->writeString(vucs::cString(QString::fromUtf16(u"say \"hi\"\r\n\t\\ \u00e9") + QChar(1)));
+    w->writeUInt(4294967295u);
+    w->setLabel("T");
+    w->writeInt64(-2);
+    w->writeBool(false);
+    w->writeDouble(0.1);
+    w->writeAscii("a\x7f");
+    w->writeBytes(QByteArray("\x00\xff", 2));
+    w->writeBytes(QByteArray(40, 'A'));
+    w->beginContext("Inner");
+    w->endContext();
+    w->endContext();
+    QVERIFY_THROWS_EXCEPTION(vstd::cBugException, w->endContext());
+    const QString path = mDir.filePath(QStringLiteral("dump.txt"));
+    w->writeToFile(qstr(path));
+    vpi::system().setSink({});
+    QCOMPARE(lines, QStringList({
+                        "document \"Form\" {\n",
+                        "  \"FormInfo\": context \"FormInfo\" {\n",
+                        "    \"Name\": string \"say \\\"hi\\\"\\r\\n\\t\\\\ \u00e9\\x01\"\n",
+                        "    uint 4294967295\n",
+                        "    \"T\": int64 -2\n",
+                        "    bool false\n",
+                        "    double 0.1\n",
+                        "    ascii \"a\\x7f\"\n",
+                        "    bytes [2] 00 ff\n",
+                        "    bytes [40] " + QStringList(32, "41").join(' ') + " ...\n",
+                        "    context \"Inner\" {\n",
+                        "    }\n",
+                        "  }\n",
+                        "}\n",
+                    }));
+    // The file holds the same dump; there is nothing to read it back with.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()), lines.join(QString()));
+    QVERIFY_THROWS_EXCEPTION(vstd::cRuntimeException,
+                             mgr.createDeserializer("Debug", qstr(path)));
+    const QString unknown = [&] {
+        try {
+            mgr.createSerializer("YAML", "Doc");
+        } catch (const vstd::cRuntimeException &e) {
+            return e.message().toQString();
+        }
+        return QString();
+    }();
+    QCOMPARE(unknown, QStringLiteral("Unknown serializer kind \"YAML\"!"));
 }
 
 QTEST_GUILESS_MAIN(tst_SerializeRoundTrip)

@@ -52,11 +52,8 @@ class tst_Signals : public QObject
 private slots:
     void deliversInConnectionOrder();
     void emptySignalThrowsUnlessBehaviourOne();
-    void receiverDestroyedDuringEmission();
-    void disconnectDuringEmissionSkipsLaterSlot();
-    void signalDestroyedDuringEmission();
-    void workFiresOnceAfterDelay();
-    void restartPostpones();
+    void changesDuringEmission();
+    void workFiresOnceAfterDelayRestartPostpones();
     void workThatCannotRunNeverFires();
     void workMayDestroyItselfWhileFiring();
     void scheduledCallRunsOnceLaterIfItsReceiverLives();
@@ -93,49 +90,33 @@ void tst_Signals::emptySignalThrowsUnlessBehaviourOne()
     QVERIFY(log.isEmpty());
 }
 
-void tst_Signals::receiverDestroyedDuringEmission()
+// A receiver destroyed or disconnected by an earlier one is skipped; a signal destroyed by its
+// receiver stops delivering, and the receivers outlive it without dangling references.
+void tst_Signals::changesDuringEmission()
 {
     QStringList log;
     vrmi::localSignal1<int> sig;
     auto *b = new Receiver(&log, "b");
-    Receiver a(&log, "a"), c(&log, "c");
-    a.onCall = [&] { delete b; b = nullptr; };
-    sig.connect(tSlot(a, &Receiver::onValue));
-    sig.connect(tSlot(*b, &Receiver::onValue));
-    sig.connect(tSlot(c, &Receiver::onValue));
+    Receiver a(&log, "a"), c(&log, "c"), d(&log, "d");
+    a.onCall = [&] { delete b; b = nullptr; sig.disconnect(c); };
+    for (Receiver *r : {&a, b, &c, &d})
+        sig.connect(tSlot(*r, &Receiver::onValue));
     sig.emitSignal(3);
-    QCOMPARE(log, QStringList({"a:3", "c:3"}));
+    QCOMPARE(log, QStringList({"a:3", "d:3"}));
     QCOMPARE(sig.receiverCount(), 2);
-}
+    QVERIFY(!sig.isConnected(c));
 
-void tst_Signals::disconnectDuringEmissionSkipsLaterSlot()
-{
-    QStringList log;
-    vrmi::localSignal1<int> sig;
-    Receiver a(&log, "a"), b(&log, "b");
-    a.onCall = [&] { sig.disconnect(b); };
-    sig.connect(tSlot(a, &Receiver::onValue));
-    sig.connect(tSlot(b, &Receiver::onValue));
-    sig.emitSignal(1);
-    QCOMPARE(log, QStringList({"a:1"}));
-    QVERIFY(!sig.isConnected(b));
-}
-
-void tst_Signals::signalDestroyedDuringEmission()
-{
-    QStringList log;
-    auto *sig = new vrmi::localSignal1<int>;
-    Receiver a(&log, "a"), b(&log, "b");
-    a.onCall = [&] { delete sig; sig = nullptr; };
-    sig->connect(tSlot(a, &Receiver::onValue));
-    sig->connect(tSlot(b, &Receiver::onValue));
-    sig->emitSignal(5);
+    auto *doomed = new vrmi::localSignal1<int>;
+    a.onCall = [&] { delete doomed; doomed = nullptr; };
+    doomed->connect(tSlot(a, &Receiver::onValue));
+    doomed->connect(tSlot(d, &Receiver::onValue));
+    log.clear();
+    doomed->emitSignal(5);
     QCOMPARE(log, QStringList({"a:5"}));
-    // Receivers outlive the signal without dangling references.
     a.disconnectAll();
 }
 
-void tst_Signals::workFiresOnceAfterDelay()
+void tst_Signals::workFiresOnceAfterDelayRestartPostpones()
 {
     Counter c;
     vpi::cWork work("once", tHit(c, &Counter::hit));
@@ -148,23 +129,15 @@ void tst_Signals::workFiresOnceAfterDelay()
     QTRY_COMPARE(c.hits, 1);
     QVERIFY2(c.when >= 55, qPrintable(QString::number(c.when)));
     QVERIFY(!work.isPending());
-    QTest::qWait(150);
-    QCOMPARE(c.hits, 1);
-}
 
-void tst_Signals::restartPostpones()
-{
-    Counter c;
-    vpi::cWork work("postponed", tHit(c, &Counter::hit));
-    vpi::schedule(work);
-    c.clock.start();
+    c.clock.restart();
     work.start(100, 0);
     QTest::qWait(60);
     work.start(100, 0);
-    QTRY_COMPARE(c.hits, 1);
+    QTRY_COMPARE(c.hits, 2);
     QVERIFY2(c.when >= 150, qPrintable(QString::number(c.when)));
     QTest::qWait(150);
-    QCOMPARE(c.hits, 1);
+    QCOMPARE(c.hits, 2);
 }
 
 // Unscheduled work cannot start; stopped work, destroyed work and work whose receiver is gone

@@ -93,12 +93,10 @@ class tst_DataModels : public QObject
 {
     Q_OBJECT
 private slots:
-    void viewSharesValueAndBothEmit();
-    void viewTakesAccessRulesOfTarget();
+    void viewSharesValueAndRulesAndBothEmit();
     void refusedWritesChangeNothing_data();
     void refusedWritesChangeNothing();
-    void notReadableNodeRefusesReads();
-    void typeMismatchIsWrapped();
+    void unreadableNodeAndMismatchedTypeAreRefused();
     void failingReceiverDoesNotSilenceTheOthers();
     void viewLosesObjectWithItsOwner();
     void nodeDestructionEmitsInvalidAndLeavesModel();
@@ -111,7 +109,7 @@ private slots:
     void rootOutlivesComponentsOfItsManager();
 };
 
-void tst_DataModels::viewSharesValueAndBothEmit()
+void tst_DataModels::viewSharesValueAndRulesAndBothEmit()
 {
     tText owner("owner", vucs::cString("one"));
     tText view("view");
@@ -144,26 +142,20 @@ void tst_DataModels::viewSharesValueAndBothEmit()
     owner.setValue(vucs::cString("four"));
     QCOMPARE(qstr(view.value()), QString("x"));
     QCOMPARE(onView.changes, 3);
-}
 
-void tst_DataModels::viewTakesAccessRulesOfTarget()
-{
-    tNumber owner("owner", 7);
-    owner.properties()->setRange(0, 10);
-    owner.properties()->setWritable(false);
-    tNumber view("view");
-    view.setRef(owner);
-    QVERIFY(view.properties()->hasRange());
-    QCOMPARE(view.properties()->maximum(), __int64(10));
-    QVERIFY(!view.properties()->isWritable());
-    QVERIFY(view.properties()->isView());
-    QVERIFY(!owner.properties()->isView());
-
-    // Across access rule kinds only readable and writable carry over.
+    // A view takes its target's access rules; across rule kinds only readable and writable.
+    tNumber number("number", 7);
+    number.properties()->setRange(0, 10);
+    number.properties()->setWritable(false);
+    tNumber numberView("numberView");
+    numberView.setRef(number);
+    QVERIFY(numberView.properties()->hasRange());
+    QCOMPARE(numberView.properties()->maximum(), __int64(10));
+    QVERIFY(!numberView.properties()->isWritable());
+    QVERIFY(numberView.properties()->isView() && !number.properties()->isView());
     tGenericNode<__int64, cBasicModelProperties> basic("basic");
-    basic.setRef(owner);
-    QVERIFY(!basic.properties()->isWritable());
-    QVERIFY(basic.properties()->isReadable());
+    basic.setRef(number);
+    QVERIFY(!basic.properties()->isWritable() && basic.properties()->isReadable());
 }
 
 void tst_DataModels::refusedWritesChangeNothing_data()
@@ -203,7 +195,9 @@ void tst_DataModels::refusedWritesChangeNothing()
         QCOMPARE(message([&] { throughView ? view.trigger() : owner.trigger(); }), error);
 }
 
-void tst_DataModels::notReadableNodeRefusesReads()
+// An unreadable node refuses reads, its views too, but takes writes; a view of another type
+// is refused and the failed binding changes nothing.
+void tst_DataModels::unreadableNodeAndMismatchedTypeAreRefused()
 {
     tText secret("secret", vucs::cString("pw"));
     secret.properties()->setReadable(false);
@@ -211,23 +205,18 @@ void tst_DataModels::notReadableNodeRefusesReads()
     tText view("view");
     view.setRef(secret);
     QVERIFY_THROWS_EXCEPTION(vstd::cRuntimeException, view.value());
-    view.setValue(vucs::cString("new"));   // writing stays allowed
+    view.setValue(vucs::cString("new"));
     secret.properties()->setReadable(true);
     QCOMPARE(qstr(secret.value()), QString("new"));
-}
 
-void tst_DataModels::typeMismatchIsWrapped()
-{
-    tText title("title");
     tNumber count("count", 9);
     try {
-        count.setRef(title);
+        count.setRef(secret);
         QFAIL("binding a number to a text was accepted");
     } catch (const vstd::cRuntimeException &e) {
-        QCOMPARE(QString(e.what()), QString("Unable to assign model title to count!"));
+        QCOMPARE(QString(e.what()), QString("Unable to assign model secret to count!"));
         QVERIFY(dynamic_cast<const vstd::cTypeMissmatchException *>(e.cause()));
     }
-    // The failed binding changed nothing.
     QCOMPARE(count.value(), __int64(9));
     QVERIFY(!count.properties()->isView());
 }
