@@ -295,7 +295,6 @@ void tst_FormFactories::propertiesMissingFromARecordKeepTheirDefaults()
     QVERIFY(label->text() == "Label" && label->toolTip().isEmpty() && !label->isHidden());
 }
 
-
 void tst_FormFactories::refusesCorruptDocuments_data()
 {
     QTest::addColumn<int>("fault");
