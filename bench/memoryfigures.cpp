@@ -1,5 +1,6 @@
-// Memory of loading: the peak resident size a large legal document costs, against its size.
-// The load runs in a fresh dlgbench process ("--load-peak FILE"), whose peak is its own.
+// Memory of loading: the peak resident size a large legal document costs, against its size, and
+// what each loaded element keeps on the heap once the file is read. The load runs in a fresh
+// dlgbench process ("--load-peak FILE"), whose peak is its own.
 
 #include "cbenchcontext.h"
 #include "cbenchfigures.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 namespace {
@@ -66,13 +68,16 @@ void memoryFigures(cBenchContext &context)
     if (!child.waitForFinished(600000) || child.exitCode() != 0)
         VELL_THROW(vstd::cRuntimeException, "$VTR$The loading process failed!");
     const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
-    if (figures.size() != 2)
+    if (figures.size() != 4)
         VELL_THROW(vstd::cRuntimeException, "$VTR$The loading process reported nothing!");
     const long long grown = (figures[1].toLongLong() - figures[0].toLongLong()) * 1024;
     const long long size = QFileInfo(path).size();
     context.report("large_file_bytes", size);
     context.report("load_peak_growth_bytes", grown);
     context.report("load_peak_vs_file_ratio", double(grown) / double(size), 2);
+    context.report("loaded_elements", figures[3].toLongLong());
+    context.report("loaded_heap_bytes_per_element",
+                   figures[2].toLongLong() / qMax(1LL, figures[3].toLongLong()));
 }
 
 const cBenchFigureGroup memoryGroup("memory", 15, &memoryFigures);
@@ -84,9 +89,19 @@ int loadPeakChild(int argc, char **argv)
     QCoreApplication app(argc, argv);
     cBenchContext context(1, 1);
     const long long before = peakKilobytes();
+    const size_t heapBefore = mallinfo2().uordblks;
     cDialogDocument loaded(&context.dataViewMgr(), context.registry(),
                            context.application().dialogArguments());
     loaded.loadDocument(qstr(QString::fromLocal8Bit(argv[2])), true);
-    std::printf("%lld %lld\n", before, peakKilobytes());
+    const long long heap = (long long)mallinfo2().uordblks - (long long)heapBefore;
+    long long elements = 0;
+    std::vector<const cQAbstractDialogLayoutItem *> open{&loaded.root()};
+    while (!open.empty()) {
+        const cQAbstractDialogLayoutItem *item = open.back();
+        open.pop_back();
+        elements += item->isRoot() ? 0 : 1;
+        open.insert(open.end(), item->children().begin(), item->children().end());
+    }
+    std::printf("%lld %lld %lld %lld\n", before, peakKilobytes(), heap, elements);
     return 0;
 }

@@ -28,7 +28,8 @@ void cVQ4VMVBuildContext::popModelLocation()
 vmva::cDMDataModelDescriptor cVQ4VMVBuildContext::absolute(
     const vmva::cDMDataModelDescriptor &location) const
 {
-    if (location.parameterName() != kRelativeParameter || mModelLocations.empty())
+    static const vstd::cAsciiString relative = vstd::cAsciiString::fromStatic(kRelativeParameter);
+    if (mModelLocations.empty() || location.parameterName() != relative)
         return location;
     const vmva::cDMDataModelDescriptor &base = mModelLocations.back();
     if (base.elementName().empty())

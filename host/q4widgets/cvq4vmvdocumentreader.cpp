@@ -15,6 +15,7 @@ namespace {
 const vstd::cAsciiString kViewElement = vstd::cAsciiString::fromStatic("ViewElement");
 const vstd::cAsciiString kElement = vstd::cAsciiString::fromStatic("Element");
 const vstd::cAsciiString kDebugInfo = vstd::cAsciiString::fromStatic("DebugInfo");
+const vstd::cAsciiString kModel = vstd::cAsciiString::fromStatic("Model");
 
 // Wraps a failure below one element in a message that names the element and where reading
 // stopped.
@@ -36,6 +37,8 @@ const vstd::cAsciiString kDebugInfo = vstd::cAsciiString::fromStatic("DebugInfo"
 cVQ4VMVDocumentReader::cVQ4VMVDocumentReader(cVQ4VMVBuildContext &context) : mContext(context)
 {
 }
+
+cVQ4VMVDocumentReader::~cVQ4VMVDocumentReader() = default;
 
 QObject *cVQ4VMVDocumentReader::buildTopLevel(vsa::cAbstractDeserializer &document,
                                               QWidget *parent, int category)
@@ -78,13 +81,11 @@ QObject *cVQ4VMVDocumentReader::buildElement(vsa::cAbstractDeserializer &documen
                    vucs::cLIMessage("$VTR$Unable to read %file%: more than %count% elements in "
                                     "one form!")
                        << document.location() << vsa::cDocumentLimits::maxElements);
-    std::unique_ptr<vmva::cDVAbstractStdDMViewProperties> properties =
-        extension.factory()->createProperties();
+    tPropertiesPtr properties = takeProperties(extension);
     vstd::cAsciiString debugInfo;
     if (properties) {
         if (document.hasEntry(kDebugInfo))
             debugInfo = document.readAscii(kDebugInfo);
-        properties->initialize();
         properties->load(document);
     }
     const auto *builder = dynamic_cast<const cVQ4VMVElementBuilder *>(extension.builder());
@@ -103,7 +104,7 @@ QObject *cVQ4VMVDocumentReader::buildElement(vsa::cAbstractDeserializer &documen
     }
     // A top-level object has no parent element to own it until it is handed out.
     std::unique_ptr<QObject> owner(topLevel ? object : nullptr);
-    vmva::cDVIAbstractProperty *model = properties ? properties->tryFindProperty("Model")
+    vmva::cDVIAbstractProperty *model = properties ? properties->tryFindProperty(kModel)
                                                    : nullptr;
     const bool relative = model && model->modelLocationView() && !model->modelLocation().isEmpty();
     if (relative)
@@ -117,7 +118,36 @@ QObject *cVQ4VMVDocumentReader::buildElement(vsa::cAbstractDeserializer &documen
     if (relative)
         mContext.popModelLocation();
     owner.release();
+    if (properties)
+        returnProperties(extension, std::move(properties));
     return object;
+}
+
+cVQ4VMVDocumentReader::tPropertiesPtr cVQ4VMVDocumentReader::takeProperties(
+    const cQUIDataViewItemExtension &extension)
+{
+    const auto spare = mSpareProperties.find(&extension);
+    if (spare == mSpareProperties.end() || spare->second.empty()) {
+        tPropertiesPtr properties = extension.factory()->createProperties();
+        if (properties)
+            properties->initialize();
+        return properties;
+    }
+    tPropertiesPtr properties = std::move(spare->second.back());
+    spare->second.pop_back();
+    // What the previous element left: a property its record lacks must not keep it.
+    for (vmva::cDVIAbstractProperty *property : properties->properties()) {
+        property->resetToDefault();
+        if (!property->modelLocation().isEmpty())
+            property->setModelLocation(vmva::cDMDataModelDescriptor());
+    }
+    return properties;
+}
+
+void cVQ4VMVDocumentReader::returnProperties(const cQUIDataViewItemExtension &extension,
+                                             tPropertiesPtr properties)
+{
+    mSpareProperties[&extension].push_back(std::move(properties));
 }
 
 void cVQ4VMVDocumentReader::buildChildren(vsa::cAbstractDeserializer &document, QObject *parent)

@@ -4,10 +4,15 @@
 
 #include <QHash>
 
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
 class QObject;
 class QWidget;
 class cQUIDataViewItemExtension;
 class cVQ4VMVBuildContext;
+namespace vmva { class cDVAbstractStdDMViewProperties; }
 
 // Reads the element records of a form document ("ViewElement" contexts holding an "Element"
 // context named after the element type, its "DebugInfo", its properties and its children) and
@@ -16,6 +21,9 @@ class cVQ4VMVDocumentReader
 {
 public:
     explicit cVQ4VMVDocumentReader(cVQ4VMVBuildContext &context);
+    ~cVQ4VMVDocumentReader();
+    cVQ4VMVDocumentReader(const cVQ4VMVDocumentReader &) = delete;
+    cVQ4VMVDocumentReader &operator=(const cVQ4VMVDocumentReader &) = delete;
 
     // Builds the first top-level element of view category `category` with its children into
     // `parent`; the result is owned by the caller. Null when the document holds none. Throws
@@ -31,8 +39,19 @@ private:
     // The extension of an element name, or null (traced) for an unknown one.
     const cQUIDataViewItemExtension *extension(const vstd::cAsciiString &elementName);
 
+    using tPropertiesPtr = std::unique_ptr<vmva::cDVAbstractStdDMViewProperties>;
+    // A properties object for an element of `extension`, initialized, every value at its default
+    // and nothing bound; null for an element without properties.
+    tPropertiesPtr takeProperties(const cQUIDataViewItemExtension &extension);
+    // Keeps `properties`, done with, for the next element of `extension`.
+    void returnProperties(const cQUIDataViewItemExtension &extension, tPropertiesPtr properties);
+
     cVQ4VMVBuildContext &mContext;
     // Elements built so far; a form holds at most cDocumentLimits::maxElements.
     int mElements = 0;
     QHash<QByteArray, const cQUIDataViewItemExtension *> mExtensions;
+    // Properties objects of elements already built, per element type: the same properties are
+    // made for every element of a type, so one object per nesting depth serves them all.
+    std::unordered_map<const cQUIDataViewItemExtension *, std::vector<tPropertiesPtr>>
+        mSpareProperties;
 };

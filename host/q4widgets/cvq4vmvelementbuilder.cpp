@@ -120,6 +120,20 @@ void setFont(QObject &object, const QString &description)
         action->setFont(font);
 }
 
+// The property `name` of `properties`, or null; compared with the literal as it is, as builders
+// ask for a few properties of every element.
+vmva::cDVIAbstractProperty *findProperty(vmva::cDVAbstractStdDMViewProperties *properties,
+                                         const char *name)
+{
+    if (!properties)
+        return nullptr;
+    const QByteArrayView wanted(name);
+    for (vmva::cDVIAbstractProperty *property : properties->properties())
+        if (property->name().bytes() == wanted)
+            return property;
+    return nullptr;
+}
+
 } // namespace
 
 cVQ4VMVElementBuilder::cVQ4VMVElementBuilder() = default;
@@ -327,15 +341,13 @@ bool cVQ4VMVElementBuilder::boolOf(vmva::cDVIAbstractProperty &property)
 QString cVQ4VMVElementBuilder::textOf(vmva::cDVAbstractStdDMViewProperties *properties,
                                       const char *name, const QString &fallback)
 {
-    vmva::cDVIAbstractProperty *property = properties ? properties->tryFindProperty(name)
-                                                      : nullptr;
+    vmva::cDVIAbstractProperty *property = findProperty(properties, name);
     return property ? textOf(*property) : fallback;
 }
 
 __int64 cVQ4VMVElementBuilder::intOf(vmva::cDVAbstractStdDMViewProperties *properties,
                                      const char *name, __int64 fallback)
 {
-    vmva::cDVIAbstractProperty *property = properties ? properties->tryFindProperty(name)
-                                                      : nullptr;
+    vmva::cDVIAbstractProperty *property = findProperty(properties, name);
     return property ? intOf(*property) : fallback;
 }

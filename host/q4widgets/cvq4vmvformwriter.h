@@ -51,6 +51,13 @@ public:
     // Ends the element opened last.
     cVQ4VMVFormWriter &close();
     int depth() const { return int(mOpen.size()); }
+    // The serializer written into, for records written by hand between elements; what is open
+    // is written out first.
+    vsa::cAbstractSerializer &serializer()
+    {
+        flush();
+        return mSerializer;
+    }
 
 private:
     struct tOpenSet

@@ -4,6 +4,10 @@
 
 #include "vellcore/vsa.h"
 
+#include <QSharedData>
+
+#include <memory>
+
 namespace vmva {
 
 class cDVIModelLocationProperty;
@@ -17,7 +21,8 @@ class cDVIFontProperty;
 
 // One property of a data-view element: a named, documented value with a direction and a model
 // location (the connector). Each concrete property offers exactly one typed view; the others
-// return null.
+// return null. What describes the property (name, texts, flags, allowed types) is shared by its
+// copies until one of them changes it: every element of a type holds the same descriptions.
 class cDVIAbstractProperty
 {
 public:
@@ -31,19 +36,22 @@ public:
 
     cDVIAbstractProperty(const vstd::cAsciiString &name, const vstd::cAsciiString &topic,
                          const vstd::cAsciiString &help, unsigned int flags);
-    virtual ~cDVIAbstractProperty() = default;
+    virtual ~cDVIAbstractProperty();
 
-    const vstd::cAsciiString &name() const { return mName; }
-    const vstd::cAsciiString &help() const { return mHelp; }
-    const vstd::cAsciiString &topic() const { return mTopic; }
-    unsigned int flags() const { return mFlags; }
+    const vstd::cAsciiString &name() const { return mDescription->name; }
+    const vstd::cAsciiString &help() const { return mDescription->help; }
+    const vstd::cAsciiString &topic() const { return mDescription->topic; }
+    unsigned int flags() const { return mDescription->flags; }
 
-    const cDMDataModelDescriptor &modelLocation() const { return mLocation; }
-    void setModelLocation(const cDMDataModelDescriptor &location) { mLocation = location; }
+    const cDMDataModelDescriptor &modelLocation() const;
+    void setModelLocation(const cDMDataModelDescriptor &location);
     // The model value types a connector may name, separated by spaces or commas
     // ("piInt64 piDouble"); empty for any.
-    const vstd::cAsciiString &allowedTypes() const { return mAllowedTypes; }
-    void setAllowedTypes(const vstd::cAsciiString &types) { mAllowedTypes = types; }
+    const vstd::cAsciiString &allowedTypes() const { return mDescription->allowedTypes; }
+    void setAllowedTypes(const vstd::cAsciiString &types) { mDescription->allowedTypes = types; }
+
+    // A copy of the property with its value and connector; the description is shared.
+    virtual std::unique_ptr<cDVIAbstractProperty> clone() const = 0;
 
     virtual cDVIModelLocationProperty *modelLocationView() { return nullptr; }
     virtual cDVIBoolProperty *boolView() { return nullptr; }
@@ -61,10 +69,19 @@ public:
     virtual void storeValue(vsa::cAbstractSerializer &serializer) const = 0;
     virtual void loadValue(vsa::cAbstractDeserializer &deserializer) = 0;
 
+protected:
+    cDVIAbstractProperty(const cDVIAbstractProperty &other);
+    cDVIAbstractProperty &operator=(const cDVIAbstractProperty &) = delete;
+
 private:
-    vstd::cAsciiString mName, mTopic, mHelp, mAllowedTypes;
-    unsigned int mFlags;
-    cDMDataModelDescriptor mLocation;
+    struct tDescriptionSet : QSharedData
+    {
+        vstd::cAsciiString name, topic, help, allowedTypes;
+        unsigned int flags = 0;
+    };
+    QSharedDataPointer<tDescriptionSet> mDescription;
+    // Null until the property is first bound: most properties never are.
+    std::unique_ptr<cDMDataModelDescriptor> mLocation;
 };
 
 } // namespace vmva

@@ -8,10 +8,18 @@
 #include "vellcore/vtypes.h"
 
 #include <QByteArray>
+#include <memory>
 #include <utility>
 #include <vector>
 
 namespace vmva {
+
+// The list of named values of a property that has none.
+template <class P> const std::vector<P> &noValues()
+{
+    static const std::vector<P> none;
+    return none;
+}
 
 // A property whose value is a value of type T with a default.
 template <class T>
@@ -43,6 +51,10 @@ class cDVIModelLocationProperty : public cDVIAbstractProperty
 public:
     using cDVIAbstractProperty::cDVIAbstractProperty;
     cDVIModelLocationProperty *modelLocationView() override { return this; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVIModelLocationProperty>(*this);
+    }
     bool isDefault() const override { return modelLocation().isEmpty(); }
     void resetToDefault() override { setModelLocation(cDMDataModelDescriptor()); }
     void storeValue(vsa::cAbstractSerializer &) const override {}
@@ -54,6 +66,10 @@ class cDVIBoolProperty : public tDVIValueProperty<bool>
 public:
     using tDVIValueProperty::tDVIValueProperty;
     cDVIBoolProperty *boolView() override { return this; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVIBoolProperty>(*this);
+    }
     void storeValue(vsa::cAbstractSerializer &serializer) const override;
     void loadValue(vsa::cAbstractDeserializer &deserializer) override;
 };
@@ -68,10 +84,17 @@ public:
     };
     using tDVIValueProperty::tDVIValueProperty;
     cDVIAsciiStringProperty *asciiStringView() override { return this; }
-    const std::vector<tPredefinedPair> &predefinedValues() const { return mPredefined; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVIAsciiStringProperty>(*this);
+    }
+    const std::vector<tPredefinedPair> &predefinedValues() const
+    {
+        return mPredefined ? *mPredefined : noValues<tPredefinedPair>();
+    }
     void setPredefinedValues(const std::vector<tPredefinedPair> &values, bool onlyThese)
     {
-        mPredefined = values;
+        mPredefined = std::make_shared<const std::vector<tPredefinedPair>>(values);
         mOnlyPredefined = onlyThese;
     }
     bool onlyPredefinedValuesAllowed() const { return mOnlyPredefined; }
@@ -79,7 +102,8 @@ public:
     void loadValue(vsa::cAbstractDeserializer &deserializer) override;
 
 private:
-    std::vector<tPredefinedPair> mPredefined;
+    // Shared by copies, as the description is.
+    std::shared_ptr<const std::vector<tPredefinedPair>> mPredefined;
     bool mOnlyPredefined = false;
 };
 
@@ -93,8 +117,18 @@ public:
     };
     using tDVIValueProperty::tDVIValueProperty;
     cDVIIntProperty *intView() override { return this; }
-    const std::vector<tPredefinedPair> &predefinedValues() const { return mPredefined; }
-    void setPredefinedValues(const std::vector<tPredefinedPair> &values) { mPredefined = values; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVIIntProperty>(*this);
+    }
+    const std::vector<tPredefinedPair> &predefinedValues() const
+    {
+        return mPredefined ? *mPredefined : noValues<tPredefinedPair>();
+    }
+    void setPredefinedValues(const std::vector<tPredefinedPair> &values)
+    {
+        mPredefined = std::make_shared<const std::vector<tPredefinedPair>>(values);
+    }
     // A range exists when maximum >= minimum (the default has none).
     __int64 minimum() const { return mMin; }
     __int64 maximum() const { return mMax; }
@@ -104,7 +138,7 @@ public:
     void loadValue(vsa::cAbstractDeserializer &deserializer) override;
 
 private:
-    std::vector<tPredefinedPair> mPredefined;
+    std::shared_ptr<const std::vector<tPredefinedPair>> mPredefined;
     __int64 mMin = 1;
     __int64 mMax = 0;
 };
@@ -115,6 +149,10 @@ class cDVIPixmapProperty : public tDVIValueProperty<QByteArray>
 public:
     using tDVIValueProperty::tDVIValueProperty;
     cDVIPixmapProperty *pixmapView() override { return this; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVIPixmapProperty>(*this);
+    }
     void storeValue(vsa::cAbstractSerializer &serializer) const override;
     void loadValue(vsa::cAbstractDeserializer &deserializer) override;
 };
@@ -124,6 +162,10 @@ class cDVIUCStringProperty : public tDVIValueProperty<vucs::cString>
 public:
     using tDVIValueProperty::tDVIValueProperty;
     cDVIUCStringProperty *ucStringView() override { return this; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVIUCStringProperty>(*this);
+    }
     void storeValue(vsa::cAbstractSerializer &serializer) const override;
     void loadValue(vsa::cAbstractDeserializer &deserializer) override;
 };
@@ -135,6 +177,10 @@ class cDVILayoutProperty : public tDVIValueProperty<cDVLayoutParameter>
 public:
     using tDVIValueProperty::tDVIValueProperty;
     cDVILayoutProperty *layoutView() override { return this; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVILayoutProperty>(*this);
+    }
     void storeValue(vsa::cAbstractSerializer &serializer) const override;
     void loadValue(vsa::cAbstractDeserializer &deserializer) override;
 };
@@ -145,6 +191,10 @@ class cDVIFontProperty : public tDVIValueProperty<vucs::cString>
 public:
     using tDVIValueProperty::tDVIValueProperty;
     cDVIFontProperty *fontView() override { return this; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVIFontProperty>(*this);
+    }
     void storeValue(vsa::cAbstractSerializer &serializer) const override;
     void loadValue(vsa::cAbstractDeserializer &deserializer) override;
 };

@@ -1,6 +1,8 @@
 // The dialog, menu and tool bar factories building widgets from form documents.
 #include "formfixture.h"
 
+#include "vellmva2/tgenericnode.h"
+
 #include <QBoxLayout>
 #include <QBuffer>
 #include <QComboBox>
@@ -102,6 +104,7 @@ private slots:
     void buildsEveryDialogElement();
     void layoutParameterActsAlongTheBox();
     void skipsUnknownAndMisplacedElements();
+    void propertiesMissingFromARecordKeepTheirDefaults();
     void refusesCorruptDocuments_data();
     void refusesCorruptDocuments();
     void closingFollowsCloseAllowed();
@@ -249,6 +252,47 @@ void tst_FormFactories::skipsUnknownAndMisplacedElements()
     QVERIFY(!f.dialog(menuForm));
     QVERIFY(!f.toolBar(menuForm));
     QVERIFY(!f.dialog(f.document([](cVQ4VMVFormWriter &) {})));
+}
+
+// A record of an older version may lack properties: they take their defaults, whatever the
+// element of the same type before it held.
+void tst_FormFactories::propertiesMissingFromARecordKeepTheirDefaults()
+{
+    tFormFixture f;
+    vmva::cDMDataModel model(f.moduleMgr, "Machine");
+    vmva::tGenericNode<vucs::cString, vmva::cBasicModelProperties> name("name",
+                                                                       vucs::cString("M1"));
+    model.addNode(name);
+    f.bindParameter("Machine", model);
+    const QByteArray bytes = f.document([](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("GroupBox", "outer").set("Title", "Outer").set("Enabled", false);
+        w.open("VBoxLayout");
+        w.open("Label", "a").set("ToolTip", "tip").set("Visible", false)
+            .bind("Text", "Machine.name").close();
+        w.close().close();
+        vsa::cAbstractSerializer &s = w.serializer();
+        for (const char *name : {"GroupBox", "Label"}) {
+            s.setLabel("ViewElement");
+            s.beginContext("ViewElement");
+            s.setLabel("Element");
+            s.beginContext(name);
+            s.setLabel("DebugInfo");
+            s.writeAscii(name);
+            s.endContext();
+            s.endContext();
+        }
+        w.close().close();
+    });
+    auto dialog = f.dialog(bytes);
+    QVERIFY(dialog);
+    QCOMPARE(find<QLabel>(*dialog, "a")->text(), QString("M1"));
+    auto *group = find<QGroupBox>(*dialog, "GroupBox");
+    auto *label = find<QLabel>(*dialog, "Label");
+    QVERIFY(group && label);
+    QCOMPARE(find<QGroupBox>(*dialog, "outer")->title(), QString("Outer"));
+    QVERIFY(group->title() == "Group" && group->isEnabled());
+    QVERIFY(label->text() == "Label" && label->toolTip().isEmpty() && !label->isHidden());
 }
 
 void tst_FormFactories::refusesCorruptDocuments_data()

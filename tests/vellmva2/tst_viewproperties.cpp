@@ -101,6 +101,45 @@ QStringList parameterNames(const cDVDataViewArgList &list)
     return out;
 }
 
+// Gives every property of `p` a value other than its default; two are bound.
+void fill(cAllKinds &p, const QByteArray &picture, const cDVLayoutParameter &layout)
+{
+    p.get<cDVIAsciiStringProperty>("Label").setValue("okButton");
+    p.get<cDVIUCStringProperty>("Text").setValue(vucs::cString(u"Gr\u00fc\u00dfe \u2713 <&>\n"));
+    p.get<cDVIIntProperty>("Count").setValue(-(__int64(1) << 40));
+    p.get<cDVIBoolProperty>("Enabled").setValue(false);
+    p.get<cDVIPixmapProperty>("Icon").setValue(picture);
+    p.get<cDVILayoutProperty>("Layout").setValue(layout);
+    p.get<cDVIFontProperty>("Font").setValue(vucs::cString("Sans Serif,12,-1,5,700,0,0,0,0,0"));
+    p.get<cDVIModelLocationProperty>("Model").setModelLocation(
+        cDMDataModelDescriptor("Machine", "drive.motor"));
+    p.tryFindProperty("Count")->setModelLocation(cDMDataModelDescriptor("$(modelPath)", "n"));
+}
+
+// Copies of the properties of another object.
+class cCopies : public cDVAbstractStdDMViewProperties
+{
+public:
+    explicit cCopies(const cDVAbstractStdDMViewProperties &source) : mSource(source) {}
+
+protected:
+    void createProperties() override
+    {
+        for (const cDVIAbstractProperty *property : mSource.properties())
+            addProperty(property->clone());
+    }
+
+private:
+    const cDVAbstractStdDMViewProperties &mSource;
+};
+
+QByteArray stored(const cDVAbstractStdDMViewProperties &properties)
+{
+    vsa::cSerializeBinary writer(vucs::cString("Test"));
+    properties.store(writer);
+    return writer.data();
+}
+
 } // namespace
 
 class tst_ViewProperties : public QObject
@@ -114,6 +153,7 @@ private slots:
     void missingAndUnknownProperties();
     void corruptValuesAreRefusedNamingTheProperty_data();
     void corruptValuesAreRefusedNamingTheProperty();
+    void copiesShareTheDescriptionUntilChanged();
     void layoutParameterText_data();
     void layoutParameterText();
     void argumentListKeepsOrderAndRefusesUnknownNames();
@@ -141,21 +181,12 @@ void tst_ViewProperties::roundTrip()
 
     cAllKinds out;
     out.initialize();
-    out.get<cDVIAsciiStringProperty>("Label").setValue("okButton");
-    out.get<cDVIUCStringProperty>("Text").setValue(vucs::cString(u"Gr\u00fc\u00dfe \u2713 <&>\n"));
-    out.get<cDVIIntProperty>("Count").setValue(-(__int64(1) << 40));
-    out.get<cDVIBoolProperty>("Enabled").setValue(false);
     const QByteArray picture("\x89PNG\r\n\x1a\n\0\xff\x01 bytes", 18);
-    out.get<cDVIPixmapProperty>("Icon").setValue(picture);
     cDVLayoutParameter layout;
     layout.setMode(cDVLayoutParameter::Preferred);
     layout.setMaximum(200);
     layout.setMultiplier(3);
-    out.get<cDVILayoutProperty>("Layout").setValue(layout);
-    out.get<cDVIFontProperty>("Font").setValue(vucs::cString("Sans Serif,12,-1,5,700,0,0,0,0,0"));
-    out.get<cDVIModelLocationProperty>("Model").setModelLocation(
-        cDMDataModelDescriptor("Machine", "drive.motor"));
-    out.tryFindProperty("Count")->setModelLocation(cDMDataModelDescriptor("$(modelPath)", "n"));
+    fill(out, picture, layout);
 
     auto writer = makeWriter(Format(format));
     writer->setPreferNoLabels(!writerPrefersLabels);
@@ -296,6 +327,38 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
         QVERIFY2(QString(e.what()).contains(property), e.what());
         QVERIFY(e.cause() != nullptr);
     }
+}
+
+void tst_ViewProperties::copiesShareTheDescriptionUntilChanged()
+{
+    cAllKinds original;
+    original.initialize();
+    cDVLayoutParameter layout;
+    layout.setMinimum(4);
+    fill(original, QByteArray("GIF89a"), layout);
+    auto &count = original.get<cDVIIntProperty>("Count");
+    count.setAllowedTypes("piInt64");
+    count.setRange(-(__int64(1) << 50), 0);
+    count.setPredefinedValues({{-1, "none"}});
+    cCopies copies(original);
+    copies.initialize();
+    // Every value and connector.
+    QCOMPARE(stored(copies), stored(original));
+    auto *copy = copies.properties()[2]->intView();
+    QVERIFY(copy);
+    QCOMPARE(copy->help(), count.help());
+    QCOMPARE(copy->flags(), count.flags());
+    QCOMPARE(copy->allowedTypes(), vstd::cAsciiString("piInt64"));
+    QCOMPARE(copy->minimum(), count.minimum());
+    QCOMPARE(copy->predefinedValues().size(), size_t(1));
+
+    copy->setAllowedTypes("piBool");
+    copy->setPredefinedValues({});
+    copy->setValue(7);
+    QCOMPARE(count.allowedTypes(), vstd::cAsciiString("piInt64"));
+    QCOMPARE(count.predefinedValues().at(0).name, vstd::cAsciiString("none"));
+    QCOMPARE(count.value(), -(__int64(1) << 40));
+    QCOMPARE(copy->allowedTypes(), vstd::cAsciiString("piBool"));
 }
 
 void tst_ViewProperties::layoutParameterText_data()

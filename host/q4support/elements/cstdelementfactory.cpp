@@ -2,5 +2,10 @@
 
 std::unique_ptr<vmva::cDVAbstractStdDMViewProperties> cStdElementFactory::createProperties() const
 {
-    return std::make_unique<cStdElementProperties>(mInfo.createProperties);
+    if (!mPrototype) {
+        auto prototype = std::make_shared<cStdElementProperties>(mInfo.createProperties);
+        prototype->initialize();
+        mPrototype = std::move(prototype);
+    }
+    return std::make_unique<cStdElementProperties>(mPrototype);
 }

@@ -32,4 +32,6 @@ public:
 
 private:
     tInfoSet mInfo;
+    // Made on the first request; every properties object of the element copies it.
+    mutable std::shared_ptr<const cStdElementProperties> mPrototype;
 };

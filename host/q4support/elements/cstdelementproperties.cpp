@@ -2,6 +2,10 @@
 
 void cStdElementProperties::createProperties()
 {
-    if (mCreate)
+    if (mPrototype) {
+        for (const vmva::cDVIAbstractProperty *property : mPrototype->properties())
+            addProperty(property->clone());
+    } else if (mCreate) {
         mCreate(*this);
+    }
 }

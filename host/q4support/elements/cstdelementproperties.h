@@ -7,13 +7,17 @@
 #include <utility>
 
 // The properties object of a standard element: which properties it has is decided by a
-// function of the element's description, run once by initialize().
+// function of the element's description, run once by initialize(), or copied from a prototype
+// made by that function (the copies share the descriptions of the properties).
 class cStdElementProperties final : public vmva::cDVAbstractStdDMViewProperties
 {
 public:
     using tCreateFunction = void (*)(cStdElementProperties &properties);
 
     explicit cStdElementProperties(tCreateFunction create) : mCreate(create) {}
+    // initialize() copies the properties of `prototype`, an initialized object.
+    explicit cStdElementProperties(std::shared_ptr<const cStdElementProperties> prototype)
+        : mCreate(nullptr), mPrototype(std::move(prototype)) {}
 
     // Appends a property of type P made from `args` (the typed property's constructor
     // arguments); only meant for the create function, whose texts are literals: every element
@@ -35,4 +39,5 @@ protected:
 
 private:
     tCreateFunction mCreate;
+    std::shared_ptr<const cStdElementProperties> mPrototype;
 };
