@@ -42,9 +42,19 @@ vmva::cDMDataModelDescriptor cVQ4VMVBuildContext::absolute(
 
 vmva::cDMDataModel *cVQ4VMVBuildContext::model(const vstd::cAsciiString &parameterName)
 {
+    // The last text is held (only one the heap owns), so an equal address is the same text.
+    if (!mLastParameter.isNull() && parameterName.bytes().constData() == mLastParameter.constData()
+        && parameterName.size() == mLastParameter.size())
+        return mLastModel;
     const auto cached = mModels.constFind(parameterName.bytes());
-    if (cached != mModels.constEnd())
+    if (cached != mModels.constEnd()) {
+        QByteArray held = parameterName.bytes();
+        if (held.data_ptr().d_ptr()) {
+            mLastParameter = std::move(held);
+            mLastModel = cached.value();
+        }
         return cached.value();
+    }
     vmva::cDMDataModel *found = nullptr;
     const vmva::cDVDataViewArgList::cArgument *argument =
         mArguments.tryFindParameter(parameterName);

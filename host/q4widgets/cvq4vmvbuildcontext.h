@@ -65,4 +65,8 @@ private:
     // Resolved models by parameter name (null for those that do not resolve); the argument
     // list does not change while a form is built.
     QHash<QByteArray, vmva::cDMDataModel *> mModels;
+    // The parameter asked for last and its model: bindings of one element mostly name the
+    // same parameter, read as the same shared text.
+    QByteArray mLastParameter;
+    vmva::cDMDataModel *mLastModel = nullptr;
 };

@@ -133,14 +133,9 @@ cVQ4VMVDocumentReader::tPropertiesPtr cVQ4VMVDocumentReader::takeProperties(
             properties->initialize();
         return properties;
     }
+    // What the previous element left is replaced by load(), which resets what a record lacks.
     tPropertiesPtr properties = std::move(spare->second.back());
     spare->second.pop_back();
-    // What the previous element left: a property its record lacks must not keep it.
-    for (vmva::cDVIAbstractProperty *property : properties->properties()) {
-        property->resetToDefault();
-        if (!property->modelLocation().isEmpty())
-            property->setModelLocation(vmva::cDMDataModelDescriptor());
-    }
     return properties;
 }
 

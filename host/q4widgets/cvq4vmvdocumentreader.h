@@ -40,8 +40,9 @@ private:
     const cQUIDataViewItemExtension *extension(const vstd::cAsciiString &elementName);
 
     using tPropertiesPtr = std::unique_ptr<vmva::cDVAbstractStdDMViewProperties>;
-    // A properties object for an element of `extension`, initialized, every value at its default
-    // and nothing bound; null for an element without properties.
+    // A properties object for an element of `extension`, initialized; one kept from an earlier
+    // element holds that element's values until load() replaces them all. Null for an element
+    // without properties.
     tPropertiesPtr takeProperties(const cQUIDataViewItemExtension &extension);
     // Keeps `properties`, done with, for the next element of `extension`.
     void returnProperties(const cQUIDataViewItemExtension &extension, tPropertiesPtr properties);

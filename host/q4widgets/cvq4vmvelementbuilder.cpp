@@ -15,6 +15,8 @@
 #include <QToolBar>
 #include <QWidget>
 
+#include <optional>
+
 namespace {
 
 QSizePolicy::Policy policyOf(vmva::cDVLayoutParameter::LayoutMode mode)
@@ -109,15 +111,36 @@ void setToolTip(QObject &object, const QString &text)
         action->setToolTip(text);
 }
 
+// The font a description names, or null when it names none. Parsing a description costs more
+// than applying the font, and a form uses a few: the last ones are kept. What a description
+// leaves open stays unresolved, so a kept font fits whatever the application font is by then.
+// Only the GUI thread builds; the cache lives as long as the process, so that no font outlives
+// the application it was made with.
+const QFont *fontOf(const QString &description)
+{
+    static auto *fonts = new QHash<QString, std::optional<QFont>>;
+    const auto known = fonts->constFind(description);
+    if (known != fonts->constEnd())
+        return known->has_value() ? &**known : nullptr;
+    if (fonts->size() >= 32)
+        fonts->clear();
+    QFont font;
+    std::optional<QFont> parsed;
+    if (description.isEmpty() || font.fromString(description))
+        parsed = font;
+    const auto added = fonts->insert(description, parsed);
+    return added->has_value() ? &**added : nullptr;
+}
+
 void setFont(QObject &object, const QString &description)
 {
-    QFont font;
-    if (!description.isEmpty() && !font.fromString(description))
+    const QFont *font = fontOf(description);
+    if (!font)
         return;
     if (auto *widget = qobject_cast<QWidget *>(&object))
-        widget->setFont(font);
+        widget->setFont(*font);
     else if (auto *action = qobject_cast<QAction *>(&object))
-        action->setFont(font);
+        action->setFont(*font);
 }
 
 // The property `name` of `properties`, or null; compared with the literal as it is, as builders
@@ -153,9 +176,18 @@ QObject *cVQ4VMVElementBuilder::build(vmva::cDVAbstractStdDMViewProperties *prop
         return object;
     // Applying values must not look like user input to bindings made a moment before.
     cVQ4SignalBlocker blocker(*object);
-    for (vmva::cDVIAbstractProperty *property : properties->properties()) {
-        const auto it = mAspects.constFind(property->name().bytes());
-        const tAspectSet *aspect = it == mAspects.constEnd() ? nullptr : &it.value();
+    const std::vector<vmva::cDVIAbstractProperty *> &list = properties->properties();
+    if (mPlacedAspects.size() < list.size())
+        mPlacedAspects.resize(list.size());
+    for (size_t i = 0; i < list.size(); ++i) {
+        vmva::cDVIAbstractProperty *property = list[i];
+        const vstd::cAsciiString &name = property->name();
+        tPlacedAspectSet &placed = mPlacedAspects[i];
+        if (placed.name.data() != name.data() || placed.name.size() != name.size()) {
+            placed.name = name;
+            placed.aspect = this->aspect(name);
+        }
+        const tAspectSet *aspect = placed.aspect;
         if (aspect && aspect->apply)
             aspect->apply(*object, parent, *property);
         if (property->modelLocation().isEmpty()

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QVariant>
 
+#include <vector>
+
 class QLayout;
 class QObject;
 class QWidget;
@@ -88,4 +90,13 @@ protected:
 
 private:
     QHash<QByteArray, tAspectSet> mAspects;
+    // The aspects of the last element's properties by their place: the elements of one family
+    // have the same properties in the same order. A name is held, so that the same address is
+    // the same name. Builders build on the GUI thread only.
+    struct tPlacedAspectSet
+    {
+        vstd::cAsciiString name;
+        const tAspectSet *aspect = nullptr;
+    };
+    mutable std::vector<tPlacedAspectSet> mPlacedAspects;
 };

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHashFunctions>
+#include <cstring>
 #include <string>
 
 namespace vstd {
@@ -49,14 +50,15 @@ public:
     cAsciiString &operator+=(char c) { mData += c; return *this; }
     friend cAsciiString operator+(cAsciiString a, const cAsciiString &b) { return a += b; }
 
+    // Names are compared often and are short: shared texts are equal without a look.
     friend bool operator==(const cAsciiString &a, const cAsciiString &b)
     {
-        return a.mData == b.mData;
+        const qsizetype size = a.mData.size();
+        return size == b.mData.size()
+               && (a.mData.constData() == b.mData.constData()
+                   || std::memcmp(a.mData.constData(), b.mData.constData(), size_t(size)) == 0);
     }
-    friend bool operator!=(const cAsciiString &a, const cAsciiString &b)
-    {
-        return a.mData != b.mData;
-    }
+    friend bool operator!=(const cAsciiString &a, const cAsciiString &b) { return !(a == b); }
     friend bool operator<(const cAsciiString &a, const cAsciiString &b)
     {
         return a.mData < b.mData;

@@ -38,5 +38,11 @@ cDebugStream &system();
 
 } // namespace vpi
 
-// Writes a trace line tagged with the current source file and line.
-#define VELL_TRACE(text) vpi::system().trace(__FILE__, __LINE__, (text))
+// Writes a trace line tagged with the current source file and line; the text is not even
+// built while nobody listens.
+#define VELL_TRACE(text)                                                                      \
+    do {                                                                                       \
+        vpi::cDebugStream &vellTraceStream_ = vpi::system();                                   \
+        if (vellTraceStream_.enabled())                                                        \
+            vellTraceStream_.trace(__FILE__, __LINE__, (text));                                \
+    } while (false)

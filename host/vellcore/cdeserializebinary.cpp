@@ -52,6 +52,8 @@ void cDeserializeBinary::parse(const QByteArray &data)
     };
 
     const auto readVarint = [&]() {
+        if (p != end && *p < 0x80)
+            return quint64(*p++);
         quint64 value = 0;
         for (int shift = 0; shift < 64; shift += 7) {
             if (p == end)

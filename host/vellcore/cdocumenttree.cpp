@@ -1,51 +1,10 @@
 #include "cdocumenttree.h"
 
-#include <cstring>
-
 namespace vsa {
 
 cDocumentTree::cDocumentTree()
 {
     add(cAbstractDeserializer::ContextEntry, 1);
-}
-
-cDocumentTree::AddResult cDocumentTree::add(EntryKind kind, quint32 line, quint32 column)
-{
-    if (kind == cAbstractDeserializer::ContextEntry && int(mOpen.size()) > maxDepth)
-        return TooDeep;
-    // The document entry itself is not counted.
-    if (mEntries.size() > mMaxEntries)
-        return TooMany;
-    const quint32 index = quint32(mEntries.size());
-    tEntrySet e;
-    e.end = index + 1;
-    e.line = line;
-    e.column = column;
-    e.label = e.labelSize = 0;
-    e.kind = kind;
-    e.value.u = 0;
-    mEntries.push_back(e);
-    if (kind == cAbstractDeserializer::ContextEntry)
-        mOpen.push_back(index);
-    return Added;
-}
-
-void cDocumentTree::closeContext()
-{
-    mEntries[mOpen.back()].end = quint32(mEntries.size());
-    mOpen.pop_back();
-}
-
-quint32 cDocumentTree::find(quint32 from, quint32 end, const char *label, int labelSize) const
-{
-    const char *pool = mBytes.constData();
-    for (quint32 i = from; i < end; i = mEntries[i].end) {
-        const tEntrySet &e = mEntries[i];
-        if (int(e.labelSize) == labelSize
-            && (labelSize == 0 || std::memcmp(pool + e.label, label, size_t(labelSize)) == 0))
-            return i;
-    }
-    return end;
 }
 
 QByteArray cDocumentTree::labelOf(const tEntrySet &e) const

@@ -4,6 +4,7 @@
 #include "cdocumentlimits.h"
 
 #include <QString>
+#include <cstring>
 #include <vector>
 
 namespace vsa {
@@ -66,9 +67,31 @@ public:
     // Appends an entry with the given kind; a context stays open until closeContext(). Nothing
     // is appended when a context would nest deeper than maxDepth or the document would hold
     // more than maxEntries() entries.
-    AddResult add(EntryKind kind, quint32 line, quint32 column = 0);
+    AddResult add(EntryKind kind, quint32 line, quint32 column = 0)
+    {
+        if (kind == cAbstractDeserializer::ContextEntry && int(mOpen.size()) > maxDepth)
+            return TooDeep;
+        // The document entry itself is not counted.
+        if (mEntries.size() > mMaxEntries)
+            return TooMany;
+        const quint32 index = quint32(mEntries.size());
+        tEntrySet &e = mEntries.emplace_back();
+        e.end = index + 1;
+        e.line = line;
+        e.column = column;
+        e.label = e.labelSize = 0;
+        e.kind = kind;
+        e.value.u = 0;
+        if (kind == cAbstractDeserializer::ContextEntry)
+            mOpen.push_back(index);
+        return Added;
+    }
     tEntrySet &last() { return mEntries.back(); }
-    void closeContext();
+    void closeContext()
+    {
+        mEntries[mOpen.back()].end = quint32(mEntries.size());
+        mOpen.pop_back();
+    }
     // Closes the document once everything is added.
     void finish() { closeContext(); }
     // Contexts open besides the document.
@@ -77,7 +100,20 @@ public:
     quint32 size() const { return quint32(mEntries.size()); }
     const tEntrySet &at(quint32 index) const { return mEntries[index]; }
     // Index of the first entry in [from, end) among siblings whose label is `label`, else end.
-    quint32 find(quint32 from, quint32 end, const char *label, int labelSize) const;
+    quint32 find(quint32 from, quint32 end, const char *label, int labelSize) const
+    {
+        // Mostly the first sibling looked at is the one: the reader asks in the writer's order.
+        const char *pool = mBytes.constData();
+        for (quint32 i = from; i < end; i = mEntries[i].end) {
+            const tEntrySet &e = mEntries[i];
+            if (int(e.labelSize) == labelSize
+                && (labelSize == 0
+                    || (pool[e.label] == label[0]
+                        && std::memcmp(pool + e.label, label, size_t(labelSize)) == 0)))
+                return i;
+        }
+        return end;
+    }
     QByteArray labelOf(const tEntrySet &e) const;
     QByteArray bytesOf(const tEntrySet &e) const;
     // The value of a bytes entry, shared where it was added as an array of its own.

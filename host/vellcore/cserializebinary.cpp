@@ -23,23 +23,19 @@ void cSerializeBinary::enlarge(qsizetype size)
     mBuffer = mData.data();
 }
 
-void cSerializeBinary::startEntry(unsigned char kind, const vstd::cAsciiString &label)
-{
-    if (label.empty()) {
-        *grow(1) = char(kind);
-    } else {
-        *grow(1) = char(kind | cBinaryFormat::labelledFlag);
-        appendLabel(label);
-    }
-}
-
 void cSerializeBinary::appendLabel(const vstd::cAsciiString &label)
 {
     // Labels are mostly literals: the same text at the same address, found without comparing.
     const char *const text = label.data();
     const int size = label.size();
+    tLabelSlotSet &slot = labelSlot(text, size);
+    if (slot.text == text && slot.size == size) {
+        appendVarint(slot.place);
+        return;
+    }
     for (const tLabelSet &known : mLabels) {
         if (known.text.data() == text && known.text.size() == size) {
+            slot = {text, size, known.place};
             appendVarint(known.place);
             return;
         }
@@ -48,8 +44,10 @@ void cSerializeBinary::appendLabel(const vstd::cAsciiString &label)
         if (known.text.size() == size && std::memcmp(known.text.data(), text, size_t(size)) == 0) {
             appendVarint(known.place);
             // A few addresses per text; texts built anew each time are only compared.
-            if (mLabels.size() < size_t(4 * cBinaryFormat::maxLabels))
+            if (mLabels.size() < size_t(4 * cBinaryFormat::maxLabels)) {
                 mLabels.push_back({label, known.place});
+                slot = {text, size, known.place};
+            }
             return;
         }
     }
@@ -57,16 +55,13 @@ void cSerializeBinary::appendLabel(const vstd::cAsciiString &label)
     appendText(text, size);
     if (mDefinedLabels < quint32(cBinaryFormat::maxLabels)) {
         mLabels.push_back({label, mDefinedLabels});
+        slot = {text, size, mDefinedLabels};
         ++mDefinedLabels;
     }
 }
 
-void cSerializeBinary::appendVarint(quint64 value)
+void cSerializeBinary::appendLongVarint(quint64 value)
 {
-    if (value < 0x80) {
-        *grow(1) = char(value);
-        return;
-    }
     char buffer[cBinaryFormat::maxVarintSize];
     const int n = cBinaryFormat::encodeVarint(value, buffer);
     std::memcpy(grow(n), buffer, size_t(n));

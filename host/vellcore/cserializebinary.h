@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cbinaryformat.h"
 #include "cvalueserializer.h"
 
 #include <vector>
@@ -35,9 +36,28 @@ private:
     }
     // Makes room for `size` more bytes, at least doubling the buffer.
     void enlarge(qsizetype size);
-    void startEntry(unsigned char kind, const vstd::cAsciiString &label);
+    void startEntry(unsigned char kind, const vstd::cAsciiString &label)
+    {
+        if (label.empty()) {
+            *grow(1) = char(kind);
+            return;
+        }
+        *grow(1) = char(kind | cBinaryFormat::labelledFlag);
+        const tLabelSlotSet &slot = labelSlot(label.data(), label.size());
+        if (slot.text == label.data() && slot.size == label.size())
+            appendVarint(slot.place);
+        else
+            appendLabel(label);
+    }
     void appendLabel(const vstd::cAsciiString &label);
-    void appendVarint(quint64 value);
+    void appendVarint(quint64 value)
+    {
+        if (value < 0x80)
+            *grow(1) = char(value);
+        else
+            appendLongVarint(value);
+    }
+    void appendLongVarint(quint64 value);
     void appendText(const char *data, qsizetype size);
     void appendString(const QString &text);
 
@@ -54,6 +74,21 @@ private:
         quint32 place;
     };
     std::vector<tLabelSet> mLabels;
+    // Where a label text of mLabels was met last, by its address: most labels are found here
+    // without walking mLabels. Only held texts are entered, so an address is never reused.
+    struct tLabelSlotSet
+    {
+        const char *text = nullptr;
+        int size = 0;
+        quint32 place = 0;
+    };
+    static constexpr size_t labelSlots = 128;
+    tLabelSlotSet mLabelSlots[labelSlots];
+    tLabelSlotSet &labelSlot(const char *text, int size)
+    {
+        return mLabelSlots[((reinterpret_cast<quintptr>(text) >> 3) ^ quintptr(size))
+                           % labelSlots];
+    }
     quint32 mDefinedLabels = 0;
     int mDepth = 0;
 };

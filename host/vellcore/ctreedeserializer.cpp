@@ -42,15 +42,6 @@ bool cTreeDeserializer::atEnd() const
     return mFrames.back().cursor >= contextEnd();
 }
 
-quint32 cTreeDeserializer::find(const vstd::cAsciiString &label) const
-{
-    const tFrameSet &frame = mFrames.back();
-    const quint32 end = contextEnd();
-    if (preferNoLabels() || label.empty() || frame.cursor >= end)
-        return frame.cursor < end ? frame.cursor : end;
-    return mTree.find(frame.cursor, end, label.data(), label.size());
-}
-
 bool cTreeDeserializer::hasEntry(const vstd::cAsciiString &label) const
 {
     return find(label) < contextEnd();
@@ -145,7 +136,18 @@ void cTreeDeserializer::endContext()
 
 vstd::cAsciiString cTreeDeserializer::readAscii(const vstd::cAsciiString &label)
 {
-    return vstd::cAsciiString(mTree.bytesOf(consume(take(label, AsciiEntry))));
+    const cDocumentTree::tEntrySet &e = consume(take(label, AsciiEntry));
+    const int size = int(e.value.text.size);
+    if (size == 0 || size > sharedAsciiLength)
+        return vstd::cAsciiString(mTree.bytesOf(e));
+    const char *const text = mTree.bytes().constData() + e.value.text.at;
+    quint32 hash = quint32(size);
+    for (int i = 0; i < size; ++i)
+        hash = hash * 31 + uchar(text[i]);
+    vstd::cAsciiString &shared = mSharedAscii[hash % sharedAsciiSlots];
+    if (shared.size() != size || std::memcmp(shared.data(), text, size_t(size)) != 0)
+        shared = vstd::cAsciiString(text, size);
+    return shared;
 }
 
 vucs::cString cTreeDeserializer::readString(const vstd::cAsciiString &label)
@@ -215,20 +217,13 @@ void cTreeDeserializer::malformed(quint32 line, quint32 column, const QString &r
                    << mSource << positionText(line, column) << reason);
 }
 
-cDocumentTree::tEntrySet &cTreeDeserializer::addEntry(EntryKind kind, quint32 line,
-                                                      quint32 column)
+void cTreeDeserializer::refuseEntry(cDocumentTree::AddResult result, quint32 line,
+                                    quint32 column) const
 {
-    switch (mTree.add(kind, line, column)) {
-    case cDocumentTree::Added:
-        break;
-    case cDocumentTree::TooDeep:
+    if (result == cDocumentTree::TooDeep)
         malformed(line, column, QStringLiteral("contexts nested more than %1 deep")
                                     .arg(cDocumentLimits::maxDepth));
-    case cDocumentTree::TooMany:
-        malformed(line, column, QStringLiteral("more than %1 entries")
-                                    .arg(mTree.maxEntries()));
-    }
-    return mTree.last();
+    malformed(line, column, QStringLiteral("more than %1 entries").arg(mTree.maxEntries()));
 }
 
 QByteArray cTreeDeserializer::readFile(const vucs::cString &path)

@@ -52,7 +52,13 @@ protected:
     // Throws a cRuntimeException for a malformed document.
     [[noreturn]] void malformed(quint32 line, quint32 column, const QString &reason) const;
     // Appends an entry to the tree; throws when a limit refuses it.
-    cDocumentTree::tEntrySet &addEntry(EntryKind kind, quint32 line, quint32 column = 0);
+    cDocumentTree::tEntrySet &addEntry(EntryKind kind, quint32 line, quint32 column = 0)
+    {
+        const cDocumentTree::AddResult result = mTree.add(kind, line, column);
+        if (result != cDocumentTree::Added)
+            refuseEntry(result, line, column);
+        return mTree.last();
+    }
     // The whole file at `path`; throws cRuntimeException naming it when it cannot be read or is
     // larger than cDocumentLimits::maxDocumentSize.
     static QByteArray readFile(const vucs::cString &path);
@@ -66,7 +72,19 @@ private:
 
     quint32 contextEnd() const { return mTree.at(mFrames.back().context).end; }
     // Index of the entry a read with `label` takes; contextEnd() when there is none.
-    quint32 find(const vstd::cAsciiString &label) const;
+    quint32 find(const vstd::cAsciiString &label) const
+    {
+        const tFrameSet &frame = mFrames.back();
+        const quint32 end = contextEnd();
+        if (frame.cursor >= end)
+            return end;
+        if (preferNoLabels() || label.empty())
+            return frame.cursor;
+        return mTree.find(frame.cursor, end, label.data(), label.size());
+    }
+    // Throws for an entry the tree refused to add.
+    [[noreturn]] void refuseEntry(cDocumentTree::AddResult result, quint32 line,
+                                  quint32 column) const;
     // The entry a read of `kind` with `label` takes; throws when it is missing or of another
     // kind. Does not move the cursor.
     quint32 take(const vstd::cAsciiString &label, EntryKind kind) const;
@@ -75,6 +93,11 @@ private:
 
     cDocumentTree mTree;
     std::vector<tFrameSet> mFrames;
+    // Short ASCII values read lately (the parameter and node names of bindings recur from
+    // property to property): a value read again shares the text instead of copying it.
+    static constexpr int sharedAsciiSlots = 64;
+    static constexpr int sharedAsciiLength = 32;
+    vstd::cAsciiString mSharedAscii[sharedAsciiSlots];
     vucs::cString mSource;
 };
 

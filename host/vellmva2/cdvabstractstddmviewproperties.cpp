@@ -135,6 +135,14 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
         // Left only when the property was read: a failed document is abandoned.
         deserializer.endContext();
     }
+    for (size_t i = 0; i < mView.size(); ++i) {
+        if (loaded[qsizetype(i)])
+            continue;
+        cDVIAbstractProperty *property = mView[i];
+        property->resetToDefault();
+        if (!property->modelLocation().isEmpty())
+            property->setModelLocation(cDMDataModelDescriptor());
+    }
 }
 
 void cDVAbstractStdDMViewProperties::checkRange(cDVIAbstractProperty &property,

@@ -13,8 +13,9 @@ namespace vmva {
 // bound, its model location (ASCII strings labelled "Parameter" and "Element").
 // Loading walks the "Property" contexts in the order of the document and matches them by name:
 // one pass, whatever order an older or newer version wrote them in. A property the document
-// lacks keeps its default value and stays unbound; a context naming no property of the element
-// is skipped. Nothing else in the enclosing context (an element's children) is read.
+// lacks gets its default value and is unbound, whatever it held before, so that one properties
+// object may load one element after another; a context naming no property of the element is
+// skipped. Nothing else in the enclosing context (an element's children) is read.
 class cDVAbstractStdDMViewProperties
 {
 public:
@@ -31,8 +32,9 @@ public:
     cDVIAbstractProperty *tryFindProperty(const vstd::cAsciiString &name) const;
 
     virtual void store(vsa::cAbstractSerializer &serializer) const;
-    // Properties missing from the document keep their defaults; unknown ones are ignored. A
-    // property given twice, or an integer outside the property's range, fails the load.
+    // Properties missing from the document are reset to their defaults and unbound; unknown
+    // ones are ignored. A property given twice, or an integer outside the property's range,
+    // fails the load.
     virtual void load(vsa::cAbstractDeserializer &deserializer);
 
 protected:

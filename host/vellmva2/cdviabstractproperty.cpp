@@ -21,10 +21,10 @@ cDVIAbstractProperty::cDVIAbstractProperty(const cDVIAbstractProperty &other)
 
 cDVIAbstractProperty::~cDVIAbstractProperty() = default;
 
-const cDMDataModelDescriptor &cDVIAbstractProperty::modelLocation() const
+const cDMDataModelDescriptor &cDVIAbstractProperty::noLocation()
 {
     static const cDMDataModelDescriptor none;
-    return mLocation ? *mLocation : none;
+    return none;
 }
 
 void cDVIAbstractProperty::setModelLocation(const cDMDataModelDescriptor &location)

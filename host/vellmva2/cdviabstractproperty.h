@@ -43,7 +43,10 @@ public:
     const vstd::cAsciiString &topic() const { return mDescription->topic; }
     unsigned int flags() const { return mDescription->flags; }
 
-    const cDMDataModelDescriptor &modelLocation() const;
+    const cDMDataModelDescriptor &modelLocation() const
+    {
+        return mLocation ? *mLocation : noLocation();
+    }
     void setModelLocation(const cDMDataModelDescriptor &location);
     // The model value types a connector may name, separated by spaces or commas
     // ("piInt64 piDouble"); empty for any.
@@ -74,6 +77,8 @@ protected:
     cDVIAbstractProperty &operator=(const cDVIAbstractProperty &) = delete;
 
 private:
+    static const cDMDataModelDescriptor &noLocation();
+
     struct tDescriptionSet : QSharedData
     {
         vstd::cAsciiString name, topic, help, allowedTypes;
