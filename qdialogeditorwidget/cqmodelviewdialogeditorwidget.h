@@ -159,6 +159,8 @@ private:
     QDockWidget *mpParameterDock = nullptr;
     cQVMVFormDialog *mpFormDialog = nullptr;
     vmva::cDVDataViewArgList *mpArguments;
+    // Size of the last preview copy: the next one is made room for at once.
+    qsizetype mPreviewBytes = 0;
     QScrollArea *mpPreviewScroll = nullptr;
     cQPreviewWidgetView *mpPreviewView = nullptr;
     QWidget *mpTopLevelPreview = nullptr;

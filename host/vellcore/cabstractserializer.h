@@ -19,7 +19,11 @@ public:
     void setPreferNoLabels(bool preferNoLabels) { mPreferNoLabels = preferNoLabels; }
     bool preferNoLabels() const { return mPreferNoLabels; }
     // Labels the next entry (value or context).
-    void setLabel(const vstd::cAsciiString &label) { mLabel = vstd::cAsciiString(label); }
+    void setLabel(const vstd::cAsciiString &label) { mLabel = label; }
+    // Whether the document is read only by this program as it is now (a copy in memory), so
+    // that what is written may take the most compact form the writer knows, instead of the
+    // form files keep from version to version.
+    virtual bool prefersCompactRecords() const { return false; }
 
     virtual void beginContext(const vstd::cAsciiString &name) = 0;
     // Throws cBugException when no context is open.

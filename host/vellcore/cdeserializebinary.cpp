@@ -31,8 +31,6 @@ void cDeserializeBinary::parse(const QByteArray &data)
     cDocumentTree &t = tree();
     // Texts are read where they are: the input is the pool.
     t.bytes() = data;
-    // Strings take at most what their units take in the input; reserved, not yet used.
-    t.strings().reserve(data.size() / 2);
     const uchar *const begin = reinterpret_cast<const uchar *>(data.constData());
     const uchar *const end = begin + data.size();
     const uchar *p = begin;
@@ -124,7 +122,9 @@ void cDeserializeBinary::parse(const QByteArray &data)
     // The smallest entry takes two bytes.
     t.setMaxEntries(
         cDocumentLimits::maxEntries(data.size(), cDocumentLimits::binaryBytesPerEntry));
-    t.reserve(qMin<qsizetype>(data.size() / 2 + 8, t.maxEntries() + 1));
+    // Entries take 2 to 12 bytes, and a block of property records as many as its properties
+    // take: a guess the vector outgrows by doubling, not a bound that wastes a large block.
+    t.reserve(qMin<qsizetype>(data.size() / 16 + 8, t.maxEntries() + 1));
 
     while (p < end) {
         const quint32 at = offset(p);

@@ -134,6 +134,17 @@ QByteArray cSerializeBinary::data() const
     return QByteArray(mBuffer, mSize);
 }
 
+QByteArray cSerializeBinary::takeData()
+{
+    if (mDepth > 0)
+        VELL_THROW(vstd::cBugException,
+                   vucs::cLIMessage("$VTR$%count% contexts are still open!") << mDepth);
+    mData.resize(mSize);
+    mBuffer = nullptr;
+    mSize = 0;
+    return std::move(mData);
+}
+
 void cSerializeBinary::writeToFile(const vucs::cString &path)
 {
     saveFile(path, data());

@@ -18,8 +18,17 @@ public:
     void endContext() override;
 
     void writeToFile(const vucs::cString &path) override;
+    bool prefersCompactRecords() const override { return true; }
     // The document written so far; throws cBugException while a context is open.
     QByteArray data() const;
+    // The document, handed over without a copy; nothing may be written afterwards.
+    QByteArray takeData();
+    // Makes room for a document of `bytes` bytes in one piece (a size known from last time).
+    void reserve(qsizetype bytes)
+    {
+        if (bytes > mData.size())
+            enlarge(bytes - mSize);
+    }
 
 protected:
     void writeValue(const vstd::cAsciiString &label, const tValueSet &value) override;

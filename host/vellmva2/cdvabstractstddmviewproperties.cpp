@@ -1,6 +1,7 @@
 #include "cdvabstractstddmviewproperties.h"
 
 #include "cdvitypedproperties.h"
+#include "cdvpropertyrecords.h"
 
 #include <QVarLengthArray>
 
@@ -13,6 +14,7 @@ const vstd::cAsciiString kProperty = vstd::cAsciiString::fromStatic("Property");
 const vstd::cAsciiString kValue = vstd::cAsciiString::fromStatic("Value");
 const vstd::cAsciiString kParameter = vstd::cAsciiString::fromStatic("Parameter");
 const vstd::cAsciiString kElement = vstd::cAsciiString::fromStatic("Element");
+const vstd::cAsciiString kRecords = vstd::cAsciiString::fromStatic("PropertyRecords");
 
 // The stored form is found by its labels, so they are written and read whatever the caller
 // prefers for its own entries.
@@ -55,6 +57,15 @@ cDVIAbstractProperty *cDVAbstractStdDMViewProperties::tryFindProperty(
 void cDVAbstractStdDMViewProperties::store(vsa::cAbstractSerializer &serializer) const
 {
     tLabelsOnSet<vsa::cAbstractSerializer> labels(serializer);
+    if (serializer.prefersCompactRecords() && hasRecordForm()) {
+        // Written for each element of a preview: the block keeps its room from one to the next.
+        static thread_local QByteArray block;
+        block.resize(0);
+        cDVPropertyRecords::encode(mView, block);
+        serializer.setLabel(kRecords);
+        serializer.writeBytes(block);
+        return;
+    }
     for (const cDVIAbstractProperty *property : mView) {
         serializer.setLabel(kProperty);
         vsa::cContext context(serializer, property->name());
@@ -75,6 +86,8 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
     tLabelsOnSet<vsa::cAbstractDeserializer> labels(deserializer);
     // Which properties were read, by their place.
     QVarLengthArray<bool, 64> loaded(qsizetype(mView.size()), false);
+    if (deserializer.hasEntry(kRecords))
+        loadRecords(deserializer, loaded);
     vstd::cAsciiString name;
     // Where the property written after the last one read is: looked at first.
     auto next = mView.begin();
@@ -141,6 +154,64 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
         cDVIAbstractProperty *property = mView[i];
         property->resetToDefault();
         if (!property->modelLocation().isEmpty())
+            property->setModelLocation(cDMDataModelDescriptor());
+    }
+}
+
+bool cDVAbstractStdDMViewProperties::hasRecordForm() const
+{
+    for (cDVIAbstractProperty *property : mView)
+        if (cDVPropertyRecords::kindOf(*property) == cDVPropertyRecords::KindCount)
+            return false;
+    return true;
+}
+
+void cDVAbstractStdDMViewProperties::loadRecords(vsa::cAbstractDeserializer &deserializer,
+                                                 QVarLengthArray<bool, 64> &loaded)
+{
+    const vsa::cAbstractDeserializer::tMark at = deserializer.mark();
+    const QByteArray block = deserializer.readBytes(kRecords);
+    cDVPropertyRecords::cReader reader(block, deserializer, at);
+    cDVPropertyRecords::tRecordSet record;
+    // The parameter and element names of the last binding: an element's bindings share them.
+    vstd::cAsciiString parameter, element;
+    const auto shared = [](vstd::cAsciiString &last, QByteArrayView text) {
+        if (last.bytes() != text)
+            last = vstd::cAsciiString(text.data(), int(text.size()));
+        return last;
+    };
+    auto next = mView.begin();
+    while (!reader.atEnd()) {
+        reader.next(record);
+        const auto named = [&record](const cDVIAbstractProperty *property) {
+            return property->name().bytes() == record.name;
+        };
+        auto found = next != mView.end() && named(*next)
+                         ? next
+                         : std::find_if(mView.begin(), mView.end(), named);
+        if (found == mView.end())
+            continue; // written by another version of the element
+        next = found + 1;
+        cDVIAbstractProperty *property = *found;
+        bool &done = loaded[found - mView.begin()];
+        if (done)
+            VELL_THROW(vstd::cRuntimeException,
+                       vucs::cLIMessage("$VTR$Unable to read %file%: property \"%name%\" given "
+                                        "twice!")
+                           << deserializer.locationOf(at) << property->name());
+        done = true;
+        property->resetToDefault();
+        if (!cDVPropertyRecords::assign(*property, record))
+            VELL_THROW(vstd::cRuntimeException,
+                       vucs::cLIMessage("$VTR$Unable to read %file%: property \"%name%\" holds "
+                                        "a %kind% value!")
+                           << deserializer.locationOf(at) << property->name()
+                           << cDVPropertyRecords::kindName(record.kind));
+        checkRange(*property, deserializer, at);
+        if (record.bound)
+            property->setModelLocation(cDMDataModelDescriptor(
+                shared(parameter, record.parameter), shared(element, record.element)));
+        else if (!property->modelLocation().isEmpty())
             property->setModelLocation(cDMDataModelDescriptor());
     }
 }

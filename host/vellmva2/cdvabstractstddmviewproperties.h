@@ -2,6 +2,8 @@
 
 #include "cdviabstractproperty.h"
 
+#include <QVarLengthArray>
+
 #include <memory>
 #include <vector>
 
@@ -16,6 +18,9 @@ namespace vmva {
 // lacks gets its default value and is unbound, whatever it held before, so that one properties
 // object may load one element after another; a context naming no property of the element is
 // skipped. Nothing else in the enclosing context (an element's children) is read.
+// A serializer that prefers compact records (the byte-array copies of previews and the
+// clipboard) gets one byte value labelled "PropertyRecords" instead (see cDVPropertyRecords);
+// loading reads either form.
 class cDVAbstractStdDMViewProperties
 {
 public:
@@ -49,6 +54,10 @@ protected:
     }
 
 private:
+    // Whether every property has a compact record form (see cDVPropertyRecords).
+    bool hasRecordForm() const;
+    // Reads the compact records, marking what was read in `loaded`.
+    void loadRecords(vsa::cAbstractDeserializer &deserializer, QVarLengthArray<bool, 64> &loaded);
     // Throws when an integer lies outside its range; `at` marks where its value was read.
     static void checkRange(cDVIAbstractProperty &property,
                            const vsa::cAbstractDeserializer &deserializer,

@@ -7,6 +7,7 @@
 #include "vellmva2/cdvabstractstddmviewproperties.h"
 #include "vellmva2/cdvdataviewarglist.h"
 #include "vellmva2/cdvitypedproperties.h"
+#include "vellmva2/cdvpropertyrecords.h"
 
 #include <QtTest>
 
@@ -133,6 +134,30 @@ private:
     const cDVAbstractStdDMViewProperties &mSource;
 };
 
+// One compact record by hand: name, tag, value.
+QByteArray record(const char *name, quint8 tag, const QByteArray &value = QByteArray())
+{
+    return char(qstrlen(name)) + QByteArray(name) + char(tag) + value;
+}
+
+// Loads `block` as the records of a cAllKinds; the refusal's message, empty when accepted.
+QString loadRecords(const QByteArray &block)
+{
+    vsa::cSerializeBinary writer(vucs::cString("Test"));
+    writer.setPreferNoLabels(false);
+    writer.setLabel("PropertyRecords");
+    writer.writeBytes(block);
+    vsa::cDeserializeBinary reader(writer.data());
+    cAllKinds in;
+    in.initialize();
+    try {
+        in.load(reader);
+    } catch (const vstd::cRuntimeException &e) {
+        return QString::fromUtf8(e.what());
+    }
+    return QString();
+}
+
 QByteArray stored(const cDVAbstractStdDMViewProperties &properties)
 {
     vsa::cSerializeBinary writer(vucs::cString("Test"));
@@ -153,6 +178,8 @@ private slots:
     void missingAndUnknownProperties();
     void corruptValuesAreRefusedNamingTheProperty_data();
     void corruptValuesAreRefusedNamingTheProperty();
+    void damagedRecordsAreRefused_data();
+    void damagedRecordsAreRefused();
     void copiesShareTheDescriptionUntilChanged();
     void layoutParameterText_data();
     void layoutParameterText();
@@ -198,6 +225,10 @@ void tst_ViewProperties::roundTrip()
     auto reader = readerOf(*writer);
     reader->setPreferNoLabels(!writerPrefersLabels);
     reader->beginContext("");
+    // Files keep a context per property; the byte-array copies one block of records.
+    reader->setPreferNoLabels(false);
+    QCOMPARE(reader->hasEntry("PropertyRecords"), format == Binary);
+    reader->setPreferNoLabels(!writerPrefersLabels);
     cAllKinds in;
     in.initialize();
     in.load(*reader);
@@ -327,6 +358,47 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
         QVERIFY2(QString(e.what()).contains(property), e.what());
         QVERIFY(e.cause() != nullptr);
     }
+}
+
+void tst_ViewProperties::damagedRecordsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("unknown kind") << record("Enabled", 0x7F) << "unknown kind";
+    QTest::newRow("flag neither true nor false") << record("Enabled", 1, "\2") << "neither";
+    QTest::newRow("text where an integer belongs")
+        << record("Count", 4, QByteArray("\0", 1)) << "holds a string value";
+    QTest::newRow("layout mode out of range")
+        << record("Layout", 6, QByteArray("\11\0\1", 3)) << "layout mode";
+    QTest::newRow("given twice") << record("Enabled", 1, QByteArray("\0", 1)) +
+                                        record("Enabled", 1, QByteArray("\1", 1))
+                                 << "given twice";
+    QTest::newRow("text longer than what is left")
+        << record("Label", 3, "\50abc") << "end early";
+    QTest::newRow("binding without its names") << record("Count", 0x82, "\2") << "end early";
+}
+
+// Records come from the clipboard too: damage is refused, never read beyond the block, and
+// every cut of a good block is either refused or a shorter good block.
+void tst_ViewProperties::damagedRecordsAreRefused()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(QString, refusal);
+    QVERIFY2(loadRecords(block).contains(refusal), qPrintable(loadRecords(block)));
+
+    cAllKinds out;
+    out.initialize();
+    fill(out, QByteArray("picture"), cDVLayoutParameter());
+    QByteArray good;
+    cDVPropertyRecords::encode(out.properties(), good);
+    QCOMPARE(loadRecords(good), QString());
+    int refused = 0;
+    for (qsizetype cut = 1; cut < good.size(); ++cut) {
+        const QString message = loadRecords(good.left(cut));
+        refused += message.isEmpty() ? 0 : 1;
+        QVERIFY2(message.isEmpty() || message.contains("damaged"), qPrintable(message));
+    }
+    QVERIFY(refused > good.size() / 2);
 }
 
 void tst_ViewProperties::copiesShareTheDescriptionUntilChanged()

@@ -1,0 +1,295 @@
+#include "cdvpropertyrecords.h"
+
+#include "cdvitypedproperties.h"
+
+#include "vellcore/cdocumentlimits.h"
+
+#include <QtEndian>
+#include <cstring>
+
+namespace vmva {
+
+namespace {
+
+// Appends to a block in place: the block is written for every element of a preview.
+class cBlockWriter
+{
+public:
+    explicit cBlockWriter(QByteArray &out) : mOut(out), mSize(out.size()) {}
+    ~cBlockWriter() { mOut.resize(mSize); }
+
+    void byte(char value) { *room(1) = value; }
+    void varint(quint64 value)
+    {
+        char *at = room(10);
+        qsizetype n = 0;
+        while (value >= 0x80) {
+            at[n++] = char((value & 0x7F) | 0x80);
+            value >>= 7;
+        }
+        at[n++] = char(value);
+        mSize -= 10 - n;
+    }
+    void text(const char *data, qsizetype size)
+    {
+        varint(quint64(size));
+        if (size > 0)
+            std::memcpy(room(size), data, size_t(size));
+    }
+    void string(const QString &text)
+    {
+        varint(quint64(text.size()));
+        qToLittleEndian<quint16>(text.utf16(), text.size(), room(2 * text.size()));
+    }
+
+private:
+    char *room(qsizetype size)
+    {
+        if (mSize + size > mOut.size())
+            mOut.resize(qMax(mSize + size, 2 * mOut.size() + 256));
+        char *at = mOut.data() + mSize;
+        mSize += size;
+        return at;
+    }
+
+    QByteArray &mOut;
+    qsizetype mSize;
+};
+
+quint64 zigzag(qint64 value) { return (quint64(value) << 1) ^ quint64(value >> 63); }
+qint64 unzigzag(quint64 value) { return qint64(value >> 1) ^ -qint64(value & 1); }
+
+} // namespace
+
+cDVPropertyRecords::Kind cDVPropertyRecords::kindOf(cDVIAbstractProperty &property)
+{
+    if (property.boolView())
+        return Bool;
+    if (property.intView())
+        return Int;
+    if (property.asciiStringView())
+        return Ascii;
+    if (property.ucStringView() || property.fontView())
+        return String;
+    if (property.pixmapView())
+        return Bytes;
+    if (property.layoutView())
+        return Layout;
+    if (property.modelLocationView())
+        return NoValue;
+    return KindCount;
+}
+
+void cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &properties,
+                                QByteArray &block)
+{
+    cBlockWriter out(block);
+    for (cDVIAbstractProperty *property : properties) {
+        const vstd::cAsciiString &name = property->name();
+        out.text(name.data(), name.size());
+        const Kind kind = kindOf(*property);
+        const cDMDataModelDescriptor &location = property->modelLocation();
+        out.byte(char(kind | (location.isEmpty() ? 0 : boundFlag)));
+        switch (kind) {
+        case Bool: out.byte(property->boolView()->value() ? '\1' : '\0'); break;
+        case Int: out.varint(zigzag(property->intView()->value())); break;
+        case Ascii: {
+            const vstd::cAsciiString &value = property->asciiStringView()->value();
+            out.text(value.data(), value.size());
+            break;
+        }
+        case String: {
+            auto *text = property->ucStringView();
+            out.string(text ? text->value().text() : property->fontView()->value().text());
+            break;
+        }
+        case Bytes: {
+            const QByteArray &value = property->pixmapView()->value();
+            out.text(value.constData(), value.size());
+            break;
+        }
+        case Layout: {
+            const cDVLayoutParameter &p = property->layoutView()->value();
+            out.byte(char(p.mode()));
+            out.byte(char((p.hasMinimum() ? 1 : 0) | (p.hasMaximum() ? 2 : 0)));
+            if (p.hasMinimum())
+                out.varint(p.minimum());
+            if (p.hasMaximum())
+                out.varint(p.maximum());
+            out.varint(p.multiplier());
+            break;
+        }
+        case NoValue:
+        case KindCount: break;
+        }
+        if (!location.isEmpty()) {
+            out.text(location.parameterName().data(), location.parameterName().size());
+            out.text(location.elementName().data(), location.elementName().size());
+        }
+    }
+}
+
+void cDVPropertyRecords::cReader::damaged(const char *reason) const
+{
+    VELL_THROW(vstd::cRuntimeException,
+               vucs::cLIMessage("$VTR$Unable to read %file%: the property records are damaged "
+                                "at byte %offset%: %reason%!")
+                   << mDocument.locationOf(mMark) << QString::number(mAt) << QString::fromLatin1(reason));
+}
+
+quint64 cDVPropertyRecords::cReader::varint()
+{
+    const uchar *const data = reinterpret_cast<const uchar *>(mBlock.constData());
+    quint64 value = 0;
+    for (int shift = 0; shift < 64; shift += 7) {
+        if (mAt >= mBlock.size())
+            damaged("they end early");
+        const uchar b = data[mAt++];
+        if (shift == 63 && b > 1)
+            damaged("a number is too large");
+        value |= quint64(b & 0x7F) << shift;
+        if (!(b & 0x80))
+            return value;
+    }
+    damaged("a number is too large");
+}
+
+QByteArrayView cDVPropertyRecords::cReader::text(qsizetype limit)
+{
+    const quint64 size = varint();
+    if (size > quint64(limit))
+        damaged("a text is too long");
+    if (size > quint64(mBlock.size() - mAt))
+        damaged("they end early");
+    const QByteArrayView view(mBlock.constData() + mAt, qsizetype(size));
+    mAt += qsizetype(size);
+    return view;
+}
+
+void cDVPropertyRecords::cReader::next(tRecordSet &record)
+{
+    using vsa::cDocumentLimits;
+    record = tRecordSet();
+    record.name = text(cDocumentLimits::maxNameLength);
+    if (mAt >= mBlock.size())
+        damaged("they end early");
+    const quint8 tag = quint8(mBlock.at(mAt++));
+    const quint8 kind = tag & ~boundFlag;
+    if (kind >= KindCount)
+        damaged("a value of an unknown kind");
+    record.kind = Kind(kind);
+    record.bound = tag & boundFlag;
+    switch (record.kind) {
+    case Bool: {
+        if (mAt >= mBlock.size())
+            damaged("they end early");
+        const quint8 b = quint8(mBlock.at(mAt++));
+        if (b > 1)
+            damaged("a flag is neither true nor false");
+        record.flag = b;
+        break;
+    }
+    case Int: record.number = unzigzag(varint()); break;
+    case Ascii: record.text = text(cDocumentLimits::maxTextLength); break;
+    case Bytes: record.text = text(cDocumentLimits::maxBytesLength); break;
+    case String: {
+        const quint64 units = varint();
+        if (units > quint64(cDocumentLimits::maxTextLength))
+            damaged("a text is too long");
+        if (units > quint64(mBlock.size() - mAt) / 2)
+            damaged("they end early");
+        record.text = QByteArrayView(mBlock.constData() + mAt, qsizetype(2 * units));
+        mAt += qsizetype(2 * units);
+        break;
+    }
+    case Layout: {
+        if (mBlock.size() - mAt < 2)
+            damaged("they end early");
+        record.number = quint8(mBlock.at(mAt++));
+        if (record.number > cDVLayoutParameter::Fixed)
+            damaged("an unknown layout mode");
+        const quint8 limits = quint8(mBlock.at(mAt++));
+        if (limits > 3)
+            damaged("unknown layout limits");
+        const auto uint32 = [&]() {
+            const quint64 value = varint();
+            if (value > 0xFFFFFFFFu)
+                damaged("a number is too large");
+            return quint32(value);
+        };
+        record.hasMinimum = limits & 1;
+        record.hasMaximum = limits & 2;
+        if (record.hasMinimum)
+            record.minimum = uint32();
+        if (record.hasMaximum)
+            record.maximum = uint32();
+        record.multiplier = uint32();
+        break;
+    }
+    case NoValue:
+    case KindCount: break;
+    }
+    if (record.bound) {
+        record.parameter = text(cDocumentLimits::maxNameLength);
+        record.element = text(cDocumentLimits::maxTextLength);
+    }
+}
+
+bool cDVPropertyRecords::assign(cDVIAbstractProperty &property, const tRecordSet &record)
+{
+    if (kindOf(property) != record.kind)
+        return false;
+    switch (record.kind) {
+    case Bool: property.boolView()->setValue(record.flag); break;
+    case Int: property.intView()->setValue(record.number); break;
+    case Ascii:
+        property.asciiStringView()->setValue(
+            vstd::cAsciiString(record.text.data(), int(record.text.size())));
+        break;
+    case String: {
+        QString text(record.text.size() / 2, Qt::Uninitialized);
+        qFromLittleEndian<quint16>(record.text.data(), text.size(), text.data());
+        if (auto *view = property.ucStringView())
+            view->setValue(vucs::cString(text));
+        else
+            property.fontView()->setValue(vucs::cString(text));
+        break;
+    }
+    case Bytes: {
+        QByteArray bytes = record.text.toByteArray();
+        property.pixmapView()->swapValue(bytes);
+        break;
+    }
+    case Layout: {
+        cDVLayoutParameter p;
+        p.setMode(cDVLayoutParameter::LayoutMode(record.number));
+        if (record.hasMinimum)
+            p.setMinimum(record.minimum);
+        if (record.hasMaximum)
+            p.setMaximum(record.maximum);
+        p.setMultiplier(record.multiplier);
+        property.layoutView()->setValue(p);
+        break;
+    }
+    case NoValue:
+    case KindCount: break;
+    }
+    return true;
+}
+
+const char *cDVPropertyRecords::kindName(Kind kind)
+{
+    switch (kind) {
+    case NoValue: return "no";
+    case Bool: return "bool";
+    case Int: return "int64";
+    case Ascii: return "ascii";
+    case String: return "string";
+    case Bytes: return "bytes";
+    case Layout: return "layout";
+    case KindCount: break;
+    }
+    return "unknown";
+}
+
+} // namespace vmva
