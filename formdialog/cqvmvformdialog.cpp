@@ -5,7 +5,6 @@
 #include "vellcore/cfile.h"
 #include "vellcore/cplatform.h"
 
-#include <QDateTime>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -92,8 +91,10 @@ void cQVMVFormDialog::storeFormInfo(vsa::cAbstractSerializer &serializer)
         mpUi->mpBtVersionMinor->setEnabled(true);
     }
     cFormInfoRecord record;
-    record.lastModified = cFormInfoRecord::lastModifiedText(QDateTime::currentDateTime());
-    mpUi->mpTxtLastEdited->setText(qstr(record.lastModified));
+    record.lastModified = cFormInfoRecord::lastModifiedNow();
+    const QString lastEdited = qstr(record.lastModified);
+    if (mpUi->mpTxtLastEdited->text() != lastEdited)
+        mpUi->mpTxtLastEdited->setText(lastEdited);
     record.type = mFormType;
     record.name = formName();
     record.author = qstr(mpUi->mpTxtAutor->text());

@@ -2,7 +2,6 @@
 
 #include "vellcore/cplatform.h"
 
-#include <QDateTime>
 
 cDefaultFormInfoStore::cDefaultFormInfoStore()
 {
@@ -17,7 +16,7 @@ void cDefaultFormInfoStore::reset()
 
 void cDefaultFormInfoStore::storeFormInfo(vsa::cAbstractSerializer &serializer)
 {
-    mRecord.lastModified = cFormInfoRecord::lastModifiedText(QDateTime::currentDateTime());
+    mRecord.lastModified = cFormInfoRecord::lastModifiedNow();
     mRecord.store(serializer);
 }
 

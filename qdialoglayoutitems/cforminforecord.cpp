@@ -51,6 +51,19 @@ bool cFormInfoRecord::load(vsa::cAbstractDeserializer &deserializer)
     return true;
 }
 
+vstd::cAsciiString cFormInfoRecord::lastModifiedNow()
+{
+    // Stamped from the GUI thread only.
+    static qint64 second = -1;
+    static vstd::cAsciiString text;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    if (now != second) {
+        text = lastModifiedText(QDateTime::fromSecsSinceEpoch(now));
+        second = now;
+    }
+    return text;
+}
+
 vstd::cAsciiString cFormInfoRecord::lastModifiedText(const QDateTime &time)
 {
     const QDate d = time.date();

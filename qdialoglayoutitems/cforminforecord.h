@@ -29,4 +29,7 @@ public:
 
     // "d/m/yyyy-h:m.s" without leading zeros, for example "4/12/2026-20:5.3".
     static vstd::cAsciiString lastModifiedText(const QDateTime &time);
+    // lastModifiedText() of the current local time. Stamped on every preview and save: the
+    // text of a second is made once (the local time costs a look at the time zone).
+    static vstd::cAsciiString lastModifiedNow();
 };

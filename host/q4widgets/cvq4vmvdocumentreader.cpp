@@ -147,18 +147,20 @@ void cVQ4VMVDocumentReader::returnProperties(const cQUIDataViewItemExtension &ex
 
 void cVQ4VMVDocumentReader::buildChildren(vsa::cAbstractDeserializer &document, QObject *parent)
 {
+    // The element's name is a view of the document: looked up, not copied.
+    vstd::cAsciiString name;
     while (!document.atEnd() && document.hasEntry(kViewElement)) {
         vsa::cContext record(document, kViewElement);
-        const vstd::cAsciiString name = document.contextName(kElement);
+        if (!document.beginNextContext(kElement, name))
+            document.contextName(kElement); // throws, naming what is missing
         if (const cQUIDataViewItemExtension *ext = extension(name)) {
             try {
-                vsa::cContext element(document, kElement);
                 buildElement(document, *ext, parent, false);
-                element.release();
             } catch (const vstd::cAbstractException &e) {
                 rethrowIn(e, name, document);
             }
         }
+        document.endContext();
         record.release();
     }
 }
@@ -172,7 +174,8 @@ const cQUIDataViewItemExtension *cVQ4VMVDocumentReader::extension(
         found = cached.value();
     } else {
         found = mContext.mgr().findExtension(elementName);
-        mExtensions.insert(elementName.bytes(), found);
+        // The name may be a view of the document: the key is a copy of its own.
+        mExtensions.insert(QByteArray(elementName.data(), elementName.size()), found);
     }
     if (!found)
         VELL_TRACE(QStringLiteral("+++ WARNING: Element %1 is unknown, skipped!")

@@ -73,6 +73,13 @@ public:
     virtual bool readBool(const vstd::cAsciiString &label) = 0;
     virtual double readDouble(const vstd::cAsciiString &label) = 0;
     virtual QByteArray readBytes(const vstd::cAsciiString &label) = 0;
+    // As readBytes(), but the bytes may be a view of the reader's copy of the document, valid
+    // while the reader lives; `storage` holds them where the reader has no such copy.
+    virtual QByteArrayView readBytesView(const vstd::cAsciiString &label, QByteArray &storage)
+    {
+        storage = readBytes(label);
+        return storage;
+    }
 
     // The document and the position of the cursor, for messages ("form.dlg, line 3, column 5").
     virtual vucs::cString location() const = 0;

@@ -118,6 +118,8 @@ public:
     QByteArray bytesOf(const tEntrySet &e) const;
     // The value of a bytes entry, shared where it was added as an array of its own.
     QByteArray byteValueOf(const tEntrySet &e) const;
+    // Whether byte values are kept each in an array of their own (else in bytes()).
+    bool hasSeparateByteValues() const { return mSeparateByteValues; }
     QString stringOf(const tEntrySet &e) const;
 
     static const char *kindName(EntryKind kind);

@@ -42,11 +42,13 @@ void cSerializeBinary::appendLabel(const vstd::cAsciiString &label)
     }
     for (const tLabelSet &known : mLabels) {
         if (known.text.size() == size && std::memcmp(known.text.data(), text, size_t(size)) == 0) {
-            appendVarint(known.place);
+            // Taken before mLabels grows, which moves `known`.
+            const quint32 place = known.place;
+            appendVarint(place);
             // A few addresses per text; texts built anew each time are only compared.
             if (mLabels.size() < size_t(4 * cBinaryFormat::maxLabels)) {
-                mLabels.push_back({label, known.place});
-                slot = {text, size, known.place};
+                mLabels.push_back({label, place});
+                slot = {text, size, place};
             }
             return;
         }

@@ -180,6 +180,17 @@ QByteArray cTreeDeserializer::readBytes(const vstd::cAsciiString &label)
     return mTree.byteValueOf(consume(take(label, BytesEntry)));
 }
 
+QByteArrayView cTreeDeserializer::readBytesView(const vstd::cAsciiString &label,
+                                                QByteArray &storage)
+{
+    const cDocumentTree::tEntrySet &e = consume(take(label, BytesEntry));
+    if (mTree.hasSeparateByteValues()) {
+        storage = mTree.byteValueOf(e);
+        return storage;
+    }
+    return QByteArrayView(mTree.bytes().constData() + e.value.text.at, e.value.text.size);
+}
+
 vucs::cString cTreeDeserializer::location() const
 {
     return locationOf(mark());

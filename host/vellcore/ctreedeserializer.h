@@ -27,6 +27,7 @@ public:
     bool readBool(const vstd::cAsciiString &label) override;
     double readDouble(const vstd::cAsciiString &label) override;
     QByteArray readBytes(const vstd::cAsciiString &label) override;
+    QByteArrayView readBytesView(const vstd::cAsciiString &label, QByteArray &storage) override;
 
     vucs::cString location() const override;
     tMark mark() const override;

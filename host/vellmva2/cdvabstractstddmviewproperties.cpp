@@ -57,14 +57,15 @@ cDVIAbstractProperty *cDVAbstractStdDMViewProperties::tryFindProperty(
 void cDVAbstractStdDMViewProperties::store(vsa::cAbstractSerializer &serializer) const
 {
     tLabelsOnSet<vsa::cAbstractSerializer> labels(serializer);
-    if (serializer.prefersCompactRecords() && hasRecordForm()) {
+    if (serializer.prefersCompactRecords()) {
         // Written for each element of a preview: the block keeps its room from one to the next.
         static thread_local QByteArray block;
         block.resize(0);
-        cDVPropertyRecords::encode(mView, block);
-        serializer.setLabel(kRecords);
-        serializer.writeBytes(block);
-        return;
+        if (cDVPropertyRecords::encode(mView, block)) {
+            serializer.setLabel(kRecords);
+            serializer.writeBytes(block);
+            return;
+        }
     }
     for (const cDVIAbstractProperty *property : mView) {
         serializer.setLabel(kProperty);
@@ -158,19 +159,12 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
     }
 }
 
-bool cDVAbstractStdDMViewProperties::hasRecordForm() const
-{
-    for (cDVIAbstractProperty *property : mView)
-        if (cDVPropertyRecords::kindOf(*property) == cDVPropertyRecords::KindCount)
-            return false;
-    return true;
-}
-
 void cDVAbstractStdDMViewProperties::loadRecords(vsa::cAbstractDeserializer &deserializer,
                                                  QVarLengthArray<bool, 64> &loaded)
 {
     const vsa::cAbstractDeserializer::tMark at = deserializer.mark();
-    const QByteArray block = deserializer.readBytes(kRecords);
+    QByteArray storage;
+    const QByteArrayView block = deserializer.readBytesView(kRecords, storage);
     cDVPropertyRecords::cReader reader(block, deserializer, at);
     cDVPropertyRecords::tRecordSet record;
     // The parameter and element names of the last binding: an element's bindings share them.
@@ -200,14 +194,15 @@ void cDVAbstractStdDMViewProperties::loadRecords(vsa::cAbstractDeserializer &des
                                         "twice!")
                            << deserializer.locationOf(at) << property->name());
         done = true;
-        property->resetToDefault();
+        // The record's value replaces the whole value: nothing to reset first.
         if (!cDVPropertyRecords::assign(*property, record))
             VELL_THROW(vstd::cRuntimeException,
                        vucs::cLIMessage("$VTR$Unable to read %file%: property \"%name%\" holds "
                                         "a %kind% value!")
                            << deserializer.locationOf(at) << property->name()
                            << cDVPropertyRecords::kindName(record.kind));
-        checkRange(*property, deserializer, at);
+        if (record.kind == cDVPropertyRecords::Int)
+            checkRange(*property, deserializer, at);
         if (record.bound)
             property->setModelLocation(cDMDataModelDescriptor(
                 shared(parameter, record.parameter), shared(element, record.element)));

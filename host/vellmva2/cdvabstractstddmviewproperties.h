@@ -54,8 +54,6 @@ protected:
     }
 
 private:
-    // Whether every property has a compact record form (see cDVPropertyRecords).
-    bool hasRecordForm() const;
     // Reads the compact records, marking what was read in `loaded`.
     void loadRecords(vsa::cAbstractDeserializer &deserializer, QVarLengthArray<bool, 64> &loaded);
     // Throws when an integer lies outside its range; `at` marks where its value was read.

@@ -15,7 +15,11 @@ namespace {
 class cBlockWriter
 {
 public:
-    explicit cBlockWriter(QByteArray &out) : mOut(out), mSize(out.size()) {}
+    // Writes behind what `out` holds, into the room it has already.
+    explicit cBlockWriter(QByteArray &out) : mOut(out), mSize(out.size())
+    {
+        mOut.resize(qMax(mOut.capacity(), mSize + 256));
+    }
     ~cBlockWriter() { mOut.resize(mSize); }
 
     void byte(char value) { *room(1) = value; }
@@ -80,7 +84,7 @@ cDVPropertyRecords::Kind cDVPropertyRecords::kindOf(cDVIAbstractProperty &proper
     return KindCount;
 }
 
-void cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &properties,
+bool cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &properties,
                                 QByteArray &block)
 {
     cBlockWriter out(block);
@@ -119,14 +123,15 @@ void cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &prope
             out.varint(p.multiplier());
             break;
         }
-        case NoValue:
-        case KindCount: break;
+        case NoValue: break;
+        case KindCount: return false;
         }
         if (!location.isEmpty()) {
             out.text(location.parameterName().data(), location.parameterName().size());
             out.text(location.elementName().data(), location.elementName().size());
         }
     }
+    return true;
 }
 
 void cDVPropertyRecords::cReader::damaged(const char *reason) const
@@ -237,44 +242,62 @@ void cDVPropertyRecords::cReader::next(tRecordSet &record)
 
 bool cDVPropertyRecords::assign(cDVIAbstractProperty &property, const tRecordSet &record)
 {
-    if (kindOf(property) != record.kind)
-        return false;
+    // A property has exactly one typed view: the record's kind names the one to ask for.
     switch (record.kind) {
-    case Bool: property.boolView()->setValue(record.flag); break;
-    case Int: property.intView()->setValue(record.number); break;
+    case Bool:
+        if (auto *view = property.boolView()) {
+            view->setValue(record.flag);
+            return true;
+        }
+        return false;
+    case Int:
+        if (auto *view = property.intView()) {
+            view->setValue(record.number);
+            return true;
+        }
+        return false;
     case Ascii:
-        property.asciiStringView()->setValue(
-            vstd::cAsciiString(record.text.data(), int(record.text.size())));
-        break;
+        if (auto *view = property.asciiStringView()) {
+            view->setValue(vstd::cAsciiString(record.text.data(), int(record.text.size())));
+            return true;
+        }
+        return false;
     case String: {
-        QString text(record.text.size() / 2, Qt::Uninitialized);
-        qFromLittleEndian<quint16>(record.text.data(), text.size(), text.data());
-        if (auto *view = property.ucStringView())
-            view->setValue(vucs::cString(text));
-        else
-            property.fontView()->setValue(vucs::cString(text));
-        break;
+        auto *text = property.ucStringView();
+        auto *font = text ? nullptr : property.fontView();
+        if (!text && !font)
+            return false;
+        QString value(record.text.size() / 2, Qt::Uninitialized);
+        qFromLittleEndian<quint16>(record.text.data(), value.size(), value.data());
+        (text ? static_cast<tDVIValueProperty<vucs::cString> *>(text) : font)
+            ->setValue(vucs::cString(value));
+        return true;
     }
-    case Bytes: {
-        QByteArray bytes = record.text.toByteArray();
-        property.pixmapView()->swapValue(bytes);
-        break;
-    }
-    case Layout: {
-        cDVLayoutParameter p;
-        p.setMode(cDVLayoutParameter::LayoutMode(record.number));
-        if (record.hasMinimum)
-            p.setMinimum(record.minimum);
-        if (record.hasMaximum)
-            p.setMaximum(record.maximum);
-        p.setMultiplier(record.multiplier);
-        property.layoutView()->setValue(p);
-        break;
-    }
+    case Bytes:
+        if (auto *view = property.pixmapView()) {
+            QByteArray bytes = record.text.toByteArray();
+            view->swapValue(bytes);
+            return true;
+        }
+        return false;
+    case Layout:
+        if (auto *view = property.layoutView()) {
+            cDVLayoutParameter p;
+            p.setMode(cDVLayoutParameter::LayoutMode(record.number));
+            if (record.hasMinimum)
+                p.setMinimum(record.minimum);
+            if (record.hasMaximum)
+                p.setMaximum(record.maximum);
+            p.setMultiplier(record.multiplier);
+            view->setValue(p);
+            return true;
+        }
+        return false;
     case NoValue:
+        return property.modelLocationView() != nullptr;
     case KindCount: break;
     }
-    return true;
+    return false;
 }
 
 const char *cDVPropertyRecords::kindName(Kind kind)

@@ -22,8 +22,9 @@ public:
 
     // The kind of `property`'s value; KindCount for a property without a record form.
     static Kind kindOf(cDVIAbstractProperty &property);
-    // Appends the records of `properties` to `out`; every one must have a record form.
-    static void encode(const std::vector<cDVIAbstractProperty *> &properties, QByteArray &out);
+    // Appends the records of `properties` to `block`; false (what was appended is of no use)
+    // when one of them has no record form.
+    static bool encode(const std::vector<cDVIAbstractProperty *> &properties, QByteArray &block);
 
     // One record as read from a block, pointing into it.
     struct tRecordSet
@@ -44,7 +45,7 @@ public:
     class cReader
     {
     public:
-        cReader(const QByteArray &block, const vsa::cAbstractDeserializer &document,
+        cReader(QByteArrayView block, const vsa::cAbstractDeserializer &document,
                 vsa::cAbstractDeserializer::tMark at)
             : mBlock(block), mDocument(document), mMark(at)
         {
@@ -58,7 +59,7 @@ public:
         quint64 varint();
         QByteArrayView text(qsizetype limit);
 
-        const QByteArray &mBlock;
+        QByteArrayView mBlock;
         const vsa::cAbstractDeserializer &mDocument;
         vsa::cAbstractDeserializer::tMark mMark;
         qsizetype mAt = 0;
