@@ -33,6 +33,35 @@ private:
     S &mS;
     bool mPrevious;
 };
+using tViewSet = std::vector<cDVIAbstractProperty *>;
+
+// The property named `name`, looked for first where the writer's order puts it (at `next`),
+// which then moves behind it; null for a name the element does not have. Marks it read in
+// `loaded`: one read twice is refused, as which of the two was meant cannot be told.
+cDVIAbstractProperty *claim(const tViewSet &view, tViewSet::const_iterator &next,
+                            QByteArrayView name, QVarLengthArray<bool, 64> &loaded,
+                            const vsa::cAbstractDeserializer &deserializer,
+                            vsa::cAbstractDeserializer::tMark at)
+{
+    const auto named = [name](const cDVIAbstractProperty *property) {
+        return property->name().bytes() == name;
+    };
+    const auto found = next != view.cend() && named(*next)
+                           ? next
+                           : std::find_if(view.cbegin(), view.cend(), named);
+    if (found == view.cend())
+        return nullptr;
+    next = found + 1;
+    bool &done = loaded[found - view.cbegin()];
+    if (done)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unable to read %file%: property \"%name%\" given "
+                                    "twice!")
+                       << deserializer.locationOf(at) << (*found)->name());
+    done = true;
+    return *found;
+}
+
 } // namespace
 
 cDVAbstractStdDMViewProperties::~cDVAbstractStdDMViewProperties() = default;
@@ -91,30 +120,16 @@ void cDVAbstractStdDMViewProperties::load(vsa::cAbstractDeserializer &deserializ
         loadRecords(deserializer, loaded);
     vstd::cAsciiString name;
     // Where the property written after the last one read is: looked at first.
-    auto next = mView.begin();
+    auto next = mView.cbegin();
     while (deserializer.beginNextContext(kProperty, name)) {
         const vsa::cAbstractDeserializer::tMark at = deserializer.mark();
-        auto found = next != mView.end() && (*next)->name() == name
-                         ? next
-                         : std::find_if(mView.begin(), mView.end(),
-                                        [&name](const cDVIAbstractProperty *property) {
-                                            return property->name() == name;
-                                        });
-        if (found == mView.end()) {
+        cDVIAbstractProperty *property =
+            claim(mView, next, name.bytes(), loaded, deserializer, at);
+        if (!property) {
             // Written by another version of the element: skipped with its context.
             deserializer.endContext();
             continue;
         }
-        next = found + 1;
-        cDVIAbstractProperty *property = *found;
-        // Which of two blocks was meant cannot be told: the document is refused.
-        bool &done = loaded[found - mView.begin()];
-        if (done)
-            VELL_THROW(vstd::cRuntimeException,
-                       vucs::cLIMessage("$VTR$Unable to read %file%: property \"%name%\" given "
-                                        "twice!")
-                           << deserializer.locationOf(at) << name);
-        done = true;
         try {
             property->resetToDefault();
             if (deserializer.hasEntry(kValue)) {
@@ -174,26 +189,13 @@ void cDVAbstractStdDMViewProperties::loadRecords(vsa::cAbstractDeserializer &des
             last = vstd::cAsciiString(text.data(), int(text.size()));
         return last;
     };
-    auto next = mView.begin();
+    auto next = mView.cbegin();
     while (!reader.atEnd()) {
         reader.next(record);
-        const auto named = [&record](const cDVIAbstractProperty *property) {
-            return property->name().bytes() == record.name;
-        };
-        auto found = next != mView.end() && named(*next)
-                         ? next
-                         : std::find_if(mView.begin(), mView.end(), named);
-        if (found == mView.end())
+        cDVIAbstractProperty *property =
+            claim(mView, next, record.name, loaded, deserializer, at);
+        if (!property)
             continue; // written by another version of the element
-        next = found + 1;
-        cDVIAbstractProperty *property = *found;
-        bool &done = loaded[found - mView.begin()];
-        if (done)
-            VELL_THROW(vstd::cRuntimeException,
-                       vucs::cLIMessage("$VTR$Unable to read %file%: property \"%name%\" given "
-                                        "twice!")
-                           << deserializer.locationOf(at) << property->name());
-        done = true;
         // The record's value replaces the whole value: nothing to reset first.
         if (!cDVPropertyRecords::assign(*property, record))
             VELL_THROW(vstd::cRuntimeException,
