@@ -2,6 +2,7 @@
 
 #include "cdvitypedproperties.h"
 
+#include "vellcore/cbinaryformat.h"
 #include "vellcore/cdocumentlimits.h"
 
 #include <QtEndian>
@@ -25,14 +26,8 @@ public:
     void byte(char value) { *room(1) = value; }
     void varint(quint64 value)
     {
-        char *at = room(10);
-        qsizetype n = 0;
-        while (value >= 0x80) {
-            at[n++] = char((value & 0x7F) | 0x80);
-            value >>= 7;
-        }
-        at[n++] = char(value);
-        mSize -= 10 - n;
+        char *at = room(vsa::cBinaryFormat::maxVarintSize);
+        mSize -= vsa::cBinaryFormat::maxVarintSize - vsa::cBinaryFormat::encodeVarint(value, at);
     }
     void text(const char *data, qsizetype size)
     {
@@ -59,9 +54,6 @@ private:
     QByteArray &mOut;
     qsizetype mSize;
 };
-
-quint64 zigzag(qint64 value) { return (quint64(value) << 1) ^ quint64(value >> 63); }
-qint64 unzigzag(quint64 value) { return qint64(value >> 1) ^ -qint64(value & 1); }
 
 } // namespace
 
@@ -96,7 +88,7 @@ bool cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &prope
         out.byte(char(kind | (location.isEmpty() ? 0 : boundFlag)));
         switch (kind) {
         case Bool: out.byte(property->boolView()->value() ? '\1' : '\0'); break;
-        case Int: out.varint(zigzag(property->intView()->value())); break;
+        case Int: out.varint(vsa::cBinaryFormat::zigzag(property->intView()->value())); break;
         case Ascii: {
             const vstd::cAsciiString &value = property->asciiStringView()->value();
             out.text(value.data(), value.size());
@@ -194,7 +186,7 @@ void cDVPropertyRecords::cReader::next(tRecordSet &record)
         record.flag = b;
         break;
     }
-    case Int: record.number = unzigzag(varint()); break;
+    case Int: record.number = vsa::cBinaryFormat::unzigzag(varint()); break;
     case Ascii: record.text = text(cDocumentLimits::maxTextLength); break;
     case Bytes: record.text = text(cDocumentLimits::maxBytesLength); break;
     case String: {
