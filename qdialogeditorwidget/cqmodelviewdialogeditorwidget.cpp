@@ -212,16 +212,25 @@ void cQModelViewDialogEditorWidget::uiLoadUiPlugIn(bool)
 std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *parent,
                                                                       bool topLevel)
 {
-    vsa::cSerializeBinary serializer("Form");
-    // The copy of this form took about as much last time: one allocation, not a doubling row.
-    serializer.reserve(mPreviewBytes + mPreviewBytes / 8);
+    // Written into the memory of the previous copy: one allocation while the form grows, not
+    // one or more per rebuild.
+    vsa::cSerializeBinary serializer("Form", std::move(mPreviewRoom));
     serializer.setPreferNoLabels(false);
     mpDocument->storePreview(serializer);
     QByteArray copy = serializer.takeData();
-    mPreviewBytes = copy.size();
-    vsa::cDeserializeBinary document(copy);
-    document.setPreferNoLabels(false);
+    std::unique_ptr<QWidget> preview;
+    {
+        vsa::cDeserializeBinary document(copy);
+        document.setPreferNoLabels(false);
+        preview = buildPreview(document, parent, topLevel);
+    }
+    mPreviewRoom = std::move(copy);
+    return preview;
+}
 
+std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::buildPreview(
+    vsa::cAbstractDeserializer &document, QWidget *parent, bool topLevel)
+{
     switch (mpDocument->root().viewCategory()) {
     case vq4::CategoryDialog: {
         cVQ4VMVDialogFactory factory(mDataViewMgr, mSearchPaths);

@@ -121,6 +121,10 @@ private:
     // and hands the choice to the location panel, which reports it as the property's location.
     void execModelMenu(QMenu &popup, const vstd::cAsciiString &property);
 
+    // Builds the preview of createPreview() from the copy `document`.
+    std::unique_ptr<QWidget> buildPreview(vsa::cAbstractDeserializer &document, QWidget *parent,
+                                          bool topLevel);
+
     // A node bound in `preview` that goes away rebuilds the embedded preview after the current
     // event, so that it shows the unbound state instead of a stale value.
     void rebuildPreviewOnNodeLoss(QWidget &preview);
@@ -159,8 +163,8 @@ private:
     QDockWidget *mpParameterDock = nullptr;
     cQVMVFormDialog *mpFormDialog = nullptr;
     vmva::cDVDataViewArgList *mpArguments;
-    // Size of the last preview copy: the next one is made room for at once.
-    qsizetype mPreviewBytes = 0;
+    // The memory of the last preview copy, which the next one is written into.
+    QByteArray mPreviewRoom;
     QScrollArea *mpPreviewScroll = nullptr;
     cQPreviewWidgetView *mpPreviewView = nullptr;
     QWidget *mpTopLevelPreview = nullptr;

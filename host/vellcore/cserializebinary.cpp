@@ -9,8 +9,18 @@
 namespace vsa {
 
 cSerializeBinary::cSerializeBinary(const vucs::cString &documentName)
+    : cSerializeBinary(documentName, QByteArray())
 {
-    enlarge(4096);
+}
+
+cSerializeBinary::cSerializeBinary(const vucs::cString &documentName, QByteArray room)
+    : mData(std::move(room))
+{
+    // Growing within the capacity keeps the memory; a shared room is left to its sharers.
+    if (!mData.isDetached())
+        mData = QByteArray();
+    mData.resize(qMax<qsizetype>(mData.capacity(), 4096));
+    mBuffer = mData.data();
     std::memcpy(grow(sizeof cBinaryFormat::magic), cBinaryFormat::magic,
                 sizeof cBinaryFormat::magic);
     *grow(1) = cBinaryFormat::version;

@@ -13,6 +13,9 @@ class cSerializeBinary : public cValueSerializer
 {
 public:
     explicit cSerializeBinary(const vucs::cString &documentName = vucs::cString());
+    // Writes into the memory of `room` (a document taken earlier with takeData(), say) when
+    // nothing else shares it: a writer made again and again allocates once.
+    cSerializeBinary(const vucs::cString &documentName, QByteArray room);
 
     void beginContext(const vstd::cAsciiString &name) override;
     void endContext() override;
@@ -23,12 +26,6 @@ public:
     QByteArray data() const;
     // The document, handed over without a copy; nothing may be written afterwards.
     QByteArray takeData();
-    // Makes room for a document of `bytes` bytes in one piece (a size known from last time).
-    void reserve(qsizetype bytes)
-    {
-        if (bytes > mData.size())
-            enlarge(bytes - mSize);
-    }
 
 protected:
     void writeValue(const vstd::cAsciiString &label, const tValueSet &value) override;
