@@ -54,6 +54,27 @@ QPixmap cVQ4PixmapLoader::pixmap(const QByteArray &bytes)
 
 QIcon cVQ4PixmapLoader::icon(const QByteArray &bytes)
 {
+    // A form's icons come back on every preview: the last few are kept as icons, found by
+    // comparing the bytes, which is cheaper than hashing them for the pixmap cache. Never
+    // freed, so that no icon outlives the application object at exit.
+    struct tRecentSet
+    {
+        QByteArray bytes;
+        QIcon icon;
+    };
+    static constexpr int recentCount = 8;
+    static tRecentSet *const recent = new tRecentSet[recentCount];
+    static int next = 0;
+    if (bytes.isEmpty())
+        return QIcon();
+    for (int i = 0; i < recentCount; ++i) {
+        if (recent[i].bytes == bytes)
+            return recent[i].icon;
+    }
     const QPixmap picture = pixmap(bytes);
-    return picture.isNull() ? QIcon() : QIcon(picture);
+    const QIcon result = picture.isNull() ? QIcon() : QIcon(picture);
+    // A copy of its own: `bytes` may be a view of a document that goes away.
+    recent[next] = {QByteArray(bytes.constData(), bytes.size()), result};
+    next = (next + 1) % recentCount;
+    return result;
 }
