@@ -96,7 +96,8 @@ void setVisible(QObject &object, bool visible)
     if (auto *menu = qobject_cast<QMenu *>(&object)) {
         menu->menuAction()->setVisible(visible);
     } else if (auto *widget = qobject_cast<QWidget *>(&object)) {
-        if (!widget->isWindow())
+        // A child not hidden shows with its parent: showing it again would only cost.
+        if (!widget->isWindow() && widget->isHidden() == visible)
             widget->setHidden(!visible);
     } else if (auto *action = qobject_cast<QAction *>(&object)) {
         action->setVisible(visible);
