@@ -1,5 +1,7 @@
 #include "cquidataviewitemextension.h"
 
+#include "vellmva2/cdvabstractstddmviewproperties.h"
+
 cQUIDataViewItemExtension::cQUIDataViewItemExtension(
     std::unique_ptr<cVQ4VMVAbstractMVItemFactory> factory,
     std::unique_ptr<cVQ4VMVAbstractElementBuilder> builder)
@@ -10,7 +12,8 @@ cQUIDataViewItemExtension::cQUIDataViewItemExtension(
 
 cQUIDataViewItemExtension::~cQUIDataViewItemExtension()
 {
-    // The builder may refer to the factory's element description: it goes first.
+    // The builder and the properties may refer to the factory's element description.
+    mSpareProperties.clear();
     mBuilder.reset();
     mFactory.reset();
 }
@@ -18,4 +21,19 @@ cQUIDataViewItemExtension::~cQUIDataViewItemExtension()
 void cQUIDataViewItemExtension::setBuilder(std::unique_ptr<cVQ4VMVAbstractElementBuilder> builder)
 {
     mBuilder = std::move(builder);
+}
+
+cQUIDataViewItemExtension::tPropertiesPtr cQUIDataViewItemExtension::takeSpareProperties() const
+{
+    if (mSpareProperties.empty())
+        return nullptr;
+    tPropertiesPtr properties = std::move(mSpareProperties.back());
+    mSpareProperties.pop_back();
+    return properties;
+}
+
+void cQUIDataViewItemExtension::keepSpareProperties(tPropertiesPtr properties) const
+{
+    if (properties)
+        mSpareProperties.push_back(std::move(properties));
 }

@@ -119,30 +119,20 @@ QObject *cVQ4VMVDocumentReader::buildElement(vsa::cAbstractDeserializer &documen
         mContext.popModelLocation();
     owner.release();
     if (properties)
-        returnProperties(extension, std::move(properties));
+        extension.keepSpareProperties(std::move(properties));
     return object;
 }
 
 cVQ4VMVDocumentReader::tPropertiesPtr cVQ4VMVDocumentReader::takeProperties(
     const cQUIDataViewItemExtension &extension)
 {
-    const auto spare = mSpareProperties.find(&extension);
-    if (spare == mSpareProperties.end() || spare->second.empty()) {
-        tPropertiesPtr properties = extension.factory()->createProperties();
-        if (properties)
-            properties->initialize();
-        return properties;
-    }
-    // What the previous element left is replaced by load(), which resets what a record lacks.
-    tPropertiesPtr properties = std::move(spare->second.back());
-    spare->second.pop_back();
+    // What an earlier element left is replaced by load(), which resets what a record lacks.
+    if (tPropertiesPtr spare = extension.takeSpareProperties())
+        return spare;
+    tPropertiesPtr properties = extension.factory()->createProperties();
+    if (properties)
+        properties->initialize();
     return properties;
-}
-
-void cVQ4VMVDocumentReader::returnProperties(const cQUIDataViewItemExtension &extension,
-                                             tPropertiesPtr properties)
-{
-    mSpareProperties[&extension].push_back(std::move(properties));
 }
 
 void cVQ4VMVDocumentReader::buildChildren(vsa::cAbstractDeserializer &document, QObject *parent)

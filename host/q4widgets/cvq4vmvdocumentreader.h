@@ -5,8 +5,6 @@
 #include <QHash>
 
 #include <memory>
-#include <unordered_map>
-#include <vector>
 
 class QObject;
 class QWidget;
@@ -40,19 +38,12 @@ private:
     const cQUIDataViewItemExtension *extension(const vstd::cAsciiString &elementName);
 
     using tPropertiesPtr = std::unique_ptr<vmva::cDVAbstractStdDMViewProperties>;
-    // A properties object for an element of `extension`, initialized; one kept from an earlier
-    // element holds that element's values until load() replaces them all. Null for an element
-    // without properties.
+    // A properties object for an element of `extension`, initialized, one the extension kept
+    // when it has one. Null for an element without properties.
     tPropertiesPtr takeProperties(const cQUIDataViewItemExtension &extension);
-    // Keeps `properties`, done with, for the next element of `extension`.
-    void returnProperties(const cQUIDataViewItemExtension &extension, tPropertiesPtr properties);
 
     cVQ4VMVBuildContext &mContext;
     // Elements built so far; a form holds at most cDocumentLimits::maxElements.
     int mElements = 0;
     QHash<QByteArray, const cQUIDataViewItemExtension *> mExtensions;
-    // Properties objects of elements already built, per element type: the same properties are
-    // made for every element of a type, so one object per nesting depth serves them all.
-    std::unordered_map<const cQUIDataViewItemExtension *, std::vector<tPropertiesPtr>>
-        mSpareProperties;
 };

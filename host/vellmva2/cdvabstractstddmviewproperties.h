@@ -45,6 +45,11 @@ public:
 protected:
     // Adds this element's properties (addProperty) in their order.
     virtual void createProperties() = 0;
+    void reserveProperties(size_t count)
+    {
+        mView.reserve(count);
+        mOwned.reserve(count);
+    }
     template <class P> P &addProperty(std::unique_ptr<P> property)
     {
         P &ref = *property;

@@ -255,7 +255,7 @@ void tst_FormFactories::skipsUnknownAndMisplacedElements()
 }
 
 // A record of an older version may lack properties: they take their defaults, whatever the
-// element of the same type before it held.
+// element of the same type before it held, in this form or an earlier one.
 void tst_FormFactories::propertiesMissingFromARecordKeepTheirDefaults()
 {
     tFormFixture f;
@@ -264,15 +264,9 @@ void tst_FormFactories::propertiesMissingFromARecordKeepTheirDefaults()
                                                                        vucs::cString("M1"));
     model.addNode(name);
     f.bindParameter("Machine", model);
-    const QByteArray bytes = f.document([](cVQ4VMVFormWriter &w) {
-        w.open("Dialog").open("VBoxLayout");
-        w.open("GroupBox", "outer").set("Title", "Outer").set("Enabled", false);
-        w.open("VBoxLayout");
-        w.open("Label", "a").set("ToolTip", "tip").set("Visible", false)
-            .bind("Text", "Machine.name").close();
-        w.close().close();
+    const auto bareRecords = [](cVQ4VMVFormWriter &w, std::initializer_list<const char *> names) {
         vsa::cAbstractSerializer &s = w.serializer();
-        for (const char *name : {"GroupBox", "Label"}) {
+        for (const char *name : names) {
             s.setLabel("ViewElement");
             s.beginContext("ViewElement");
             s.setLabel("Element");
@@ -282,17 +276,41 @@ void tst_FormFactories::propertiesMissingFromARecordKeepTheirDefaults()
             s.endContext();
             s.endContext();
         }
+    };
+    const QByteArray bytes = f.document([&](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("GroupBox", "outer").set("Title", "Outer").set("Enabled", false);
+        w.open("VBoxLayout");
+        w.open("Label", "a").set("ToolTip", "tip").set("Visible", false)
+            .bind("Text", "Machine.name").close();
+        w.close().close();
+        bareRecords(w, {"GroupBox", "Label"});
         w.close().close();
     });
-    auto dialog = f.dialog(bytes);
-    QVERIFY(dialog);
-    QCOMPARE(find<QLabel>(*dialog, "a")->text(), QString("M1"));
-    auto *group = find<QGroupBox>(*dialog, "GroupBox");
-    auto *label = find<QLabel>(*dialog, "Label");
-    QVERIFY(group && label);
-    QCOMPARE(find<QGroupBox>(*dialog, "outer")->title(), QString("Outer"));
-    QVERIFY(group->title() == "Group" && group->isEnabled());
-    QVERIFY(label->text() == "Label" && label->toolTip().isEmpty() && !label->isHidden());
+    const QByteArray rich = f.document([&](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        w.open("Label", "a").set("ToolTip", "tip").set("Visible", false).close();
+        w.close().close();
+    });
+    const QByteArray bare = f.document([&](cVQ4VMVFormWriter &w) {
+        w.open("Dialog").open("VBoxLayout");
+        bareRecords(w, {"Label"});
+        w.close().close();
+    });
+    QVERIFY(f.dialog(rich));
+    for (const QByteArray &form : {bare, bytes}) {
+        auto dialog = f.dialog(form);
+        QVERIFY(dialog);
+        auto *label = find<QLabel>(*dialog, "Label");
+        QVERIFY(label && label->text() == "Label" && label->toolTip().isEmpty()
+                && !label->isHidden());
+        if (&form == &bytes) {
+            QCOMPARE(find<QLabel>(*dialog, "a")->text(), QString("M1"));
+            auto *group = find<QGroupBox>(*dialog, "GroupBox");
+            QCOMPARE(find<QGroupBox>(*dialog, "outer")->title(), QString("Outer"));
+            QVERIFY(group && group->title() == "Group" && group->isEnabled());
+        }
+    }
 }
 
 void tst_FormFactories::refusesCorruptDocuments_data()
