@@ -13,6 +13,7 @@ private slots:
     void refusesHostileInput();
     void limitsNesting();
     void labelsAreWrittenOnceAndReferenced();
+    void writesIntoTheRoomOfAnEarlierDocument();
 
 private:
     static QByteArray sample();
@@ -196,6 +197,32 @@ void tst_SerializeBinary::labelsAreWrittenOnceAndReferenced()
         for (int i = 0; i < count; ++i)
             expected += round > 0 && i < 64 ? 3 : 4 + label(i).size();
     QCOMPARE(data.size(), expected);
+}
+
+// A writer given the memory of an earlier document writes over it, leaving nothing of the old
+// one behind, and never into memory another array still shares.
+void tst_SerializeBinary::writesIntoTheRoomOfAnEarlierDocument()
+{
+    vsa::cSerializeBinary fresh("D");
+    fresh.writeAscii("abc");
+    const QByteArray expected = fresh.data();
+
+    vsa::cSerializeBinary large("D");
+    large.writeBytes(QByteArray(20000, 'x'));
+    QByteArray room = large.takeData();
+    const char *const memory = room.constData();
+    vsa::cSerializeBinary reused("D", std::move(room));
+    reused.writeAscii("abc");
+    QByteArray again = reused.takeData();
+    QCOMPARE(again, expected);
+    QCOMPARE(again.constData(), memory);
+
+    const QByteArray sharer = again;
+    vsa::cSerializeBinary beside("D", again);
+    beside.writeAscii("xyz");
+    QCOMPARE(sharer, expected);
+    vsa::cDeserializeBinary r(beside.data());
+    QCOMPARE(r.readAscii(vstd::cAsciiString()), vstd::cAsciiString("xyz"));
 }
 
 QTEST_GUILESS_MAIN(tst_SerializeBinary)
