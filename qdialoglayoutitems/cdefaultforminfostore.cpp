@@ -2,7 +2,6 @@
 
 #include "vellcore/cplatform.h"
 
-
 cDefaultFormInfoStore::cDefaultFormInfoStore()
 {
     reset();

@@ -38,6 +38,29 @@ public:
         buffer[n++] = char(value);
         return n;
     }
+    enum VarintRead { VarintRead_Ok, VarintRead_Truncated, VarintRead_TooLarge };
+    // Reads the varint at `p`, which ends before `end`, into `value` and moves `p` past it.
+    // When the data ends within it, `p` is left at `end`; when it exceeds 64 bits, at the byte
+    // that makes it too large.
+    static VarintRead decodeVarint(const uchar *&p, const uchar *end, quint64 &value)
+    {
+        if (p != end && *p < 0x80) {
+            value = *p++;
+            return VarintRead_Ok;
+        }
+        value = 0;
+        for (int shift = 0;; shift += 7) {
+            if (p == end)
+                return VarintRead_Truncated;
+            const uchar b = *p;
+            if (shift == 63 && b > 1)
+                return VarintRead_TooLarge;
+            ++p;
+            value |= quint64(b & 0x7F) << shift;
+            if (!(b & 0x80))
+                return VarintRead_Ok;
+        }
+    }
     static quint64 zigzag(qint64 value)
     {
         return (quint64(value) << 1) ^ quint64(value >> 63);

@@ -50,20 +50,13 @@ void cDeserializeBinary::parse(const QByteArray &data)
     };
 
     const auto readVarint = [&]() {
-        if (p != end && *p < 0x80)
-            return quint64(*p++);
         quint64 value = 0;
-        for (int shift = 0; shift < 64; shift += 7) {
-            if (p == end)
-                truncated();
-            const uchar b = *p++;
-            if (shift == 63 && b > 1)
-                fail(p - 1, QStringLiteral("a number is too large"));
-            value |= quint64(b & 0x7F) << shift;
-            if (!(b & 0x80))
-                return value;
-        }
-        malformed(offset(p - 1), 0, QStringLiteral("a number is too large"));
+        const cBinaryFormat::VarintRead read = cBinaryFormat::decodeVarint(p, end, value);
+        if (read == cBinaryFormat::VarintRead_Truncated)
+            truncated();
+        if (read == cBinaryFormat::VarintRead_TooLarge)
+            fail(p, QStringLiteral("a number is too large"));
+        return value;
     };
     const auto readText = [&](quint32 &at, quint32 &size, qsizetype limit, const char *what) {
         const uchar *const start = p;

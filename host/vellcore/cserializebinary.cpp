@@ -38,11 +38,8 @@ void cSerializeBinary::appendLabel(const vstd::cAsciiString &label)
     // Labels are mostly literals: the same text at the same address, found without comparing.
     const char *const text = label.data();
     const int size = label.size();
+    // Not in its slot (startEntry() looked): the slot is filled with what is found here.
     tLabelSlotSet &slot = labelSlot(text, size);
-    if (slot.text == text && slot.size == size) {
-        appendVarint(slot.place);
-        return;
-    }
     for (const tLabelSet &known : mLabels) {
         if (known.text.data() == text && known.text.size() == size) {
             slot = {text, size, known.place};

@@ -131,24 +131,25 @@ void cDVPropertyRecords::cReader::damaged(const char *reason) const
     VELL_THROW(vstd::cRuntimeException,
                vucs::cLIMessage("$VTR$Unable to read %file%: the property records are damaged "
                                 "at byte %offset%: %reason%!")
-                   << mDocument.locationOf(mMark) << QString::number(mAt) << QString::fromLatin1(reason));
+                   << mDocument.locationOf(mMark) << QString::number(mAt)
+                   << QString::fromLatin1(reason));
 }
 
 quint64 cDVPropertyRecords::cReader::varint()
 {
     const uchar *const data = reinterpret_cast<const uchar *>(mBlock.constData());
+    const uchar *p = data + mAt;
     quint64 value = 0;
-    for (int shift = 0; shift < 64; shift += 7) {
-        if (mAt >= mBlock.size())
-            damaged("they end early");
-        const uchar b = data[mAt++];
-        if (shift == 63 && b > 1)
-            damaged("a number is too large");
-        value |= quint64(b & 0x7F) << shift;
-        if (!(b & 0x80))
-            return value;
+    const vsa::cBinaryFormat::VarintRead read =
+        vsa::cBinaryFormat::decodeVarint(p, data + mBlock.size(), value);
+    mAt = p - data;
+    if (read == vsa::cBinaryFormat::VarintRead_Truncated)
+        damaged("they end early");
+    if (read == vsa::cBinaryFormat::VarintRead_TooLarge) {
+        ++mAt; // the place after the byte read last, as for every other fault
+        damaged("a number is too large");
     }
-    damaged("a number is too large");
+    return value;
 }
 
 QByteArrayView cDVPropertyRecords::cReader::text(qsizetype limit)
