@@ -51,6 +51,8 @@ void cHostErrorReporter::report(const vstd::cAbstractException &e)
     auto *box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(),
                                 messages(e), QMessageBox::Ok);
     box->setObjectName(QStringLiteral("mpErrorBox"));
+    // Messages quote what the user typed and what files hold: never markup to render.
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->show();

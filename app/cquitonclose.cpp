@@ -5,7 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
-cQuitOnClose::cQuitOnClose(QWidget &window, QObject *parent) : QObject(parent), mWindow(&window)
+cQuitOnClose::cQuitOnClose(QWidget &window, tMayClose mayClose, QObject *parent)
+    : QObject(parent), mWindow(&window), mMayClose(std::move(mayClose))
 {
     window.installEventFilter(this);
 }
@@ -13,6 +14,10 @@ cQuitOnClose::cQuitOnClose(QWidget &window, QObject *parent) : QObject(parent), 
 bool cQuitOnClose::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == mWindow && event->type() == QEvent::Close) {
+        if (mMayClose && !mMayClose()) {
+            event->ignore();
+            return true;
+        }
         // Once the close went through: a window that refused it stays and so does the program.
         QTimer::singleShot(0, this, [this] {
             if (!mWindow || !mWindow->isVisible())

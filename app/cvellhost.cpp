@@ -6,6 +6,7 @@
 #include "chosterrorreporter.h"
 #include "chostscript.h"
 #include "cquitonclose.h"
+#include "csavechangesquestion.h"
 #include "cscreenshot.h"
 
 #include "q4support/cvq4abstractcomponent.h"
@@ -57,8 +58,14 @@ int cVellHost::run()
         } else {
             vcs::cAbstractComponent &module =
                 mModuleMgr.loadModule(qstr(mOptions.modulePath), mFrame);
-            if (QWidget *editor = showEditor(module))
-                mQuitOnClose = std::make_unique<cQuitOnClose>(*editor);
+            if (QWidget *editor = showEditor(module)) {
+                // The program ends with the editor window, never with a dialog beside it.
+                QApplication::setQuitOnLastWindowClosed(false);
+                auto *component = dynamic_cast<cVQ4AbstractComponent *>(&module);
+                mQuitOnClose = std::make_unique<cQuitOnClose>(*editor, [component, editor] {
+                    return cSaveChangesQuestion::mayClose(*component, editor);
+                });
+            }
             if (!mOptions.documentPath.isEmpty())
                 openDocument(module);
         }
@@ -137,11 +144,9 @@ QWidget *cVellHost::showEditor(const vcs::cAbstractComponent &component)
     // A command view of the node: triggering it runs the node's receivers.
     vmva::tGenericNode<piVoid, vmva::cBasicModelProperties> command(node->name());
     command.setRef(*node);
-    const QWidgetList before = QApplication::topLevelWidgets();
     command.trigger();
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!before.contains(window) && window->isVisible())
-            return window;
-    }
-    return nullptr;
+    // The component names its window: beside it may stand others (the recovery dialog).
+    const auto *shows = dynamic_cast<const cVQ4AbstractComponent *>(&component);
+    QWidget *window = shows ? shows->mainWindow() : nullptr;
+    return window && window->isVisible() ? window : nullptr;
 }

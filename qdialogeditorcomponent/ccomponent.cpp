@@ -5,6 +5,8 @@
 
 #include "vellcore/cdebugstream.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 cComponent::cComponent(vcs::cModuleMgr &moduleMgr, vsa::cReferenceFrame &frame)
@@ -28,9 +30,48 @@ cComponent::cComponent(vcs::cModuleMgr &moduleMgr, vsa::cReferenceFrame &frame)
 
 cComponent::~cComponent()
 {
+    // Work nobody saved or gave up stays in its recovery file for the next start.
+    finishRecovery(mEditor.get(), false);
     mEditor.reset();
     for (const QPointer<cQModelViewDialogEditorWidget> &retired : mRetired)
         delete retired.data();
+}
+
+void cComponent::finishRecovery(cQModelViewDialogEditorWidget *editor, bool discard)
+{
+    if (!editor)
+        return;
+    if (auto *recovery = editor->findChild<cQDialogRecovery *>(QString(),
+                                                              Qt::FindDirectChildrenOnly))
+        recovery->finish(discard);
+}
+
+QWidget *cComponent::mainWindow() const
+{
+    return mEditor.get();
+}
+
+bool cComponent::hasUnsavedChanges() const
+{
+    return mEditor && mEditor->hasUnsavedChanges();
+}
+
+vucs::cString cComponent::documentName() const
+{
+    if (!mEditor)
+        return vucs::cString();
+    const QString name = QFileInfo(mEditor->fileName()).fileName();
+    return qstr(name.isEmpty() ? QStringLiteral("untitled.dlg") : name);
+}
+
+bool cComponent::saveChanges()
+{
+    return !mEditor || mEditor->saveCurrentDocument();
+}
+
+void cComponent::discardChanges()
+{
+    finishRecovery(mEditor.get(), true);
 }
 
 void cComponent::openDocument(const vucs::cString &path)
@@ -45,6 +86,8 @@ piVoid cComponent::sltShowEditor()
 {
     VELL_TRACE("Destroy old editor...");
     if (mEditor) {
+        // Its unsaved work stays in its recovery file, offered at the next start.
+        finishRecovery(mEditor.get(), false);
         // The trigger may come from inside the old editor (a preview's button bound to this
         // node): it goes once control is back in the event loop, out of sight until then.
         mEditor->hide();

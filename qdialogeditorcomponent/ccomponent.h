@@ -23,9 +23,16 @@ public:
 
     // Loads `path` into the editor, which must be shown: the host's start with a document.
     void openDocument(const vucs::cString &path) override;
+    QWidget *mainWindow() const override;
+    bool hasUnsavedChanges() const override;
+    vucs::cString documentName() const override;
+    bool saveChanges() override;
+    void discardChanges() override;
 
 private:
     piVoid sltShowEditor();
+    // Lets `editor`'s recovery end its work before the editor goes.
+    static void finishRecovery(cQModelViewDialogEditorWidget *editor, bool discard);
 
     // Declaration order is the reverse of the destruction order: editor, node, model.
     vmva::cDMDataModel mCtrlModel;

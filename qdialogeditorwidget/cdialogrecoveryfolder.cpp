@@ -93,11 +93,12 @@ std::vector<cDialogRecoveryFolder::tRecoveryFileSet> cDialogRecoveryFolder::take
         orphan.lastChange = document.lastModified();
         orphans.push_back(orphan);
     }
-    // A name written by an editor that died before its first document: nothing to offer.
-    const QFileInfoList names =
-        QDir(mFolder).entryInfoList({QStringLiteral("*.info")}, QDir::Files);
-    for (const QFileInfo &info : names) {
-        const QString id = info.completeBaseName();
+    // A lock or a name left by an editor that died before its first document: nothing to
+    // offer. Taking the lock of a dead editor and letting go of it removes the lock file.
+    const QFileInfoList leftovers = QDir(mFolder).entryInfoList(
+        {QStringLiteral("*.info"), QStringLiteral("*.lock")}, QDir::Files);
+    for (const QFileInfo &leftover : leftovers) {
+        const QString id = leftover.completeBaseName();
         if (!QFile::exists(documentPath(id)) && !holds(id) && lock(id))
             remove(id);
     }

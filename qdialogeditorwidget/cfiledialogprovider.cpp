@@ -9,7 +9,15 @@ QString cFileDialogProvider::openFileName(QWidget *parent, const QString &captio
 }
 
 QString cFileDialogProvider::saveFileName(QWidget *parent, const QString &caption,
-                                          const QString &folder, const QString &filter)
+                                          const QString &folder, const QString &filter,
+                                          const QString &defaultSuffix)
 {
-    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setObjectName(QStringLiteral("mpSaveFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }

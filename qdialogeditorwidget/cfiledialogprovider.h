@@ -13,6 +13,8 @@ public:
     // The chosen file, or an empty string when the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter);
+    // A name typed without suffix gets `defaultSuffix` before the dialog checks whether the
+    // file exists, so that it asks before replacing the file that will be written.
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
-                                 const QString &filter);
+                                 const QString &filter, const QString &defaultSuffix);
 };

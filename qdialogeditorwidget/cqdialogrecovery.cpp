@@ -1,6 +1,7 @@
 #include "cqdialogrecovery.h"
 
 #include "cqdialogrecoverydialog.h"
+#include "cqdialogundorecorder.h"
 #include "cqmodelviewdialogeditorwidget.h"
 
 #include "qdialoglayoutitems/cdialogdocument.h"
@@ -23,15 +24,20 @@ cQDialogRecovery::cQDialogRecovery(cQModelViewDialogEditorWidget &editor, const 
     using R = cQDialogRecovery;
     connect(&editor, &W::documentModified, this, &R::documentModified);
     connect(&editor, &W::documentSaved, this, &R::documentSaved);
+    connect(&editor, &W::documentAboutToBeReplaced, this, &R::documentAboutToBeReplaced);
     connect(&editor, &W::documentReplaced, this, &R::documentReplaced);
+    connect(&editor.undoRecorder().stack(), &QUndoStack::cleanChanged, this, &R::updateState);
+    mUnsaved = editor.hasUnsavedChanges();
 }
 
 cQDialogRecovery::~cQDialogRecovery()
 {
     // The dialog hands back its orphans as long as this object is there to take them.
     delete mpDialog.data();
-    // The editor ends normally: its work is either saved or given up.
-    removeOwnFile();
+    // Not finished: the editor went without being asked (a test, a crash of the caller). What
+    // was written of unsaved work stays; the folder lets go of its lock with itself.
+    if (!mFinished && !mUnsaved)
+        removeOwnFile();
 }
 
 QString cQDialogRecovery::recoveryPath() const
@@ -41,22 +47,36 @@ QString cQDialogRecovery::recoveryPath() const
 
 void cQDialogRecovery::documentModified()
 {
-    mModified = true;
     mLastChange = QDateTime::currentDateTime();
-    mTimer.start();
+    updateState();
+}
+
+void cQDialogRecovery::updateState()
+{
+    mUnsaved = mEditor.hasUnsavedChanges();
+    if (mUnsaved) {
+        mTimer.start();
+        return;
+    }
+    // The saved file holds this state: nothing to recover.
+    mTimer.stop();
+    removeOwnFile();
 }
 
 void cQDialogRecovery::documentSaved()
 {
     mTimer.stop();
-    mModified = false;
+    mUnsaved = false;
     removeOwnFile();
 }
 
-void cQDialogRecovery::documentReplaced()
+void cQDialogRecovery::documentAboutToBeReplaced()
 {
+    // Up to the last keystroke: the replaced work is written while it is still there.
+    if (mUnsaved)
+        writeNow();
     mTimer.stop();
-    if (mModified && mWritten) {
+    if (mUnsaved && mWritten) {
         // The replaced document was never saved: its last state stays for the next start.
         mFolder.release(mId);
         mId.clear();
@@ -64,7 +84,29 @@ void cQDialogRecovery::documentReplaced()
     } else {
         removeOwnFile();
     }
-    mModified = false;
+}
+
+void cQDialogRecovery::documentReplaced()
+{
+    mTimer.stop();
+    mUnsaved = mEditor.hasUnsavedChanges();
+}
+
+void cQDialogRecovery::finish(bool discard)
+{
+    if (mFinished)
+        return;
+    mFinished = true;
+    if (discard || !mUnsaved) {
+        mTimer.stop();
+        removeOwnFile();
+        return;
+    }
+    writeNow();
+    if (mWritten)
+        mFolder.release(mId);
+    mId.clear();
+    mWritten = false;
 }
 
 void cQDialogRecovery::removeOwnFile()
@@ -78,7 +120,7 @@ void cQDialogRecovery::removeOwnFile()
 void cQDialogRecovery::writeNow()
 {
     mTimer.stop();
-    if (!mModified)
+    if (!mUnsaved)
         return;
     if (mId.isEmpty())
         mId = mFolder.createEntry();
@@ -142,6 +184,8 @@ void cQDialogRecovery::reopen(const cDialogRecoveryFolder::tRecoveryFileSet &orp
         VELL_TRACE(QStringLiteral("+++ WARNING: ") + QString::fromUtf8(e.what()));
     }
     mEditor.setFileName(orphan.originalName);
+    // Unsaved until saved, whatever is undone.
+    mEditor.markUnsaved();
     documentModified();
     mLastChange = orphan.lastChange;
     writeNow();

@@ -144,8 +144,15 @@ void cQDialogUndoRecorder::formEdited()
     mFormFields = now;
 }
 
+bool cQDialogUndoRecorder::hasPendingFormEdit() const
+{
+    return mpPanel && !mpPanel->editSet().sameEffect(mFormFields);
+}
+
 void cQDialogUndoRecorder::documentSaved()
 {
+    // What the panel shows was saved: it is a step of its own, the one the history marks.
+    formEdited();
     ++mSession;
     mStack.setClean();
 }

@@ -45,6 +45,8 @@ public:
     void recordProperty(const cQAbstractDialogLayoutItem &item,
                         const vmva::cDVIAbstractProperty &property,
                         const cQDialogUndoPropertyCommand::tValueSet &before);
+    // The form information panel shows a change that is not a step yet (typing goes on).
+    bool hasPendingFormEdit() const;
     // The next commit is a step of its own (a step was undone or redone).
     void endMerging() { ++mSession; }
 

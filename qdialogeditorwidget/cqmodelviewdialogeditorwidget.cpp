@@ -106,15 +106,22 @@ QString cQModelViewDialogEditorWidget::startFolder() const
 
 void cQModelViewDialogEditorWidget::uiNewDocument(bool)
 {
+    releaseDocument();
     mFileName.clear();
-    mpConnectorTable->setProperties(nullptr);
-    mpUndo->track(nullptr);
-    mpLayoutTree->clear();
     mpDocument->newDocument();
     refreshLayoutTree(nullptr);
     emit documentReplaced();
     uiCreateEmbeddedPreview(false);
     updateTitle();
+}
+
+void cQModelViewDialogEditorWidget::releaseDocument()
+{
+    emit documentAboutToBeReplaced();
+    // The table's rows and the tree's rows refer to the items about to go.
+    mpConnectorTable->setProperties(nullptr);
+    mpUndo->track(nullptr);
+    mpLayoutTree->clear();
 }
 
 void cQModelViewDialogEditorWidget::uiLoadDocument(bool)
@@ -128,11 +135,9 @@ void cQModelViewDialogEditorWidget::uiLoadDocument(bool)
 void cQModelViewDialogEditorWidget::loadDocument(const QString &path, bool ignoreUnknown)
 {
     // The document changes only once the whole file was read; from then on the window shows
-    // the new one, under its name, whatever fails later. The property table lets go of the
-    // current element's properties first: the rows still refer to the replaced items.
-    mpConnectorTable->setProperties(nullptr);
-    mpUndo->track(nullptr);
-    mpDocument->loadDocument(qstr(path), ignoreUnknown);
+    // the new one, under its name, whatever fails later. A file that cannot be read leaves
+    // the window as it was, table and selection included.
+    mpDocument->loadDocument(qstr(path), ignoreUnknown, [this] { releaseDocument(); });
     mFileName = path;
     updateTitle();
     refreshLayoutTree(nullptr);
@@ -155,27 +160,50 @@ void cQModelViewDialogEditorWidget::loadDocument(const QString &path, bool ignor
 
 void cQModelViewDialogEditorWidget::uiSaveDocument(bool)
 {
+    saveDocumentAs();
+}
+
+bool cQModelViewDialogEditorWidget::saveDocumentAs()
+{
+    // The dialog adds the suffix itself, so that it asks before replacing the file that will
+    // really be written.
     QString path = mpFileDialogs->saveFileName(this, tr("Specify a name for the Form"),
-                                               startFolder(), tr("Forms (*)"));
+                                               startFolder(), tr("Forms (*)"),
+                                               QStringLiteral("dlg"));
     if (path.isEmpty())
-        return;
+        return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".dlg");
     // The name is taken only once the document is in the file.
     saveDocument(path);
     mFileName = path;
     savedDocument();
+    return true;
 }
 
 void cQModelViewDialogEditorWidget::uiSaveCurrentDocument(bool)
 {
-    if (mFileName.isEmpty()) {
-        // Save as saves too, once it has a name.
-        uiSaveDocument(false);
-        return;
-    }
+    saveCurrentDocument();
+}
+
+bool cQModelViewDialogEditorWidget::saveCurrentDocument()
+{
+    // Save as saves too, once it has a name.
+    if (mFileName.isEmpty())
+        return saveDocumentAs();
     saveDocument(mFileName);
     savedDocument();
+    return true;
+}
+
+bool cQModelViewDialogEditorWidget::hasUnsavedChanges() const
+{
+    return !mpUndo->stack().isClean() || mpUndo->hasPendingFormEdit();
+}
+
+void cQModelViewDialogEditorWidget::markUnsaved()
+{
+    mpUndo->stack().resetClean();
 }
 
 void cQModelViewDialogEditorWidget::savedDocument()
@@ -285,8 +313,8 @@ void cQModelViewDialogEditorWidget::uiCreateEmbeddedPreview(bool)
 {
     if (!mpPreviewView)
         return;
-    VELL_TRACE("CreatePreview...");
-    VELL_TRACE("DebugDump");
+    VELL_TRACE_AT(kTraceSource, "CreatePreview...");
+    VELL_TRACE_AT(kTraceSource, "DebugDump");
     // The dump only costs time when somebody reads the debug stream.
     if (vpi::system().enabled()) {
         vsa::cSerializeDebug dump("Form");
@@ -340,7 +368,7 @@ void cQModelViewDialogEditorWidget::previewChanged()
 {
     if (!mpUi->mpActAutoUpdatePreview->isChecked())
         return;
-    VELL_TRACE("Preview changed.");
+    VELL_TRACE_AT(kTraceSource, "Preview changed.");
     cAbstractFormInfoStore &formInfo = mpDocument->formInfoStore();
     formInfo.updateTranslationList();
     formInfo.setFormType(documentType());

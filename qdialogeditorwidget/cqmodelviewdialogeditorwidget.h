@@ -40,6 +40,10 @@ class cQModelViewDialogEditorWidget : public QMainWindow, public vrmi::cConnecta
 {
     Q_OBJECT
 public:
+    // The source every trace line of the window names, whichever of its files wrote it.
+    static constexpr const char *kTraceSource =
+        "qdialogeditorwidget/cqmodelviewdialogeditorwidget.cpp";
+
     cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr &dataViewMgr, vucs::cLILocale &locale,
                                   vmva::cDVDataViewArgList *arguments, QWidget *parent = nullptr);
     ~cQModelViewDialogEditorWidget() override;
@@ -74,6 +78,14 @@ public:
     // the preview empty and throws, wrapped in a message naming the file.
     void loadDocument(const QString &path, bool ignoreUnknown);
     void saveDocument(const QString &path);
+    // "Save": to the document's file, or asking for a name first; false when none was given.
+    bool saveCurrentDocument();
+    // True while the document differs from what was last saved (the undo history is not at the
+    // step that was saved, or the form information shows an edit that is not a step yet). A
+    // new document is not changed; a form brought back from recovery
+    // is until it was saved.
+    bool hasUnsavedChanges() const;
+    void markUnsaved();
     // A live preview of the document built from a serialised copy, owned by the caller; null
     // for an empty document or when the factory builds nothing. Top-level, a menu runs as a
     // popup at the cursor and null comes back.
@@ -82,10 +94,14 @@ public:
     void setFileName(const QString &path);
 
 signals:
-    // The document changed: an element, a property, a binding or the form information.
+    // The document changed: an element, a property, a binding or the form information. Comes
+    // before the preview is rebuilt, so that a preview that fails never holds it back.
     void documentModified();
     // The document was written to its file by "Save" or "Save as...".
     void documentSaved();
+    // "New" or a load is about to replace the document (the file was read); the document is
+    // still the old one.
+    void documentAboutToBeReplaced();
     // "New" or a load replaced the document.
     void documentReplaced();
 
@@ -116,6 +132,7 @@ private:
     piVoid sltNotifyLocationAssigned(const vstd::cAsciiString &name,
                                      const vmva::cDMDataModelDescriptor &location);
     piVoid sltCollectTranslationKeys(vstd::tList<vstd::cAsciiString> &keys);
+    piVoid sltNotifyPreviewArgumentAssigned();
 
     // Adds the "Assign to model" cascade for `property` to `popup`, runs the popup at the cursor
     // and hands the choice to the location panel, which reports it as the property's location.
@@ -144,6 +161,10 @@ private:
     // Typing in the form information panel or asking for a new version changes the document.
     void watchFormInformation();
     QString startFolder() const;
+    // Announces the replacement and lets go of the rows that refer to the document's items.
+    void releaseDocument();
+    // "Save as...": false when no name was chosen.
+    bool saveDocumentAs();
     // The form information page and the title after a successful save.
     void savedDocument();
 

@@ -12,6 +12,7 @@
 #include "qvmvtreeviewwidget/cqmodelviewtreewidget.h"
 
 #include "vellcore/cdebugstream.h"
+#include "vellcore/cerrorreporter.h"
 #include "vellmva2/cdmdatamodeldescriptor.h"
 
 #include <QCursor>
@@ -26,6 +27,9 @@ void cQModelViewDialogEditorWidget::setupModelPanels()
     mpParameterDialog = new cQVMVDialogPrmDialog(mpParameterDock, &mDataViewMgr, mpArguments);
     mpParameterDialog->setObjectName(QStringLiteral("mpDialogParameters"));
     mpParameterDock->setWidget(mpParameterDialog);
+    using W = cQModelViewDialogEditorWidget;
+    mpParameterDialog->sigPreviewArgumentAssigned.connect(
+        vrmi::cDirectLocalSlotCall0<W>(this, &W::sltNotifyPreviewArgumentAssigned), 1);
 
     // Typed locations complete from the live models of the dialog's parameters.
     const auto complete = [this](QLineEdit &edit) {
@@ -37,10 +41,19 @@ void cQModelViewDialogEditorWidget::setupModelPanels()
         complete(*edit);
 }
 
+piVoid cQModelViewDialogEditorWidget::sltNotifyPreviewArgumentAssigned()
+{
+    // The assignment is for the preview: it shows the newly bound models at once. Called from
+    // the panel's button, so what fails is reported here.
+    vpi::cErrorReporter::guard([this] { uiCreateEmbeddedPreview(false); });
+    return piVoid();
+}
+
 void cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)
 {
     if (!mpDataModelsWindow) {
-        VELL_TRACE(
+        VELL_TRACE_AT(
+            kTraceSource,
             "Note: missing F7 in cQModelViewDialogEditorWidget::uiShowAllDataModels(bool)!");
         mpDataModelsWindow = new cQModelViewTreeWidget(nullptr, &mDataViewMgr);
         mpDataModelsWindow->setWindowTitle(tr("Data Models"));

@@ -127,7 +127,8 @@ piVoid cQModelViewDialogEditorWidget::sltCollectTranslationKeys(
     Q_UNUSED(keys);
     std::function<void(const cQAbstractDialogLayoutItem &)> walk
         = [&walk](const cQAbstractDialogLayoutItem &item) {
-              VELL_TRACE("TODO: Add translation keys for propertis by default...");
+              VELL_TRACE_AT(kTraceSource,
+                            "TODO: Add translation keys for propertis by default...");
               for (const cQAbstractDialogLayoutItem *child : item.children())
                   walk(*child);
           };
@@ -238,8 +239,8 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyDialogLayoutItemActivated(QTreeWi
     sltNotifyDialogConnectorSelected(mpConnectorTable->currentPropertyName());
     if (mpPropertyStack->count() > 0)
         mpPropertyStack->setCurrentIndex(0);
+    // Enabled again when a property is chosen in the table; the dock keeps its title.
     mpViewLocationDialog->setEnabled(false);
-    updateViewLocationDialogWindowTitle(mpConnectorTable->currentPropertyName());
     if (mpPreviewView && mpPreviewView->isEnabled())
         mpPreviewView->selectElement(item->debugInfo());
     return piVoid();
@@ -296,16 +297,16 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemInserted(cQAbstractDialogLayo
     if (kind == vq4::KindWidget || kind == vq4::KindEntry || kind == vq4::KindTabPage)
         select = item.parentOrNull();
     refreshLayoutTree(select);
-    previewChanged();
     emit documentModified();
+    previewChanged();
     return piVoid();
 }
 
 piVoid cQModelViewDialogEditorWidget::sltNotifyItemChanged(cQAbstractDialogLayoutItem &item)
 {
     refreshLayoutTree(&item);
-    previewChanged();
     emit documentModified();
+    previewChanged();
     return piVoid();
 }
 
@@ -323,8 +324,8 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemRemoved(cQAbstractDialogLayou
     mpLayoutTree->clear();
     mpDocument->root().purgeRemoved();
     refreshLayoutTree(select);
-    previewChanged();
     emit documentModified();
+    previewChanged();
     return piVoid();
 }
 
@@ -332,8 +333,8 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyPropertiesChanged()
 {
     mpUndo->propertiesCommitted();
     mpLayoutTree->refreshTexts();
-    previewChanged();
     emit documentModified();
+    previewChanged();
     return piVoid();
 }
 
@@ -352,8 +353,8 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyLocationAssigned(
     }
     mpViewLocationDialog->setLocation(propertyName, stored);
     mpConnectorTable->updateInfo();
-    previewChanged();
     emit documentModified();
+    previewChanged();
     return piVoid();
 }
 

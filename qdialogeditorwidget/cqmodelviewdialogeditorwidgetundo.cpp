@@ -107,6 +107,6 @@ void cQModelViewDialogEditorWidget::undoApplied(cQAbstractDialogLayoutItem *sele
             sltNotifyDialogConnectorSelected(mpConnectorTable->currentPropertyName());
     }
     mpUndo->endMerging();
-    previewChanged();
     emit documentModified();
+    previewChanged();
 }

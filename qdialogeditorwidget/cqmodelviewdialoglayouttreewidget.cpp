@@ -16,7 +16,7 @@ const int kActivationDelayMs = 200;
 
 cQModelViewDialogLayoutTreeWidget::cQModelViewDialogLayoutTreeWidget(QWidget *parent)
     : QTreeWidget(parent),
-      mDelayedActivation("Delayed cQModelViewDialogLayoutTreeWidget select signal",
+      mDelayedActivation("Delayed cQVEConnectorTreeWidget select signal",
                          vrmi::cDirectLocalSlotCall0<cQModelViewDialogLayoutTreeWidget>(
                              this, &cQModelViewDialogLayoutTreeWidget::sltEmitDelayed))
 {

@@ -42,7 +42,8 @@ void cDialogDocument::newDocument()
     mFormInfo->reset();
 }
 
-void cDialogDocument::loadDocument(const vucs::cString &path, bool ignoreUnknown)
+void cDialogDocument::loadDocument(const vucs::cString &path, bool ignoreUnknown,
+                                   const std::function<void()> &beforeReplace)
 {
     std::unique_ptr<vsa::cAbstractDeserializer> deserializer
         = coreExtensions(mDataViewMgr).createDeserializer("XML-Config", path);
@@ -53,6 +54,8 @@ void cDialogDocument::loadDocument(const vucs::cString &path, bool ignoreUnknown
     mRegistry.loadItems(*newRoot, nullptr, *deserializer, ignoreUnknown);
 
     // Everything was read: only now does anything of the current document change.
+    if (beforeReplace)
+        beforeReplace();
     mRoot.swap(newRoot);
     newRoot.reset();
     mFormInfo->applyFormInfo(formInfo);

@@ -5,6 +5,7 @@
 #include "vellcore/cstring.h"
 #include "vellcore/vrmi.h"
 
+#include <functional>
 #include <memory>
 
 class cAbstractFormInfoStore;
@@ -40,7 +41,10 @@ public:
     // Reads `path` completely into a new tree, then makes it the document and derives the
     // parameters; the form information is applied only then. When reading fails the exception
     // leaves and the previous document, form information included, stays as it was.
-    void loadDocument(const vucs::cString &path, bool ignoreUnknown);
+    // `beforeReplace`, when given, runs once the file was read, while the document is still
+    // the previous one.
+    void loadDocument(const vucs::cString &path, bool ignoreUnknown,
+                      const std::function<void()> &beforeReplace = {});
     // Writes the form information and the tree (without debug identities) to `path`. The file
     // is replaced only once the whole document was written. Identities that a preview uses are
     // kept in the tree.

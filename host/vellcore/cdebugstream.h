@@ -46,3 +46,12 @@ cDebugStream &system();
         if (vellTraceStream_.enabled())                                                        \
             vellTraceStream_.trace(__FILE__, __LINE__, (text));                                \
     } while (false)
+
+// A trace line tagged with `file` instead of the current source file: for a class whose code is
+// spread over several files, so that its lines always name the class's own source.
+#define VELL_TRACE_AT(file, text)                                                              \
+    do {                                                                                       \
+        vpi::cDebugStream &vellTraceStream_ = vpi::system();                                   \
+        if (vellTraceStream_.enabled())                                                        \
+            vellTraceStream_.trace((file), __LINE__, (text));                                  \
+    } while (false)

@@ -63,7 +63,7 @@ public:
         return answer(caption, folder, filter);
     }
     QString saveFileName(QWidget *, const QString &caption, const QString &folder,
-                         const QString &filter) override
+                         const QString &filter, const QString &) override
     {
         return answer(caption, folder, filter);
     }

@@ -4,9 +4,13 @@
 #include "qdialogeditorwidget/cqdialogrecoverydialog.h"
 
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 // A document file without the time stamp of its last save.
@@ -101,11 +105,17 @@ void tst_Recovery::fileEndsWithTheWork_data()
     QTest::addColumn<bool>("kept");
     QTest::newRow("save") << "save" << false;
     QTest::newRow("new after save") << "new after save" << false;
-    QTest::newRow("editor ends") << "end" << false;
+    QTest::newRow("undo back to the saved form") << "undo" << false;
+    QTest::newRow("editor ends after save") << "end after save" << false;
+    QTest::newRow("editor ends, work given up") << "discard" << false;
+    QTest::newRow("editor ends with unsaved changes") << "end" << true;
+    QTest::newRow("editor replaced by an unfinished end") << "deleted" << true;
     QTest::newRow("new over unsaved changes") << "new" << true;
     QTest::newRow("load over unsaved changes") << "load" << true;
 }
 
+// The file goes with the work's end: saved, undone to the saved state, given up. Unsaved work
+// that is replaced or ends stays, up to the last key typed just before.
 void tst_Recovery::fileEndsWithTheWork()
 {
     QFETCH(QString, ending);
@@ -119,28 +129,50 @@ void tst_Recovery::fileEndsWithTheWork()
     cScriptedFileDialogs &dialogs = *scripted;
     editor.window->setFileDialogProvider(std::move(scripted));
     editor.window->setFileName(mDir->filePath("mine.dlg"));
-    typeFormName(*editor.window, "Mine");
-    QTRY_COMPARE(files().size(), 3);  // the document, its file name and its lock
-
     auto trigger = [&](const char *name) {
         editor.window->findChild<QAction *>(name)->trigger();
     };
-    if (ending == "save" || ending == "new after save")
+    if (ending == "undo") {
+        typeFormName(*editor.window, "Saved");
+        trigger("mpActSaveCurrentDocument");
+    }
+    typeFormName(*editor.window, "Mine");
+    QTest::keyClick(editor.window->findChild<QLineEdit *>("mpTxtName"), Qt::Key_Return);
+    QTRY_COMPARE(files().size(), 3);  // the document, its file name and its lock
+    // Within the quiet time: no write has taken this yet.
+    typeFormName(*editor.window, " last");
+
+    if (ending.contains("save"))
         trigger("mpActSaveCurrentDocument");
     if (ending == "new after save" || ending == "new")
         trigger("mpActNewDocument");
+    if (ending == "undo") {
+        QTest::keyClick(editor.window->findChild<QLineEdit *>("mpTxtName"), Qt::Key_Return);
+        trigger("mpActUndo");
+        trigger("mpActUndo");
+        QCOMPARE(editor.window->findChild<QLineEdit *>("mpTxtName")->text(), QString("FormSaved"));
+    }
     if (ending == "load") {
         dialogs.answers << mDir->filePath("other.dlg");
         trigger("mpActLoadDocument");
     }
-    if (ending == "end")
+    if (ending.startsWith("end") || ending == "discard") {
+        editor.recovery->finish(ending == "discard");
         editor.window.reset();
-    else
+    } else if (ending == "deleted") {
+        editor.window.reset();
+    } else {
         QVERIFY(!editor.recovery->hasUnsavedChanges());
+    }
 
     // A replaced document that was never saved stays as an orphan that nobody holds.
-    QCOMPARE(files("*.dlg").size(), kept ? 1 : 0);
+    const QStringList left = files("*.dlg");
+    QCOMPARE(left.size(), kept ? 1 : 0);
     QCOMPARE(files("*.lock").size(), 0);
+    // Gone without being finished, the editor could write nothing more.
+    if (kept)
+        QVERIFY(withoutStamp(mFolder + "/" + left[0])
+                    .contains(ending == "deleted" ? "Mine<" : "Mine last<"));
     QTest::qWait(300);
     QCOMPARE(files("*.dlg").size(), kept ? 1 : 0);
 }
@@ -194,6 +226,17 @@ void tst_Recovery::brokenFilesAreListedAndOnlyDiscarded()
     put("corrupt.dlg", "\x01\x02 not a form");
     put("empty.dlg", "");
     put("lonely.info", "/died/before/writing.dlg");
+    // The lock of an editor that died before it wrote anything: a child process takes it and
+    // ends without letting go.
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile lock(mFolder + "/diedearly.lock");
+        _exit(lock.tryLock(0) ? 0 : 1);
+    }
+    int status = -1;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    QVERIFY(QFile::exists(mFolder + "/diedearly.lock"));
 
     tEditorSet editor = newEditor();
     cQDialogRecoveryDialog *offer = editor.recovery->offerOrphans();
