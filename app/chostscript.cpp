@@ -123,6 +123,15 @@ int cHostScript::run(const QString &command, const QString &argument)
         action->trigger();
         return kPauseMs;
     }
+    if (command == QLatin1String("close")) {
+        // As the window's close button does; posted, so that a question the close asks runs
+        // its own loop while the next commands answer it.
+        auto *window = find<QWidget>(argument);
+        if (!window || !window->isWindow())
+            return fail(QStringLiteral("no window %1").arg(argument)), -1;
+        QTimer::singleShot(0, window, [window] { window->close(); });
+        return kPauseMs;
+    }
     if (command == QLatin1String("click")) {
         auto *button = find<QAbstractButton>(argument);
         if (!button || !button->isEnabled())

@@ -18,6 +18,9 @@ bool cSaveChangesQuestion::mayClose(cVQ4AbstractComponent &component, QWidget *p
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("mpSaveChangesBox"));
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Save)->setObjectName(QStringLiteral("mpBtSaveChanges"));
+    box.button(QMessageBox::Discard)->setObjectName(QStringLiteral("mpBtDiscardChanges"));
+    box.button(QMessageBox::Cancel)->setObjectName(QStringLiteral("mpBtCancelClose"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

@@ -2,7 +2,9 @@
 #include "app/cquitonclose.h"
 #include "tests/editorwidget/editortesthost.h"
 
+#include "qdialogeditorwidget/cqdialogundorecorder.h"
 #include "qdialogeditorwidget/cqemptypreview.h"
+#include "qdialogeditorwidget/cqveconnectortreewidget.h"
 #include "qdialogeditorwidget/cqpreviewwidgetview.h"
 
 #include "q4widgets/cvq4vmvelementbuilder.h"
@@ -90,6 +92,9 @@ class tst_HostApplication : public QObject
         const QString text = boxes[0]->text();
         if (boxes[0]->icon() != QMessageBox::Warning)
             return QStringLiteral("not a warning: ") + text;
+        // Messages quote names and file contents: shown as they are, never as markup.
+        if (boxes[0]->textFormat() != Qt::PlainText)
+            return QStringLiteral("rich text: ") + text;
         boxes[0]->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return text;
@@ -127,6 +132,8 @@ private slots:
         QTreeWidgetItem *hint = findRow(*e.tree, "Label (\"hint\")");
         e.tree->setCurrentItem(hint);
         QWidget *preview = e.window->previewView()->currentPreview();
+        // The activation comes a moment after the row was chosen.
+        QTRY_VERIFY(e.window->connectorTable()->properties());
 
         e.press("mpActLoadDocument");
         const QString text = takeOneBox();
@@ -136,18 +143,25 @@ private slots:
         QCOMPARE(e.window->fileName(), good);
         QCOMPARE(e.tree->currentItem(), hint);
         QCOMPARE(e.window->previewView()->currentPreview(), preview);
-        // The kept rows still lead to live items.
-        QCOMPARE(e.window->currentLayoutItem()->label(), vstd::cAsciiString("hint"));
+        // The kept rows still lead to live items; the table still shows the selection and a
+        // change of it is a step of the history.
+        cQAbstractDialogLayoutItem *item = e.window->currentLayoutItem();
+        QCOMPARE(item->label(), vstd::cAsciiString("hint"));
+        QCOMPARE(e.window->connectorTable()->properties(), item->properties());
+        const int steps = e.window->undoRecorder().stack().count();
+        cFormWriter::setText(*item, "Text", "Changed");
+        e.window->connectorTable()->propertyChangedSignal.emitSignal();
+        QCOMPARE(e.window->undoRecorder().stack().count(), steps + 1);
     }
 
     // Save as into a folder that cannot take the file: the next Save goes to the old file.
     void failedSaveAsKeepsTheName()
     {
         const QString good = writeForm("named.dlg");
-        tEditor e = editor({good, "/nonexistent/folder/copy.dlg"});
+        tEditor e = editor({good, "/nonexistent/<b>folder</b>/copy.dlg"});
         e.press("mpActLoadDocument");
         e.press("mpActSaveDocument");
-        QVERIFY(takeOneBox().contains("/nonexistent/folder/copy.dlg"));
+        QVERIFY(takeOneBox().contains("/nonexistent/<b>folder</b>/copy.dlg"));
         QCOMPARE(e.window->fileName(), good);
         QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (named)"));
         QFile::remove(good);

@@ -16,6 +16,8 @@ private slots:
     void init();
     void killedEditorsWorkIsReopened();
     void brokenRecoveryFileNeverBlocksTheStart();
+    void closingAsksBeforeWorkIsLost_data();
+    void closingAsksBeforeWorkIsLost();
 
 private:
     QProcessEnvironment environment() const;
@@ -141,6 +143,44 @@ void tst_RecoveryProcess::brokenRecoveryFileNeverBlocksTheStart()
     QVERIFY(host.waitForFinished(60000));
     QVERIFY2(host.exitCode() == 0, host.readAllStandardError().constData());
     QCOMPARE(QDir(recoveryFolder()).entryList(QDir::Files), QStringList());
+}
+
+void tst_RecoveryProcess::closingAsksBeforeWorkIsLost_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("discard") << "mpBtDiscardChanges";
+    QTest::newRow("save") << "mpBtSaveChanges";
+}
+
+// Closing the recovery dialog with its window's button ends nothing; closing the editor with
+// unsaved work asks, Cancel keeps the program, Save or Discard end it.
+void tst_RecoveryProcess::closingAsksBeforeWorkIsLost()
+{
+    QFETCH(QString, answer);
+    const QString form = mDir->filePath("machine.dlg");
+    const QString source = qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/machine.dlg";
+    QVERIFY(QFile::copy(source, form));
+    QVERIFY(QDir().mkpath(recoveryFolder()));
+    QVERIFY(QFile::copy(source, recoveryFolder() + "/1-orphan.dlg"));
+
+    QProcess host;
+    host.setProcessEnvironment(environment());
+    host.start(vellhost(), {"--script", script("close.txt", {
+        "close mpRecoveryDialog", "wait 500", "print dialog closed",
+        "select dialogLayoutTree Label", "trigger mpActRemove",
+        "close uiCQModelViewDialogEditorSetup", "click mpBtCancelClose", "wait 500",
+        "print cancelled",
+        "close uiCQModelViewDialogEditorSetup", "click " + answer, "wait 5000",
+        "print still running"}), form});
+    QVERIFY(host.waitForFinished(60000));
+    const QByteArray out = host.readAllStandardOutput();
+    QVERIFY2(host.exitCode() == 0, host.readAllStandardError().constData());
+    QCOMPARE(out, QByteArray("dialog closed\ncancelled\n"));
+    // The orphan was left for later; the editor's own work was saved or given up.
+    QCOMPARE(recoveryFiles(), QStringList{"1-orphan.dlg"});
+    QFile original(source), saved(form);
+    QVERIFY(original.open(QIODevice::ReadOnly) && saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll() == original.readAll(), answer == "mpBtDiscardChanges");
 }
 
 QTEST_MAIN(tst_RecoveryProcess)

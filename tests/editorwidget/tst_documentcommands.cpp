@@ -1,11 +1,16 @@
 #include "editortesthost.h"
 
+#include "qdialogeditorwidget/cqdialogundorecorder.h"
 #include "qdialogeditorwidget/cqemptypreview.h"
 #include "qdialogeditorwidget/cqpreviewwidgetview.h"
 
 #include "q4widgets/cvq4appwidget.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
@@ -139,30 +144,69 @@ private slots:
 
     void saveAsWithAndWithoutExtension_data()
     {
-        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("none") << "copy" << "copy.dlg" << "copy";
-        QTest::newRow("dlg") << "copy2.dlg" << "copy2.dlg" << "copy2";
-        QTest::newRow("other") << "copy3.form" << "copy3.form" << "copy3";
+        QTest::addColumn<bool>("replace");  // the answer to "already exists"
+        QTest::newRow("new name") << "copy" << "copy.dlg" << false;
+        QTest::newRow("with .dlg") << "copy2.dlg" << "copy2.dlg" << false;
+        QTest::newRow("other suffix") << "copy3.form" << "copy3.form" << false;
+        QTest::newRow("existing, kept") << "settings" << "settings.dlg" << false;
+        QTest::newRow("existing, replaced") << "settings" << "settings.dlg" << true;
     }
 
+    // Qt's own save dialog, a name typed into it: the question about replacing a file comes
+    // for the file that will really be written, suffix added.
     void saveAsWithAndWithoutExtension()
     {
-        QFETCH(QString, answer);
+        QFETCH(QString, typed);
         QFETCH(QString, written);
-        QFETCH(QString, title);
+        QFETCH(bool, replace);
         tEditor e = editor();
-        e.dialogs->answers << writeSettingsForm() << mDir.filePath(answer);
+        e.dialogs->answers << writeSettingsForm();
         e.press("mpActLoadDocument");
-        QTest::keyClick(e.window.get(), Qt::Key_F2);
-
-        QCOMPARE(e.dialogs->requests.last().caption, QString("Specify a name for the Form"));
-        QCOMPARE(e.dialogs->requests.last().filter, QString("Forms (*)"));
+        e.window->setFileDialogProvider(nullptr);
+        cQDialogUndoRecorder &undo = e.window->undoRecorder();
+        e.window->findChild<QLineEdit *>("mpTxtAutor")->setText("changed");
+        undo.formEdited();
         const QString path = mDir.filePath(written);
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(e.window->fileName(), path);
-        QCOMPARE(e.window->windowTitle(), "VELL model based dialog editor (" + title + ")");
+        const bool existed = QFile::exists(path);
+        const QString before = fileText(path);
+
+        QString question;
+        bool typedIn = false;
+        QTimer user;
+        connect(&user, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                question = box->text();
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                if (typedIn) {  // kept: the dialog stays until cancelled
+                    dialog->reject();
+                    return;
+                }
+                auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+                QTest::keyClicks(name, mDir.filePath(typed));
+                // From a timer of its own: the question it may ask runs a loop in which this
+                // timer must go on answering.
+                QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+                typedIn = true;
+            }
+        });
+        user.start(50);
+        QTest::keyClick(e.window.get(), Qt::Key_F2);
+        user.stop();
+
+        QCOMPARE(question.isEmpty(), !existed);
+        if (existed)
+            QVERIFY2(question.contains(written) && question.contains("replace"),
+                     qPrintable(question));
+        const bool saved = !existed || replace;
+        QCOMPARE(fileText(path) == before, !saved);
+        QCOMPARE(e.window->fileName(), mDir.filePath(saved ? written : "settings.dlg"));
+        QCOMPARE(e.window->hasUnsavedChanges(), !saved);
+        if (!saved)
+            return;
         tEditor again = editor(false);
         again.dialogs->answers << path;
         again.press("mpActLoadDocument");
