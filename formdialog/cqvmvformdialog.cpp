@@ -1,6 +1,7 @@
 #include "cqvmvformdialog.h"
 #include "ui_uidialogformdlgsetup.h"
 
+#include "q4widgets/cvq4latin1validator.h"
 #include "vellcore/cabstractexception.h"
 #include "vellcore/cfile.h"
 #include "vellcore/cplatform.h"
@@ -13,6 +14,8 @@ cQVMVFormDialog::cQVMVFormDialog(QWidget *parent)
 {
     sigCollectTranslationKeys.setInvocationBehaviour(1);
     mpUi->setupUi(this);
+    // The name is kept as an 8-bit string; the author is not.
+    cVQ4Latin1Validator::attachTo(*mpUi->mpTxtName);
     mpUi->mpLstTranslations->header()->hide();
     mpUi->mpLstTranslations->setColumnCount(1);
     mpUi->mpLstTranslations->setRootIsDecorated(false);

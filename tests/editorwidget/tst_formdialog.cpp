@@ -1,5 +1,6 @@
 // The form information panel: versions, load and store, translation list and template.
 #include "modalanswer.h"
+#include "propertytesthelpers.h"
 
 #include "formdialog/cqvmvformdialog.h"
 
@@ -93,6 +94,9 @@ void tst_FormDialog::newFormAndType()
     QCOMPARE(field(panel, "mpTxtType"), QStringLiteral("Menu"));
     panel.setFormType("");
     QCOMPARE(field(panel, "mpTxtType"), QStringLiteral("none"));
+    // The name is 8-bit: a character without an 8-bit form is refused as it is typed.
+    typeText(panel.findChild<QLineEdit *>("mpTxtName"), QString::fromUtf8("Grüße €"));
+    QCOMPARE(field(panel, "mpTxtName"), QString::fromUtf8("FormGrüße "));
 }
 
 void tst_FormDialog::versionBumping_data()
