@@ -213,7 +213,7 @@ void cQVMVFormDialog::uiBtCreateTranslationTemplate()
     } catch (const vstd::cAbstractException &e) {
         QMessageBox::warning(this, tr("Dialog Editor"),
                              tr("Unable to write the translation template!<br>")
-                                 + qstr(describe(e)).toHtmlEscaped().replace('\n', "<br>"),
+                                 + qstr(describe(e, false)).toHtmlEscaped().replace('\n', "<br>"),
                              QMessageBox::Discard);
     }
 }

@@ -427,8 +427,25 @@ void tst_PropertyEditors::iconCustomAndOk()
     QCOMPARE(child<QComboBox>(dialog, "mpCbCategory")->currentIndex(), 0);
     auto *tree = child<QTreeWidget>(dialog, "mpPreviewTree");
     QCOMPARE(tree->topLevelItemCount(), 1);
-    QCOMPARE(tree->currentItem()->text(1), QStringLiteral("vector"));
-    QVERIFY(!tree->currentItem()->icon(0).isNull());
+    QTreeWidgetItem *row = tree->topLevelItem(0);
+    QCOMPARE(row->text(1), QStringLiteral("vector"));
+    QVERIFY(!row->icon(0).isNull());
+    QVERIFY(!tree->currentItem()); // listed only: Ok does not take it unasked
+
+    // A file larger than a form may hold is refused before it is read, and so said.
+    QTemporaryDir elsewhere;
+    QFile big(elsewhere.filePath("big.png"));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(16 * 1024 * 1024 + 1));
+    big.close();
+    whenModalOpens([&](QWidget *w) { answerFileDialog(w, big.fileName()); });
+    const QStringList warnings = warningsDuring([&] { click(dialog, "mpBtCustom"); });
+    QCOMPARE(warnings, QStringList("Dialog Editor|Unable to take the picture!<br>The picture "
+                                   "big.png is larger than 16777216 bytes, the most a form can "
+                                   "hold!"));
+    QCOMPARE(tree->topLevelItemCount(), 1);
+
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(row).center());
     click(dialog, "mpBtOk");
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.iconBytes(), QByteArray(kSvg));
