@@ -261,9 +261,11 @@ private slots:
         QTest::keyClick(combo, Qt::Key_End); // "Custom..."
         QCOMPARE(item->currentIndex(), 1);
         saveShot(item, "int_spin_page");
+        auto *spin = item->findChild<QSpinBox *>();
+        QTRY_VERIFY(spin->hasFocus());
+        spin->clearFocus(); // leaving the field unchanged is no edit either
         QCOMPARE(property.value(), 2);
         QCOMPARE(mChanged, 1);
-        auto *spin = item->findChild<QSpinBox *>();
         spin->selectAll();
         QTest::keyClicks(spin, "7");
         QCOMPARE(property.value(), 7);
