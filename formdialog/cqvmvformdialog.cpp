@@ -93,21 +93,37 @@ void cQVMVFormDialog::storeFormInfo(vsa::cAbstractSerializer &serializer)
         showVersion();
         mpUi->mpBtVersionMinor->setEnabled(true);
     }
-    cFormInfoRecord record;
-    record.lastModified = cFormInfoRecord::lastModifiedNow();
-    const QString lastEdited = qstr(record.lastModified);
+    const vstd::cAsciiString lastModified = cFormInfoRecord::lastModifiedNow();
+    const QString lastEdited = qstr(lastModified);
     if (mpUi->mpTxtLastEdited->text() != lastEdited)
         mpUi->mpTxtLastEdited->setText(lastEdited);
+    record(lastModified).store(serializer);
+}
+
+void cQVMVFormDialog::writeFormInfo(vsa::cAbstractSerializer &serializer) const
+{
+    record(qstr(mpUi->mpTxtLastEdited->text()).ascii('?')).store(serializer);
+}
+
+cFormInfoRecord cQVMVFormDialog::record(const vstd::cAsciiString &lastModified) const
+{
+    cFormInfoRecord record;
+    record.lastModified = lastModified;
     record.type = mFormType;
     record.name = formName();
     record.author = qstr(mpUi->mpTxtAutor->text());
     record.versionMajor = mVersionMajor;
     record.versionMinor = mVersionMinor;
-    record.store(serializer);
+    return record;
 }
 
 void cQVMVFormDialog::applyFormInfo(const cFormInfoRecord &record)
 {
+    // A version asked for belongs to the form it was asked for on, not to the one loaded.
+    mMajorChangePending = false;
+    mMinorChangePending = false;
+    mpUi->mpBtVersionMajor->setEnabled(true);
+    mpUi->mpBtVersionMinor->setEnabled(true);
     if (!record.present) {
         // Version numbers stay as they are for a document that does not tell them.
         mpUi->mpTxtAutor->setText(QStringLiteral("unknown"));

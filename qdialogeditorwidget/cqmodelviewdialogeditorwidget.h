@@ -74,6 +74,9 @@ public:
     // the preview empty and throws, wrapped in a message naming the file.
     void loadDocument(const QString &path, bool ignoreUnknown);
     void saveDocument(const QString &path);
+    // Writes the document to `path` without saving it: pending form changes (a version asked
+    // for) stay pending and "Last edited" keeps its text. For recovery files.
+    void saveRecoveryCopy(const QString &path);
     // A live preview of the document built from a serialised copy, owned by the caller; null
     // for an empty document or when the factory builds nothing. Top-level, a menu runs as a
     // popup at the cursor and null comes back.

@@ -140,7 +140,7 @@ void tst_FormDialog::storeAndLoad()
     const QByteArray stored = store(panel);
     const QString stamp = field(panel, "mpTxtLastEdited");
 
-    // Another panel, with a pending change of its own that a load does not touch.
+    // Another panel, with a pending change of its own that belongs to its form, not the loaded.
     cQVMVFormDialog other(nullptr);
     click(other, "mpBtVersionMajor");
     vsa::cDeserializeXML in(stored, "stored");
@@ -149,17 +149,30 @@ void tst_FormDialog::storeAndLoad()
     // The type follows the tree, not the file.
     QCOMPARE(fields(other), QStringList({"none", QString::fromUtf8(u8"Gr\u00fc\u00dfe?"),
                                          QString::fromUtf8(u8"J\u00f6rg \u20ac"), "0.2", stamp}));
+    QVERIFY(other.findChild<QPushButton *>("mpBtVersionMajor")->isEnabled());
     store(other);
-    QCOMPARE(field(other, "mpTxtVersion"), QStringLiteral("1.2"));
+    QCOMPARE(field(other, "mpTxtVersion"), QStringLiteral("0.2"));
 
     // Without the section: "unknown" and "-", the numbers kept for the next store.
     vsa::cSerializeXML bareOut("Form");
     vsa::cDeserializeXML bare(bareOut.data(), "bare");
     other.loadFormInfo(bare);
     QCOMPARE(fields(other), QStringList({"none", "unknown", "unknown", "-", "-"}));
+
+    // A copy that is no save (a recovery file) leaves a version asked for pending and writes
+    // the stamp shown.
+    click(other, "mpBtVersionMinor");
+    vsa::cSerializeXML copyOut("Form");
+    copyOut.setPreferNoLabels(false);
+    other.writeFormInfo(copyOut);
+    QVERIFY(copyOut.data().contains("<uint label=\"VL\">2</uint>"));
+    QVERIFY(copyOut.data().contains("<ascii label=\"LastModified\">-</ascii>"));
+    QCOMPARE(fields(other), QStringList({"none", "unknown", "unknown", "-", "-"}));
+    QVERIFY(!other.findChild<QPushButton *>("mpBtVersionMinor")->isEnabled());
+
     const QByteArray again = store(other);
-    QVERIFY(again.contains("<uint label=\"VH\">1</uint>"));
-    QVERIFY(again.contains("<uint label=\"VL\">2</uint>"));
+    QVERIFY(again.contains("<uint label=\"VH\">0</uint>"));
+    QVERIFY(again.contains("<uint label=\"VL\">3</uint>"));
 }
 
 void tst_FormDialog::translationListAndTemplate()
