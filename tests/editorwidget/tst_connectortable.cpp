@@ -103,21 +103,29 @@ private slots:
         QVERIFY(table->currentPropertyName().empty());
     }
 
-    // Which editor a property gets in the value column and whether it has a connector.
+    // Which editor a property gets in the value column, whether it has a connector, and the
+    // direction its name cell shows.
     void cellsFollowKindAndFlags_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<uint>("flags");
         QTest::addColumn<QString>("valueEditor");
         QTest::addColumn<bool>("connector");
-        QTest::newRow("bool") << "B" << 1u << "cQPWBoolItem" << true;
-        QTest::newRow("int static") << "I" << 0x400u << "cQPWIntegerItem" << false;
-        QTest::newRow("8-bit") << "A" << 3u << "cQPWStringItem" << true;
-        QTest::newRow("unicode") << "U" << 2u << "cQPWStringItem" << true;
-        QTest::newRow("model location") << "M" << 1u << "cQPWModelChooseButton" << false;
-        QTest::newRow("layout parameter") << "L" << 0u << "cQPWLayoutParamItem" << true;
-        QTest::newRow("pixmap") << "P" << 1u << "cQPWPixmapItem" << true;
-        QTest::newRow("font") << "F" << 1u << "cQPWFontItem" << true;
+        QTest::addColumn<QString>("direction");
+        QTest::addColumn<QString>("tipStart");
+        const QString in = "<b>View input.</b><br>View takes data";
+        QTest::newRow("bool") << "B" << 1u << "cQPWBoolItem" << true << "(in)" << in;
+        QTest::newRow("int static") << "I" << 0x400u << "cQPWIntegerItem" << false << "" << "";
+        QTest::newRow("8-bit") << "A" << 3u << "cQPWStringItem" << true << "(in/out)"
+                               << "<b>View input / output.</b><br>When";
+        QTest::newRow("unicode") << "U" << 2u << "cQPWStringItem" << true << "(out)"
+                                 << "<b>View output.</b><br>When property";
+        QTest::newRow("model location") << "M" << 1u << "cQPWModelChooseButton" << false
+                                        << "(in)" << in;
+        QTest::newRow("layout parameter") << "L" << 0u << "cQPWLayoutParamItem" << true << ""
+                                          << "";
+        QTest::newRow("pixmap") << "P" << 1u << "cQPWPixmapItem" << true << "(in)" << in;
+        QTest::newRow("font") << "F" << 1u << "cQPWFontItem" << true << "(in)" << in;
     }
     void cellsFollowKindAndFlags()
     {
@@ -125,6 +133,8 @@ private slots:
         QFETCH(uint, flags);
         QFETCH(QString, valueEditor);
         QFETCH(bool, connector);
+        QFETCH(QString, direction);
+        QFETCH(QString, tipStart);
         cTestProperties p;
         const char *n = "p", *t = "T", *h = "help";
         if (kind == "B") p.add<cDVIBoolProperty>(n, t, h, flags, true);
@@ -140,34 +150,13 @@ private slots:
         QCOMPARE(value ? QString(value->metaObject()->className()) : QString(), valueEditor);
         QCOMPARE(qobject_cast<cQPWModelChooseButton *>(table->cellWidget(1, 2)) != nullptr,
                  connector);
-    }
-
-    void nameCellShowsDirection_data()
-    {
-        QTest::addColumn<uint>("flags");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("tipStart");
-        QTest::newRow("none") << 0x400u << "" << "";
-        QTest::newRow("in") << 1u << "(in)" << "<b>View input.</b><br>View takes data";
-        QTest::newRow("out") << 2u << "(out)" << "<b>View output.</b><br>When property";
-        QTest::newRow("in/out") << 3u << "(in/out)" << "<b>View input / output.</b><br>When";
-    }
-    void nameCellShowsDirection()
-    {
-        QFETCH(uint, flags);
-        QFETCH(QString, text);
-        QFETCH(QString, tipStart);
-        cTestProperties p;
-        p.add<cDVIBoolProperty>("Visible", "State", "Whether it shows.", flags, true);
-        auto table = shownTable(p);
         QWidget *cell = table->cellWidget(1, 0);
         auto *name = cell->findChild<QLabel *>("mpLblName");
-        auto *direction = cell->findChild<QLabel *>("mpLblDirection");
-        QCOMPARE(name->text(), QString("Visible"));
-        QCOMPARE(name->toolTip(), QString("Whether it shows."));
-        QCOMPARE(direction->text(), text);
-        QCOMPARE(direction->toolTip().left(tipStart.size()), tipStart);
-        QCOMPARE(direction->toolTip().isEmpty(), tipStart.isEmpty());
+        auto *shownDirection = cell->findChild<QLabel *>("mpLblDirection");
+        QCOMPARE(name->text() + '|' + name->toolTip(), QString("p|help"));
+        QCOMPARE(shownDirection->text(), direction);
+        QCOMPARE(shownDirection->toolTip().left(tipStart.size()), tipStart);
+        QCOMPARE(shownDirection->toolTip().isEmpty(), tipStart.isEmpty());
     }
 
     // A press on a row names its property; on a header it names nothing. Both close editors,
