@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <utility>
+
 cVQ4Latin1Validator::cVQ4Latin1Validator(QObject *parent) : QValidator(parent)
 {
 }

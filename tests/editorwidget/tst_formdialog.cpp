@@ -1,4 +1,5 @@
 // The form information panel: versions, load and store, translation list and template.
+#include "editortesthost.h"
 #include "modalanswer.h"
 #include "propertytesthelpers.h"
 
@@ -83,6 +84,7 @@ private slots:
     void storeAndLoad();
     void translationListAndTemplate();
     void templateThroughButtons();
+    void recoveryCopyLeavesPendingChanges();
 };
 
 void tst_FormDialog::newFormAndType()
@@ -244,6 +246,24 @@ void tst_FormDialog::templateThroughButtons()
     QVERIFY2(!warning.contains(".cpp"), qPrintable(warning)); // no source places for users
     QVERIFY(!QFile::exists(bad));
     QCOMPARE(QFileInfo(target).size(), bytes.size());
+}
+
+// The editor's copy for recovery files writes the form as it stands; its next save applies
+// the version asked for.
+void tst_FormDialog::recoveryCopyLeavesPendingChanges()
+{
+    cEditorTestHost host;
+    auto editor = host.newEditor();
+    auto *panel = editor->findChild<cQVMVFormDialog *>();
+    click(*panel, "mpBtVersionMajor");
+    QTemporaryDir dir;
+    editor->saveRecoveryCopy(dir.filePath("copy.dlg"));
+    QFile copy(dir.filePath("copy.dlg"));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QVERIFY(copy.readAll().contains("<uint label=\"VH\">0</uint>"));
+    QCOMPARE(fields(*panel).mid(3), QStringList({"0.1", "-"}));
+    editor->saveDocument(dir.filePath("saved.dlg"));
+    QCOMPARE(field(*panel, "mpTxtVersion"), QStringLiteral("1.1"));
 }
 
 QTEST_MAIN(tst_FormDialog)
