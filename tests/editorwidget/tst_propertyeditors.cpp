@@ -334,6 +334,7 @@ void tst_PropertyEditors::picture()
     auto *item = qobject_cast<cQPWPixmapItem *>(t->cellWidget(1, 1));
     QVERIFY(item);
     item->setIconRoot(mRoot.path());
+    QCOMPARE(item->pixmapLabel()->metaObject()->className(), "cQPWPixmapLabel");
     const QPixmap shown = item->pixmapLabel()->pixmap();
     QVERIFY(!shown.isNull());
     QVERIFY(shown.width() <= 400 && shown.width() == 4 * shown.height());
