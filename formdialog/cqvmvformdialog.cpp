@@ -1,6 +1,7 @@
 #include "cqvmvformdialog.h"
 #include "ui_uidialogformdlgsetup.h"
 
+#include "q4widgets/cvq4latin1validator.h"
 #include "vellcore/cabstractexception.h"
 #include "vellcore/cfile.h"
 #include "vellcore/cplatform.h"
@@ -13,6 +14,8 @@ cQVMVFormDialog::cQVMVFormDialog(QWidget *parent)
 {
     sigCollectTranslationKeys.setInvocationBehaviour(1);
     mpUi->setupUi(this);
+    // The name is kept as an 8-bit string; the author is not.
+    cVQ4Latin1Validator::attachTo(*mpUi->mpTxtName);
     mpUi->mpLstTranslations->header()->hide();
     mpUi->mpLstTranslations->setColumnCount(1);
     mpUi->mpLstTranslations->setRootIsDecorated(false);
@@ -90,21 +93,37 @@ void cQVMVFormDialog::storeFormInfo(vsa::cAbstractSerializer &serializer)
         showVersion();
         mpUi->mpBtVersionMinor->setEnabled(true);
     }
-    cFormInfoRecord record;
-    record.lastModified = cFormInfoRecord::lastModifiedNow();
-    const QString lastEdited = qstr(record.lastModified);
+    const vstd::cAsciiString lastModified = cFormInfoRecord::lastModifiedNow();
+    const QString lastEdited = qstr(lastModified);
     if (mpUi->mpTxtLastEdited->text() != lastEdited)
         mpUi->mpTxtLastEdited->setText(lastEdited);
+    record(lastModified).store(serializer);
+}
+
+void cQVMVFormDialog::writeFormInfo(vsa::cAbstractSerializer &serializer) const
+{
+    record(qstr(mpUi->mpTxtLastEdited->text()).ascii('?')).store(serializer);
+}
+
+cFormInfoRecord cQVMVFormDialog::record(const vstd::cAsciiString &lastModified) const
+{
+    cFormInfoRecord record;
+    record.lastModified = lastModified;
     record.type = mFormType;
     record.name = formName();
     record.author = qstr(mpUi->mpTxtAutor->text());
     record.versionMajor = mVersionMajor;
     record.versionMinor = mVersionMinor;
-    record.store(serializer);
+    return record;
 }
 
 void cQVMVFormDialog::applyFormInfo(const cFormInfoRecord &record)
 {
+    // A version asked for belongs to the form it was asked for on, not to the one loaded.
+    mMajorChangePending = false;
+    mMinorChangePending = false;
+    mpUi->mpBtVersionMajor->setEnabled(true);
+    mpUi->mpBtVersionMinor->setEnabled(true);
     if (!record.present) {
         // Version numbers stay as they are for a document that does not tell them.
         mpUi->mpTxtAutor->setText(QStringLiteral("unknown"));
@@ -210,7 +229,7 @@ void cQVMVFormDialog::uiBtCreateTranslationTemplate()
     } catch (const vstd::cAbstractException &e) {
         QMessageBox::warning(this, tr("Dialog Editor"),
                              tr("Unable to write the translation template!<br>")
-                                 + qstr(describe(e)).toHtmlEscaped().replace('\n', "<br>"),
+                                 + qstr(describe(e, false)).toHtmlEscaped().replace('\n', "<br>"),
                              QMessageBox::Discard);
     }
 }

@@ -39,6 +39,7 @@ public:
     void reset() override;
     void updateTranslationList() override { uiBtUpdateTranslationList(); }
     void storeFormInfo(vsa::cAbstractSerializer &serializer) override;
+    void writeFormInfo(vsa::cAbstractSerializer &serializer) const override;
     void applyFormInfo(const cFormInfoRecord &record) override;
     void setFormType(const vstd::cAsciiString &type) override;
 
@@ -71,6 +72,8 @@ private slots:
 
 private:
     void showVersion();
+    // The record of the fields as shown, with `lastModified`.
+    cFormInfoRecord record(const vstd::cAsciiString &lastModified) const;
 
     std::unique_ptr<Ui::uiDialogFormDlgSetup> mpUi;
     unsigned int mVersionMajor = 0;

@@ -130,7 +130,7 @@ void cQDialogRecovery::writeNow()
     }
     const QString path = mFolder.documentPath(mId);
     try {
-        mEditor.saveDocument(path);
+        mEditor.saveRecoveryCopy(path);
     } catch (const vstd::cAbstractException &) {
         // Called by a timer: the next change tries again; the last good file stays.
         VELL_TRACE("+++ WARNING: Recovery file " + path + " not written!");

@@ -7,6 +7,8 @@
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
 #include "q4support/cvq4qtboundary.h"
 #include "qdialoglayoutitems/cqdialoglayoutviewitem.h"
+#include "vellcore/cdocumentlimits.h"
+#include "vellcore/cabstractexception.h"
 
 #include <QAction>
 
@@ -31,6 +33,18 @@ QMenu *groupMenu(QMenu *menu, std::vector<QPointer<QMenu>> &groups, const QStrin
     QMenu *group = menu->addMenu(title);
     groups.push_back(group);
     return group;
+}
+
+// A new element would take the form past what a document may hold: refused, as load and paste
+// refuse it, before anything changes.
+void checkRoomFor(const cQAbstractDialogLayoutItem &parent,
+                  const cAbstractDialogItemFactory &factory)
+{
+    if (cDialogItemFactoryRegistry::formElements(parent) < vsa::cDocumentLimits::maxElements)
+        return;
+    throw vstd::cRuntimeException(
+        vucs::cLIMessage("$VTR$Unable to add %name%: a form holds at most %count% elements!")
+        << qstr(factory.displayName()) << vsa::cDocumentLimits::maxElements);
 }
 } // namespace
 
@@ -149,6 +163,7 @@ void cQModelViewDialogEditorViewItems::uiMnuAppend(QAction *action)
     if (!entry)
         return;
     if (accepts(current, *entry->factory)) {
+        checkRoomFor(*current, *entry->factory);
         std::unique_ptr<cQDialogLayoutViewItem> item
             = entry->factory->createItem(current, mDataViewMgr);
         cQAbstractDialogLayoutItem &added = *item;
@@ -175,6 +190,7 @@ void cQModelViewDialogEditorViewItems::insertInFront(cQAbstractDialogLayoutItem 
                                                      const cAbstractDialogItemFactory &factory)
 {
     cQAbstractDialogLayoutItem &parent = *current.parentOrNull();
+    checkRoomFor(parent, factory);
     std::unique_ptr<cQDialogLayoutViewItem> item = factory.createItem(&parent, mDataViewMgr);
     cQAbstractDialogLayoutItem &added = *item;
     parent.insertChild(&current, std::move(item));

@@ -225,6 +225,11 @@ void cQModelViewDialogEditorWidget::saveDocument(const QString &path)
     mpDocument->saveDocument(qstr(path));
 }
 
+void cQModelViewDialogEditorWidget::saveRecoveryCopy(const QString &path)
+{
+    mpDocument->saveCopy(qstr(path));
+}
+
 void cQModelViewDialogEditorWidget::uiLoadUiPlugIn(bool)
 {
     const QString path = mpFileDialogs->openFileName(this, tr("Choose a Component"), QString(),

@@ -82,10 +82,12 @@ public:
     bool saveCurrentDocument();
     // True while the document differs from what was last saved (the undo history is not at the
     // step that was saved, or the form information shows an edit that is not a step yet). A
-    // new document is not changed; a form brought back from recovery
-    // is until it was saved.
+    // new document is not changed; a form brought back from recovery is until it was saved.
     bool hasUnsavedChanges() const;
     void markUnsaved();
+    // Writes the document to `path` without saving it: pending form changes (a version asked
+    // for) stay pending and "Last edited" keeps its text. For recovery files.
+    void saveRecoveryCopy(const QString &path);
     // A live preview of the document built from a serialised copy, owned by the caller; null
     // for an empty document or when the factory builds nothing. Top-level, a menu runs as a
     // popup at the cursor and null comes back.

@@ -16,6 +16,9 @@ public:
     virtual void updateTranslationList() {}
     // Applies pending version changes, stamps the last modified text and writes "FormInfo".
     virtual void storeFormInfo(vsa::cAbstractSerializer &serializer) = 0;
+    // Writes "FormInfo" as it stands, for a copy that is no save (a recovery file): pending
+    // version changes stay pending and the last modified text is the one shown.
+    virtual void writeFormInfo(vsa::cAbstractSerializer &serializer) const = 0;
     // Takes over the fields a document held; `record.present` is false for a document without
     // the section. Called only once the whole document was read.
     virtual void applyFormInfo(const cFormInfoRecord &record) = 0;

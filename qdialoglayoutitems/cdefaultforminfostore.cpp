@@ -19,6 +19,11 @@ void cDefaultFormInfoStore::storeFormInfo(vsa::cAbstractSerializer &serializer)
     mRecord.store(serializer);
 }
 
+void cDefaultFormInfoStore::writeFormInfo(vsa::cAbstractSerializer &serializer) const
+{
+    mRecord.store(serializer);
+}
+
 void cDefaultFormInfoStore::applyFormInfo(const cFormInfoRecord &record)
 {
     if (!record.present) {

@@ -10,6 +10,7 @@ public:
 
     void reset() override;
     void storeFormInfo(vsa::cAbstractSerializer &serializer) override;
+    void writeFormInfo(vsa::cAbstractSerializer &serializer) const override;
     void applyFormInfo(const cFormInfoRecord &record) override;
     void setFormType(const vstd::cAsciiString &type) override;
 

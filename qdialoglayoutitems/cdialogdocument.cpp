@@ -64,11 +64,25 @@ void cDialogDocument::loadDocument(const vucs::cString &path, bool ignoreUnknown
 
 void cDialogDocument::saveDocument(const vucs::cString &path)
 {
+    save(path, false);
+}
+
+void cDialogDocument::saveCopy(const vucs::cString &path)
+{
+    save(path, true);
+}
+
+void cDialogDocument::save(const vucs::cString &path, bool asCopy)
+{
     std::unique_ptr<vsa::cAbstractSerializer> serializer
         = coreExtensions(mDataViewMgr).createSerializer("XML-Config", "Form");
     serializer->setPreferNoLabels(false);
-    mFormInfo->updateTranslationList();
-    mFormInfo->storeFormInfo(*serializer);
+    if (asCopy) {
+        mFormInfo->writeFormInfo(*serializer);
+    } else {
+        mFormInfo->updateTranslationList();
+        mFormInfo->storeFormInfo(*serializer);
+    }
     // The file gets no identities, but a preview built before still names its widgets by
     // them: they come back once the elements are written.
     const bool previewed = !mRoot->debugInfo().empty();

@@ -49,6 +49,9 @@ public:
     // is replaced only once the whole document was written. Identities that a preview uses are
     // kept in the tree.
     void saveDocument(const vucs::cString &path);
+    // Writes the document to `path` as saveDocument() does, but as a copy that is no save: the
+    // form information is written as it stands (cAbstractFormInfoStore::writeFormInfo).
+    void saveCopy(const vucs::cString &path);
     // The in-memory document a preview is built from: form information, then the element
     // records with a debug identity per element (assigned here).
     void storePreview(vsa::cAbstractSerializer &serializer);
@@ -67,6 +70,7 @@ public:
     vrmi::localSignal1<const vstd::cAsciiString &> sigParameterAdded;
 
 private:
+    void save(const vucs::cString &path, bool asCopy);
     void deriveParameters(const cQAbstractDialogLayoutItem &item);
 
     cVQ4VMVDataViewMgr *mDataViewMgr;

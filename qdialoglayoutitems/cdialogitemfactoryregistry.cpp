@@ -70,6 +70,14 @@ void cDialogItemFactoryRegistry::storeItem(const cQAbstractDialogLayoutItem &ite
     record.release();
 }
 
+int cDialogItemFactoryRegistry::formElements(const cQAbstractDialogLayoutItem &item)
+{
+    const cQAbstractDialogLayoutItem *root = &item;
+    while (root->parentOrNull())
+        root = root->parentOrNull();
+    return elementsBelow(*root);
+}
+
 void cDialogItemFactoryRegistry::loadItems(cQAbstractDialogLayoutItem &parent,
                                            cQAbstractDialogLayoutItem *before,
                                            vsa::cAbstractDeserializer &deserializer,
@@ -78,10 +86,7 @@ void cDialogItemFactoryRegistry::loadItems(cQAbstractDialogLayoutItem &parent,
     // A value given twice makes the records ambiguous, on a file as on the clipboard.
     deserializer.setRefuseDuplicateLabels(true);
     // Counted over the whole form: what is pasted joins what is there.
-    const cQAbstractDialogLayoutItem *root = &parent;
-    while (root->parentOrNull())
-        root = root->parentOrNull();
-    int elements = elementsBelow(*root);
+    int elements = formElements(parent);
     loadLevel(parent, before, deserializer, ignoreUnknown, 1, elements);
 }
 

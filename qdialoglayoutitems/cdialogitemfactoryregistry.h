@@ -53,6 +53,9 @@ public:
     // cDocumentLimits::maxElements elements, those already in `parent`'s form included.
     void loadItems(cQAbstractDialogLayoutItem &parent, cQAbstractDialogLayoutItem *before,
                    vsa::cAbstractDeserializer &deserializer, bool ignoreUnknown) const;
+    // Elements of the form `item` belongs to (below its root, those marked for removal left
+    // out): what the limit of cDocumentLimits::maxElements counts.
+    static int formElements(const cQAbstractDialogLayoutItem &item);
 
 private:
     void loadLevel(cQAbstractDialogLayoutItem &parent, cQAbstractDialogLayoutItem *before,

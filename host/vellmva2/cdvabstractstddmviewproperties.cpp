@@ -3,6 +3,8 @@
 #include "cdvitypedproperties.h"
 #include "cdvpropertyrecords.h"
 
+#include "vellcore/cdocumentlimits.h"
+
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -90,7 +92,10 @@ void cDVAbstractStdDMViewProperties::store(vsa::cAbstractSerializer &serializer)
         // Written for each element of a preview: the block keeps its room from one to the next.
         static thread_local QByteArray block;
         block.resize(0);
-        if (cDVPropertyRecords::encode(mView, block)) {
+        // The block is one byte value: one longer than a reader takes (beside a picture near
+        // that limit) is written property by property instead.
+        if (cDVPropertyRecords::encode(mView, block)
+            && block.size() <= vsa::cDocumentLimits::maxBytesLength) {
             serializer.setLabel(kRecords);
             serializer.writeBytes(block);
             return;

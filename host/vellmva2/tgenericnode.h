@@ -57,8 +57,8 @@ public:
     // Writes the value and emits sigChanged on this node and every node bound to the same
     // value. A node that is not writable throws the not-writeable error, a value outside the
     // range of this node's or the owner's rules the out-of-range error; nothing changes then.
-    // When receivers fail, every sharer is still told and then "$VTR$Model \"%name%\" was
-    // changed, but a receiver failed!" is thrown, linked to the first failure.
+    // When receivers fail, every sharer is still told (the value stays changed) and then
+    // "$VTR$Unable to change model \"%name%\"!" is thrown, linked to the first failure.
     void setValue(const T &value);
     // For command nodes: emits sigChanged without a value, under the writing rule of setValue;
     // a receiver's failure is wrapped in "$VTR$Unable to change model \"%name%\"!".

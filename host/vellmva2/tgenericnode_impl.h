@@ -151,8 +151,7 @@ void tGenericNode<T, Properties>::setValue(const T &value)
     // Every sharer hears of the new value, even when one of them fails.
     if (const std::unique_ptr<vstd::cAbstractException> failure = notifyChanged()) {
         vstd::cRuntimeException wrapped(
-            vucs::cLIMessage("$VTR$Model \"%name%\" was changed, but a receiver failed!")
-                << ownName,
+            vucs::cLIMessage("$VTR$Unable to change model \"%name%\"!") << ownName,
             __FILE__, __LINE__);
         wrapped.link(*failure);
         throw wrapped;

@@ -1,9 +1,10 @@
 #include "cqmvviewlocationdialog.h"
 #include "ui_uiviewlocationdlgsetup.h"
 
+#include "cmodelpathsyntax.h"
 #include "cqpwmodelchoosebutton.h"
 
-#include "vellmva2/cdvabstractdataviewmgr.h"
+#include "q4widgets/cvq4latin1validator.h"
 
 cQMVViewLocationDialog::cQMVViewLocationDialog(QWidget *parent, cVQ4VMVDataViewMgr &dataViewMgr,
                                                vmva::cDVDataViewArgList *arguments)
@@ -11,6 +12,7 @@ cQMVViewLocationDialog::cQMVViewLocationDialog(QWidget *parent, cVQ4VMVDataViewM
       mDataViewMgr(dataViewMgr), mpArguments(arguments)
 {
     mpUi->setupUi(this);
+    cVQ4Latin1Validator::attachTo(*mpUi->mpTxtModelParameterAndElement);
     sigLocationAssigned.setInvocationBehaviour(1);
     connect(mpUi->mpBtSet, &QToolButton::clicked, this,
             &cQMVViewLocationDialog::uiApplyCustomSettings);
@@ -47,24 +49,12 @@ void cQMVViewLocationDialog::setLocation(const vstd::cAsciiString &name,
 
 void cQMVViewLocationDialog::uiApplyCustomSettings()
 {
-    const vstd::cAsciiString text = qstr(mpUi->mpTxtModelParameterAndElement->text()).ascii('?');
-    vstd::cAsciiString parameter, path;
-    if (!text.empty()) {
-        try {
-            vmva::cDVAbstractDataViewMgr::splitPath(text, parameter, path);
-        } catch (...) {
-            cQPWModelChooseButton::warnPathSyntax(this, tr("Syntax error in path!"));
-            return;
-        }
-        if (parameter.empty()) {
-            cQPWModelChooseButton::warnPathSyntax(this, tr("Empty parameter given!"));
-            return;
-        }
-        if (path.empty()) {
-            cQPWModelChooseButton::warnPathSyntax(this, tr("Empty path given!"));
-            return;
-        }
+    const cModelPathSyntax::tResult read = cModelPathSyntax::parse(
+        mpUi->mpTxtModelParameterAndElement->text(), cModelPathSyntax::locationPanel);
+    if (!read.ok()) {
+        cQPWModelChooseButton::warn(this, read.error);
+        return;
     }
     const vstd::cAsciiString name = mPropertyName;
-    sigLocationAssigned.emitSignal(name, vmva::cDMDataModelDescriptor(parameter, path));
+    sigLocationAssigned.emitSignal(name, read.location);
 }

@@ -140,6 +140,9 @@ void cQPWIntegerItem::uiChanged()
     mSpinSource = v;
     mSpinShown = shown;
     QString text = QString::number(v);
+    // Leaving the spin box (after "Custom..." gave it the focus) is no change of its own.
+    if (mpInt && v == mpInt->value())
+        return;
     if (mpInt) {
         mpInt->setValue(v);
         const int index = predefinedIndex(v);

@@ -1,11 +1,12 @@
 #include "cqpwmodelchoosebutton.h"
 
+#include "cmodelpathsyntax.h"
 #include "cqpwicons.h"
 #include "qdialogeditorwidget/cqveconnectortreewidget.h"
 
 #include "q4support/cvq4signalblocker.h"
+#include "q4widgets/cvq4latin1validator.h"
 #include "vellcore/cdebugstream.h"
-#include "vellmva2/cdvabstractdataviewmgr.h"
 #include "vellmva2/cdviabstractproperty.h"
 
 #include <QLabel>
@@ -39,11 +40,10 @@ QString cQPWModelChooseButton::locationToolTip(const vmva::cDVIAbstractProperty 
     return tip + QStringLiteral("</ul>");
 }
 
-void cQPWModelChooseButton::warnPathSyntax(QWidget *parent, const QString &firstLine)
+void cQPWModelChooseButton::warn(QWidget *parent, const QString &text)
 {
-    QMessageBox::warning(parent, tr("Dialog Editor"),
-                         firstLine + QLatin1Char('\n') + tr("Use the \"parameter.path\" syntax!"),
-                         QMessageBox::Discard, QMessageBox::NoButton);
+    QMessageBox::warning(parent, tr("Dialog Editor"), text, QMessageBox::Discard,
+                         QMessageBox::NoButton);
 }
 
 void cQPWModelChooseButton::createEditPages()
@@ -51,6 +51,7 @@ void cQPWModelChooseButton::createEditPages()
     mpLineEdit = new QLineEdit;
     mpLineEdit->setObjectName(QStringLiteral("mpTxtLocation"));
     mpLineEdit->setToolTip(mToolTip);
+    cVQ4Latin1Validator::attachTo(*mpLineEdit);
     if (owner() && owner()->modelPathCompletion())
         owner()->modelPathCompletion()(*mpLineEdit);
     mpBtChoose = new QPushButton;
@@ -112,31 +113,14 @@ void cQPWModelChooseButton::uiApplyLocation()
     vmva::cDVIAbstractProperty *property = abstractProperty();
     if (!property)
         return;
-    const vstd::cAsciiString text = qstr(mpLineEdit->text()).ascii('?');
-    if (text.empty() || text == "unset") {
-        applyLocation(vmva::cDMDataModelDescriptor());
-        return;
-    }
-    vstd::cAsciiString parameter, path;
-    try {
-        vmva::cDVAbstractDataViewMgr::splitPath(text, parameter, path);
-    } catch (...) {
-        warnPathSyntax(this, tr("Syntax error in path!"));
+    const cModelPathSyntax::tResult read
+        = cModelPathSyntax::parse(mpLineEdit->text(), cModelPathSyntax::connectorCell);
+    if (!read.ok()) {
+        warn(this, read.error);
         sltUpdateInfo();
         return;
     }
-    if (parameter.empty()) {
-        property->setModelLocation(vmva::cDMDataModelDescriptor("$(modelPath)", path));
-        emitPropertyChanged();
-        sltUpdateInfo();
-        return;
-    }
-    if (path.empty()) {
-        warnPathSyntax(this, tr("Empty sub-path given!"));
-        sltUpdateInfo();
-        return;
-    }
-    applyLocation(vmva::cDMDataModelDescriptor(parameter, path));
+    applyLocation(read.location);
 }
 
 void cQPWModelChooseButton::applyLocation(const vmva::cDMDataModelDescriptor &location)

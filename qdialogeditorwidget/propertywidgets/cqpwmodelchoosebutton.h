@@ -19,8 +19,8 @@ public:
 
     // The rich-text tooltip naming the property's help and the model types it may be bound to.
     static QString locationToolTip(const vmva::cDVIAbstractProperty &property);
-    // The warning box for a location text that breaks the "parameter.path" syntax.
-    static void warnPathSyntax(QWidget *parent, const QString &firstLine);
+    // The warning box for a location text that cannot be taken (cModelPathSyntax's error).
+    static void warn(QWidget *parent, const QString &text);
 
 protected:
     void createEditPages() override;

@@ -6,6 +6,7 @@
 // Shows one picture centred, scaled down (aspect ratio kept) when it is larger than the label.
 class cQPWPixmapLabel : public QWidget
 {
+    Q_OBJECT
 public:
     explicit cQPWPixmapLabel(QWidget *parent);
 

@@ -1,6 +1,7 @@
 #include "cqpwstringitem.h"
 
 #include "q4support/cvq4signalblocker.h"
+#include "q4widgets/cvq4latin1validator.h"
 #include "vellcore/cdebugstream.h"
 #include "vellmva2/cdvitypedproperties.h"
 
@@ -67,6 +68,8 @@ void cQPWStringItem::createEditPages()
     mpLineEdit = new QLineEdit;
     mpLineEdit->setObjectName(QStringLiteral("mpTxtValue"));
     mpLineEdit->setToolTip(help);
+    if (mpAscii)
+        cVQ4Latin1Validator::attachTo(*mpLineEdit);
     QPushButton *lineRevert = createRevertButton(tr("Revert to default value!"));
     addEditPage({mpLineEdit, lineRevert});
 

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -32,6 +33,18 @@ inline void saveShot(QWidget *widget, const QString &name)
     const QString dir = qEnvironmentVariable("VELL_SCREENSHOT_DIR");
     if (!dir.isEmpty())
         widget->window()->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// Types `text` into `widget` key by key, also characters beyond ASCII (QTest::keyClicks takes
+// ASCII only).
+inline void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), {});
+    }
 }
 
 // Runs `action`; every warning box it opens is recorded as "title|text" and discarded.

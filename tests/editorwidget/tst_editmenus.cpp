@@ -8,6 +8,7 @@
 #include "qdialoglayoutitems/cexternaldialogitemfactory.h"
 #include "vellcore/cabstractexception.h"
 #include "vellcore/cdebugstream.h"
+#include "vellcore/cdocumentlimits.h"
 #include "vellcore/cerrorreporter.h"
 
 #include <QMenu>
@@ -319,6 +320,28 @@ private slots:
         QCOMPARE(treeRows(*d->tree), before);
         QCOMPARE(documentRows(d->window->document()), before);
         QCOMPARE(d->tree->currentItem(), current);
+    }
+
+    // A full form takes no further element: "Append" and "Insert" refuse it as load and paste
+    // do, naming the limit, and the tree stays as it was.
+    void appendAndInsertStopAtTheElementLimit()
+    {
+        auto d = editor(true, vsa::cDocumentLimits::maxElements - 5);
+        QVERIFY(d->click("Label (\"a\")"));
+        const int before = int(d->window->document().children()[0]->children()[0]
+                                   ->children().size());
+        QStringList reported;
+        auto previous = vpi::cErrorReporter::setHandler(
+            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
+        entry(*d, "Label", true)->trigger();
+        entry(*d, "Label", false)->trigger();
+        vpi::cErrorReporter::setHandler(previous);
+        const QString message = "Unable to add Label: a form holds at most 20000 elements!";
+        QCOMPARE(reported.size(), 2);
+        QVERIFY2(reported[0].startsWith(message) && reported[1].startsWith(message),
+                 qPrintable(reported.join('|')));
+        QCOMPARE(int(d->window->document().children()[0]->children()[0]->children().size()),
+                 before);
     }
 
     // Last: the plug-in stays loaded in the host the other cases share.

@@ -1,5 +1,7 @@
 // The form information panel: versions, load and store, translation list and template.
+#include "editortesthost.h"
 #include "modalanswer.h"
+#include "propertytesthelpers.h"
 
 #include "formdialog/cqvmvformdialog.h"
 
@@ -82,6 +84,7 @@ private slots:
     void storeAndLoad();
     void translationListAndTemplate();
     void templateThroughButtons();
+    void recoveryCopyLeavesPendingChanges();
 };
 
 void tst_FormDialog::newFormAndType()
@@ -93,6 +96,9 @@ void tst_FormDialog::newFormAndType()
     QCOMPARE(field(panel, "mpTxtType"), QStringLiteral("Menu"));
     panel.setFormType("");
     QCOMPARE(field(panel, "mpTxtType"), QStringLiteral("none"));
+    // The name is 8-bit: a character without an 8-bit form is refused as it is typed.
+    typeText(panel.findChild<QLineEdit *>("mpTxtName"), QString::fromUtf8("Grüße €"));
+    QCOMPARE(field(panel, "mpTxtName"), QString::fromUtf8("FormGrüße "));
 }
 
 void tst_FormDialog::versionBumping_data()
@@ -136,7 +142,7 @@ void tst_FormDialog::storeAndLoad()
     const QByteArray stored = store(panel);
     const QString stamp = field(panel, "mpTxtLastEdited");
 
-    // Another panel, with a pending change of its own that a load does not touch.
+    // Another panel, with a pending change of its own that belongs to its form, not the loaded.
     cQVMVFormDialog other(nullptr);
     click(other, "mpBtVersionMajor");
     vsa::cDeserializeXML in(stored, "stored");
@@ -145,17 +151,30 @@ void tst_FormDialog::storeAndLoad()
     // The type follows the tree, not the file.
     QCOMPARE(fields(other), QStringList({"none", QString::fromUtf8(u8"Gr\u00fc\u00dfe?"),
                                          QString::fromUtf8(u8"J\u00f6rg \u20ac"), "0.2", stamp}));
+    QVERIFY(other.findChild<QPushButton *>("mpBtVersionMajor")->isEnabled());
     store(other);
-    QCOMPARE(field(other, "mpTxtVersion"), QStringLiteral("1.2"));
+    QCOMPARE(field(other, "mpTxtVersion"), QStringLiteral("0.2"));
 
     // Without the section: "unknown" and "-", the numbers kept for the next store.
     vsa::cSerializeXML bareOut("Form");
     vsa::cDeserializeXML bare(bareOut.data(), "bare");
     other.loadFormInfo(bare);
     QCOMPARE(fields(other), QStringList({"none", "unknown", "unknown", "-", "-"}));
+
+    // A copy that is no save (a recovery file) leaves a version asked for pending and writes
+    // the stamp shown.
+    click(other, "mpBtVersionMinor");
+    vsa::cSerializeXML copyOut("Form");
+    copyOut.setPreferNoLabels(false);
+    other.writeFormInfo(copyOut);
+    QVERIFY(copyOut.data().contains("<uint label=\"VL\">2</uint>"));
+    QVERIFY(copyOut.data().contains("<ascii label=\"LastModified\">-</ascii>"));
+    QCOMPARE(fields(other), QStringList({"none", "unknown", "unknown", "-", "-"}));
+    QVERIFY(!other.findChild<QPushButton *>("mpBtVersionMinor")->isEnabled());
+
     const QByteArray again = store(other);
-    QVERIFY(again.contains("<uint label=\"VH\">1</uint>"));
-    QVERIFY(again.contains("<uint label=\"VL\">2</uint>"));
+    QVERIFY(again.contains("<uint label=\"VH\">0</uint>"));
+    QVERIFY(again.contains("<uint label=\"VL\">3</uint>"));
 }
 
 void tst_FormDialog::translationListAndTemplate()
@@ -213,18 +232,38 @@ void tst_FormDialog::templateThroughButtons()
 
     // A path below a file cannot be written: a warning, nothing created, the panel still there.
     const QString bad = target + QStringLiteral("/below.ftr");
-    bool warned = false;
+    QString warning;
     whenModalOpens([&](QWidget *w) {
         answerFileDialog(w, bad);
         whenModalOpens([&](QWidget *box) {
-            warned = qobject_cast<QMessageBox *>(box) != nullptr;
+            if (auto *message = qobject_cast<QMessageBox *>(box))
+                warning = message->text();
             box->close();
         });
     });
     click(panel, "mpBtCreateTemplate");
-    QVERIFY(warned);
+    QVERIFY(warning.startsWith("Unable to write the translation template!<br>"));
+    QVERIFY2(!warning.contains(".cpp"), qPrintable(warning)); // no source places for users
     QVERIFY(!QFile::exists(bad));
     QCOMPARE(QFileInfo(target).size(), bytes.size());
+}
+
+// The editor's copy for recovery files writes the form as it stands; its next save applies
+// the version asked for.
+void tst_FormDialog::recoveryCopyLeavesPendingChanges()
+{
+    cEditorTestHost host;
+    auto editor = host.newEditor();
+    auto *panel = editor->findChild<cQVMVFormDialog *>();
+    click(*panel, "mpBtVersionMajor");
+    QTemporaryDir dir;
+    editor->saveRecoveryCopy(dir.filePath("copy.dlg"));
+    QFile copy(dir.filePath("copy.dlg"));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QVERIFY(copy.readAll().contains("<uint label=\"VH\">0</uint>"));
+    QCOMPARE(fields(*panel).mid(3), QStringList({"0.1", "-"}));
+    editor->saveDocument(dir.filePath("saved.dlg"));
+    QCOMPARE(field(*panel, "mpTxtVersion"), QStringLiteral("1.1"));
 }
 
 QTEST_MAIN(tst_FormDialog)

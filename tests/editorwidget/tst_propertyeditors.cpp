@@ -253,10 +253,13 @@ void tst_PropertyEditors::layoutDialogShowsParameter_data()
     QTest::newRow("both bounds") << both << "Fixed|1 5 1|1 300 1|3" << both;
     const auto minOnly = parameter(cDVLayoutParameter::MinimumExpanding, 0, -1, 100);
     QTest::newRow("minimum 0") << minOnly << "Minimum Expanding|1 0 1|0 128 0|100" << minOnly;
-    // Values beyond the controls' ranges come back clamped to them.
-    QTest::newRow("beyond range") << parameter(cDVLayoutParameter::Preferred, 9000, -1, 500)
-                                  << "Preferred|1 4096 1|0 128 0|100"
-                                  << parameter(cDVLayoutParameter::Preferred, 4096, -1, 100);
+    const auto large = parameter(cDVLayoutParameter::Preferred, 5000, 9000, 250);
+    QTest::newRow("large") << large << "Preferred|1 5000 1|1 9000 1|250" << large;
+    // Beyond what a spin box holds: shown as far as it goes, kept when left alone.
+    auto huge = parameter(cDVLayoutParameter::Fixed, -1, -1, 0);
+    huge.setMaximum(4000000000u);
+    QTest::newRow("beyond a spin box")
+        << huge << "Fixed|0 10 0|1 2147483647 1|1" << huge;
 }
 
 void tst_PropertyEditors::layoutDialogShowsParameter()
@@ -276,6 +279,9 @@ void tst_PropertyEditors::layoutDialogShowsParameter()
         + bound("mpCbSetMinimum", "mpSbMinimum") + '|' + bound("mpCbSetMaximum", "mpSbMaximum")
         + '|' + QString::number(child<QSpinBox>(dialog, "mpSbMultiply")->value());
     QCOMPARE(actual, controls);
+    dialog.show();
+    click(dialog, "mpBtOk");
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(dialog.layoutParameter() == result);
 }
 
@@ -295,6 +301,15 @@ void tst_PropertyEditors::layoutDialogCheckBoxesDecideBounds()
     QVERIFY(child<QSpinBox>(dialog, "mpSbMaximum")->isEnabled());
     QVERIFY(!child<QSpinBox>(dialog, "mpSbMinimum")->isEnabled());
     QVERIFY(dialog.layoutParameter() == parameter(cDVLayoutParameter::Fixed, -1, 200, 2));
+
+    // Ok refuses a minimum above the maximum.
+    QTest::mouseClick(setMin, Qt::LeftButton, {}, QPoint(4, setMin->height() / 2));
+    child<QSpinBox>(dialog, "mpSbMinimum")->setValue(201);
+    const QStringList warnings = warningsDuring([&] { click(dialog, "mpBtOk"); });
+    QCOMPARE(warnings,
+             QStringList("Dialog Editor|The minimum (201) is larger than the maximum (200)!"));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
 }
 
 // The picture editor chooses from the icon tree of the chooser tests.
@@ -319,6 +334,7 @@ void tst_PropertyEditors::picture()
     auto *item = qobject_cast<cQPWPixmapItem *>(t->cellWidget(1, 1));
     QVERIFY(item);
     item->setIconRoot(mRoot.path());
+    QCOMPARE(item->pixmapLabel()->metaObject()->className(), "cQPWPixmapLabel");
     const QPixmap shown = item->pixmapLabel()->pixmap();
     QVERIFY(!shown.isNull());
     QVERIFY(shown.width() <= 400 && shown.width() == 4 * shown.height());
@@ -427,8 +443,25 @@ void tst_PropertyEditors::iconCustomAndOk()
     QCOMPARE(child<QComboBox>(dialog, "mpCbCategory")->currentIndex(), 0);
     auto *tree = child<QTreeWidget>(dialog, "mpPreviewTree");
     QCOMPARE(tree->topLevelItemCount(), 1);
-    QCOMPARE(tree->currentItem()->text(1), QStringLiteral("vector"));
-    QVERIFY(!tree->currentItem()->icon(0).isNull());
+    QTreeWidgetItem *row = tree->topLevelItem(0);
+    QCOMPARE(row->text(1), QStringLiteral("vector"));
+    QVERIFY(!row->icon(0).isNull());
+    QVERIFY(!tree->currentItem()); // listed only: Ok does not take it unasked
+
+    // A file larger than a form may hold is refused before it is read, and so said.
+    QTemporaryDir elsewhere;
+    QFile big(elsewhere.filePath("big.png"));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(16 * 1024 * 1024 + 1));
+    big.close();
+    whenModalOpens([&](QWidget *w) { answerFileDialog(w, big.fileName()); });
+    const QStringList warnings = warningsDuring([&] { click(dialog, "mpBtCustom"); });
+    QCOMPARE(warnings, QStringList("Dialog Editor|Unable to take the picture!<br>The picture "
+                                   "big.png is larger than 16777216 bytes, the most a form can "
+                                   "hold!"));
+    QCOMPARE(tree->topLevelItemCount(), 1);
+
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(row).center());
     click(dialog, "mpBtOk");
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.iconBytes(), QByteArray(kSvg));

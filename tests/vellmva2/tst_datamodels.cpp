@@ -234,7 +234,7 @@ void tst_DataModels::failingReceiverDoesNotSilenceTheOthers()
         QFAIL("a failing receiver went unnoticed");
     } catch (const vstd::cRuntimeException &e) {
         QCOMPARE(QString(e.what()),
-                 QString("Model \"motor\" was changed, but a receiver failed!"));
+                 QString("Unable to change model \"motor\"!"));
         QVERIFY(e.cause());
         QCOMPARE(QString(e.cause()->typeName()), QString("cBugException"));
         QCOMPARE(e.cause()->line(), 3);

@@ -6,6 +6,7 @@
 
 #include "vellcore/cabstractexception.h"
 #include "vellcore/cdebugstream.h"
+#include "vellcore/cdocumentlimits.h"
 #include "vellcore/cfile.h"
 #include "vellcore/cfileinfo.h"
 #include "vellcore/cplatform.h"
@@ -235,12 +236,10 @@ void cQIconDialog::uiBtOk()
         VELL_TRACE(QStringLiteral("cQIconDialog::choosing ") + icon->path());
         // Qt may not unwind a host error through this slot: the file may be gone by now.
         try {
+            checkPictureSize(icon->path());
             mIconBytes = vio::cFile(qstr(icon->path()), 0, 2, 1).readAll();
         } catch (const vstd::cAbstractException &e) {
-            QMessageBox::warning(this, tr("Dialog Editor"),
-                                 tr("Unable to read icon!<br>")
-                                     + qstr(describe(e)).toHtmlEscaped().replace('\n', "<br>"),
-                                 QMessageBox::Discard);
+            warn(tr("Unable to read icon!"), e);
             return;
         }
     }
@@ -262,11 +261,37 @@ void cQIconDialog::uiBtCustom()
                                                       tr("Pixmaps (*.xpm *.png *.svg)"));
     if (path.isEmpty())
         return;
+    try {
+        checkPictureSize(path);
+    } catch (const vstd::cAbstractException &e) {
+        warn(tr("Unable to take the picture!"), e);
+        return;
+    }
     if (mpUi->mpCbCategory->currentIndex() != 0) {
         mpUi->mpCbCategory->setCurrentIndex(0);
         mpUi->mpPreviewTree->clear();
     }
-    mpUi->mpPreviewTree->setCurrentItem(addIcon(path));
+    // Only listed: the user picks it with Ok or a double-click, as any other row.
+    addIcon(path);
+}
+
+void cQIconDialog::checkPictureSize(const QString &path)
+{
+    // A form stores the file whole, and no document holding more can be read again.
+    const QFileInfo file(path);
+    if (file.size() > vsa::cDocumentLimits::maxBytesLength)
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$The picture %path% is larger than %count% bytes, the "
+                                    "most a form can hold!")
+                       << file.fileName() << qint64(vsa::cDocumentLimits::maxBytesLength));
+}
+
+void cQIconDialog::warn(const QString &firstLine, const vstd::cAbstractException &e)
+{
+    QMessageBox::warning(this, tr("Dialog Editor"),
+                         firstLine + QStringLiteral("<br>")
+                             + qstr(describe(e, false)).toHtmlEscaped().replace('\n', "<br>"),
+                         QMessageBox::Discard);
 }
 
 void cQIconDialog::uiBtAddTo()
@@ -291,10 +316,7 @@ void cQIconDialog::uiBtAddTo()
         try {
             copyIcon(*icon, target.targetFolder);
         } catch (const vstd::cAbstractException &e) {
-            QMessageBox::warning(this, tr("Dialog Editor"),
-                                 tr("Unable to copy icon!<br>")
-                                     + qstr(describe(e)).toHtmlEscaped().replace('\n', "<br>"),
-                                 QMessageBox::Discard);
+            warn(tr("Unable to copy icon!"), e);
         }
     }
 }

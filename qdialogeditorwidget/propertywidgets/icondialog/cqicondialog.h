@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace Ui { class uiIconDialogWidgetBase; }
+namespace vstd { class cAbstractException; }
 class QTimer;
 class QTreeWidgetItem;
 class cIconItem;
@@ -59,6 +60,10 @@ private:
     QList<QFileInfo> themeFolders() const;
     QString categoryFolder(int index) const;
     void copyIcon(const cIconItem &icon, const QString &targetFolder);
+    // Throws when the file at `path` is larger than a form may hold.
+    static void checkPictureSize(const QString &path);
+    // The warning box for a failed step: `firstLine`, then the error's messages.
+    void warn(const QString &firstLine, const vstd::cAbstractException &e);
 
     std::unique_ptr<Ui::uiIconDialogWidgetBase> mpUi;
     QList<QFileInfo> mCategories;
