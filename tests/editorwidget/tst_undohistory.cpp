@@ -1,7 +1,7 @@
 #include "editortesthost.h"
 #include "propertytesthelpers.h"
 
-#include "qdialogeditorwidget/cqdialogundorecorder.h"
+#include "qdialogeditorwidget/undo/cqdialogundorecorder.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditorviewitems.h"
 #include "qdialogeditorwidget/cqpwnameitem.h"
 #include "qdialogeditorwidget/cqveconnectortreewidget.h"
