@@ -1,5 +1,7 @@
 #include "cqdialogundocommand.h"
 
+#include "vellcore/cabstractexception.h"
+#include "vellcore/cerrorreporter.h"
 
 cQDialogUndoCommand::cQDialogUndoCommand(cQDialogUndoContext &context, const QString &text)
     : QUndoCommand(text), mContext(context)
@@ -8,7 +10,7 @@ cQDialogUndoCommand::cQDialogUndoCommand(cQDialogUndoContext &context, const QSt
 
 void cQDialogUndoCommand::undo()
 {
-    applied(applyUndo(), true);
+    apply(true);
 }
 
 void cQDialogUndoCommand::redo()
@@ -17,11 +19,26 @@ void cQDialogUndoCommand::redo()
         mRecorded = false;
         return;
     }
-    applied(applyRedo(), false);
+    apply(false);
 }
 
-void cQDialogUndoCommand::applied(cQAbstractDialogLayoutItem *select, bool undo)
+void cQDialogUndoCommand::apply(bool undo)
 {
+    if (mContext.failure.step)
+        return;
+    cQAbstractDialogLayoutItem *select = nullptr;
+    try {
+        select = undo ? applyUndo() : applyRedo();
+    } catch (const vstd::cAbstractException &e) {
+        vstd::cRuntimeException failed(
+            vucs::cLIMessage(undo ? "$VTR$Unable to undo \"%step%\"!"
+                                  : "$VTR$Unable to redo \"%step%\"!")
+            << text());
+        failed.link(e);
+        mContext.failure = {this, undo, failed.clone()};
+        return;
+    }
+    // The document has changed: a view that cannot follow reports that on its own.
     if (mContext.changed)
-        mContext.changed(select, change(undo));
+        vpi::cErrorReporter::guard([&] { mContext.changed(select, change(undo)); });
 }

@@ -39,6 +39,10 @@ cQDialogUndoWiring::cQDialogUndoWiring(cQModelViewDialogEditorWidget &window)
     connect(&window, &W::documentSaved, mpRecorder.get(), &cQDialogUndoRecorder::documentSaved);
     connect(&window, &W::documentReplaced, mpRecorder.get(),
             &cQDialogUndoRecorder::documentReplaced);
+    // Every way into the stack (the entries, their shortcuts, the History view) ends here, and
+    // before the view hears of the new index.
+    QUndoStack &stack = mpRecorder->stack();
+    connect(&stack, &QUndoStack::indexChanged, this, [this, &stack] { stopAtFailure(stack); });
     addActions(mpRecorder->stack());
     addHistoryDock(mpRecorder->stack());
 }
@@ -66,7 +70,7 @@ void cQDialogUndoWiring::addActions(QUndoStack &stack)
     redo->setObjectName(QStringLiteral("mpActRedo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                         QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    // A step that fails to apply reports its error; the history stays where it was.
+    // A step fails without throwing; anything else that goes wrong is reported here.
     connect(undo, &QAction::triggered, &stack,
             [&stack] { vpi::cErrorReporter::guard([&stack] { stack.undo(); }); });
     connect(redo, &QAction::triggered, &stack,
@@ -102,6 +106,22 @@ void cQDialogUndoWiring::addHistoryDock(QUndoStack &stack)
     QAction *history = dock->toggleViewAction();
     history->setObjectName(QStringLiteral("mpActHistory"));
     editMenu()->addAction(history);
+}
+
+void cQDialogUndoWiring::stopAtFailure(QUndoStack &stack)
+{
+    cQDialogUndoContext::tFailure &failure = mpContext->failure;
+    if (!failure.step || mStopping)
+        return;
+    int at = 0;
+    while (at < stack.count() && stack.command(at) != failure.step)
+        ++at;
+    mStopping = true;
+    stack.setIndex(failure.undo ? at + 1 : at);
+    mStopping = false;
+    const std::unique_ptr<vstd::cAbstractException> error = std::move(failure.error);
+    failure = {};
+    vpi::cErrorReporter::report(*error);
 }
 
 void cQDialogUndoWiring::applied(cQAbstractDialogLayoutItem *select,

@@ -26,6 +26,9 @@ private:
     QMenu *editMenu() const;
     void addActions(QUndoStack &stack);
     void addHistoryDock(QUndoStack &stack);
+    // After a move through the history in which a step failed: the history goes back to where
+    // the document stands, over the steps that did nothing, and the error is reported.
+    void stopAtFailure(QUndoStack &stack);
     // After an undone or redone step: tree, table and preview show the document again, the
     // selection on `select` (null: where it is).
     void applied(cQAbstractDialogLayoutItem *select, cQDialogUndoContext::Change change);
@@ -33,4 +36,5 @@ private:
     cQModelViewDialogEditorWidget &mWindow;
     std::unique_ptr<cQDialogUndoContext> mpContext;
     std::unique_ptr<cQDialogUndoRecorder> mpRecorder;
+    bool mStopping = false;
 };

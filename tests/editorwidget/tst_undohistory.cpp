@@ -9,6 +9,7 @@
 
 #include "formdialog/cqvmvformdialog.h"
 #include "qdialoglayoutitems/cforminforecord.h"
+#include "vellcore/cerrorreporter.h"
 #include "vellcore/vsa.h"
 
 #include <QDockWidget>
@@ -584,6 +585,61 @@ private slots:
         QCOMPARE(editor->undoRecorder().stack().count(), 0);
         QVERIFY(!action(*editor, "mpActUndo")->isEnabled());
         QVERIFY(!action(*editor, "mpActRedo")->isEnabled());
+    }
+
+    // A jump in the History view, or Ctrl+Z, over a step that cannot be applied stops at the
+    // last step that could: the document, the history and the view agree, and the error is
+    // reported once per attempt.
+    void failingStepStopsTheJump()
+    {
+        auto editor = editorWith("machine.dlg");
+        // The preview would refuse the long name as well: only the history is looked at here.
+        action(*editor, "mpActAutoUpdatePreview")->setChecked(false);
+        editor->show();
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+        int reported = 0;
+        const auto previous = vpi::cErrorReporter::setHandler(
+            [&reported](const vstd::cAbstractException &) { ++reported; });
+        std::vector<tDocumentState> states{stateOf(*editor)};
+        select(*editor, "Push Button (\"Start\")");
+        // A parameter name longer than a document holds: written, then refused when read.
+        editor->viewLocationDialog()->sigLocationAssigned.emitSignal(
+            "Label", vmva::cDMDataModelDescriptor(QByteArray(300, 'p').constData(), "name"));
+        states.push_back(stateOf(*editor));
+        action(*editor, "mpActRemove")->trigger();
+        states.push_back(stateOf(*editor));
+        select(*editor, "Push Button (\"Stop\")");
+        commit(*editor, "Label", "Halt");
+        states.push_back(stateOf(*editor));
+        QUndoStack &stack = editor->undoRecorder().stack();
+        QCOMPARE(stack.count(), 3);
+
+        action(*editor, "mpActHistory")->trigger();
+        auto *view = editor->findChild<QUndoView *>("mpHistoryView");
+        const auto clickRow = [view](int row) {
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              view->visualRect(view->model()->index(row, 0)).center());
+        };
+        const auto standsAt = [&](int index) {
+            return stack.index() == index && view->currentIndex().row() == index
+                   && stateOf(*editor) == states[size_t(index)]
+                   && action(*editor, "mpActUndo")->isEnabled() == stack.canUndo();
+        };
+        clickRow(0);
+        QCOMPARE(reported, 1);
+        QVERIFY(standsAt(2));
+        auto *tree = editor->findChild<QTreeWidget *>("dialogLayoutTree");
+        QVERIFY(!findRow(*tree, "Push Button (\"Start\")"));
+        QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(reported, 2);
+        QVERIFY(standsAt(2));
+        clickRow(3);
+        QVERIFY(standsAt(3));
+        clickRow(2);
+        QVERIFY(standsAt(2));
+        QCOMPARE(reported, 2);
+        vpi::cErrorReporter::setHandler(previous);
     }
 
     void randomizedFidelity_data()
