@@ -5,6 +5,8 @@
 #include "vellcore/cabstractexception.h"
 #include "vellmva2/cdviabstractproperty.h"
 
+#include <QCoreApplication>
+
 cQDialogUndoPropertyCommand::tValueSet
 cQDialogUndoPropertyCommand::capture(const vmva::cDVIAbstractProperty &property)
 {
@@ -27,11 +29,26 @@ void cQDialogUndoPropertyCommand::restore(vmva::cDVIAbstractProperty &property,
 }
 
 cQDialogUndoPropertyCommand::cQDialogUndoPropertyCommand(
-    cQDialogUndoContext &context, const QString &text, cQDialogUndoContext::tPath path,
-    vstd::cAsciiString name, Kind kind, tValueSet before, tValueSet after, int session)
-    : cQDialogUndoCommand(context, text), mPath(std::move(path)), mName(std::move(name)),
-      mKind(kind), mBefore(std::move(before)), mAfter(std::move(after)), mSession(session)
+    cQDialogUndoContext &context, cQDialogUndoContext::tPath path, vstd::cAsciiString name,
+    tValueSet before, tValueSet after, int session)
+    : cQDialogUndoCommand(context, QString()), mPath(std::move(path)), mName(std::move(name)),
+      mKind(before.value != after.value ? Value : Binding), mBefore(std::move(before)),
+      mAfter(std::move(after)), mSession(session)
 {
+    setText(describe());
+}
+
+QString cQDialogUndoPropertyCommand::describe() const
+{
+    const char *verb = QT_TRANSLATE_NOOP("cQDialogUndoPropertyCommand", "Change");
+    if (mKind == Binding && mAfter.location.isEmpty())
+        verb = QT_TRANSLATE_NOOP("cQDialogUndoPropertyCommand", "Unbind");
+    else if (mKind == Binding)
+        verb = mBefore.location.isEmpty()
+                   ? QT_TRANSLATE_NOOP("cQDialogUndoPropertyCommand", "Bind")
+                   : QT_TRANSLATE_NOOP("cQDialogUndoPropertyCommand", "Rebind");
+    return QCoreApplication::translate("cQDialogUndoPropertyCommand", verb) + QLatin1Char(' ')
+           + qstr(mName);
 }
 
 bool cQDialogUndoPropertyCommand::mergeWith(const QUndoCommand *other)
@@ -41,6 +58,7 @@ bool cQDialogUndoPropertyCommand::mergeWith(const QUndoCommand *other)
         || next->mPath != mPath)
         return false;
     mAfter = next->mAfter;
+    setText(describe());
     // Back where it started: the step is dropped by the stack.
     setObsolete(mAfter == mBefore);
     return true;

@@ -30,9 +30,10 @@ public:
     static void restore(vmva::cDVIAbstractProperty &property, const tValueSet &state);
 
     // `session` tells edits apart that must not merge (another selection, a save in between).
-    cQDialogUndoPropertyCommand(cQDialogUndoContext &context, const QString &text,
-                                cQDialogUndoContext::tPath path, vstd::cAsciiString name,
-                                Kind kind, tValueSet before, tValueSet after, int session);
+    // The step is named after what it does.
+    cQDialogUndoPropertyCommand(cQDialogUndoContext &context, cQDialogUndoContext::tPath path,
+                                vstd::cAsciiString name, tValueSet before, tValueSet after,
+                                int session);
 
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand *other) override;
@@ -44,6 +45,8 @@ protected:
 
 private:
     cQAbstractDialogLayoutItem *apply(const tValueSet &state);
+    // What going from mBefore to mAfter does: a value change, a bind, an unbind or a rebind.
+    QString describe() const;
 
     cQDialogUndoContext::tPath mPath;
     vstd::cAsciiString mName;

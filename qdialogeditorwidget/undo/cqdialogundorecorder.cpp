@@ -122,14 +122,8 @@ void cQDialogUndoRecorder::pushProperty(const cQAbstractDialogLayoutItem &item,
                                         const cQDialogUndoPropertyCommand::tValueSet &before,
                                         const cQDialogUndoPropertyCommand::tValueSet &after)
 {
-    using C = cQDialogUndoPropertyCommand;
-    const C::Kind kind = before.value != after.value ? C::Value : C::Binding;
-    QString verb = tr("Change");
-    if (kind == C::Binding)
-        verb = after.location.isEmpty() ? tr("Unbind") : tr("Bind");
-    push(new C(mContext, verb + QLatin1Char(' ') + qstr(property.name()),
-               cQDialogUndoContext::pathOf(item), property.name(), kind, before, after,
-               mSession));
+    push(new cQDialogUndoPropertyCommand(mContext, cQDialogUndoContext::pathOf(item),
+                                         property.name(), before, after, mSession));
 }
 
 void cQDialogUndoRecorder::formEdited()

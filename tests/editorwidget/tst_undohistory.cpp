@@ -545,6 +545,54 @@ private slots:
         QCOMPARE(stack.count(), 1);
     }
 
+    // Locations typed one after another into the location panel for one property make one
+    // step, named after what they do together ("Command" is bound to Machine.start).
+    void mergedBindingStepName_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("step");  // empty: no step is left
+        QTest::newRow("bind") << "Text" << QStringList{"Machine.a"} << "Bind Text";
+        QTest::newRow("bind twice") << "Text" << QStringList{"Machine.a", "Machine.b"}
+                                    << "Bind Text";
+        QTest::newRow("bind, unbind") << "Text" << QStringList{"Machine.a", ""} << "";
+        QTest::newRow("unbind") << "Command" << QStringList{""} << "Unbind Command";
+        QTest::newRow("unbind, rebind") << "Command" << QStringList{"", "Machine.stop"}
+                                        << "Rebind Command";
+        QTest::newRow("unbind, bind back") << "Command" << QStringList{"", "Machine.start"}
+                                           << "";
+        QTest::newRow("rebind, unbind") << "Command" << QStringList{"Machine.stop", ""}
+                                        << "Unbind Command";
+    }
+    void mergedBindingStepName()
+    {
+        QFETCH(QString, property);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, step);
+        auto editor = editorWith("machine.dlg");
+        editor->resize(1000, 760);
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        select(*editor, "Push Button (\"Start\")");
+        cQVEConnectorTreeWidget &table = *editor->connectorTable();
+        QWidget *name = nullptr;
+        for (int row = 0; row < table.rowCount() && !name; ++row)
+            if (auto *cell = qobject_cast<cQPWNameItem *>(table.cellWidget(row, 0)))
+                if (qstr(cell->property()->name()) == property)
+                    name = cell;
+        QVERIFY(name);
+        QTest::mouseClick(name, Qt::LeftButton);
+        auto *line = editor->viewLocationDialog()->findChild<QLineEdit *>(
+            "mpTxtModelParameterAndElement");
+        for (const QString &text : typed) {
+            line->setText(text);
+            QTest::keyClick(line, Qt::Key_Return);
+        }
+        QUndoStack &stack = editor->undoRecorder().stack();
+        QCOMPARE(stack.count(), step.isEmpty() ? 0 : 1);
+        QCOMPARE(stack.undoText(), step);
+    }
+
     // After undo or redo the tree, the table and the selection show the element the step
     // changed, or its parent when it is gone; New and Load empty the history.
     void selectionAndReplacement()
