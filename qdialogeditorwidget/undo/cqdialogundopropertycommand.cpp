@@ -4,27 +4,34 @@
 
 #include "vellcore/cabstractexception.h"
 #include "vellmva2/cdviabstractproperty.h"
+#include "vellmva2/cdvitypedproperties.h"
 
 #include <QCoreApplication>
 
 cQDialogUndoPropertyCommand::tValueSet
 cQDialogUndoPropertyCommand::capture(const vmva::cDVIAbstractProperty &property)
 {
+    if (const auto *picture = dynamic_cast<const vmva::cDVIPixmapProperty *>(&property))
+        return {QByteArray(), picture->value(), property.modelLocation()};
     vsa::cSerializeBinary serializer;
     serializer.setPreferNoLabels(false);
     property.storeValue(serializer);
-    return {serializer.data(), property.modelLocation()};
+    return {serializer.data(), QByteArray(), property.modelLocation()};
 }
 
 void cQDialogUndoPropertyCommand::restore(vmva::cDVIAbstractProperty &property,
                                           const tValueSet &state)
 {
-    vsa::cDeserializeBinary deserializer(state.value, vucs::cString("undo"));
-    deserializer.setPreferNoLabels(false);
-    if (deserializer.hasEntry("Value"))
-        property.loadValue(deserializer);
-    else
-        property.resetToDefault();
+    if (vmva::cDVIPixmapProperty *picture = property.pixmapView()) {
+        picture->setValue(state.picture);
+    } else {
+        vsa::cDeserializeBinary deserializer(state.value, vucs::cString("undo"));
+        deserializer.setPreferNoLabels(false);
+        if (deserializer.hasEntry("Value"))
+            property.loadValue(deserializer);
+        else
+            property.resetToDefault();
+    }
     property.setModelLocation(state.location);
 }
 
@@ -32,7 +39,7 @@ cQDialogUndoPropertyCommand::cQDialogUndoPropertyCommand(
     cQDialogUndoContext &context, cQDialogUndoContext::tPath path, vstd::cAsciiString name,
     tValueSet before, tValueSet after, int session)
     : cQDialogUndoCommand(context, QString()), mPath(std::move(path)), mName(std::move(name)),
-      mKind(before.value != after.value ? Value : Binding), mBefore(std::move(before)),
+      mKind(before.sameValue(after) ? Binding : Value), mBefore(std::move(before)),
       mAfter(std::move(after)), mSession(session)
 {
     setText(describe());
@@ -67,7 +74,7 @@ bool cQDialogUndoPropertyCommand::mergeWith(const QUndoCommand *other)
 qsizetype cQDialogUndoPropertyCommand::dataBytes() const
 {
     const auto setBytes = [](const tValueSet &s) {
-        return s.value.size() + qsizetype(s.location.parameterName().size())
+        return s.value.size() + s.picture.size() + qsizetype(s.location.parameterName().size())
                + qsizetype(s.location.elementName().size());
     };
     return qsizetype(sizeof(*this) + mPath.size() * sizeof(int)) + qsizetype(mName.size())

@@ -13,14 +13,21 @@ namespace vmva { class cDVIAbstractProperty; }
 class cQDialogUndoPropertyCommand : public cQDialogUndoCommand
 {
 public:
-    // A property's value as written into documents, and its model location.
+    // A property's value as written into documents, or a picture's bytes shared with the
+    // property (so that a step, its neighbours and the document hold a picture once), and its
+    // model location.
     struct tValueSet
     {
         QByteArray value;
+        QByteArray picture;
         vmva::cDMDataModelDescriptor location;
+        bool sameValue(const tValueSet &other) const
+        {
+            return value == other.value && picture == other.picture;
+        }
         bool operator==(const tValueSet &other) const
         {
-            return value == other.value && location == other.location;
+            return sameValue(other) && location == other.location;
         }
         bool operator!=(const tValueSet &other) const { return !(*this == other); }
     };

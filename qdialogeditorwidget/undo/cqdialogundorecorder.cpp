@@ -20,6 +20,7 @@ cQDialogUndoRecorder::cQDialogUndoRecorder(cQDialogUndoContext &context,
     : mContext(context), mpPanel(panel)
 {
     mStack.setObjectName(QStringLiteral("mpUndoStack"));
+    mStack.setUndoLimit(kMaxSteps);
     if (mpPanel) {
         mFormFields = mpPanel->editSet();
         connect(mpPanel, &cQVMVFormDialog::edited, this, &cQDialogUndoRecorder::formEdited);

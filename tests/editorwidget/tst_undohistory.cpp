@@ -293,7 +293,7 @@ private:
         } else {
             return QStringLiteral("value (kind without value)");
         }
-        const bool value = cQDialogUndoPropertyCommand::capture(*p).value != before.value;
+        const bool value = !cQDialogUndoPropertyCommand::capture(*p).sameValue(before);
         mPendingKey = pathText(mEditor.currentLayoutItem()) + qstr(p->name())
                       + (value ? "|v" : "|b");
         mEditor.connectorTable()->propertyChangedSignal.emitSignal();
@@ -633,6 +633,46 @@ private slots:
         QCOMPARE(editor->undoRecorder().stack().count(), 0);
         QVERIFY(!action(*editor, "mpActUndo")->isEnabled());
         QVERIFY(!action(*editor, "mpActRedo")->isEnabled());
+    }
+
+    // What the history holds: a picture once, shared with the document (undo and redo give
+    // back the very bytes that were set), and only its newest steps.
+    void historyCost()
+    {
+        auto editor = editorWith("machine.dlg");
+        action(*editor, "mpActAutoUpdatePreview")->setChecked(false);
+        QUndoStack &stack = editor->undoRecorder().stack();
+        select(*editor, "Push Button (\"Start\")");
+        cQAbstractDialogLayoutItem *button = editor->currentLayoutItem();
+        vmva::cDVIPixmapProperty *icon = button->findProperty("Icon")->pixmapView();
+        const QByteArray before = icon->value();
+        const QByteArray picture = "<svg xmlns='http://www.w3.org/2000/svg'><!--"
+                                   + QByteArray(1 << 16, 'x') + "--></svg>";
+        icon->setValue(picture);
+        editor->connectorTable()->propertyChangedSignal.emitSignal();
+        action(*editor, "mpActUndo")->trigger();
+        QCOMPARE(icon->value(), before);
+        action(*editor, "mpActRedo")->trigger();
+        QVERIFY(icon->value().isSharedWith(picture));
+        QVERIFY(editor->undoRecorder().dataBytes() < 2 * picture.size());
+
+        const int limit = stack.undoLimit();
+        QVERIFY(limit >= 100);
+        for (int i = 0; i <= limit; ++i) {
+            const QByteArray text = QByteArray::number(i);
+            if (i % 2)
+                button->findProperty("Text")->ucStringView()->setValue(vucs::cString(text.constData()));
+            else
+                button->findProperty("Label")->asciiStringView()->setValue(text.constData());
+            editor->connectorTable()->propertyChangedSignal.emitSignal();
+        }
+        QCOMPARE(stack.count(), limit);
+        while (action(*editor, "mpActUndo")->isEnabled())
+            action(*editor, "mpActUndo")->trigger();
+        // The picture and the first Label step are the oldest: they are no longer undone.
+        QCOMPARE(qstr(button->label()), QString("0"));
+        QCOMPARE(qstr(button->findProperty("Text")->ucStringView()->value()), QString("Start"));
+        QVERIFY(icon->value().isSharedWith(picture));
     }
 
     // A jump in the History view, or Ctrl+Z, over a step that cannot be applied stops at the
