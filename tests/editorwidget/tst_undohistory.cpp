@@ -12,6 +12,7 @@
 #include "vellcore/cerrorreporter.h"
 #include "vellcore/vsa.h"
 
+#include <QComboBox>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QUndoView>
 #include <QtTest>
 
@@ -258,6 +260,45 @@ private:
         return all.empty() ? nullptr : all[size_t(pick(int(all.size())))];
     }
 
+    // The table's cell of `property`: its name (column 0) or its value editor (1).
+    QWidget *cellOf(const vmva::cDVIAbstractProperty &property, int column) const
+    {
+        cQVEConnectorTreeWidget &table = *mEditor.connectorTable();
+        for (int row = 0; row < table.rowCount(); ++row)
+            if (auto *name = qobject_cast<cQPWNameItem *>(table.cellWidget(row, 0)))
+                if (name->property() == &property)
+                    return table.cellWidget(row, column);
+        return nullptr;
+    }
+
+    // Opens the value editor of `p` in the table with a click and types `text` into it (a
+    // number for a spin box, an arrow key for a choice); false for the editors of other kinds.
+    bool typeValue(vmva::cDVIAbstractProperty &p, const QString &text)
+    {
+        auto *cell = qobject_cast<QStackedWidget *>(cellOf(p, 1));
+        if (!cell || !(p.intView() || p.boolView() || p.asciiStringView() || p.ucStringView()))
+            return false;
+        QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(4, 4));
+        QWidget *page = cell->currentWidget();
+        if (cell->currentIndex() == 0)
+            return false;
+        if (auto *spin = page->findChild<QSpinBox *>()) {
+            spin->selectAll();
+            QTest::keyClicks(spin, QString::number(spin->minimum() + pick(20)));
+            QTest::keyClick(spin, Qt::Key_Return);
+        } else if (auto *line = page->findChild<QLineEdit *>()) {
+            line->selectAll();
+            QTest::keyClick(line, Qt::Key_Delete);
+            QTest::keyClicks(line, text);
+            QTest::keyClick(line, Qt::Key_Return);
+        } else if (auto *combo = page->findChild<QComboBox *>()) {
+            QTest::keyClick(combo, pick(2) ? Qt::Key_Down : Qt::Key_Up);
+        } else {
+            return false;
+        }
+        return true;
+    }
+
     // A value as one of the table's editors would commit it, the revert button included.
     QString changeValue()
     {
@@ -268,7 +309,10 @@ private:
             = cQDialogUndoPropertyCommand::capture(*p);
         static const char *const texts[] = {"", "Start", "Stop", "Speed", "A longer text"};
         const char *text = texts[pick(5)];
-        if (pick(8) == 0) {
+        const bool typed = pick(2) == 0 && typeValue(*p, QString::fromLatin1(text));
+        if (typed) {
+            // The editor wrote the property and told the table.
+        } else if (pick(8) == 0) {
             p->resetToDefault();
         } else if (auto *i = p->intView()) {
             i->setValue(i->hasRange() ? i->minimum() + pick(int(std::min<__int64>(
@@ -296,6 +340,8 @@ private:
         const bool value = !cQDialogUndoPropertyCommand::capture(*p).sameValue(before);
         mPendingKey = pathText(mEditor.currentLayoutItem()) + qstr(p->name())
                       + (value ? "|v" : "|b");
+        if (typed)
+            return QStringLiteral("typed value of ") + qstr(p->name());
         mEditor.connectorTable()->propertyChangedSignal.emitSignal();
         return QStringLiteral("value of ") + qstr(p->name());
     }
@@ -312,6 +358,17 @@ private:
                vmva::cDMDataModelDescriptor("$(modelPath)", "state")};
         const vmva::cDMDataModelDescriptor &location = locations[pick(4)];
         mPendingKey = pathText(mEditor.currentLayoutItem()) + qstr(p->name()) + "|b";
+        if (QWidget *name = pick(2) ? cellOf(*p, 0) : nullptr) {
+            QTest::mouseClick(name, Qt::LeftButton);
+            auto *line = mEditor.viewLocationDialog()->findChild<QLineEdit *>(
+                "mpTxtModelParameterAndElement");
+            line->selectAll();
+            QTest::keyClick(line, Qt::Key_Delete);
+            if (!location.isEmpty())
+                QTest::keyClicks(line, qstr(location.toString()));
+            QTest::keyClick(line, Qt::Key_Return);
+            return QStringLiteral("binding typed into the location panel");
+        }
         if (pick(2)) {
             p->setModelLocation(location);
             mEditor.connectorTable()->propertyChangedSignal.emitSignal();
@@ -778,6 +835,13 @@ private slots:
         }
         action(*editor, "mpActAutoUpdatePreview")->setChecked(preview);
         QCOMPARE(editor->undoRecorder().stack().count(), 0);
+        // Values and bindings are typed into the table and the panel; one form is shown, where
+        // focus and painting take part as well (the others stay hidden, which is faster).
+        if (preview) {
+            editor->resize(1000, 760);
+            editor->show();
+            QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        }
         cUndoFuzzer fuzzer(*editor, seed);
         QVERIFY2(fuzzer.run(operations), qPrintable(fuzzer.failure));
         QVERIFY2(fuzzer.unwindAndReplay(), qPrintable(fuzzer.failure));
