@@ -7,7 +7,7 @@
 #include "cbenchfigures.h"
 #include "cbenchformgenerator.h"
 
-#include "qdialogeditorwidget/cqdialogundorecorder.h"
+#include "qdialogeditorwidget/undo/cqdialogundorecorder.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditorwidget.h"
 #include "qdialogeditorwidget/cqmodelviewdialoglayouttreeitem.h"
 #include "qdialogeditorwidget/cqmodelviewdialoglayouttreewidget.h"

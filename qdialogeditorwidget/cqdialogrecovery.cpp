@@ -1,7 +1,7 @@
 #include "cqdialogrecovery.h"
 
 #include "cqdialogrecoverydialog.h"
-#include "cqdialogundorecorder.h"
+#include "undo/cqdialogundorecorder.h"
 #include "cqmodelviewdialogeditorwidget.h"
 
 #include "qdialoglayoutitems/cdialogdocument.h"

@@ -1,6 +1,6 @@
 #include "cqmodelviewdialogeditoredit.h"
 
-#include "cqdialogundorecorder.h"
+#include "undo/cqdialogundorecorder.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"

@@ -1,6 +1,6 @@
 #include "cqmodelviewdialogeditorviewitems.h"
 
-#include "cqdialogundorecorder.h"
+#include "undo/cqdialogundorecorder.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 
 #include "qdialoglayoutitems/cabstractdialogitemfactory.h"

@@ -1,7 +1,8 @@
 #include "cqmodelviewdialogeditorwidget.h"
 #include "ui_uicqmodelviewdialogeditorsetup.h"
 
-#include "cqdialogundorecorder.h"
+#include "undo/cqdialogundorecorder.h"
+#include "undo/cqdialogundowiring.h"
 #include "cqmodelviewdialogeditoredit.h"
 #include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
@@ -42,7 +43,8 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     setupModelPanels();
     setupPreviewArea();
     setupEditing();
-    setupUndo();
+    mpUndoWiring = std::make_unique<cQDialogUndoWiring>(*this);
+    mpUndo = &mpUndoWiring->recorder();
 
     mpUi->mpActEmbeddedPreview->setChecked(true);
     connectActions();
@@ -62,8 +64,8 @@ cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
     mpDataModelsWindow = nullptr;
     delete mpEdit;
     mpEdit = nullptr;
-    mpViewItems->setUndoRecorder(nullptr);
-    mpUndo.reset();
+    mpUndo = nullptr;
+    mpUndoWiring.reset();
     mpConnectorTable->setProperties(nullptr);
     mpLayoutTree->clear();
     mpDocument.reset();

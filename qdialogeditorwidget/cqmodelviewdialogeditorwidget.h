@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cfiledialogprovider.h"
-#include "cqdialogundocontext.h"
 
 #include "q4support/cvq4application.h"
 #include "qdialoglayoutitems/cdialogdocument.h"
@@ -32,6 +31,7 @@ class cQModelViewDialogEditorEdit;
 class cQModelViewDialogEditorViewItems;
 class cQModelViewTreeWidget;
 class cQDialogUndoRecorder;
+class cQDialogUndoWiring;
 namespace vmva { class cDMDataModelDescriptor; }
 
 // The dialog editor's main window: owns the current document and the factory registry, shows
@@ -154,11 +154,6 @@ private:
     void setupModelPanels();
     void setupPreviewArea();
     void setupEditing();
-    // The undo history: its context, the Undo, Redo and History entries and the History dock.
-    void setupUndo();
-    // After an undone or redone step: tree, table and preview show the document again, the
-    // selection on `select` (null: where it is).
-    void undoApplied(cQAbstractDialogLayoutItem *select, cQDialogUndoContext::Change change);
     void connectActions();
     // Typing in the form information panel or asking for a new version changes the document.
     void watchFormInformation();
@@ -199,7 +194,8 @@ private:
     QString mFileName;
     vio::cSearchPaths mSearchPaths;
     std::unique_ptr<cFileDialogProvider> mpFileDialogs;
-    std::unique_ptr<cQDialogUndoContext> mpUndoContext;
-    std::unique_ptr<cQDialogUndoRecorder> mpUndo;
-    QDockWidget *mpHistoryDock = nullptr;
+    // The undo history with its entries and dock; `mpUndo` is its recorder.
+    friend class cQDialogUndoWiring;
+    std::unique_ptr<cQDialogUndoWiring> mpUndoWiring;
+    cQDialogUndoRecorder *mpUndo = nullptr;
 };

@@ -2,7 +2,7 @@
 #include "cqmodelviewdialogeditorwidget.h"
 #include "ui_uicqmodelviewdialogeditorsetup.h"
 
-#include "cqdialogundorecorder.h"
+#include "undo/cqdialogundorecorder.h"
 #include "cqmodelviewdialogeditoredit.h"
 #include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreeitem.h"

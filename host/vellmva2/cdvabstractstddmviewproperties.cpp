@@ -89,17 +89,23 @@ void cDVAbstractStdDMViewProperties::store(vsa::cAbstractSerializer &serializer)
 {
     tLabelsOnSet<vsa::cAbstractSerializer> labels(serializer);
     if (serializer.prefersCompactRecords()) {
-        // Written for each element of a preview: the block keeps its room from one to the next.
+        // Written for each element of a preview: the block keeps its room from one to the next,
+        // unless one element's records (a large picture) made it grow past what others need.
+        constexpr qsizetype kKeptRoom = 64 * 1024;
         static thread_local QByteArray block;
         block.resize(0);
         // The block is one byte value: one longer than a reader takes (beside a picture near
         // that limit) is written property by property instead.
-        if (cDVPropertyRecords::encode(mView, block)
-            && block.size() <= vsa::cDocumentLimits::maxBytesLength) {
+        const bool encoded = cDVPropertyRecords::encode(mView, block)
+                             && block.size() <= vsa::cDocumentLimits::maxBytesLength;
+        if (encoded) {
             serializer.setLabel(kRecords);
             serializer.writeBytes(block);
-            return;
         }
+        if (block.capacity() > kKeptRoom)
+            block = QByteArray();
+        if (encoded)
+            return;
     }
     for (const cDVIAbstractProperty *property : mView) {
         serializer.setLabel(kProperty);

@@ -2,7 +2,7 @@
 #include "app/cquitonclose.h"
 #include "tests/editorwidget/editortesthost.h"
 
-#include "qdialogeditorwidget/cqdialogundorecorder.h"
+#include "qdialogeditorwidget/undo/cqdialogundorecorder.h"
 #include "qdialogeditorwidget/cqemptypreview.h"
 #include "qdialogeditorwidget/cqveconnectortreewidget.h"
 #include "qdialogeditorwidget/cqpreviewwidgetview.h"

@@ -6,7 +6,10 @@
 #include "vellmva2/cdmdatamodel.h"
 #include "vellmva2/tgenericnode.h"
 
+#include <QDir>
+#include <QLineEdit>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QWidget>
 #include <QtTest>
 
@@ -44,6 +47,7 @@ private slots:
     void openDocumentLoadsIntoTheEditor();
     void closedWindowIsOnlyHiddenAndThenReplaced();
     void failureWithoutApplicationPassesToTrigger();
+    void replacedEditorKeepsItsUnsavedWork();
 
 private:
     void trigger();
@@ -150,6 +154,35 @@ void tst_Component::openDocumentLoadsIntoTheEditor()
     QCOMPARE(editor->windowTitle(), QString("VELL model based dialog editor (untitled)"));
     component->openDocument(qstr(qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/menu.dlg"));
     QCOMPARE(editor->windowTitle(), QString("VELL model based dialog editor (menu)"));
+}
+
+// A second trigger retires an editor with unsaved work: it stays in its recovery file, written
+// to the last key, for the next start. The host finds the new window through the component.
+void tst_Component::replacedEditorKeepsItsUnsavedWork()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                           + "/recovery";
+    QDir(folder).removeRecursively();
+    auto *component = dynamic_cast<cVQ4AbstractComponent *>(mComponent);
+    QVERIFY(!component->mainWindow() && !component->hasUnsavedChanges());
+    trigger();
+    QWidget *first = editorWindows().value(0);
+    QCOMPARE(component->mainWindow(), first);
+    QTest::keyClicks(first->findChild<QLineEdit *>("mpTxtName"), " kept");
+    QVERIFY(component->hasUnsavedChanges());
+    QCOMPARE(qstr(component->documentName()), QString("untitled.dlg"));
+
+    trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!editorWindows().contains(first));
+    QCOMPARE(component->mainWindow(), editorWindows().value(0));
+    QVERIFY(!component->hasUnsavedChanges());
+    const QStringList kept = QDir(folder).entryList({"*.dlg"}, QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QFile file(folder + "/" + kept[0]);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("Form kept<"));
+    QDir(folder).removeRecursively();
 }
 
 void tst_Component::closedWindowIsOnlyHiddenAndThenReplaced()

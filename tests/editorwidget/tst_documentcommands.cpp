@@ -1,6 +1,6 @@
 #include "editortesthost.h"
 
-#include "qdialogeditorwidget/cqdialogundorecorder.h"
+#include "qdialogeditorwidget/undo/cqdialogundorecorder.h"
 #include "qdialogeditorwidget/cqemptypreview.h"
 #include "qdialogeditorwidget/cqpreviewwidgetview.h"
 

@@ -18,6 +18,11 @@ class cQDialogUndoRecorder : public QObject
 {
     Q_OBJECT
 public:
+    // The newest steps kept; older ones are dropped as new ones come. A step holds a few
+    // hundred bytes, an element record or one picture (shared with its neighbours), so this
+    // bounds the history to what a long session of editing needs.
+    static constexpr int kMaxSteps = 500;
+
     // `panel` may be null (no form information steps).
     cQDialogUndoRecorder(cQDialogUndoContext &context, cQVMVFormDialog *panel);
     ~cQDialogUndoRecorder() override;

@@ -13,14 +13,21 @@ namespace vmva { class cDVIAbstractProperty; }
 class cQDialogUndoPropertyCommand : public cQDialogUndoCommand
 {
 public:
-    // A property's value as written into documents, and its model location.
+    // A property's value as written into documents, or a picture's bytes shared with the
+    // property (so that a step, its neighbours and the document hold a picture once), and its
+    // model location.
     struct tValueSet
     {
         QByteArray value;
+        QByteArray picture;
         vmva::cDMDataModelDescriptor location;
+        bool sameValue(const tValueSet &other) const
+        {
+            return value == other.value && picture == other.picture;
+        }
         bool operator==(const tValueSet &other) const
         {
-            return value == other.value && location == other.location;
+            return sameValue(other) && location == other.location;
         }
         bool operator!=(const tValueSet &other) const { return !(*this == other); }
     };
@@ -30,9 +37,10 @@ public:
     static void restore(vmva::cDVIAbstractProperty &property, const tValueSet &state);
 
     // `session` tells edits apart that must not merge (another selection, a save in between).
-    cQDialogUndoPropertyCommand(cQDialogUndoContext &context, const QString &text,
-                                cQDialogUndoContext::tPath path, vstd::cAsciiString name,
-                                Kind kind, tValueSet before, tValueSet after, int session);
+    // The step is named after what it does.
+    cQDialogUndoPropertyCommand(cQDialogUndoContext &context, cQDialogUndoContext::tPath path,
+                                vstd::cAsciiString name, tValueSet before, tValueSet after,
+                                int session);
 
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand *other) override;
@@ -44,6 +52,8 @@ protected:
 
 private:
     cQAbstractDialogLayoutItem *apply(const tValueSet &state);
+    // What going from mBefore to mAfter does: a value change, a bind, an unbind or a rebind.
+    QString describe() const;
 
     cQDialogUndoContext::tPath mPath;
     vstd::cAsciiString mName;

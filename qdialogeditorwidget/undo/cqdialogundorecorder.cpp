@@ -20,6 +20,7 @@ cQDialogUndoRecorder::cQDialogUndoRecorder(cQDialogUndoContext &context,
     : mContext(context), mpPanel(panel)
 {
     mStack.setObjectName(QStringLiteral("mpUndoStack"));
+    mStack.setUndoLimit(kMaxSteps);
     if (mpPanel) {
         mFormFields = mpPanel->editSet();
         connect(mpPanel, &cQVMVFormDialog::edited, this, &cQDialogUndoRecorder::formEdited);
@@ -122,14 +123,8 @@ void cQDialogUndoRecorder::pushProperty(const cQAbstractDialogLayoutItem &item,
                                         const cQDialogUndoPropertyCommand::tValueSet &before,
                                         const cQDialogUndoPropertyCommand::tValueSet &after)
 {
-    using C = cQDialogUndoPropertyCommand;
-    const C::Kind kind = before.value != after.value ? C::Value : C::Binding;
-    QString verb = tr("Change");
-    if (kind == C::Binding)
-        verb = after.location.isEmpty() ? tr("Unbind") : tr("Bind");
-    push(new C(mContext, verb + QLatin1Char(' ') + qstr(property.name()),
-               cQDialogUndoContext::pathOf(item), property.name(), kind, before, after,
-               mSession));
+    push(new cQDialogUndoPropertyCommand(mContext, cQDialogUndoContext::pathOf(item),
+                                         property.name(), before, after, mSession));
 }
 
 void cQDialogUndoRecorder::formEdited()

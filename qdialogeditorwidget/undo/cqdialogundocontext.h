@@ -3,7 +3,11 @@
 #include <QByteArray>
 
 #include <functional>
+#include <memory>
 #include <vector>
+
+class QUndoCommand;
+namespace vstd { class cAbstractException; }
 
 class cDialogDocument;
 class cDialogItemFactoryRegistry;
@@ -21,7 +25,16 @@ public:
     // or moved.
     enum Change { Values, Added, Removed, Moved };
 
+    // A step that could not be applied, whether it was being undone, and why.
+    struct tFailure
+    {
+        const QUndoCommand *step = nullptr;
+        bool undo = false;
+        std::unique_ptr<vstd::cAbstractException> error;
+    };
+
     cQDialogUndoContext(cDialogDocument &document, const cDialogItemFactoryRegistry &registry);
+    ~cQDialogUndoContext();
 
     cQDialogLayoutRootItem &root() const;
     const cDialogItemFactoryRegistry &registry() const { return mRegistry; }
@@ -45,6 +58,9 @@ public:
     // Called after a step was undone or redone, with the element to select (null: keep the
     // selection; for Added the new element).
     std::function<void(cQAbstractDialogLayoutItem *select, Change change)> changed;
+    // Set by the first step of a move through the history that fails; while set, the other
+    // steps do nothing, so that the history can be put back where the document stands.
+    tFailure failure;
 
 private:
     cDialogDocument &mDocument;

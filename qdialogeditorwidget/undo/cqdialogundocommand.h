@@ -8,7 +8,8 @@ class cQAbstractDialogLayoutItem;
 
 // One step of the document's undo history. A step is recorded once its change has been made,
 // so the first redo (QUndoStack::push) does nothing; later ones make the change again and tell
-// the editor which element to select.
+// the editor which element to select. A step that fails is noted in the context, never thrown
+// into the undo stack.
 class cQDialogUndoCommand : public QUndoCommand
 {
 public:
@@ -21,7 +22,8 @@ public:
     virtual qsizetype dataBytes() const = 0;
 
 protected:
-    // Make the change backwards or forwards; return the element to select (null: keep).
+    // Make the change backwards or forwards; return the element to select (null: keep). One
+    // that throws has changed nothing.
     virtual cQAbstractDialogLayoutItem *applyUndo() = 0;
     virtual cQAbstractDialogLayoutItem *applyRedo() = 0;
     // What undoing (`undo`) or redoing the step does to the tree.
@@ -33,7 +35,7 @@ protected:
     cQDialogUndoContext &context() const { return mContext; }
 
 private:
-    void applied(cQAbstractDialogLayoutItem *select, bool undo);
+    void apply(bool undo);
 
     cQDialogUndoContext &mContext;
     bool mRecorded = true;

@@ -32,6 +32,8 @@ cQDialogUndoContext::cQDialogUndoContext(cDialogDocument &document,
 {
 }
 
+cQDialogUndoContext::~cQDialogUndoContext() = default;
+
 cQDialogLayoutRootItem &cQDialogUndoContext::root() const
 {
     return mDocument.root();
