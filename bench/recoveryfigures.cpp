@@ -4,7 +4,7 @@
 #include "cbenchcontext.h"
 #include "cbenchfigures.h"
 
-#include "qdialogeditorwidget/cqdialogrecovery.h"
+#include "qdialogeditorwidget/recovery/cqdialogrecovery.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditorwidget.h"
 
 #include "q4support/cvq4application.h"

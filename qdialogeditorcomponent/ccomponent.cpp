@@ -1,6 +1,6 @@
 #include "ccomponent.h"
 
-#include "qdialogeditorwidget/cqdialogrecovery.h"
+#include "qdialogeditorwidget/recovery/cqdialogrecovery.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditorwidget.h"
 
 #include "vellcore/cdebugstream.h"

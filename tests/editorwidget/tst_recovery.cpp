@@ -1,7 +1,7 @@
 #include "editortesthost.h"
 
-#include "qdialogeditorwidget/cqdialogrecovery.h"
-#include "qdialogeditorwidget/cqdialogrecoverydialog.h"
+#include "qdialogeditorwidget/recovery/cqdialogrecovery.h"
+#include "qdialogeditorwidget/recovery/cqdialogrecoverydialog.h"
 
 #include <QLineEdit>
 #include <QLockFile>

@@ -1,8 +1,9 @@
 #include "cqdialogrecovery.h"
 
 #include "cqdialogrecoverydialog.h"
-#include "undo/cqdialogundorecorder.h"
-#include "cqmodelviewdialogeditorwidget.h"
+
+#include "qdialogeditorwidget/cqmodelviewdialogeditorwidget.h"
+#include "qdialogeditorwidget/undo/cqdialogundorecorder.h"
 
 #include "qdialoglayoutitems/cdialogdocument.h"
 #include "vellmva2/cdvdataviewarglist.h"
