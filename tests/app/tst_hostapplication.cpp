@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -180,10 +181,18 @@ private slots:
         cQUIDataViewItemExtension *label = mHost.app.vmvMgr().findExtension("Label");
         label->setBuilder(std::make_unique<cFailingBuilder>());
         e.press("mpActLoadDocument");
+        const QString text = takeOneBox();
+        // While previews fail, every change is still announced (and so reaches recovery).
+        QSignalSpy modified(e.window.get(), &cQModelViewDialogEditorWidget::documentModified);
+        e.tree->setCurrentItem(findRow(*e.tree, "Label (\"hint\")"));
+        QTRY_VERIFY(e.window->connectorTable()->properties());
+        cFormWriter::setText(*e.window->currentLayoutItem(), "Text", "Changed");
+        QVERIFY_THROWS_EXCEPTION(vstd::cRuntimeException,
+                                 e.window->connectorTable()->propertyChangedSignal.emitSignal());
+        QCOMPARE(modified.count(), 1);
         label->setBuilder(nullptr);
         installStandardBuilders(mHost.app.vmvMgr());
 
-        const QString text = takeOneBox();
         QVERIFY2(text.contains(second) && text.contains("The plug-in's builder broke!"),
                  qPrintable(text));
         QCOMPARE(e.window->fileName(), second);

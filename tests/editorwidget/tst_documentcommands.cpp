@@ -5,6 +5,7 @@
 #include "qdialogeditorwidget/cqpreviewwidgetview.h"
 
 #include "q4widgets/cvq4appwidget.h"
+#include "qvmvdialogparameterdlg/cqvmvdialogprmdialog.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -242,6 +243,23 @@ private slots:
         // Now it has a name: Save asks nothing.
         e.press("mpActSaveCurrentDocument");
         QCOMPARE(e.dialogs->requests.size(), 3);
+    }
+
+    // A model assigned to a parameter in the "Dialog parameters" panel is for the preview: it
+    // is rebuilt with it.
+    void previewFollowsAssignedPreviewModel()
+    {
+        tEditor e = editor();
+        e.dialogs->answers << writeSettingsForm();
+        e.press("mpActLoadDocument");
+        QPointer<QWidget> before = e.preview();
+        QVERIFY(before);
+        auto *panel = e.window->findChild<cQVMVDialogPrmDialog *>("mpDialogParameters");
+        mHost.app.dialogArguments().changeParameter("machine", vcs::cComponentAddr(), "Machine");
+        panel->sigPreviewArgumentAssigned.emitSignal();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!before);
+        QVERIFY(e.preview());
     }
 
     void autoUpdateOffKeepsPreviewUntilUpdate()
