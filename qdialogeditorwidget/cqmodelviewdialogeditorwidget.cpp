@@ -3,6 +3,7 @@
 
 #include "undo/cqdialogundorecorder.h"
 #include "undo/cqdialogundowiring.h"
+#include "cqdialogdocumentcommands.h"
 #include "cqmodelviewdialogeditoredit.h"
 #include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
@@ -35,7 +36,7 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     : QMainWindow(parent), mDataViewMgr(dataViewMgr), mLocale(locale),
       mGlobalArguments(arguments), mModuleMgr(dataViewMgr.moduleMgr()),
       mpUi(std::make_unique<Ui::uiCQModelViewDialogEditorSetup>()), mpArguments(arguments),
-      mFactoryRegistry(&dataViewMgr), mpFileDialogs(std::make_unique<cFileDialogProvider>())
+      mFactoryRegistry(&dataViewMgr), mpCommands(new cQDialogDocumentCommands(*this))
 {
     VELL_ASSERT(arguments != nullptr);
     mpUi->setupUi(this);
@@ -53,7 +54,6 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     refreshLayoutTree(nullptr);
     mFactoryRegistry.rebuildFactories();
     mpViewItems->rebuildMenus();
-    mFileName.clear();
     updateTitle();
     mpParameterDialog->refresh();
 }
@@ -84,7 +84,7 @@ cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
 void cQModelViewDialogEditorWidget::setFileDialogProvider(
     std::unique_ptr<cFileDialogProvider> provider)
 {
-    mpFileDialogs = provider ? std::move(provider) : std::make_unique<cFileDialogProvider>();
+    mpCommands->setFileDialogProvider(std::move(provider));
 }
 
 vstd::cAsciiString cQModelViewDialogEditorWidget::documentType() const
@@ -94,108 +94,45 @@ vstd::cAsciiString cQModelViewDialogEditorWidget::documentType() const
 
 void cQModelViewDialogEditorWidget::updateTitle()
 {
-    const QString shown = mFileName.isEmpty() ? QStringLiteral("untitled.dlg") : mFileName;
+    const QString &name = fileName();
+    const QString shown = name.isEmpty() ? QStringLiteral("untitled.dlg") : name;
     setWindowTitle(tr("VELL model based dialog editor (")
                    + qstr(vio::cFileInfo(qstr(shown)).fileBaseName()) + QStringLiteral(")"));
 }
 
-QString cQModelViewDialogEditorWidget::startFolder() const
-{
-    if (!mFileName.isEmpty())
-        return QFileInfo(mFileName).absolutePath();
-    return qstr(mDataViewMgr.uiRootPath());
-}
-
 void cQModelViewDialogEditorWidget::uiNewDocument(bool)
 {
-    releaseDocument();
-    mFileName.clear();
-    mpDocument->newDocument();
-    refreshLayoutTree(nullptr);
-    emit documentReplaced();
-    uiCreateEmbeddedPreview(false);
-    updateTitle();
-}
-
-void cQModelViewDialogEditorWidget::releaseDocument()
-{
-    emit documentAboutToBeReplaced();
-    // The table's rows and the tree's rows refer to the items about to go.
-    mpConnectorTable->setProperties(nullptr);
-    mpUndo->track(nullptr);
-    mpLayoutTree->clear();
+    mpCommands->newDocument();
 }
 
 void cQModelViewDialogEditorWidget::uiLoadDocument(bool)
 {
-    const QString path = mpFileDialogs->openFileName(this, tr("Choose a Form"), startFolder(),
-                                                     tr("Forms (*)"));
-    if (!path.isEmpty())
-        loadDocument(path, true);
+    mpCommands->chooseAndLoad();
 }
 
 void cQModelViewDialogEditorWidget::loadDocument(const QString &path, bool ignoreUnknown)
 {
-    // The document changes only once the whole file was read; from then on the window shows
-    // the new one, under its name, whatever fails later. A file that cannot be read leaves
-    // the window as it was, table and selection included.
-    mpDocument->loadDocument(qstr(path), ignoreUnknown, [this] { releaseDocument(); });
-    mFileName = path;
-    updateTitle();
-    refreshLayoutTree(nullptr);
-    emit documentReplaced();
-    cAbstractFormInfoStore &formInfo = mpDocument->formInfoStore();
-    formInfo.updateTranslationList();
-    formInfo.setFormType(documentType());
-    try {
-        uiCreateEmbeddedPreview(false);
-    } catch (const vstd::cAbstractException &e) {
-        // The old document's preview must not stay; the load itself stands.
-        mpPreviewView->showEmptyPreview();
-        vstd::cRuntimeException failed(
-            vucs::cLIMessage("$VTR$Form %file% was loaded, but its preview failed!") << path,
-            __FILE__, __LINE__);
-        failed.link(e);
-        throw failed;
-    }
+    mpCommands->loadDocument(path, ignoreUnknown);
 }
 
 void cQModelViewDialogEditorWidget::uiSaveDocument(bool)
 {
-    saveDocumentAs();
-}
-
-bool cQModelViewDialogEditorWidget::saveDocumentAs()
-{
-    // The dialog adds the suffix itself, so that it asks before replacing the file that will
-    // really be written.
-    QString path = mpFileDialogs->saveFileName(this, tr("Specify a name for the Form"),
-                                               startFolder(), tr("Forms (*)"),
-                                               QStringLiteral("dlg"));
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".dlg");
-    // The name is taken only once the document is in the file.
-    saveDocument(path);
-    mFileName = path;
-    savedDocument();
-    return true;
+    mpCommands->saveAs();
 }
 
 void cQModelViewDialogEditorWidget::uiSaveCurrentDocument(bool)
 {
-    saveCurrentDocument();
+    mpCommands->save();
 }
 
 bool cQModelViewDialogEditorWidget::saveCurrentDocument()
 {
-    // Save as saves too, once it has a name.
-    if (mFileName.isEmpty())
-        return saveDocumentAs();
-    saveDocument(mFileName);
-    savedDocument();
-    return true;
+    return mpCommands->save();
+}
+
+const QString &cQModelViewDialogEditorWidget::fileName() const
+{
+    return mpCommands->fileName();
 }
 
 bool cQModelViewDialogEditorWidget::hasUnsavedChanges() const
@@ -208,17 +145,9 @@ void cQModelViewDialogEditorWidget::markUnsaved()
     mpUndo->stack().resetClean();
 }
 
-void cQModelViewDialogEditorWidget::savedDocument()
-{
-    if (mpPropertyStack->count() > 0)
-        mpPropertyStack->setCurrentIndex(0);
-    updateTitle();
-    emit documentSaved();
-}
-
 void cQModelViewDialogEditorWidget::setFileName(const QString &path)
 {
-    mFileName = path;
+    mpCommands->setFileName(path);
     updateTitle();
 }
 
@@ -234,14 +163,7 @@ void cQModelViewDialogEditorWidget::saveRecoveryCopy(const QString &path)
 
 void cQModelViewDialogEditorWidget::uiLoadUiPlugIn(bool)
 {
-    const QString path = mpFileDialogs->openFileName(this, tr("Choose a Component"), QString(),
-                                                     tr("Components (*)"));
-    if (path.isEmpty())
-        return;
-    vsa::cReferenceFrame frame;
-    mDataViewMgr.loadDataViewElement(qstr(path), frame);
-    mFactoryRegistry.rebuildFactories();
-    mpViewItems->rebuildMenus();
+    mpCommands->loadUiPlugIn();
 }
 
 std::unique_ptr<QWidget> cQModelViewDialogEditorWidget::createPreview(QWidget *parent,

@@ -31,6 +31,7 @@ class cQModelViewDialogEditorEdit;
 class cQModelViewDialogEditorViewItems;
 class cQModelViewTreeWidget;
 class cQDialogUndoRecorder;
+class cQDialogDocumentCommands;
 class cQDialogUndoWiring;
 namespace vmva { class cDMDataModelDescriptor; }
 
@@ -60,7 +61,7 @@ public:
     void previewChanged();
 
     cQDialogLayoutRootItem &document() const { return mpDocument->root(); }
-    const QString &fileName() const { return mFileName; }
+    const QString &fileName() const;
     cQPreviewWidgetView *previewView() const { return mpPreviewView; }
     cQVEConnectorTreeWidget *connectorTable() const { return mpConnectorTable; }
     cQMVViewLocationDialog *viewLocationDialog() const { return mpViewLocationDialog; }
@@ -157,13 +158,6 @@ private:
     void connectActions();
     // Typing in the form information panel or asking for a new version changes the document.
     void watchFormInformation();
-    QString startFolder() const;
-    // Announces the replacement and lets go of the rows that refer to the document's items.
-    void releaseDocument();
-    // "Save as...": false when no name was chosen.
-    bool saveDocumentAs();
-    // The form information page and the title after a successful save.
-    void savedDocument();
 
     cVQ4VMVDataViewMgr &mDataViewMgr;
     vucs::cLILocale &mLocale;
@@ -191,11 +185,12 @@ private:
     cDialogItemFactoryRegistry mFactoryRegistry;
     cQModelViewTreeWidget *mpDataModelsWindow = nullptr;
     bool mPreviewRebuildQueued = false;
-    QString mFileName;
     vio::cSearchPaths mSearchPaths;
-    std::unique_ptr<cFileDialogProvider> mpFileDialogs;
+    // New, Load, Save: the file name and the file dialogs.
+    cQDialogDocumentCommands *mpCommands;
     // The undo history with its entries and dock; `mpUndo` is its recorder.
     friend class cQDialogUndoWiring;
+    friend class cQDialogDocumentCommands;
     std::unique_ptr<cQDialogUndoWiring> mpUndoWiring;
     cQDialogUndoRecorder *mpUndo = nullptr;
 };

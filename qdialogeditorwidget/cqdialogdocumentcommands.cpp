@@ -1,0 +1,136 @@
+#include "cqdialogdocumentcommands.h"
+
+#include "cqmodelviewdialogeditorviewitems.h"
+#include "cqmodelviewdialogeditorwidget.h"
+#include "cqmodelviewdialoglayouttreewidget.h"
+#include "cqpreviewwidgetview.h"
+#include "cqveconnectortreewidget.h"
+#include "undo/cqdialogundorecorder.h"
+
+#include "qdialoglayoutitems/cabstractforminfostore.h"
+
+#include <QFileInfo>
+#include <QStackedWidget>
+
+cQDialogDocumentCommands::cQDialogDocumentCommands(cQModelViewDialogEditorWidget &window)
+    : QObject(&window), mWindow(window),
+      mpFileDialogs(std::make_unique<cFileDialogProvider>())
+{
+    setObjectName(QStringLiteral("mpDocumentCommands"));
+}
+
+void cQDialogDocumentCommands::setFileDialogProvider(
+    std::unique_ptr<cFileDialogProvider> provider)
+{
+    mpFileDialogs = provider ? std::move(provider) : std::make_unique<cFileDialogProvider>();
+}
+
+QString cQDialogDocumentCommands::startFolder() const
+{
+    if (!mFileName.isEmpty())
+        return QFileInfo(mFileName).absolutePath();
+    return qstr(mWindow.mDataViewMgr.uiRootPath());
+}
+
+void cQDialogDocumentCommands::releaseDocument()
+{
+    emit mWindow.documentAboutToBeReplaced();
+    // The table's rows and the tree's rows refer to the items about to go.
+    mWindow.mpConnectorTable->setProperties(nullptr);
+    mWindow.mpUndo->track(nullptr);
+    mWindow.mpLayoutTree->clear();
+}
+
+void cQDialogDocumentCommands::newDocument()
+{
+    releaseDocument();
+    mFileName.clear();
+    mWindow.mpDocument->newDocument();
+    mWindow.refreshLayoutTree(nullptr);
+    emit mWindow.documentReplaced();
+    mWindow.uiCreateEmbeddedPreview(false);
+    mWindow.updateTitle();
+}
+
+void cQDialogDocumentCommands::chooseAndLoad()
+{
+    const QString path = mpFileDialogs->openFileName(&mWindow, tr("Choose a Form"),
+                                                     startFolder(), tr("Forms (*)"));
+    if (!path.isEmpty())
+        loadDocument(path, true);
+}
+
+void cQDialogDocumentCommands::loadDocument(const QString &path, bool ignoreUnknown)
+{
+    // The document changes only once the whole file was read; from then on the window shows
+    // the new one, under its name, whatever fails later. A file that cannot be read leaves
+    // the window as it was, table and selection included.
+    mWindow.mpDocument->loadDocument(qstr(path), ignoreUnknown, [this] { releaseDocument(); });
+    mFileName = path;
+    mWindow.updateTitle();
+    mWindow.refreshLayoutTree(nullptr);
+    emit mWindow.documentReplaced();
+    cAbstractFormInfoStore &formInfo = mWindow.mpDocument->formInfoStore();
+    formInfo.updateTranslationList();
+    formInfo.setFormType(mWindow.documentType());
+    try {
+        mWindow.uiCreateEmbeddedPreview(false);
+    } catch (const vstd::cAbstractException &e) {
+        // The old document's preview must not stay; the load itself stands.
+        mWindow.mpPreviewView->showEmptyPreview();
+        vstd::cRuntimeException failed(
+            vucs::cLIMessage("$VTR$Form %file% was loaded, but its preview failed!") << path,
+            __FILE__, __LINE__);
+        failed.link(e);
+        throw failed;
+    }
+}
+
+bool cQDialogDocumentCommands::saveAs()
+{
+    // The dialog adds the suffix itself, so that it asks before replacing the file that will
+    // really be written.
+    QString path = mpFileDialogs->saveFileName(&mWindow, tr("Specify a name for the Form"),
+                                               startFolder(), tr("Forms (*)"),
+                                               QStringLiteral("dlg"));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".dlg");
+    // The name is taken only once the document is in the file.
+    mWindow.saveDocument(path);
+    mFileName = path;
+    saved();
+    return true;
+}
+
+bool cQDialogDocumentCommands::save()
+{
+    // Save as saves too, once it has a name.
+    if (mFileName.isEmpty())
+        return saveAs();
+    mWindow.saveDocument(mFileName);
+    saved();
+    return true;
+}
+
+void cQDialogDocumentCommands::saved()
+{
+    QStackedWidget *stack = mWindow.mpPropertyStack;
+    if (stack->count() > 0)
+        stack->setCurrentIndex(0);
+    mWindow.updateTitle();
+    emit mWindow.documentSaved();
+}
+
+void cQDialogDocumentCommands::loadUiPlugIn()
+{
+    const QString path = mpFileDialogs->openFileName(&mWindow, tr("Choose a Component"),
+                                                     QString(), tr("Components (*)"));
+    if (path.isEmpty())
+        return;
+    vsa::cReferenceFrame frame;
+    mWindow.mDataViewMgr.loadDataViewElement(qstr(path), frame);
+    mWindow.mFactoryRegistry.rebuildFactories();
+    mWindow.mpViewItems->rebuildMenus();
+}
