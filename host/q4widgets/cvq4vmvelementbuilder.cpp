@@ -8,9 +8,14 @@
 
 #include "vellmva2/cdvitypedproperties.h"
 
+#include "cvq4layoutcells.h"
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QMenu>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QWidget>
@@ -168,7 +173,9 @@ QObject *cVQ4VMVElementBuilder::build(vmva::cDVAbstractStdDMViewProperties *prop
                                       const vstd::cAsciiString &debugInfo, QObject *parent,
                                       cVQ4VMVBuildContext &context) const
 {
+    context.setPlacing(properties);
     QObject *object = create(properties, parent, context);
+    context.setPlacing(nullptr);
     if (!object)
         return nullptr;
     if (!debugInfo.empty())
@@ -293,12 +300,22 @@ bool cVQ4VMVElementBuilder::placeWidget(QWidget &widget, QObject *parent,
 {
     if (context.atTopLevel())
         return true;
+    parent = contentOf(parent);
     if (auto *layout = qobject_cast<QLayout *>(parent)) {
-        layout->addWidget(&widget);
+        if (!cVQ4LayoutCells::place(*layout, &widget, nullptr, context.placingCell()))
+            layout->addWidget(&widget);
         return true;
     }
     if (auto *tabs = qobject_cast<QTabWidget *>(parent)) {
         tabs->addTab(&widget, QString());
+        return true;
+    }
+    if (auto *stack = qobject_cast<QStackedWidget *>(parent)) {
+        stack->addWidget(&widget);
+        return true;
+    }
+    if (auto *splitter = qobject_cast<QSplitter *>(parent)) {
+        splitter->addWidget(&widget);
         return true;
     }
     if (auto *toolBar = qobject_cast<QToolBar *>(parent)) {
@@ -316,13 +333,38 @@ bool cVQ4VMVElementBuilder::placeWidget(QWidget &widget, QObject *parent,
 
 bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent)
 {
-    if (auto *box = qobject_cast<QBoxLayout *>(parent)) {
-        box->addLayout(&layout);
+    return placeLayout(layout, parent, tLayoutCellSet());
+}
+
+bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent,
+                                        const cVQ4VMVBuildContext &context)
+{
+    return placeLayout(layout, parent, context.placingCell());
+}
+
+bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent,
+                                        const tLayoutCellSet &cell)
+{
+    parent = contentOf(parent);
+    if (auto *parentLayout = qobject_cast<QLayout *>(parent)) {
+        if (cVQ4LayoutCells::place(*parentLayout, nullptr, &layout, cell))
+            return true;
+        if (auto *box = qobject_cast<QBoxLayout *>(parent)) {
+            box->addLayout(&layout);
+            return true;
+        }
+        return false;
+    }
+    // A splitter holds widgets: the layout gets a plain one.
+    if (auto *splitter = qobject_cast<QSplitter *>(parent)) {
+        auto *holder = new QWidget(splitter);
+        holder->setLayout(&layout);
+        splitter->addWidget(holder);
         return true;
     }
     auto *container = qobject_cast<QWidget *>(parent);
-    if (!container || qobject_cast<QTabWidget *>(parent) || qobject_cast<QToolBar *>(parent)
-        || qobject_cast<QMenu *>(parent))
+    if (!container || qobject_cast<QTabWidget *>(parent) || qobject_cast<QStackedWidget *>(parent)
+        || qobject_cast<QToolBar *>(parent) || qobject_cast<QMenu *>(parent))
         return false;
     if (!container->layout()) {
         container->setLayout(&layout);
@@ -333,6 +375,13 @@ bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent)
         return true;
     }
     return false;
+}
+
+QObject *cVQ4VMVElementBuilder::contentOf(QObject *parent)
+{
+    if (auto *area = qobject_cast<QScrollArea *>(parent))
+        return area->widget() ? area->widget() : parent;
+    return parent;
 }
 
 QString cVQ4VMVElementBuilder::textOf(vmva::cDVIAbstractProperty &property)
