@@ -398,6 +398,8 @@ QString cVQ4VMVElementBuilder::textOf(vmva::cDVIAbstractProperty &property)
         return v->value() ? QStringLiteral("true") : QStringLiteral("false");
     if (auto *v = property.layoutView())
         return qstr(v->value().toString());
+    if (auto *v = property.doubleView())
+        return QString::number(v->value(), 'g', 12);
     return QString();
 }
 
@@ -405,9 +407,20 @@ __int64 cVQ4VMVElementBuilder::intOf(vmva::cDVIAbstractProperty &property)
 {
     if (auto *v = property.intView())
         return v->value();
+    if (auto *v = property.doubleView())
+        return __int64(qBound(-9.2e18, v->value(), 9.2e18));
     if (auto *v = property.boolView())
         return v->value() ? 1 : 0;
     return textOf(property).toLongLong();
+}
+
+double cVQ4VMVElementBuilder::doubleOf(vmva::cDVIAbstractProperty &property)
+{
+    if (auto *v = property.doubleView())
+        return v->value();
+    if (auto *v = property.intView())
+        return double(v->value());
+    return textOf(property).toDouble();
 }
 
 bool cVQ4VMVElementBuilder::boolOf(vmva::cDVIAbstractProperty &property)
@@ -432,4 +445,11 @@ __int64 cVQ4VMVElementBuilder::intOf(vmva::cDVAbstractStdDMViewProperties *prope
 {
     vmva::cDVIAbstractProperty *property = findProperty(properties, name);
     return property ? intOf(*property) : fallback;
+}
+
+double cVQ4VMVElementBuilder::doubleOf(vmva::cDVAbstractStdDMViewProperties *properties,
+                                      const char *name, double fallback)
+{
+    vmva::cDVIAbstractProperty *property = findProperty(properties, name);
+    return property ? doubleOf(*property) : fallback;
 }

@@ -76,11 +76,14 @@ public:
     static QString textOf(vmva::cDVIAbstractProperty &property);
     static __int64 intOf(vmva::cDVIAbstractProperty &property);
     static bool boolOf(vmva::cDVIAbstractProperty &property);
+    static double doubleOf(vmva::cDVIAbstractProperty &property);
     // The value of the property `name` of `properties`, or `fallback` when there is none.
     static QString textOf(vmva::cDVAbstractStdDMViewProperties *properties, const char *name,
                           const QString &fallback = QString());
     static __int64 intOf(vmva::cDVAbstractStdDMViewProperties *properties, const char *name,
                          __int64 fallback);
+    static double doubleOf(vmva::cDVAbstractStdDMViewProperties *properties, const char *name,
+                           double fallback);
 
 protected:
     // Creates the object and adds it to `parent`; null (nothing left behind) when it cannot

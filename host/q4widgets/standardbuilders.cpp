@@ -58,6 +58,7 @@ const tBuilderPair kBuilders[] = {
     {"Dial", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::Dial>},
     {"ProgressBar", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::ProgressBar>},
     {"Line", make<cVQ4ContainerBuilder, cVQ4ContainerBuilder::Line>},
+    {"DoubleSpinBox", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::DoubleSpinBox>},
     {"Spacer", make<cVQ4SpacerBuilder>},
     {"Menu", make<cVQ4MenuBuilder>},
     {"MenuItem", make<cVQ4ActionBuilder, cVQ4ActionBuilder::MenuItem>},

@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(late, QStringList({"Widget=W", "Frame=F", "Scroll Area=", "Splitter=",
                                     "Stacked Widget=K", "Grid Layout=Y", "Form Layout=",
                                     "Radio Button=", "Text Edit=X", "List=", "Slider=", "Dial=",
-                                    "Line="}));
+                                    "Line=", "Double Spin Box="}));
         letters.removeAll(QString());
         QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
 
@@ -152,7 +152,7 @@ private slots:
                                    "Spacer", "Widget", "Frame", "Scroll Area", "Splitter",
                                    "Stacked Widget", "Grid Layout", "Form Layout",
                                    "Radio Button", "Text Edit", "List", "Slider", "Dial",
-                                   "Line"};
+                                   "Line", "Double Spin Box"};
         const QStringList cut = {"Copy", "Cut", "Remove"};
         QTest::newRow("empty root") << "" << QStringList({"Dialog", "Menu", "Tool Bar"})
                                     << QStringList() << QStringList();

@@ -25,6 +25,7 @@ QString kindOf(cDVIAbstractProperty *p)
     if (p->ucStringView()) return "text";
     if (p->layoutView()) return "layout";
     if (p->fontView()) return "font";
+    if (p->doubleView()) return "double";
     return "none";
 }
 
@@ -164,6 +165,7 @@ void tst_DataViewMgr::fixedOrderWithKindsAndCategories()
         {"GridLayout", 1, 1, false},  {"FormLayout", 1, 1, false}, {"RadioButton", 1, 2, false},
         {"TextEdit", 1, 2, false},    {"ListWidget", 1, 2, false}, {"Slider", 1, 2, false},
         {"Dial", 1, 2, false},        {"Line", 1, 2, false},
+        {"DoubleSpinBox", 1, 2, false},
     };
     const auto &extensions = mgr.dataViewElementExtensions();
     QCOMPARE(extensions.size(), std::size(expected));
@@ -249,7 +251,7 @@ void tst_DataViewMgr::propertiesAreDescribedAndConsistent()
         }
     }
     QCOMPARE(kinds, (std::set<QString>{"model", "bool", "ascii", "int", "pixmap", "text",
-                                       "layout", "font"}));
+                                       "layout", "font", "double"}));
     QVERIFY(intWithChoicesAndRange && intWithChoicesOnly && asciiChoicesOnly);
 }
 

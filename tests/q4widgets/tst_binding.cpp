@@ -435,6 +435,8 @@ void tst_Binding::laterElementsBindBothWays_data()
                                << QStringList{"M1", "Press 7", "Press 7!"};
     QTest::newRow("slider") << "Slider" << "Value" << "speed" << "value"
                             << QStringList{"100", "2500", "2501"};
+    QTest::newRow("double spin box") << "DoubleSpinBox" << "Value" << "temperature" << "value"
+                                     << QStringList{"21.5", "80.25", "81.25"};
     QTest::newRow("dial") << "Dial" << "Value" << "speed" << "value"
                           << QStringList{"100", "2500", "2501"};
     QTest::newRow("list") << "ListWidget" << "CurrentRow" << "page" << "currentRow"
@@ -477,6 +479,8 @@ void tst_Binding::laterElementsBindBothWays()
         m.name.setValue(vucs::cString("Press 7"));
     else if (node == "speed")
         m.speed.setValue(2500);
+    else if (node == "temperature")
+        m.temperature.setValue(80.25);
     else
         m.page.setValue(2);
     QCOMPARE(shown(*dialog, what), values.mid(1, 1));
@@ -503,6 +507,8 @@ void tst_Binding::laterElementsBindBothWays()
         written = m.running.value() ? "true" : "false";
     else if (node == "name")
         written = qstr(m.name.value());
+    else if (node == "temperature")
+        written = QString::number(m.temperature.value());
     else
         written = QString::number(node == "speed" ? m.speed.value() : m.page.value());
     QCOMPARE(written, values[2]);

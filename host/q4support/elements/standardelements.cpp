@@ -46,6 +46,7 @@ const cStdElementFactory::tInfoSet kElements[] = {
     {"Slider", "Slider", "Widgets", 1, 2, false, sliderProperties},
     {"Dial", "Dial", "Widgets", 1, 2, false, dialProperties},
     {"Line", "Line", "Widgets", 1, 2, false, lineProperties},
+    {"DoubleSpinBox", "Double Spin Box", "Widgets", 1, 2, false, doubleSpinBoxProperties},
 };
 
 } // namespace

@@ -5,7 +5,8 @@
 // them are built by the widget layer, which applies the properties below by name.
 //
 // Property kinds: A 8-bit string, U Unicode string, I integer, B bool, F font (QFont::toString()
-// text, empty = default font), L layout parameter, P picture (image file bytes), M model location.
+// text, empty = default font), L layout parameter, P picture (image file bytes), M model location,
+// D floating-point number (range, decimals).
 // Flags: in = the widget shows the value (bindable, follows the node), out = user input is
 // written to the node, in/out = both, static = NotConnectable (no connector). "types" is
 // allowedTypes(). Every element starts with "Label" (A, static, "General"): the name the
@@ -104,6 +105,10 @@
 //     range 0..100 (piInt64 piDouble); TextVisible B static Appearance true; Orientation I
 //     static Appearance 1, predefined 1 "Horizontal", 2 "Vertical" (Qt::Orientation); ToolTip;
 //     Enabled; Visible; Layout
+// DoubleSpinBox          "Double Spin Box"     Widgets     1   2    no   Value D in/out Data 0,
+//     range -1e12..1e12 (piDouble piInt64); Minimum D static Range 0; Maximum D static Range
+//     99.99; SingleStep D static Range 1, range 0..1e12; Decimals I static Appearance 2, range
+//     0..10; Prefix, Suffix U static Appearance ""; ToolTip; Enabled; Visible; Layout
 // Line                   "Line"                Widgets     1   2    no   Orientation; ToolTip;
 //     Enabled; Visible; Layout (a sunken line between parts of a form)
 // Spacer                 "Spacer"              Widgets     1   2    no   Orientation I static

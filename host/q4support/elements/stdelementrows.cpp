@@ -114,6 +114,17 @@ cDVIAsciiStringProperty &addChoice(cStdElementProperties &p, const char *name,
     return property;
 }
 
+cDVIDoubleProperty &addDouble(cStdElementProperties &p, const char *name, const char *topic,
+                              const char *help, unsigned int flags, double value, double min,
+                              double max, int decimals)
+{
+    auto &property = p.add<cDVIDoubleProperty>(name, topic, help, flags, value);
+    if (min <= max)
+        property.setRange(min, max);
+    property.setDecimals(decimals);
+    return property;
+}
+
 cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name, const char *help)
 {
     return p.add<cDVIPixmapProperty>(name, "Appearance", help, Static, QByteArray());

@@ -44,6 +44,10 @@ vmva::cDVIAsciiStringProperty &addChoice(cStdElementProperties &p, const char *n
                                          const char *topic, const char *help,
                                          const char *value,
                                          std::initializer_list<const char *> choices);
+// A floating-point number with a range (none when `min` > `max`) and its decimals.
+vmva::cDVIDoubleProperty &addDouble(cStdElementProperties &p, const char *name,
+                                    const char *topic, const char *help, unsigned int flags,
+                                    double value, double min, double max, int decimals = 2);
 vmva::cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name,
                                      const char *help);
 void addFont(cStdElementProperties &p);
@@ -80,6 +84,7 @@ void sliderProperties(cStdElementProperties &p);
 void dialProperties(cStdElementProperties &p);
 void listWidgetProperties(cStdElementProperties &p);
 void lineProperties(cStdElementProperties &p);
+void doubleSpinBoxProperties(cStdElementProperties &p);
 
 // Menu and tool bar elements.
 void menuProperties(cStdElementProperties &p);

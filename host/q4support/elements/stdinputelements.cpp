@@ -50,6 +50,25 @@ void dialProperties(cStdElementProperties &p)
     addWidgetTail(p);
 }
 
+void doubleSpinBoxProperties(cStdElementProperties &p)
+{
+    constexpr double most = 1e12;
+    addLabel(p);
+    addDouble(p, "Value", "Data", "Number shown; what the user sets is written back.", InOut, 0,
+              -most, most)
+        .setAllowedTypes(cStdElementProperties::shared("piDouble piInt64"));
+    addDouble(p, "Minimum", "Range", "Smallest number the user can set.", Static, 0, -most, most);
+    addDouble(p, "Maximum", "Range", "Largest number the user can set.", Static, 99.99, -most,
+              most);
+    addDouble(p, "SingleStep", "Range", "Step of the arrow buttons.", Static, 1, 0, most);
+    addInt(p, "Decimals", "Appearance", "Digits shown behind the decimal point.", Static, 2, 0,
+           10);
+    addText(p, "Prefix", "Appearance", "Text in front of the number, such as a currency.",
+            Static, "");
+    addText(p, "Suffix", "Appearance", "Text behind the number, such as a unit.", Static, "");
+    addWidgetTail(p);
+}
+
 void listWidgetProperties(cStdElementProperties &p)
 {
     addLabel(p);

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDial>
+#include <QDoubleSpinBox>
 #include <QListWidget>
 #include <QSlider>
 #include <QProgressBar>
@@ -42,6 +43,8 @@ void showValue(QObject &o, const QVariant &v)
 {
     if (auto *w = as<QSpinBox>(o))
         w->setValue(toInt(v));
+    else if (auto *w = as<QDoubleSpinBox>(o))
+        w->setValue(v.toDouble());
     else if (auto *w = as<QAbstractSlider>(o))
         w->setValue(toInt(v));
     else if (auto *w = as<QProgressBar>(o))
@@ -54,13 +57,18 @@ void showValue(QObject &o, const QVariant &v)
 
 void applyValue(QObject &o, QObject *, cDVIAbstractProperty &p)
 {
-    showValue(o, qlonglong(cVQ4VMVElementBuilder::intOf(p)));
+    if (p.doubleView())
+        showValue(o, p.doubleView()->value());
+    else
+        showValue(o, qlonglong(cVQ4VMVElementBuilder::intOf(p)));
 }
 
 void takeRange(QObject &o, double minimum, double maximum)
 {
     if (auto *w = as<QSpinBox>(o))
         w->setRange(toInt(minimum), toInt(maximum));
+    else if (auto *w = as<QDoubleSpinBox>(o))
+        w->setRange(minimum, maximum);
     else if (auto *w = as<QAbstractSlider>(o))
         w->setRange(toInt(minimum), toInt(maximum));
     else if (auto *w = as<QProgressBar>(o))
@@ -71,6 +79,8 @@ QVariant readValue(QObject &o)
 {
     if (auto *w = as<QSpinBox>(o))
         return qlonglong(w->value());
+    if (auto *w = as<QDoubleSpinBox>(o))
+        return w->value();
     if (auto *w = as<QAbstractSlider>(o))
         return qlonglong(w->value());
     if (auto *w = as<QComboBox>(o))
@@ -91,6 +101,18 @@ cVQ4ValueWidgetBuilder::cVQ4ValueWidgetBuilder(Kind kind) : mKind(kind)
                             takeRange});
         addAspect("Suffix", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
                       if (auto *w = as<QSpinBox>(o))
+                          w->setSuffix(textOf(p));
+                  }});
+        break;
+    case DoubleSpinBox:
+        addAspect("Value", {applyValue, showValue, readValue, SIGNAL(valueChanged(double)),
+                            takeRange});
+        addAspect("Prefix", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QDoubleSpinBox>(o))
+                          w->setPrefix(textOf(p));
+                  }});
+        addAspect("Suffix", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QDoubleSpinBox>(o))
                           w->setSuffix(textOf(p));
                   }});
         break;
@@ -160,6 +182,17 @@ QObject *cVQ4ValueWidgetBuilder::create(vmva::cDVAbstractStdDMViewProperties *pr
         spinBox->setRange(toInt(double(intOf(properties, "Minimum", 0))),
                           toInt(double(intOf(properties, "Maximum", 99))));
         spinBox->setSingleStep(toInt(double(intOf(properties, "SingleStep", 1))));
+        widget = spinBox;
+        break;
+    }
+    case DoubleSpinBox: {
+        auto *spinBox = new QDoubleSpinBox(owner);
+        // Decimals round the range and the value, so they come first, and the range before
+        // the value, which is applied in the order of the properties.
+        spinBox->setDecimals(int(std::clamp<__int64>(intOf(properties, "Decimals", 2), 0, 10)));
+        spinBox->setRange(doubleOf(properties, "Minimum", 0),
+                          doubleOf(properties, "Maximum", 99.99));
+        spinBox->setSingleStep(doubleOf(properties, "SingleStep", 1));
         widget = spinBox;
         break;
     }
