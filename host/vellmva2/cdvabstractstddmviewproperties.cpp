@@ -221,7 +221,8 @@ void cDVAbstractStdDMViewProperties::checkRange(cDVIAbstractProperty &property,
     if (const cDVIDoubleProperty *real = property.doubleView()) {
         const double v = real->value();
         // NaN lies in no range; without a range any number is taken.
-        if (!std::isnan(v) && (!real->hasRange() || (v >= real->minimum() && v <= real->maximum())))
+        const bool inRange = !real->hasRange() || (v >= real->minimum() && v <= real->maximum());
+        if (!std::isnan(v) && inRange)
             return;
         VELL_THROW(vstd::cRuntimeException,
                    vucs::cLIMessage("$VTR$Unable to read %file%: value %value% outside "

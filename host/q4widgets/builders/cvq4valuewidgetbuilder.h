@@ -2,8 +2,8 @@
 
 #include "q4widgets/cvq4vmvelementbuilder.h"
 
-// Builds the widgets that show a number: spin boxes, double spin boxes, sliders, dials, combo boxes and lists (the
-// index of the chosen entry) and progress bars.
+// Builds the widgets that show a number: spin boxes, double spin boxes, sliders, dials, combo
+// boxes and lists (the index of the chosen entry) and progress bars.
 class cVQ4ValueWidgetBuilder final : public cVQ4VMVElementBuilder
 {
 public:
