@@ -88,6 +88,11 @@ bool cVQ4LayoutCells::place(QLayout &layout, QWidget *widget, QLayout *childLayo
     return false;
 }
 
+bool cVQ4LayoutCells::takesCells(const QLayout &layout)
+{
+    return qobject_cast<const QGridLayout *>(&layout) || qobject_cast<const QFormLayout *>(&layout);
+}
+
 void cVQ4LayoutCells::setColumns(QGridLayout &grid, int columns)
 {
     grid.setProperty(kColumns, std::clamp(columns, 1, tLayoutCellSet::maxIndex));

@@ -16,6 +16,8 @@ public:
     // when `layout` is neither a grid nor a form.
     static bool place(QLayout &layout, QWidget *widget, QLayout *childLayout,
                       const tLayoutCellSet &cell);
+    // Whether `layout` places its children in cells (a grid or a form).
+    static bool takesCells(const QLayout &layout);
     // The number of cells per row of the children of `grid` that name none.
     static void setColumns(QGridLayout &grid, int columns);
 };

@@ -302,7 +302,10 @@ bool cVQ4VMVElementBuilder::placeWidget(QWidget &widget, QObject *parent,
         return true;
     parent = contentOf(parent);
     if (auto *layout = qobject_cast<QLayout *>(parent)) {
-        if (!cVQ4LayoutCells::place(*layout, &widget, nullptr, context.placingCell()))
+        // The cell is looked for only where it counts: most layouts are boxes.
+        if (cVQ4LayoutCells::takesCells(*layout))
+            cVQ4LayoutCells::place(*layout, &widget, nullptr, context.placingCell());
+        else
             layout->addWidget(&widget);
         return true;
     }
@@ -339,7 +342,9 @@ bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent)
 bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent,
                                         const cVQ4VMVBuildContext &context)
 {
-    return placeLayout(layout, parent, context.placingCell());
+    auto *parentLayout = qobject_cast<QLayout *>(contentOf(parent));
+    const bool cells = parentLayout && cVQ4LayoutCells::takesCells(*parentLayout);
+    return placeLayout(layout, parent, cells ? context.placingCell() : tLayoutCellSet());
 }
 
 bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent,
