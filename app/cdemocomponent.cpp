@@ -33,10 +33,12 @@ cDemoComponent::cDemoComponent(vcs::cModuleMgr &moduleMgr, vsa::cReferenceFrame 
     mMotorCurrent.properties()->setRange(0.0, 20.0);
     mTargetSpeed.properties()->setRange(0, kMaxSpeed);
     mMaxTemperature.properties()->setRange(40.0, 150.0);
+    mSetpoint.properties()->setRange(0.0, 150.0);
+    mMode.properties()->setRange(0, 2);
 
     for (vmva::cAbstractNodeUI *node : std::initializer_list<vmva::cAbstractNodeUI *>{
              &mName, &mStatus, &mSpeed, &mTemperature, &mLoad, &mRunning, &mStart, &mStop,
-             &mAttachProbe, &mDetachProbe})
+             &mAttachProbe, &mDetachProbe, &mSetpoint, &mMode})
         mMachine.addNode(*node);
     mMotor.addNode(mMotorSpeed);
     mMotor.addNode(mMotorCurrent);

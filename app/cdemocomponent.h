@@ -61,6 +61,8 @@ private:
     tCommand mStop{"stop"};
     tCommand mAttachProbe{"attachProbe"};
     tCommand mDetachProbe{"detachProbe"};
+    tReal mSetpoint{"setpoint", 65.0};
+    tInt mMode{"mode", 1};
     tInt mMotorSpeed{"speed", 3600};
     tReal mMotorCurrent{"current", 5.3};
     tInt mTargetSpeed{"targetSpeed", 1500};

@@ -2,6 +2,7 @@
 
 #include "cqpwnameitem.h"
 #include "propertywidgets/cqpwboolitem.h"
+#include "propertywidgets/cqpwdoubleitem.h"
 #include "propertywidgets/cqpwfontitem.h"
 #include "propertywidgets/cqpwintegeritem.h"
 #include "propertywidgets/cqpwlayoutparamitem.h"
@@ -204,6 +205,8 @@ cQPWAbstractItem *cQVEConnectorTreeWidget::createValueEditor(
         take(new cQPWLayoutParamItem(this, &property));
     if (property.fontView())
         take(new cQPWFontItem(this, &property));
+    if (property.doubleView())
+        take(new cQPWDoubleItem(this, &property));
     return editor;
 }
 

@@ -98,6 +98,84 @@ void writeMachine(cVQ4VMVFormWriter &w)
     w.close().close();
 }
 
+// Every dialog element of the library, bound to the demo machine where it shows a value.
+void writeElements(cVQ4VMVFormWriter &w)
+{
+    w.writeFormInfo("Dialog", "Elements", "VELL", 1, 0);
+    w.open("Dialog").set("Title", "Every element").set("Width", 640);
+    w.open("VBoxLayout");
+    w.open("Splitter").set("Sizes", "330, 290");
+
+    w.open("GroupBox").set("Title", "Grid layout");
+    w.open("GridLayout").set("Columns", 2).set("ColumnStretch", "0, 1");
+    w.open("Label").set("Text", "Name:").close();
+    w.open("LineEdit").bind("Text", "Machine.name").close();
+    w.open("Label").set("Text", "Speed:").close();
+    w.open("SpinBox").set("Maximum", 3000).set("SingleStep", 100).bind("Value", "Machine.speed")
+        .close();
+    w.open("Label").set("Text", "Setpoint:").close();
+    w.open("DoubleSpinBox").set("Maximum", 150.0).set("Decimals", 1).set("Suffix", " \u00b0C")
+        .bind("Value", "Machine.setpoint").close();
+    w.open("Slider").set("Cell", "3, 0, 1, 2").set("Maximum", 3000)
+        .bind("Value", "Machine.speed").close();
+    w.open("ProgressBar").set("Cell", "4, 0, 1, 2").bind("Value", "Machine.load").close();
+    w.open("Line").set("Cell", "5, 0, 1, 2").close();
+    w.open("CheckBox").set("Cell", "6, 0").set("Text", "Running")
+        .bind("Checked", "Machine.running").close();
+    w.open("Dial").set("Cell", "6, 1").set("Maximum", 3000).set("Layout", fixedWidth(60))
+        .bind("Value", "Machine.speed").close();
+    w.close().close();
+
+    w.open("Widget");
+    w.open("VBoxLayout");
+    w.open("Frame").set("FrameShape", 6).set("FrameShadow", 0x20);
+    w.open("FormLayout");
+    w.open("Label").set("Text", "Status:").close();
+    w.open("Label").set("Text", "-").bind("Text", "Machine.status").close();
+    w.open("Label").set("Text", "Mode:").close();
+    w.open("ComboBox").set("Entries", "Manual;Automatic;Service")
+        .bind("CurrentIndex", "Machine.mode").close();
+    w.open("RadioButton").set("Cell", "2, 0, 1, 2").set("Text", "Running")
+        .bind("Checked", "Machine.running").close();
+    w.open("RadioButton").set("Cell", "3, 0, 1, 2").set("Text", "Stopped").close();
+    w.close().close();
+    w.open("ListWidget").set("Entries", "Manual;Automatic;Service")
+        .bind("CurrentRow", "Machine.mode").close();
+    w.open("StackedWidget").bind("CurrentIndex", "Machine.mode");
+    for (const char *text : {"Turn the spindle by hand.", "The machine runs its program.",
+                             "Open the cover only when stopped."})
+        w.open("TabPage").open("VBoxLayout").open("Label").set("Text", text).close().close()
+            .close();
+    w.close();
+    w.close().close(); // widget
+
+    w.close(); // splitter
+
+    w.open("TabWidget");
+    w.open("TabPage").set("Title", "Notes");
+    w.open("VBoxLayout");
+    w.open("TextEdit").bind("Text", "Machine.status").close();
+    w.close().close();
+    w.open("TabPage").set("Title", "Scrolled");
+    w.open("VBoxLayout");
+    w.open("ScrollArea");
+    w.open("VBoxLayout");
+    for (const char *text : {"First", "Second", "Third", "Fourth"})
+        w.open("Label").set("Text", text).close();
+    w.close().close();
+    w.close().close();
+    w.close(); // tab widget
+
+    w.open("HBoxLayout");
+    w.open("Spacer").close();
+    w.open("PushButton").set("Text", "Start").set("Icon", kStartIcon)
+        .bind("Command", "Machine.start").close();
+    w.open("PushButton").set("Text", "Stop").set("Icon", kStopIcon)
+        .bind("Command", "Machine.stop").close();
+    w.close();
+    w.close().close();
+}
+
 void writeMenu(cVQ4VMVFormWriter &w)
 {
     w.writeFormInfo("Menu", "Machine menu", "VELL", 1, 0);
@@ -160,6 +238,7 @@ int main(int argc, char **argv)
         cVQ4VMVDataViewMgr mgr(moduleMgr);
         registerStandardElements(mgr);
         writeForm(moduleMgr, mgr, folder.filePath("machine.dlg"), writeMachine);
+        writeForm(moduleMgr, mgr, folder.filePath("elements.dlg"), writeElements);
         writeForm(moduleMgr, mgr, folder.filePath("menu.dlg"), writeMenu);
         writeForm(moduleMgr, mgr, folder.filePath("toolbar.dlg"), writeToolBar);
     } catch (const vstd::cAbstractException &e) {

@@ -5,6 +5,7 @@
 
 #include "q4support/cvq4vmvdataviewmgr.h"
 #include "vellcore/cdebugstream.h"
+#include "vellmva2/cdvitypedproperties.h"
 
 cVQ4VMVBuildContext::cVQ4VMVBuildContext(cVQ4VMVDataViewMgr &mgr,
                                          vmva::cDVDataViewArgList &arguments,
@@ -12,6 +13,17 @@ cVQ4VMVBuildContext::cVQ4VMVBuildContext(cVQ4VMVDataViewMgr &mgr,
                                          vucs::cLILocale *locale)
     : mMgr(mgr), mArguments(arguments), mSearchPaths(searchPaths), mLocale(locale)
 {
+}
+
+tLayoutCellSet cVQ4VMVBuildContext::placingCell() const
+{
+    if (!mPlacing)
+        return tLayoutCellSet();
+    const QByteArrayView wanted("Cell");
+    for (vmva::cDVIAbstractProperty *property : mPlacing->properties())
+        if (property->name().bytes() == wanted && property->asciiStringView())
+            return cellOf(property->asciiStringView()->value());
+    return tLayoutCellSet();
 }
 
 void cVQ4VMVBuildContext::pushModelLocation(const vmva::cDMDataModelDescriptor &location)

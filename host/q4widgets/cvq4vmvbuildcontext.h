@@ -2,6 +2,7 @@
 
 #include "cvq4vmvelementbuilder.h"
 
+#include "q4support/elements/standardelements.h"
 #include "vellcore/vio.h"
 #include "vellmva2/cdvdataviewarglist.h"
 
@@ -52,6 +53,12 @@ public:
                                  const cVQ4VMVElementBuilder::tAspectSet &aspect);
     int bindingCount() const { return mBindings; }
 
+    // The properties of the element being placed into its parent, for the cell a grid or form
+    // layout reads from them (null for none).
+    void setPlacing(vmva::cDVAbstractStdDMViewProperties *properties) { mPlacing = properties; }
+    // The "Cell" of the element being placed; not set when it has none.
+    tLayoutCellSet placingCell() const;
+
 private:
     vmva::cDMDataModel *model(const vstd::cAsciiString &parameterName);
 
@@ -60,6 +67,7 @@ private:
     const vio::cSearchPaths &mSearchPaths;
     vucs::cLILocale *mLocale;
     bool mTopLevel = false;
+    vmva::cDVAbstractStdDMViewProperties *mPlacing = nullptr;
     int mBindings = 0;
     std::vector<vmva::cDMDataModelDescriptor> mModelLocations;
     // Resolved models by parameter name (null for those that do not resolve); the argument

@@ -8,9 +8,14 @@
 
 #include "vellmva2/cdvitypedproperties.h"
 
+#include "cvq4layoutcells.h"
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QMenu>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QWidget>
@@ -168,7 +173,9 @@ QObject *cVQ4VMVElementBuilder::build(vmva::cDVAbstractStdDMViewProperties *prop
                                       const vstd::cAsciiString &debugInfo, QObject *parent,
                                       cVQ4VMVBuildContext &context) const
 {
+    context.setPlacing(properties);
     QObject *object = create(properties, parent, context);
+    context.setPlacing(nullptr);
     if (!object)
         return nullptr;
     if (!debugInfo.empty())
@@ -293,12 +300,25 @@ bool cVQ4VMVElementBuilder::placeWidget(QWidget &widget, QObject *parent,
 {
     if (context.atTopLevel())
         return true;
+    parent = contentOf(parent);
     if (auto *layout = qobject_cast<QLayout *>(parent)) {
-        layout->addWidget(&widget);
+        // The cell is looked for only where it counts: most layouts are boxes.
+        if (cVQ4LayoutCells::takesCells(*layout))
+            cVQ4LayoutCells::place(*layout, &widget, nullptr, context.placingCell());
+        else
+            layout->addWidget(&widget);
         return true;
     }
     if (auto *tabs = qobject_cast<QTabWidget *>(parent)) {
         tabs->addTab(&widget, QString());
+        return true;
+    }
+    if (auto *stack = qobject_cast<QStackedWidget *>(parent)) {
+        stack->addWidget(&widget);
+        return true;
+    }
+    if (auto *splitter = qobject_cast<QSplitter *>(parent)) {
+        splitter->addWidget(&widget);
         return true;
     }
     if (auto *toolBar = qobject_cast<QToolBar *>(parent)) {
@@ -316,13 +336,40 @@ bool cVQ4VMVElementBuilder::placeWidget(QWidget &widget, QObject *parent,
 
 bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent)
 {
-    if (auto *box = qobject_cast<QBoxLayout *>(parent)) {
-        box->addLayout(&layout);
+    return placeLayout(layout, parent, tLayoutCellSet());
+}
+
+bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent,
+                                        const cVQ4VMVBuildContext &context)
+{
+    auto *parentLayout = qobject_cast<QLayout *>(contentOf(parent));
+    const bool cells = parentLayout && cVQ4LayoutCells::takesCells(*parentLayout);
+    return placeLayout(layout, parent, cells ? context.placingCell() : tLayoutCellSet());
+}
+
+bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent,
+                                        const tLayoutCellSet &cell)
+{
+    parent = contentOf(parent);
+    if (auto *parentLayout = qobject_cast<QLayout *>(parent)) {
+        if (cVQ4LayoutCells::place(*parentLayout, nullptr, &layout, cell))
+            return true;
+        if (auto *box = qobject_cast<QBoxLayout *>(parent)) {
+            box->addLayout(&layout);
+            return true;
+        }
+        return false;
+    }
+    // A splitter holds widgets: the layout gets a plain one.
+    if (auto *splitter = qobject_cast<QSplitter *>(parent)) {
+        auto *holder = new QWidget(splitter);
+        holder->setLayout(&layout);
+        splitter->addWidget(holder);
         return true;
     }
     auto *container = qobject_cast<QWidget *>(parent);
-    if (!container || qobject_cast<QTabWidget *>(parent) || qobject_cast<QToolBar *>(parent)
-        || qobject_cast<QMenu *>(parent))
+    if (!container || qobject_cast<QTabWidget *>(parent) || qobject_cast<QStackedWidget *>(parent)
+        || qobject_cast<QToolBar *>(parent) || qobject_cast<QMenu *>(parent))
         return false;
     if (!container->layout()) {
         container->setLayout(&layout);
@@ -333,6 +380,13 @@ bool cVQ4VMVElementBuilder::placeLayout(QLayout &layout, QObject *parent)
         return true;
     }
     return false;
+}
+
+QObject *cVQ4VMVElementBuilder::contentOf(QObject *parent)
+{
+    if (auto *area = qobject_cast<QScrollArea *>(parent))
+        return area->widget() ? area->widget() : parent;
+    return parent;
 }
 
 QString cVQ4VMVElementBuilder::textOf(vmva::cDVIAbstractProperty &property)
@@ -349,6 +403,8 @@ QString cVQ4VMVElementBuilder::textOf(vmva::cDVIAbstractProperty &property)
         return v->value() ? QStringLiteral("true") : QStringLiteral("false");
     if (auto *v = property.layoutView())
         return qstr(v->value().toString());
+    if (auto *v = property.doubleView())
+        return QString::number(v->value(), 'g', 12);
     return QString();
 }
 
@@ -356,9 +412,20 @@ __int64 cVQ4VMVElementBuilder::intOf(vmva::cDVIAbstractProperty &property)
 {
     if (auto *v = property.intView())
         return v->value();
+    if (auto *v = property.doubleView())
+        return __int64(qBound(-9.2e18, v->value(), 9.2e18));
     if (auto *v = property.boolView())
         return v->value() ? 1 : 0;
     return textOf(property).toLongLong();
+}
+
+double cVQ4VMVElementBuilder::doubleOf(vmva::cDVIAbstractProperty &property)
+{
+    if (auto *v = property.doubleView())
+        return v->value();
+    if (auto *v = property.intView())
+        return double(v->value());
+    return textOf(property).toDouble();
 }
 
 bool cVQ4VMVElementBuilder::boolOf(vmva::cDVIAbstractProperty &property)
@@ -383,4 +450,11 @@ __int64 cVQ4VMVElementBuilder::intOf(vmva::cDVAbstractStdDMViewProperties *prope
 {
     vmva::cDVIAbstractProperty *property = findProperty(properties, name);
     return property ? intOf(*property) : fallback;
+}
+
+double cVQ4VMVElementBuilder::doubleOf(vmva::cDVAbstractStdDMViewProperties *properties,
+                                      const char *name, double fallback)
+{
+    vmva::cDVIAbstractProperty *property = findProperty(properties, name);
+    return property ? doubleOf(*property) : fallback;
 }

@@ -2,6 +2,7 @@
 
 #include "q4support/cvq4vmvabstractelementbuilder.h"
 
+#include "q4support/elements/standardelements.h"
 #include "vellmva2/cdvabstractstddmviewproperties.h"
 
 #include <QHash>
@@ -56,11 +57,16 @@ public:
     // Shared helpers, also for builders of plug-ins.
     // The widget that owns `parent`: the widget itself, or a layout's widget.
     static QWidget *widgetOf(QObject *parent);
-    // Adds a widget to a layout, a tab widget, a tool bar or a container; false when `parent`
-    // takes no widgets. At top level the widget only keeps the parent it was created with.
+    // Adds a widget to a layout (a grid or form layout at the element's cell), a tab or stacked
+    // widget, a splitter, a tool bar or a container; false when `parent` takes no widgets. At
+    // top level the widget only keeps the parent it was created with.
     static bool placeWidget(QWidget &widget, QObject *parent, const cVQ4VMVBuildContext &context);
-    // Adds a layout to a box layout or to a container that has none yet.
+    // Adds a layout to a layout (at the element's cell, or the next one without `context`), to
+    // a splitter in a plain widget of its own, or to a container that has none yet.
     static bool placeLayout(QLayout &layout, QObject *parent);
+    static bool placeLayout(QLayout &layout, QObject *parent, const cVQ4VMVBuildContext &context);
+    // Where the children of `parent` go: the content of a scroll area, else `parent` itself.
+    static QObject *contentOf(QObject *parent);
     // Shows the values of the nodes bound to `object` again: for values that only fit once the
     // children exist (the current page of a tab widget).
     static void refreshBindings(QObject &object);
@@ -70,11 +76,14 @@ public:
     static QString textOf(vmva::cDVIAbstractProperty &property);
     static __int64 intOf(vmva::cDVIAbstractProperty &property);
     static bool boolOf(vmva::cDVIAbstractProperty &property);
+    static double doubleOf(vmva::cDVIAbstractProperty &property);
     // The value of the property `name` of `properties`, or `fallback` when there is none.
     static QString textOf(vmva::cDVAbstractStdDMViewProperties *properties, const char *name,
                           const QString &fallback = QString());
     static __int64 intOf(vmva::cDVAbstractStdDMViewProperties *properties, const char *name,
                          __int64 fallback);
+    static double doubleOf(vmva::cDVAbstractStdDMViewProperties *properties, const char *name,
+                           double fallback);
 
 protected:
     // Creates the object and adds it to `parent`; null (nothing left behind) when it cannot
@@ -85,6 +94,7 @@ protected:
     virtual void setName(QObject &object, QObject *parent, const QString &name) const;
 
     void addAspect(const char *propertyName, const tAspectSet &aspect);
+    static bool placeLayout(QLayout &layout, QObject *parent, const tLayoutCellSet &cell);
     // "Enabled", "Visible", "ToolTip", "Font" and "Layout" for widgets and actions.
     void addCommonAspects();
 

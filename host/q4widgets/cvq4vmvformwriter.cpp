@@ -92,6 +92,17 @@ cVQ4VMVFormWriter &cVQ4VMVFormWriter::set(const char *name, __int64 value)
     return *this;
 }
 
+cVQ4VMVFormWriter &cVQ4VMVFormWriter::set(const char *name, double value)
+{
+    vmva::cDVIDoubleProperty *v = property(name).doubleView();
+    if (!v)
+        VELL_THROW(vstd::cBugException,
+                   vucs::cLIMessage("$VTR$Property %name% takes no floating-point number!")
+                       << name);
+    v->setValue(value);
+    return *this;
+}
+
 cVQ4VMVFormWriter &cVQ4VMVFormWriter::set(const char *name, bool value)
 {
     vmva::cDVIBoolProperty *v = property(name).boolView();

@@ -43,6 +43,7 @@ public:
     {
         return set(property, __int64(value));
     }
+    cVQ4VMVFormWriter &set(const char *property, double value);
     cVQ4VMVFormWriter &set(const char *property, bool value);
     cVQ4VMVFormWriter &set(const char *property, const QByteArray &picture);
     cVQ4VMVFormWriter &set(const char *property, const vmva::cDVLayoutParameter &layout);

@@ -5,6 +5,7 @@
 #include "builders/cvq4layoutbuilder.h"
 #include "builders/cvq4menubuilder.h"
 #include "builders/cvq4spacerbuilder.h"
+#include "builders/cvq4splitterbuilder.h"
 #include "builders/cvq4tabwidgetbuilder.h"
 #include "builders/cvq4textwidgetbuilder.h"
 #include "builders/cvq4toolbarbuilder.h"
@@ -32,18 +33,32 @@ struct tBuilderPair
 
 const tBuilderPair kBuilders[] = {
     {"Dialog", make<cVQ4ContainerBuilder, cVQ4ContainerBuilder::Dialog>},
+    {"Widget", make<cVQ4ContainerBuilder, cVQ4ContainerBuilder::Widget>},
     {"GroupBox", make<cVQ4ContainerBuilder, cVQ4ContainerBuilder::GroupBox>},
-    {"TabWidget", make<cVQ4TabWidgetBuilder>},
+    {"Frame", make<cVQ4ContainerBuilder, cVQ4ContainerBuilder::Frame>},
+    {"ScrollArea", make<cVQ4ContainerBuilder, cVQ4ContainerBuilder::ScrollArea>},
+    {"Splitter", make<cVQ4SplitterBuilder>},
+    {"TabWidget", make<cVQ4TabWidgetBuilder, cVQ4TabWidgetBuilder::Tabs>},
+    {"StackedWidget", make<cVQ4TabWidgetBuilder, cVQ4TabWidgetBuilder::Stack>},
     {"TabPage", make<cVQ4ContainerBuilder, cVQ4ContainerBuilder::TabPage>},
     {"VBoxLayout", make<cVQ4LayoutBuilder, cVQ4LayoutBuilder::Vertical>},
     {"HBoxLayout", make<cVQ4LayoutBuilder, cVQ4LayoutBuilder::Horizontal>},
+    {"GridLayout", make<cVQ4LayoutBuilder, cVQ4LayoutBuilder::Grid>},
+    {"FormLayout", make<cVQ4LayoutBuilder, cVQ4LayoutBuilder::Form>},
     {"Label", make<cVQ4TextWidgetBuilder, cVQ4TextWidgetBuilder::Label>},
     {"PushButton", make<cVQ4TextWidgetBuilder, cVQ4TextWidgetBuilder::PushButton>},
-    {"LineEdit", make<cVQ4TextWidgetBuilder, cVQ4TextWidgetBuilder::LineEdit>},
+    {"RadioButton", make<cVQ4TextWidgetBuilder, cVQ4TextWidgetBuilder::RadioButton>},
     {"CheckBox", make<cVQ4TextWidgetBuilder, cVQ4TextWidgetBuilder::CheckBox>},
+    {"LineEdit", make<cVQ4TextWidgetBuilder, cVQ4TextWidgetBuilder::LineEdit>},
+    {"TextEdit", make<cVQ4TextWidgetBuilder, cVQ4TextWidgetBuilder::TextEdit>},
     {"SpinBox", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::SpinBox>},
     {"ComboBox", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::ComboBox>},
+    {"ListWidget", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::ListWidget>},
+    {"Slider", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::Slider>},
+    {"Dial", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::Dial>},
     {"ProgressBar", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::ProgressBar>},
+    {"Line", make<cVQ4ContainerBuilder, cVQ4ContainerBuilder::Line>},
+    {"DoubleSpinBox", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::DoubleSpinBox>},
     {"Spacer", make<cVQ4SpacerBuilder>},
     {"Menu", make<cVQ4MenuBuilder>},
     {"MenuItem", make<cVQ4ActionBuilder, cVQ4ActionBuilder::MenuItem>},

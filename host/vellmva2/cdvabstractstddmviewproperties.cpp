@@ -8,6 +8,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vmva {
 
@@ -214,7 +215,7 @@ void cDVAbstractStdDMViewProperties::loadRecords(vsa::cAbstractDeserializer &des
                                         "a %kind% value!")
                            << deserializer.locationOf(at) << property->name()
                            << cDVPropertyRecords::kindName(record.kind));
-        if (record.kind == cDVPropertyRecords::Int)
+        if (record.kind == cDVPropertyRecords::Int || record.kind == cDVPropertyRecords::Double)
             checkRange(*property, deserializer, at);
         if (record.bound)
             property->setModelLocation(cDMDataModelDescriptor(
@@ -228,6 +229,19 @@ void cDVAbstractStdDMViewProperties::checkRange(cDVIAbstractProperty &property,
                                                 const vsa::cAbstractDeserializer &deserializer,
                                                 vsa::cAbstractDeserializer::tMark at)
 {
+    if (const cDVIDoubleProperty *real = property.doubleView()) {
+        const double v = real->value();
+        // NaN lies in no range; without a range any number is taken.
+        const bool inRange = !real->hasRange() || (v >= real->minimum() && v <= real->maximum());
+        if (!std::isnan(v) && inRange)
+            return;
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unable to read %file%: value %value% outside "
+                                    "%minimum%..%maximum% for \"%name%\"!")
+                       << deserializer.locationOf(at) << QString::number(v)
+                       << QString::number(real->minimum()) << QString::number(real->maximum())
+                       << property.name());
+    }
     const cDVIIntProperty *integer = property.intView();
     if (!integer || !integer->hasRange() || (integer->value() >= integer->minimum()
                                              && integer->value() <= integer->maximum()))

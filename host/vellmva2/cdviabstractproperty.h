@@ -18,6 +18,7 @@ class cDVIPixmapProperty;
 class cDVIUCStringProperty;
 class cDVILayoutProperty;
 class cDVIFontProperty;
+class cDVIDoubleProperty;
 
 // One property of a data-view element: a named, documented value with a direction and a model
 // location (the connector). Each concrete property offers exactly one typed view; the others
@@ -64,6 +65,7 @@ public:
     virtual cDVIUCStringProperty *ucStringView() { return nullptr; }
     virtual cDVILayoutProperty *layoutView() { return nullptr; }
     virtual cDVIFontProperty *fontView() { return nullptr; }
+    virtual cDVIDoubleProperty *doubleView() { return nullptr; }
 
     virtual bool isDefault() const = 0;
     virtual void resetToDefault() = 0;

@@ -44,6 +44,17 @@ void cDVIIntProperty::loadValue(vsa::cAbstractDeserializer &deserializer)
     setValue(deserializer.readInt64(kValue));
 }
 
+void cDVIDoubleProperty::storeValue(vsa::cAbstractSerializer &serializer) const
+{
+    serializer.setLabel(kValue);
+    serializer.writeDouble(value());
+}
+
+void cDVIDoubleProperty::loadValue(vsa::cAbstractDeserializer &deserializer)
+{
+    setValue(deserializer.readDouble(kValue));
+}
+
 void cDVIPixmapProperty::storeValue(vsa::cAbstractSerializer &serializer) const
 {
     serializer.setLabel(kValue);

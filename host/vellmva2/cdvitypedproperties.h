@@ -143,6 +143,32 @@ private:
     __int64 mMax = 0;
 };
 
+// A floating-point number with an optional range (none when maximum < minimum) and the number
+// of decimals it is shown and edited with.
+class cDVIDoubleProperty : public tDVIValueProperty<double>
+{
+public:
+    using tDVIValueProperty::tDVIValueProperty;
+    cDVIDoubleProperty *doubleView() override { return this; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVIDoubleProperty>(*this);
+    }
+    double minimum() const { return mMin; }
+    double maximum() const { return mMax; }
+    bool hasRange() const { return mMax >= mMin; }
+    void setRange(double min, double max) { mMin = min; mMax = max; }
+    int decimals() const { return mDecimals; }
+    void setDecimals(int decimals) { mDecimals = decimals; }
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
+
+private:
+    double mMin = 1;
+    double mMax = 0;
+    int mDecimals = 2;
+};
+
 // A picture, kept as the bytes of its image file (PNG, XPM, SVG, ...); empty for none.
 class cDVIPixmapProperty : public tDVIValueProperty<QByteArray>
 {

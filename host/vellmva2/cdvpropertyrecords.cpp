@@ -6,6 +6,7 @@
 #include "vellcore/cdocumentlimits.h"
 
 #include <QtEndian>
+#include <cmath>
 #include <cstring>
 
 namespace vmva {
@@ -35,6 +36,7 @@ public:
         if (size > 0)
             std::memcpy(room(size), data, size_t(size));
     }
+    char *fixed(qsizetype size) { return room(size); }
     void string(const QString &text)
     {
         varint(quint64(text.size()));
@@ -71,6 +73,8 @@ cDVPropertyRecords::Kind cDVPropertyRecords::kindOf(cDVIAbstractProperty &proper
         return Bytes;
     if (property.layoutView())
         return Layout;
+    if (property.doubleView())
+        return Double;
     if (property.modelLocationView())
         return NoValue;
     return KindCount;
@@ -113,6 +117,13 @@ bool cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &prope
             if (p.hasMaximum())
                 out.varint(p.maximum());
             out.varint(p.multiplier());
+            break;
+        }
+        case Double: {
+            quint64 bits = 0;
+            const double value = property->doubleView()->value();
+            std::memcpy(&bits, &value, sizeof bits);
+            qToLittleEndian(bits, out.fixed(8));
             break;
         }
         case NoValue: break;
@@ -224,6 +235,16 @@ void cDVPropertyRecords::cReader::next(tRecordSet &record)
         record.multiplier = uint32();
         break;
     }
+    case Double: {
+        if (mBlock.size() - mAt < 8)
+            damaged("they end early");
+        const quint64 bits = qFromLittleEndian<quint64>(mBlock.constData() + mAt);
+        mAt += 8;
+        std::memcpy(&record.real, &bits, sizeof bits);
+        if (std::isnan(record.real))
+            damaged("a number is not a number");
+        break;
+    }
     case NoValue:
     case KindCount: break;
     }
@@ -286,6 +307,12 @@ bool cDVPropertyRecords::assign(cDVIAbstractProperty &property, const tRecordSet
             return true;
         }
         return false;
+    case Double:
+        if (auto *view = property.doubleView()) {
+            view->setValue(record.real);
+            return true;
+        }
+        return false;
     case NoValue:
         return property.modelLocationView() != nullptr;
     case KindCount: break;
@@ -303,6 +330,7 @@ const char *cDVPropertyRecords::kindName(Kind kind)
     case String: return "string";
     case Bytes: return "bytes";
     case Layout: return "layout";
+    case Double: return "double";
     case KindCount: break;
     }
     return "unknown";

@@ -12,12 +12,13 @@ namespace vmva {
 // labelled context per property with labelled entries inside. A record is the property's name,
 // a tag byte (the kind of its value; 0x80 when bound), the value, and when bound the parameter
 // and element names. Texts are a varint count and their bytes, strings a varint count and
-// their UTF-16 units (little endian), integers zigzag varints, a layout its mode, a byte telling
-// which limits follow, the limits and the multiplier as varints.
+// their UTF-16 units (little endian), integers zigzag varints, floating-point numbers their 8
+// bytes (IEEE 754, little endian), a layout its mode, a byte telling which limits follow, the
+// limits and the multiplier as varints.
 class cDVPropertyRecords
 {
 public:
-    enum Kind : quint8 { NoValue, Bool, Int, Ascii, String, Bytes, Layout, KindCount };
+    enum Kind : quint8 { NoValue, Bool, Int, Ascii, String, Bytes, Layout, Double, KindCount };
     static constexpr quint8 boundFlag = 0x80;
 
     // The kind of `property`'s value; KindCount for a property without a record form.
@@ -34,6 +35,7 @@ public:
         bool bound = false;
         bool flag = false;
         qint64 number = 0;          // Int; Layout: the mode
+        double real = 0;            // Double
         QByteArrayView text;        // Ascii, Bytes; String: its UTF-16 bytes
         quint32 minimum = 0, maximum = 0, multiplier = 0;
         bool hasMinimum = false, hasMaximum = false;

@@ -153,6 +153,7 @@ void tst_VellHost::examplesRunWithScreenshot_data()
     QTest::addColumn<QString>("form");
     QTest::addColumn<int>("minWidth");
     QTest::newRow("dialog") << "machine.dlg" << 380;
+    QTest::newRow("every dialog element") << "elements.dlg" << 500;
     QTest::newRow("menu") << "menu.dlg" << 80;
     QTest::newRow("tool bar") << "toolbar.dlg" << 150;
 }
@@ -218,7 +219,7 @@ void tst_VellHost::committedExamplesAreUpToDate()
     p.start(qEnvironmentVariable("VELL_BINARY_DIR") + "/bin/vellexamples", {out.path()});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);
-    for (const char *name : {"machine.dlg", "menu.dlg", "toolbar.dlg"}) {
+    for (const char *name : {"machine.dlg", "elements.dlg", "menu.dlg", "toolbar.dlg"}) {
         QFile written(out.filePath(name)), committed(example(name));
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(committed.open(QIODevice::ReadOnly));

@@ -7,7 +7,15 @@
 #include "app/cformrunner.h"
 #include "vellcore/creferenceframe.h"
 
+#include "vellmva2/tgenericnode.h"
+
+#include <QAbstractSlider>
+#include <QDoubleSpinBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -20,6 +28,18 @@ class tst_BuildForm : public QObject
 
     vsa::cReferenceFrame mFrame;
     cEditorTestHost mHost;
+    cDemoComponent *mDemo = nullptr;
+
+    // The demo component, added to the host on first use.
+    cDemoComponent &demo()
+    {
+        if (!mDemo) {
+            auto component = std::make_unique<cDemoComponent>(mHost.moduleMgr, mFrame);
+            mDemo = component.get();
+            mHost.moduleMgr.addComponent(std::move(component));
+        }
+        return *mDemo;
+    }
     QTemporaryDir mDir;
 
     static void saveShot(QWidget *widget, const char *name)
@@ -51,10 +71,52 @@ class tst_BuildForm : public QObject
         return false;
     }
 
+    using tReal = vmva::tGenericNode<double, vmva::cDRangeModelProperties>;
+    using tInt = vmva::tGenericNode<__int64, vmva::cRangeModelProperties>;
+    using tFlag = vmva::tGenericNode<bool, vmva::cBasicModelProperties>;
+    using tText = vmva::tGenericNode<vucs::cString, vmva::cBasicModelProperties>;
+
+    // The widget of `form` whose class is `className`.
+    static QWidget *widgetOfClass(QWidget &form, const QString &className)
+    {
+        for (QWidget *w : form.findChildren<QWidget *>())
+            if (w->metaObject()->className() == className)
+                return w;
+        return nullptr;
+    }
+
+    // The value of the demo machine's node `name` as text.
+    static QString nodeText(vmva::cDMDataModel &machine, const QString &name)
+    {
+        vmva::cAbstractNodeUI *node = machine.tryFindNode(qstr(name).ascii('?'));
+        if (auto *n = dynamic_cast<tReal *>(node))
+            return QString::number(n->value());
+        if (auto *n = dynamic_cast<tInt *>(node))
+            return QString::number(n->value());
+        if (auto *n = dynamic_cast<tFlag *>(node))
+            return n->value() ? "true" : "false";
+        if (auto *n = dynamic_cast<tText *>(node))
+            return qstr(n->value());
+        return "?";
+    }
+
+    static void setNode(vmva::cDMDataModel &machine, const QString &name, const QString &text)
+    {
+        vmva::cAbstractNodeUI *node = machine.tryFindNode(qstr(name).ascii('?'));
+        if (auto *n = dynamic_cast<tReal *>(node))
+            n->setValue(text.toDouble());
+        if (auto *n = dynamic_cast<tInt *>(node))
+            n->setValue(text.toLongLong());
+        if (auto *n = dynamic_cast<tFlag *>(node))
+            n->setValue(text == "true");
+        if (auto *n = dynamic_cast<tText *>(node))
+            n->setValue(qstr(text));
+    }
+
 private slots:
     void buildSaveLoadAndRun()
     {
-        mHost.moduleMgr.addComponent(std::make_unique<cDemoComponent>(mHost.moduleMgr, mFrame));
+        demo();
         cEditorDriver d(mHost);
         auto dialogs = std::make_unique<cScriptedFileDialogs>();
         cScriptedFileDialogs *answers = dialogs.get();
@@ -121,6 +183,105 @@ private slots:
         QCOMPARE(buttons.size(), 2);
         QCOMPARE(buttons[1]->text(), QString("Start"));
         saveShot(form, "form.png");
+    }
+
+    void laterElementsThroughTheEditor_data()
+    {
+        QTest::addColumn<QString>("element");  // the append menu's entry
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("property"); // a static property typed into the table
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");    // "qtProperty=value" on the running form
+        QTest::addColumn<QString>("bound");    // "property=node", the main value's connector
+        QTest::addColumn<QString>("qtValue");
+        // The node's value set, then the node after the user's key or click.
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("radio button") << "Radio Button" << "QRadioButton" << "Text" << "Runs"
+                                      << "text=Runs" << "Checked=running" << "checked"
+                                      << QStringList{"false", "true"};
+        QTest::newRow("text edit") << "Text Edit" << "QTextEdit" << "ToolTip" << "Notes"
+                                   << "toolTip=Notes" << "Text=name" << "plainText"
+                                   << QStringList{"Mill", "Mill!"};
+        QTest::newRow("double spin box") << "Double Spin Box" << "QDoubleSpinBox" << "Suffix"
+                                         << " deg" << "suffix= deg" << "Value=setpoint"
+                                         << "value" << QStringList{"20.5", "21.5"};
+        QTest::newRow("list") << "List" << "QListWidget" << "Entries" << "a;b;c" << "count=3"
+                              << "CurrentRow=mode" << "currentRow" << QStringList{"0", "1"};
+        QTest::newRow("slider") << "Slider" << "QSlider" << "PageStep" << "2" << "pageStep=2"
+                                << "Value=mode" << "value" << QStringList{"0", "1"};
+        QTest::newRow("dial") << "Dial" << "QDial" << "ToolTip" << "Mode" << "toolTip=Mode"
+                              << "Value=mode" << "value" << QStringList{"0", "1"};
+    }
+
+    // Each element added through the append menu, set and bound in the table, saved, and run
+    // with the demo machine: the node reaches the widget and the user's input the node.
+    void laterElementsThroughTheEditor()
+    {
+        QFETCH(QString, element);
+        QFETCH(QString, className);
+        QFETCH(QString, property);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, bound);
+        QFETCH(QString, qtValue);
+        QFETCH(QStringList, values);
+        vmva::cDMDataModel &machine = demo().machine();
+        cEditorDriver d(mHost);
+        auto dialogs = std::make_unique<cScriptedFileDialogs>();
+        cScriptedFileDialogs *answers = dialogs.get();
+        d.window->setFileDialogProvider(std::move(dialogs));
+
+        QVERIFY(d.key(Qt::Key_N, Qt::ControlModifier));
+        for (int key : {Qt::Key_D, Qt::Key_V})
+            QVERIFY(d.key(key));
+        cQAbstractDialogLayoutItem *box = d.window->document().children()[0]->children()[0];
+        QAction *append = nullptr;
+        for (QAction *a : d.window->findChild<QMenu *>("mpMnuViews")->findChildren<QAction *>())
+            if (a->text() == element)
+                append = a;
+        QVERIFY(append && append->isEnabled());
+        QVERIFY(d.after([&] { append->trigger(); }));
+        QCOMPARE(box->children().size(), size_t(1));
+        QVERIFY(d.click(box->children()[0]));
+        QVERIFY(typeInto(*d.window, property.toLatin1().constData(), 1, typed));
+        const QStringList link = bound.split('=');
+        QVERIFY(typeInto(*d.window, link[0].toLatin1().constData(), 2, "machine." + link[1]));
+
+        const QString path = mDir.filePath(className + ".dlg");
+        // Saved, then loaded again: the form runs from what the file holds.
+        answers->answers << path << path;
+        QTest::keyClick(d.window.get(), Qt::Key_F2);
+        QTest::keyClick(d.window.get(), Qt::Key_F3);
+        QCOMPARE(d.window->fileName(), path);
+        QCOMPARE(d.window->document().children()[0]->children()[0]->children().size(),
+                 size_t(1));
+
+        cFormRunner runner(mHost.app);
+        runner.assign("machine", "Machine");
+        QWidget *form = runner.open(path);
+        QVERIFY(form);
+        QWidget *widget = widgetOfClass(*form, className);
+        QVERIFY(widget);
+        const QStringList expected = shown.split('=');
+        QCOMPARE(widget->property(expected[0].toLatin1()).toString(), expected[1]);
+        QCOMPARE(widget->property(qtValue.toLatin1()).toString(),
+                 nodeText(machine, link[1]));
+        setNode(machine, link[1], values[0]);
+        QCOMPARE(widget->property(qtValue.toLatin1()).toString(), values[0]);
+
+        QVERIFY(QTest::qWaitForWindowExposed(form)); // the runner shows it
+        widget->setFocus();
+        if (auto *radio = qobject_cast<QRadioButton *>(widget)) {
+            radio->click();
+        } else if (auto *edit = qobject_cast<QTextEdit *>(widget)) {
+            edit->moveCursor(QTextCursor::End);
+            QTest::keyClick(widget, Qt::Key_Exclam, Qt::ShiftModifier);
+        } else if (qobject_cast<QListWidget *>(widget)) {
+            QTest::keyClick(widget, Qt::Key_Down);
+        } else {
+            QTest::keyClick(widget, Qt::Key_Up);
+        }
+        QCOMPARE(nodeText(machine, link[1]), values[1]);
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "qdialogeditorwidget/cqveconnectortreewidget.h"
 #include "qdialogeditorwidget/propertywidgets/cqlayoutparamdialog.h"
+#include "qdialogeditorwidget/propertywidgets/cqpwdoubleitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwfontitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwlayoutparamitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwpixmapitem.h"
@@ -28,6 +29,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QDoubleSpinBox>
 #include <QtTest>
 
 using vmva::cDVLayoutParameter;
@@ -107,6 +109,7 @@ class tst_PropertyEditors : public QObject, public vrmi::cConnectable
 private slots:
     void initTestCase();
     void fontPickedAndReverted();
+    void floatingPointNumberTypedAndReverted();
     void layoutParameters();
     void layoutDialogShowsParameter_data();
     void layoutDialogShowsParameter();
@@ -198,6 +201,40 @@ void tst_PropertyEditors::fontPickedAndReverted()
     QVERIFY(font.value().text().isEmpty());
     QCOMPARE(item->displayLabel()->text(), QStringLiteral("Default Font"));
     QTRY_COMPARE(item->currentIndex(), 0);  // after the click, not in it
+}
+
+// Typed as a user does: in the property's range and decimals, written on every change, the
+// default back with the revert button.
+void tst_PropertyEditors::floatingPointNumberTypedAndReverted()
+{
+    cTestProperties p;
+    auto &number = p.add<vmva::cDVIDoubleProperty>("Setpoint", "T", "help", 3, 2.5);
+    number.setRange(-10, 10);
+    number.setDecimals(1);
+    number.setValue(-1.26);
+    auto t = table(p);
+    auto *item = qobject_cast<cQPWDoubleItem *>(t->cellWidget(1, 1));
+    QVERIFY(item);
+    QCOMPARE(item->displayLabel()->text(), QString("-1.3")); // one decimal, as shown
+    QCOMPARE(mChanged, 0);
+
+    press(item);
+    auto *spin = item->findChild<QDoubleSpinBox *>("mpSpnDouble");
+    QVERIFY(spin && item->currentIndex() == 1 && spin->hasFocus());
+    QCOMPARE(spin->maximum(), 10.0);
+    QCOMPARE(number.value(), -1.26); // opening writes nothing
+    spin->selectAll();
+    QTest::keyClicks(spin, "42");
+    QCOMPARE(number.value(), 4.0); // "42" is beyond the range: the spin box keeps "4"
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(number.value(), 5.0);
+    QCOMPARE(item->displayLabel()->text(), QString("5.0"));
+    QVERIFY(mChanged >= 2);
+
+    QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
+    QCOMPARE(number.value(), 2.5);
+    QCOMPARE(spin->value(), 2.5);
+    QTRY_COMPARE(item->currentIndex(), 0);
 }
 
 void tst_PropertyEditors::layoutParameters()

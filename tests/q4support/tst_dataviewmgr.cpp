@@ -25,6 +25,7 @@ QString kindOf(cDVIAbstractProperty *p)
     if (p->ucStringView()) return "text";
     if (p->layoutView()) return "layout";
     if (p->fontView()) return "font";
+    if (p->doubleView()) return "double";
     return "none";
 }
 
@@ -159,6 +160,12 @@ void tst_DataViewMgr::fixedOrderWithKindsAndCategories()
         {"ProgressBar", 1, 2, false}, {"Spacer", 1, 2, false},     {"Menu", 2, 6, true},
         {"MenuItem", 2, 3, false},    {"MenuSeparator", 2, 3, false},
         {"ToolBar", 3, 6, true},      {"ToolButton", 3, 3, false}, {"ToolSeparator", 3, 3, false},
+        {"Widget", 1, 0, false},      {"Frame", 1, 0, false},      {"ScrollArea", 1, 0, false},
+        {"Splitter", 1, 1, false},    {"StackedWidget", 1, 5, false},
+        {"GridLayout", 1, 1, false},  {"FormLayout", 1, 1, false}, {"RadioButton", 1, 2, false},
+        {"TextEdit", 1, 2, false},    {"ListWidget", 1, 2, false}, {"Slider", 1, 2, false},
+        {"Dial", 1, 2, false},        {"Line", 1, 2, false},
+        {"DoubleSpinBox", 1, 2, false},
     };
     const auto &extensions = mgr.dataViewElementExtensions();
     QCOMPARE(extensions.size(), std::size(expected));
@@ -244,7 +251,7 @@ void tst_DataViewMgr::propertiesAreDescribedAndConsistent()
         }
     }
     QCOMPARE(kinds, (std::set<QString>{"model", "bool", "ascii", "int", "pixmap", "text",
-                                       "layout", "font"}));
+                                       "layout", "font", "double"}));
     QVERIFY(intWithChoicesAndRange && intWithChoicesOnly && asciiChoicesOnly);
 }
 

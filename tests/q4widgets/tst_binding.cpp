@@ -5,6 +5,12 @@
 #include "vellmva2/tgenericnode.h"
 
 #include <QCheckBox>
+#include <QDial>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTextEdit>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +88,8 @@ private slots:
     void locationsResolveOrStayUnbound();
     void eitherSideMayGoFirst();
     void menuAndToolBarEntriesBind();
+    void laterElementsBindBothWays_data();
+    void laterElementsBindBothWays();
 };
 
 void tst_Binding::nodeValuesReachWidgets()
@@ -410,6 +418,100 @@ void tst_Binding::menuAndToolBarEntriesBind()
     bar->show();
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(startChanges.count, 2);
+}
+
+void tst_Binding::laterElementsBindBothWays_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QString>("node");
+    QTest::addColumn<QString>("qtProperty");
+    // What the node shows first, then after the node changed, then the node after the user's
+    // input.
+    QTest::addColumn<QStringList>("values");
+    QTest::newRow("radio button") << "RadioButton" << "Checked" << "running" << "checked"
+                                  << QStringList{"false", "true", "false"};
+    QTest::newRow("text edit") << "TextEdit" << "Text" << "name" << "plainText"
+                               << QStringList{"M1", "Press 7", "Press 7!"};
+    QTest::newRow("slider") << "Slider" << "Value" << "speed" << "value"
+                            << QStringList{"100", "2500", "2501"};
+    QTest::newRow("double spin box") << "DoubleSpinBox" << "Value" << "temperature" << "value"
+                                     << QStringList{"21.5", "80.25", "81.25"};
+    QTest::newRow("dial") << "Dial" << "Value" << "speed" << "value"
+                          << QStringList{"100", "2500", "2501"};
+    QTest::newRow("list") << "ListWidget" << "CurrentRow" << "page" << "currentRow"
+                          << QStringList{"1", "2", "3"};
+    QTest::newRow("stacked widget") << "StackedWidget" << "CurrentIndex" << "page"
+                                    << "currentIndex" << QStringList{"1", "2", "3"};
+}
+
+// The node's value reaches the widget when built and when it changes; the user's input, made
+// with the keyboard as a user would, reaches the node.
+void tst_Binding::laterElementsBindBothWays()
+{
+    QFETCH(QString, element);
+    QFETCH(QString, property);
+    QFETCH(QString, node);
+    QFETCH(QString, qtProperty);
+    QFETCH(QStringList, values);
+    tMachine m;
+    auto dialog = m.boxDialog([&](cVQ4VMVFormWriter &w) {
+        w.open(element.toLatin1().constData(), "w")
+            .bind(property.toLatin1().constData(), ("Machine." + node).toLatin1().constData());
+        if (element == "ListWidget")
+            w.set("Entries", "a;b;c;d;e");
+        if (element == "StackedWidget")
+            for (int i = 0; i < 5; ++i)
+                w.open("TabPage").close();
+        w.close();
+        // A checked radio button beside the bound one, which the user's click clears.
+        if (element == "RadioButton")
+            w.open("RadioButton", "other").set("Checked", true).close();
+    });
+    QVERIFY(dialog);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    const QStringList what{"w:" + qtProperty};
+    QCOMPARE(shown(*dialog, what), values.mid(0, 1));
+    if (node == "running")
+        m.running.setValue(true);
+    else if (node == "name")
+        m.name.setValue(vucs::cString("Press 7"));
+    else if (node == "speed")
+        m.speed.setValue(2500);
+    else if (node == "temperature")
+        m.temperature.setValue(80.25);
+    else
+        m.page.setValue(2);
+    QCOMPARE(shown(*dialog, what), values.mid(1, 1));
+
+    auto *widget = dialog->findChild<QWidget *>("w");
+    if (node == "running") {
+        // The user chooses the other button: the bound one is cleared and says so.
+        dialog->findChild<QRadioButton *>("other")->click();
+    } else if (auto *stack = qobject_cast<QStackedWidget *>(widget)) {
+        stack->setCurrentIndex(3); // a stacked widget takes no input of its own
+    } else {
+        widget->setFocus();
+        if (auto *edit = qobject_cast<QTextEdit *>(widget)) {
+            edit->moveCursor(QTextCursor::End);
+            QTest::keyClick(widget, Qt::Key_Exclam, Qt::ShiftModifier);
+        } else if (qobject_cast<QListWidget *>(widget)) {
+            QTest::keyClick(widget, Qt::Key_Down);
+        } else {
+            QTest::keyClick(widget, Qt::Key_Up);
+        }
+    }
+    QString written;
+    if (node == "running")
+        written = m.running.value() ? "true" : "false";
+    else if (node == "name")
+        written = qstr(m.name.value());
+    else if (node == "temperature")
+        written = QString::number(m.temperature.value());
+    else
+        written = QString::number(node == "speed" ? m.speed.value() : m.page.value());
+    QCOMPARE(written, values[2]);
 }
 
 QTEST_MAIN(tst_Binding)

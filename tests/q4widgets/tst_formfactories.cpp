@@ -4,6 +4,19 @@
 #include "vellmva2/tgenericnode.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
+#include <QDial>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTextEdit>
 #include <QBuffer>
 #include <QComboBox>
 #include <QGroupBox>
@@ -103,6 +116,9 @@ class tst_FormFactories : public QObject
 private slots:
     void buildsEveryDialogElement();
     void layoutParameterActsAlongTheBox();
+    void cellsPlaceAsQtLayoutsDo_data();
+    void cellsPlaceAsQtLayoutsDo();
+    void buildsTheContainersAndWidgetsAddedLater();
     void skipsUnknownAndMisplacedElements();
     void propertiesMissingFromARecordKeepTheirDefaults();
     void refusesCorruptDocuments_data();
@@ -208,6 +224,154 @@ void tst_FormFactories::layoutParameterActsAlongTheBox()
     auto *v = dialog->findChild<QVBoxLayout *>("v");
     QCOMPARE(v->stretch(0), 2);
     QCOMPARE(v->stretch(1), 3);
+}
+
+void tst_FormFactories::cellsPlaceAsQtLayoutsDo_data()
+{
+    QTest::addColumn<bool>("grid");
+    QTest::newRow("grid: spans, cells named and not") << true;
+    QTest::newRow("form: label and field by turns, a spanning row") << false;
+}
+
+// The same children placed by the factory and by Qt's layouts directly end up with the same
+// geometry, at two window sizes.
+void tst_FormFactories::cellsPlaceAsQtLayoutsDo()
+{
+    QFETCH(bool, grid);
+    tFormFixture f;
+    auto built = f.dialog(f.document([&](cVQ4VMVFormWriter &w) {
+        w.open("Dialog");
+        if (grid) {
+            w.open("GridLayout").set("Columns", 3).set("RowStretch", "0, 1")
+                .set("ColumnStretch", "1, 0, 2").set("Spacing", 6).set("Margin", 0);
+            w.open("PushButton", "a").set("Cell", "0, 0").close();
+            w.open("PushButton", "b").set("Cell", "0,1,1,2").close();
+            w.open("PushButton", "c").set("Cell", "1, 0, 2, 1").close();
+            w.open("LineEdit", "d").close(); // the cell after c's: 1, 1
+            w.open("PushButton", "e").set("Cell", "2, 2").close();
+            w.open("PushButton", "f").set("Cell", "row 3").close(); // malformed: after e's
+        } else {
+            w.open("FormLayout").set("Spacing", 6).set("Margin", 0);
+            w.open("Label", "a").set("Text", "Name").close();
+            w.open("LineEdit", "b").close();
+            w.open("Label", "c").set("Text", "Speed of the drive").set("Cell", "1, 0").close();
+            w.open("SpinBox", "d").set("Cell", "1, 1").close();
+            w.open("CheckBox", "e").set("Text", "Across the row").set("Cell", "2, 0, 1, 2")
+                .close();
+            w.open("PushButton", "f").set("Cell", "2, 1").close(); // taken: a new row
+        }
+        w.close().close();
+    }));
+    QVERIFY(built);
+
+    QWidget direct;
+    QWidget *children[6];
+    if (grid) {
+        auto *layout = new QGridLayout(&direct);
+        const char *texts[] = {"", "", "", nullptr, "", ""};
+        for (int i = 0; i < 6; ++i)
+            children[i] = texts[i] ? static_cast<QWidget *>(new QPushButton(texts[i]))
+                                   : new QLineEdit;
+        layout->addWidget(children[0], 0, 0);
+        layout->addWidget(children[1], 0, 1, 1, 2);
+        layout->addWidget(children[2], 1, 0, 2, 1);
+        layout->addWidget(children[3], 1, 1);
+        layout->addWidget(children[4], 2, 2);
+        layout->addWidget(children[5], 3, 0);
+        layout->setRowStretch(1, 1);
+        layout->setColumnStretch(0, 1);
+        layout->setColumnStretch(2, 2);
+        layout->setSpacing(6);
+        layout->setContentsMargins(0, 0, 0, 0);
+    } else {
+        auto *layout = new QFormLayout(&direct);
+        children[0] = new QLabel("Name");
+        children[1] = new QLineEdit;
+        children[2] = new QLabel("Speed of the drive");
+        children[3] = new QSpinBox;
+        children[4] = new QCheckBox("Across the row");
+        children[5] = new QPushButton("");
+        layout->addRow(children[0], children[1]);
+        layout->addRow(children[2], children[3]);
+        layout->addRow(children[4]);
+        layout->addRow(nullptr, children[5]);
+        layout->setSpacing(6);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    for (const QSize size : {QSize(420, 260), QSize(760, 540)}) {
+        for (QWidget *w : {static_cast<QWidget *>(built.get()), &direct}) {
+            w->resize(size);
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            w->layout()->activate();
+        }
+        const char *names[] = {"a", "b", "c", "d", "e", "f"};
+        for (int i = 0; i < 6; ++i) {
+            QWidget *placed = built->findChild<QWidget *>(names[i]);
+            QVERIFY2(placed, names[i]);
+            QCOMPARE(placed->geometry(), children[i]->geometry());
+        }
+    }
+}
+
+// Containers and widgets of the later release: what their properties say reaches the widget.
+void tst_FormFactories::buildsTheContainersAndWidgetsAddedLater()
+{
+    tFormFixture f;
+    auto dialog = f.boxDialog([](cVQ4VMVFormWriter &w) {
+        w.open("Widget", "plain").open("HBoxLayout").open("Label", "in plain").close().close()
+            .close();
+        w.open("Frame", "frame").set("FrameShape", 1).set("FrameShadow", 0x30)
+            .set("LineWidth", 2);
+        w.open("VBoxLayout").open("Label", "in frame").close().close().close();
+        w.open("ScrollArea", "area").set("VerticalScrollBar", 2);
+        w.open("FormLayout", "form").open("Label", "in area").close().close().close();
+        w.open("Splitter", "split").set("Orientation", 2).set("Sizes", "30, 70")
+            .set("ChildrenCollapsible", false);
+        w.open("TextEdit", "text").set("Text", "<b>bold</b>").set("RichText", true).close();
+        w.open("VBoxLayout").open("Label", "in splitter").close().close();
+        w.close();
+        w.open("StackedWidget", "stack").set("CurrentIndex", 1);
+        w.open("TabPage", "p0").close().open("TabPage", "p1").close().close();
+        w.open("RadioButton", "r1").set("Text", "One").set("Checked", true).close();
+        w.open("RadioButton", "r2").set("Text", "Two").close();
+        w.open("Slider", "slider").set("Maximum", 50).set("Value", 20).set("PageStep", 5)
+            .set("Orientation", 2).set("TickPosition", 3).close();
+        w.open("Dial", "dial").set("Value", 7).set("Wrapping", true).close();
+        w.open("ListWidget", "list").set("Entries", "a;b;c").set("CurrentRow", 2).close();
+        w.open("TextEdit", "plain text").set("Text", "<b>as typed</b>").set("ReadOnly", true)
+            .close();
+        w.open("Line", "line").set("Orientation", 2).close();
+    });
+    QVERIFY(dialog);
+    QCOMPARE(shown(*dialog, {"frame:frameShape", "frame:frameShadow", "frame:lineWidth",
+                             "area:verticalScrollBarPolicy", "area:widgetResizable",
+                             "split:orientation", "split:childrenCollapsible",
+                             "stack:currentIndex", "stack:count", "r1:checked", "r1:text",
+                             "r2:checked", "slider:maximum", "slider:value", "slider:pageStep",
+                             "slider:orientation", "slider:tickPosition", "dial:value",
+                             "dial:wrapping", "list:count", "list:currentRow",
+                             "plain text:plainText", "plain text:readOnly", "line:frameShape"}),
+             QStringList({"Box", "Sunken", "2", "ScrollBarAlwaysOn", "true", "Vertical",
+                          "false", "1", "2", "true", "One", "false", "50", "20", "5",
+                          "Vertical", "TicksBothSides", "7", "true", "3", "2",
+                          "<b>as typed</b>", "true", "VLine"}));
+    QCOMPARE(dialog->findChild<QTextEdit *>("text")->toPlainText(), QString("bold"));
+    // What the children build goes into the content of the area, a layout in a splitter into a
+    // widget of its own.
+    auto *area = dialog->findChild<QScrollArea *>("area");
+    QCOMPARE(area->widget()->layout(), dialog->findChild<QFormLayout *>("form"));
+    auto *split = dialog->findChild<QSplitter *>("split");
+    QCOMPARE(split->count(), 2);
+    QCOMPARE(split->widget(1)->findChild<QLabel *>("in splitter")->parentWidget(),
+             split->widget(1));
+    QCOMPARE(dialog->findChild<QWidget *>("in plain")->parentWidget()->objectName(),
+             QString("plain"));
+    QCOMPARE(dialog->findChild<QStackedWidget *>("stack")->currentWidget()->objectName(),
+             QString("p1"));
+    // Radio buttons of one parent are exclusive.
+    dialog->findChild<QRadioButton *>("r2")->click();
+    QVERIFY(!dialog->findChild<QRadioButton *>("r1")->isChecked());
 }
 
 // Unknown elements go with their children; elements of another place (a tab page in a

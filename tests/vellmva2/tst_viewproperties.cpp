@@ -47,6 +47,8 @@ protected:
         addProperty(
             std::make_unique<cDVIFontProperty>("Font", "Look", "", Static, vucs::cString()));
         addProperty(std::make_unique<cDVIModelLocationProperty>("Model", "Data", "", In));
+        addProperty(std::make_unique<cDVIDoubleProperty>("Setpoint", "Data", "", InOut, 1.5))
+            .setRange(-1e6, 1e6);
     }
 };
 
@@ -115,6 +117,7 @@ void fill(cAllKinds &p, const QByteArray &picture, const cDVLayoutParameter &lay
     p.get<cDVIModelLocationProperty>("Model").setModelLocation(
         cDMDataModelDescriptor("Machine", "drive.motor"));
     p.tryFindProperty("Count")->setModelLocation(cDMDataModelDescriptor("$(modelPath)", "n"));
+    p.get<cDVIDoubleProperty>("Setpoint").setValue(-0.1 - 1e-12);
 }
 
 // Copies of the properties of another object.
@@ -249,6 +252,8 @@ void tst_ViewProperties::roundTrip()
     QVERIFY(in.tryFindProperty("Count")->modelLocation()
             == cDMDataModelDescriptor("$(modelPath)", "n"));
     QVERIFY(in.tryFindProperty("Text")->modelLocation().isEmpty());
+    // Every bit of a floating-point number, in both forms.
+    QCOMPARE(in.get<cDVIDoubleProperty>("Setpoint").value(), -0.1 - 1e-12);
 }
 
 void tst_ViewProperties::missingAndUnknownProperties_data()
@@ -376,6 +381,12 @@ void tst_ViewProperties::damagedRecordsAreRefused_data()
     QTest::newRow("text longer than what is left")
         << record("Label", 3, "\50abc") << "end early";
     QTest::newRow("binding without its names") << record("Count", 0x82, "\2") << "end early";
+    QTest::newRow("floating-point number cut short") << record("Setpoint", 7, "\1\2\3")
+                                                     << "end early";
+    QTest::newRow("not a number")
+        << record("Setpoint", 7, QByteArray("\0\0\0\0\0\0\xf8\x7f", 8)) << "not a number";
+    QTest::newRow("floating-point number outside its range")
+        << record("Setpoint", 7, QByteArray("\0\0\0\0\0\0\xf0\x7f", 8)) << "outside";
 }
 
 // Records come from the clipboard too: damage is refused, never read beyond the block, and

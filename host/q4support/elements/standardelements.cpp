@@ -9,7 +9,9 @@ namespace {
 
 using namespace stdelements;
 
-// The library in its registration order; the names are part of the document format.
+// The library in its registration order; the names are part of the document format. The
+// editor's menus give the entries their shortcut letters in this order, so the elements added
+// later come behind the first twenty, which keep the letters they had.
 const cStdElementFactory::tInfoSet kElements[] = {
     {"Dialog", "Dialog", "Containers", 1, 0, true, dialogProperties},
     {"GroupBox", "Group Box", "Containers", 1, 0, false, groupBoxProperties},
@@ -31,6 +33,20 @@ const cStdElementFactory::tInfoSet kElements[] = {
     {"ToolBar", "Tool Bar", "Tool Bars", 3, 6, true, toolBarProperties},
     {"ToolButton", "Tool Button", "Tool Bars", 3, 3, false, toolButtonProperties},
     {"ToolSeparator", "Separator", "Tool Bars", 3, 3, false, separatorProperties},
+    {"Widget", "Widget", "Containers", 1, 0, false, widgetProperties},
+    {"Frame", "Frame", "Containers", 1, 0, false, frameProperties},
+    {"ScrollArea", "Scroll Area", "Containers", 1, 0, false, scrollAreaProperties},
+    {"Splitter", "Splitter", "Containers", 1, 1, false, splitterProperties},
+    {"StackedWidget", "Stacked Widget", "Containers", 1, 5, false, stackedWidgetProperties},
+    {"GridLayout", "Grid Layout", "Layouts", 1, 1, false, gridLayoutProperties},
+    {"FormLayout", "Form Layout", "Layouts", 1, 1, false, formLayoutProperties},
+    {"RadioButton", "Radio Button", "Widgets", 1, 2, false, radioButtonProperties},
+    {"TextEdit", "Text Edit", "Widgets", 1, 2, false, textEditProperties},
+    {"ListWidget", "List", "Widgets", 1, 2, false, listWidgetProperties},
+    {"Slider", "Slider", "Widgets", 1, 2, false, sliderProperties},
+    {"Dial", "Dial", "Widgets", 1, 2, false, dialProperties},
+    {"Line", "Line", "Widgets", 1, 2, false, lineProperties},
+    {"DoubleSpinBox", "Double Spin Box", "Widgets", 1, 2, false, doubleSpinBoxProperties},
 };
 
 } // namespace
@@ -57,4 +73,30 @@ QStringList splitComboEntries(const vucs::cString &entries)
             result << entry;
     }
     return result;
+}
+
+tLayoutCellSet cellOf(const vstd::cAsciiString &text)
+{
+    const QList<QByteArray> parts = text.bytes().split(',');
+    if (parts.size() != 2 && parts.size() != 4)
+        return tLayoutCellSet();
+    int numbers[4] = {0, 0, 1, 1};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        bool ok = false;
+        numbers[i] = parts[i].trimmed().toInt(&ok);
+        const int lowest = i < 2 ? 0 : 1;
+        if (!ok || numbers[i] < lowest || numbers[i] > tLayoutCellSet::maxIndex)
+            return tLayoutCellSet();
+    }
+    return tLayoutCellSet{numbers[0], numbers[1], numbers[2], numbers[3]};
+}
+
+QList<int> splitNumbers(const vstd::cAsciiString &text)
+{
+    QList<int> numbers;
+    if (text.bytes().trimmed().isEmpty())
+        return numbers;
+    for (const QByteArray &part : text.bytes().split(','))
+        numbers << part.trimmed().toInt();
+    return numbers;
 }

@@ -1,15 +1,8 @@
 #include "stdelementsets.h"
 
-#include <limits>
-
 namespace stdelements {
 
 using namespace vmva;
-
-namespace {
-constexpr __int64 kIntMin = std::numeric_limits<int>::min();
-constexpr __int64 kIntMax = std::numeric_limits<int>::max();
-} // namespace
 
 void dialogProperties(cStdElementProperties &p)
 {
@@ -57,10 +50,7 @@ void boxLayoutProperties(cStdElementProperties &p)
 {
     addLabel(p);
     addLayout(p);
-    addInt(p, "Spacing", "Layout", "Pixels between the elements; -1 for the style's value.",
-           Static, -1, -1, 256, {{-1, "Default"}});
-    addInt(p, "Margin", "Layout", "Pixels around the elements; -1 for the style's value.", Static,
-           -1, -1, 256, {{-1, "Default"}});
+    addSpacing(p);
 }
 
 void labelProperties(cStdElementProperties &p)
@@ -109,14 +99,7 @@ void checkBoxProperties(cStdElementProperties &p)
 void spinBoxProperties(cStdElementProperties &p)
 {
     addLabel(p);
-    addInt(p, "Value", "Data", "Number shown; what the user sets is written back.", InOut, 0,
-           kIntMin, kIntMax)
-        .setAllowedTypes(cStdElementProperties::shared("piInt64 piDouble"));
-    addInt(p, "Minimum", "Range", "Smallest number the user can set.", Static, 0, kIntMin,
-           kIntMax);
-    addInt(p, "Maximum", "Range", "Largest number the user can set.", Static, 99, kIntMin,
-           kIntMax);
-    addInt(p, "SingleStep", "Range", "Step of the arrow buttons.", Static, 1, 1, 1000000);
+    addRange(p, 99);
     addText(p, "Suffix", "Appearance", "Text behind the number, such as a unit.", Static, "");
     addWidgetTail(p);
 }

@@ -1,5 +1,7 @@
 #include "stdelementsets.h"
 
+#include <limits>
+
 namespace stdelements {
 
 using namespace vmva;
@@ -31,6 +33,11 @@ void addLayout(cStdElementProperties &p)
     p.add<cDVILayoutProperty>("Layout", "Layout",
                               "How the element takes space in the layout around it.", Static,
                               cDVLayoutParameter());
+    p.add<cDVIAsciiStringProperty>("Cell", "Layout",
+                                   "Place in a grid or form layout: \"row, column\" or \"row, "
+                                   "column, row span, column span\", counted from 0; empty for "
+                                   "the cell after the element before.",
+                                   Static, "");
 }
 
 void addModel(cStdElementProperties &p)
@@ -107,6 +114,17 @@ cDVIAsciiStringProperty &addChoice(cStdElementProperties &p, const char *name,
     return property;
 }
 
+cDVIDoubleProperty &addDouble(cStdElementProperties &p, const char *name, const char *topic,
+                              const char *help, unsigned int flags, double value, double min,
+                              double max, int decimals)
+{
+    auto &property = p.add<cDVIDoubleProperty>(name, topic, help, flags, value);
+    if (min <= max)
+        property.setRange(min, max);
+    property.setDecimals(decimals);
+    return property;
+}
+
 cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name, const char *help)
 {
     return p.add<cDVIPixmapProperty>(name, "Appearance", help, Static, QByteArray());
@@ -122,6 +140,27 @@ void addOrientation(cStdElementProperties &p, const char *topic)
 {
     addInt(p, "Orientation", topic, "Direction the element extends in.", Static, 1, 1, 0,
            {{1, "Horizontal"}, {2, "Vertical"}});
+}
+
+void addSpacing(cStdElementProperties &p)
+{
+    addInt(p, "Spacing", "Layout", "Pixels between the elements; -1 for the style's value.",
+           Static, -1, -1, 256, {{-1, "Default"}});
+    addInt(p, "Margin", "Layout", "Pixels around the elements; -1 for the style's value.", Static,
+           -1, -1, 256, {{-1, "Default"}});
+}
+
+void addRange(cStdElementProperties &p, __int64 maximum)
+{
+    constexpr __int64 intMin = std::numeric_limits<int>::min();
+    constexpr __int64 intMax = std::numeric_limits<int>::max();
+    addInt(p, "Value", "Data", "Number shown; what the user sets is written back.", InOut, 0,
+           intMin, intMax)
+        .setAllowedTypes(cStdElementProperties::shared("piInt64 piDouble"));
+    addInt(p, "Minimum", "Range", "Smallest number the user can set.", Static, 0, intMin, intMax);
+    addInt(p, "Maximum", "Range", "Largest number the user can set.", Static, maximum, intMin,
+           intMax);
+    addInt(p, "SingleStep", "Range", "Step of the arrow keys.", Static, 1, 1, 1000000);
 }
 
 void separatorProperties(cStdElementProperties &p)

@@ -19,6 +19,7 @@ void addLabel(cStdElementProperties &p);
 void addToolTip(cStdElementProperties &p);
 void addEnabled(cStdElementProperties &p);
 void addVisible(cStdElementProperties &p);
+// "Layout" and "Cell": how the element takes space in the layout around it.
 void addLayout(cStdElementProperties &p);
 void addModel(cStdElementProperties &p);
 void addCommand(cStdElementProperties &p, const char *help);
@@ -43,10 +44,18 @@ vmva::cDVIAsciiStringProperty &addChoice(cStdElementProperties &p, const char *n
                                          const char *topic, const char *help,
                                          const char *value,
                                          std::initializer_list<const char *> choices);
+// A floating-point number with a range (none when `min` > `max`) and its decimals.
+vmva::cDVIDoubleProperty &addDouble(cStdElementProperties &p, const char *name,
+                                    const char *topic, const char *help, unsigned int flags,
+                                    double value, double min, double max, int decimals = 2);
 vmva::cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name,
                                      const char *help);
 void addFont(cStdElementProperties &p);
 void addOrientation(cStdElementProperties &p, const char *topic);
+// "Spacing" and "Margin" of a layout.
+void addSpacing(cStdElementProperties &p);
+// "Value", "Minimum", "Maximum" and "SingleStep" of a number the user sets.
+void addRange(cStdElementProperties &p, __int64 maximum);
 
 // Dialog elements.
 void dialogProperties(cStdElementProperties &p);
@@ -62,6 +71,20 @@ void spinBoxProperties(cStdElementProperties &p);
 void comboBoxProperties(cStdElementProperties &p);
 void progressBarProperties(cStdElementProperties &p);
 void spacerProperties(cStdElementProperties &p);
+void gridLayoutProperties(cStdElementProperties &p);
+void formLayoutProperties(cStdElementProperties &p);
+void widgetProperties(cStdElementProperties &p);
+void frameProperties(cStdElementProperties &p);
+void scrollAreaProperties(cStdElementProperties &p);
+void splitterProperties(cStdElementProperties &p);
+void stackedWidgetProperties(cStdElementProperties &p);
+void radioButtonProperties(cStdElementProperties &p);
+void textEditProperties(cStdElementProperties &p);
+void sliderProperties(cStdElementProperties &p);
+void dialProperties(cStdElementProperties &p);
+void listWidgetProperties(cStdElementProperties &p);
+void lineProperties(cStdElementProperties &p);
+void doubleSpinBoxProperties(cStdElementProperties &p);
 
 // Menu and tool bar elements.
 void menuProperties(cStdElementProperties &p);

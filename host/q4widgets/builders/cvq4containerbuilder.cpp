@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <QGroupBox>
+#include <QScrollArea>
+#include <QStackedWidget>
 #include <QTabWidget>
 
 namespace {
@@ -68,6 +70,11 @@ void applyText(QObject &o, QObject *, cDVIAbstractProperty &p)
     Show(o, cVQ4VMVElementBuilder::textOf(p));
 }
 
+Qt::ScrollBarPolicy policyOf(cDVIAbstractProperty &p)
+{
+    return Qt::ScrollBarPolicy(std::clamp<__int64>(cVQ4VMVElementBuilder::intOf(p), 0, 2));
+}
+
 void setInitialSize(QObject &o, cDVIAbstractProperty &p, bool width)
 {
     auto *w = as<cVQ4AppWidget>(o);
@@ -106,6 +113,43 @@ cVQ4ContainerBuilder::cVQ4ContainerBuilder(Kind kind) : mKind(kind)
     case GroupBox:
         addAspect("Title", {applyText<showGroupTitle>, showGroupTitle});
         break;
+    case Frame:
+        addAspect("FrameShape", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QFrame>(o))
+                          w->setFrameShape(QFrame::Shape(std::clamp<__int64>(intOf(p), 0, 6)));
+                  }});
+        addAspect("FrameShadow", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      const __int64 v = intOf(p);
+                      if (auto *w = as<QFrame>(o); w && (v == 0x10 || v == 0x20 || v == 0x30))
+                          w->setFrameShadow(QFrame::Shadow(v));
+                  }});
+        addAspect("LineWidth", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QFrame>(o))
+                          w->setLineWidth(int(std::clamp<__int64>(intOf(p), 0, 64)));
+                  }});
+        break;
+    case ScrollArea:
+        addAspect("WidgetResizable", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QScrollArea>(o))
+                          w->setWidgetResizable(boolOf(p));
+                  }});
+        addAspect("HorizontalScrollBar", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QScrollArea>(o))
+                          w->setHorizontalScrollBarPolicy(policyOf(p));
+                  }});
+        addAspect("VerticalScrollBar", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QScrollArea>(o))
+                          w->setVerticalScrollBarPolicy(policyOf(p));
+                  }});
+        break;
+    case Line:
+        addAspect("Orientation", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QFrame>(o))
+                          w->setFrameShape(intOf(p) == 2 ? QFrame::VLine : QFrame::HLine);
+                  }});
+        break;
+    case Widget:
+        break;
     case TabPage:
         addAspect("Title", {applyText<showPageTitle>, showPageTitle});
         addAspect("Icon", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
@@ -134,15 +178,36 @@ QObject *cVQ4ContainerBuilder::create(vmva::cDVAbstractStdDMViewProperties *, QO
     case Dialog:
         widget = new cVQ4AppWidget(owner);
         break;
+    case Widget:
+        widget = new QWidget(owner);
+        break;
     case GroupBox:
         widget = new QGroupBox(owner);
         break;
+    case Frame:
+        widget = new QFrame(owner);
+        break;
+    case ScrollArea: {
+        auto *area = new QScrollArea(owner);
+        // What the children build goes into the content (see contentOf).
+        area->setWidget(new QWidget);
+        widget = area;
+        break;
+    }
     case TabPage:
-        // A page lives in a tab widget only.
-        if (!qobject_cast<QTabWidget *>(parent) || context.atTopLevel())
+        // A page lives in a tab widget or a stacked widget only.
+        if ((!qobject_cast<QTabWidget *>(parent) && !qobject_cast<QStackedWidget *>(parent))
+            || context.atTopLevel())
             return nullptr;
         widget = new QWidget(owner);
         break;
+    case Line: {
+        auto *line = new QFrame(owner);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        widget = line;
+        break;
+    }
     }
     if (!placeWidget(*widget, parent, context)) {
         delete widget;

@@ -2,11 +2,11 @@
 
 #include "q4widgets/cvq4vmvelementbuilder.h"
 
-// Builds vertical and horizontal box layouts.
+// Builds box, grid and form layouts.
 class cVQ4LayoutBuilder final : public cVQ4VMVElementBuilder
 {
 public:
-    enum Kind { Vertical, Horizontal };
+    enum Kind { Vertical, Horizontal, Grid, Form };
     explicit cVQ4LayoutBuilder(Kind kind);
 
 protected:

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
 
 namespace {
 
@@ -58,6 +60,22 @@ void setIcon(QObject &o, QObject *, cDVIAbstractProperty &p)
         w->setIcon(cVQ4PixmapLoader::icon(p.pixmapView()->value()));
 }
 
+// A text edit shows HTML when it takes rich text; a node's text that equals the shown one is
+// not set again, so that the cursor stays where the user types.
+void showEditText(QObject &o, const QVariant &v)
+{
+    auto *w = as<QTextEdit>(o);
+    if (!w)
+        return;
+    const QString text = cVQ4VMVElementBuilder::displayText(v);
+    if (w->acceptRichText()) {
+        if (w->toHtml() != text)
+            w->setHtml(text);
+    } else if (w->toPlainText() != text) {
+        w->setPlainText(text);
+    }
+}
+
 void showChecked(QObject &o, const QVariant &v)
 {
     if (auto *w = as<QAbstractButton>(o))
@@ -88,6 +106,7 @@ cVQ4TextWidgetBuilder::cVQ4TextWidgetBuilder(Kind kind) : mKind(kind)
         addAspect("Command", {nullptr, nullptr, [](QObject &) { return QVariant(true); },
                               SIGNAL(clicked())});
         break;
+    case RadioButton:
     case CheckBox:
         addAspect("Text", kText);
         addAspect("Checked", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
@@ -119,10 +138,32 @@ cVQ4TextWidgetBuilder::cVQ4TextWidgetBuilder(Kind kind) : mKind(kind)
                                        w->setReadOnly(v.toBool());
                                }});
         break;
+    case TextEdit:
+        addAspect("Text", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                               showEditText(o, textOf(p));
+                           },
+                           showEditText,
+                           [](QObject &o) {
+                               auto *w = as<QTextEdit>(o);
+                               if (!w)
+                                   return QVariant();
+                               return QVariant(w->acceptRichText() ? w->toHtml()
+                                                                   : w->toPlainText());
+                           },
+                           SIGNAL(textChanged())});
+        addAspect("ReadOnly", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                                   if (auto *w = as<QTextEdit>(o))
+                                       w->setReadOnly(boolOf(p));
+                               },
+                               [](QObject &o, const QVariant &v) {
+                                   if (auto *w = as<QTextEdit>(o))
+                                       w->setReadOnly(v.toBool());
+                               }});
+        break;
     }
 }
 
-QObject *cVQ4TextWidgetBuilder::create(vmva::cDVAbstractStdDMViewProperties *,
+QObject *cVQ4TextWidgetBuilder::create(vmva::cDVAbstractStdDMViewProperties *properties,
                                        QObject *parent, cVQ4VMVBuildContext &context) const
 {
     QWidget *owner = widgetOf(parent);
@@ -130,8 +171,16 @@ QObject *cVQ4TextWidgetBuilder::create(vmva::cDVAbstractStdDMViewProperties *,
     switch (mKind) {
     case Label: widget = new QLabel(owner); break;
     case PushButton: widget = new QPushButton(owner); break;
+    case RadioButton: widget = new QRadioButton(owner); break;
     case CheckBox: widget = new QCheckBox(owner); break;
     case LineEdit: widget = new QLineEdit(owner); break;
+    case TextEdit: {
+        auto *edit = new QTextEdit(owner);
+        // Whether the text is HTML decides how it is shown and read, so it comes first.
+        edit->setAcceptRichText(intOf(properties, "RichText", 0) != 0);
+        widget = edit;
+        break;
+    }
     }
     if (!placeWidget(*widget, parent, context)) {
         delete widget;

@@ -4,6 +4,10 @@
 #include "vellmva2/cdvitypedproperties.h"
 
 #include <QComboBox>
+#include <QDial>
+#include <QDoubleSpinBox>
+#include <QListWidget>
+#include <QSlider>
 #include <QProgressBar>
 #include <QSpinBox>
 
@@ -39,20 +43,33 @@ void showValue(QObject &o, const QVariant &v)
 {
     if (auto *w = as<QSpinBox>(o))
         w->setValue(toInt(v));
+    else if (auto *w = as<QDoubleSpinBox>(o))
+        w->setValue(v.toDouble());
+    else if (auto *w = as<QAbstractSlider>(o))
+        w->setValue(toInt(v));
     else if (auto *w = as<QProgressBar>(o))
         w->setValue(toInt(v));
     else if (auto *w = as<QComboBox>(o))
         w->setCurrentIndex(toInt(v));
+    else if (auto *w = as<QListWidget>(o))
+        w->setCurrentRow(toInt(v));
 }
 
 void applyValue(QObject &o, QObject *, cDVIAbstractProperty &p)
 {
-    showValue(o, qlonglong(cVQ4VMVElementBuilder::intOf(p)));
+    if (p.doubleView())
+        showValue(o, p.doubleView()->value());
+    else
+        showValue(o, qlonglong(cVQ4VMVElementBuilder::intOf(p)));
 }
 
 void takeRange(QObject &o, double minimum, double maximum)
 {
     if (auto *w = as<QSpinBox>(o))
+        w->setRange(toInt(minimum), toInt(maximum));
+    else if (auto *w = as<QDoubleSpinBox>(o))
+        w->setRange(minimum, maximum);
+    else if (auto *w = as<QAbstractSlider>(o))
         w->setRange(toInt(minimum), toInt(maximum));
     else if (auto *w = as<QProgressBar>(o))
         w->setRange(toInt(minimum), toInt(maximum));
@@ -62,8 +79,14 @@ QVariant readValue(QObject &o)
 {
     if (auto *w = as<QSpinBox>(o))
         return qlonglong(w->value());
+    if (auto *w = as<QDoubleSpinBox>(o))
+        return w->value();
+    if (auto *w = as<QAbstractSlider>(o))
+        return qlonglong(w->value());
     if (auto *w = as<QComboBox>(o))
         return qlonglong(w->currentIndex());
+    if (auto *w = as<QListWidget>(o))
+        return qlonglong(w->currentRow());
     return QVariant();
 }
 
@@ -81,6 +104,18 @@ cVQ4ValueWidgetBuilder::cVQ4ValueWidgetBuilder(Kind kind) : mKind(kind)
                           w->setSuffix(textOf(p));
                   }});
         break;
+    case DoubleSpinBox:
+        addAspect("Value", {applyValue, showValue, readValue, SIGNAL(valueChanged(double)),
+                            takeRange});
+        addAspect("Prefix", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QDoubleSpinBox>(o))
+                          w->setPrefix(textOf(p));
+                  }});
+        addAspect("Suffix", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QDoubleSpinBox>(o))
+                          w->setSuffix(textOf(p));
+                  }});
+        break;
     case ComboBox:
         addAspect("Entries", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
                       auto *w = as<QComboBox>(o);
@@ -89,6 +124,37 @@ cVQ4ValueWidgetBuilder::cVQ4ValueWidgetBuilder(Kind kind) : mKind(kind)
                   }});
         addAspect("CurrentIndex",
                   {applyValue, showValue, readValue, SIGNAL(currentIndexChanged(int))});
+        break;
+    case ListWidget:
+        addAspect("Entries", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      auto *w = as<QListWidget>(o);
+                      if (w && p.ucStringView())
+                          w->addItems(splitComboEntries(p.ucStringView()->value()));
+                  }});
+        addAspect("CurrentRow",
+                  {applyValue, showValue, readValue, SIGNAL(currentRowChanged(int))});
+        break;
+    case Slider:
+    case Dial:
+        addAspect("Value", {applyValue, showValue, readValue, SIGNAL(valueChanged(int)),
+                            takeRange});
+        addAspect("Orientation", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QSlider>(o))
+                          w->setOrientation(intOf(p) == 2 ? Qt::Vertical : Qt::Horizontal);
+                  }});
+        addAspect("TickPosition", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QSlider>(o))
+                          w->setTickPosition(
+                              QSlider::TickPosition(std::clamp<__int64>(intOf(p), 0, 3)));
+                  }});
+        addAspect("Wrapping", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QDial>(o))
+                          w->setWrapping(boolOf(p));
+                  }});
+        addAspect("NotchesVisible", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QDial>(o))
+                          w->setNotchesVisible(boolOf(p));
+                  }});
         break;
     case ProgressBar:
         addAspect("Value", {applyValue, showValue, nullptr, nullptr, takeRange});
@@ -119,7 +185,33 @@ QObject *cVQ4ValueWidgetBuilder::create(vmva::cDVAbstractStdDMViewProperties *pr
         widget = spinBox;
         break;
     }
+    case DoubleSpinBox: {
+        auto *spinBox = new QDoubleSpinBox(owner);
+        // Decimals round the range and the value, so they come first, and the range before
+        // the value, which is applied in the order of the properties.
+        spinBox->setDecimals(int(std::clamp<__int64>(intOf(properties, "Decimals", 2), 0, 10)));
+        spinBox->setRange(doubleOf(properties, "Minimum", 0),
+                          doubleOf(properties, "Maximum", 99.99));
+        spinBox->setSingleStep(doubleOf(properties, "SingleStep", 1));
+        widget = spinBox;
+        break;
+    }
+    case Slider:
+    case Dial: {
+        QAbstractSlider *slider = nullptr;
+        if (mKind == Slider)
+            slider = new QSlider(Qt::Horizontal, owner);
+        else
+            slider = new QDial(owner);
+        slider->setRange(toInt(double(intOf(properties, "Minimum", 0))),
+                         toInt(double(intOf(properties, "Maximum", 99))));
+        slider->setSingleStep(toInt(double(intOf(properties, "SingleStep", 1))));
+        slider->setPageStep(toInt(double(intOf(properties, "PageStep", 10))));
+        widget = slider;
+        break;
+    }
     case ComboBox: widget = new QComboBox(owner); break;
+    case ListWidget: widget = new QListWidget(owner); break;
     case ProgressBar: widget = new QProgressBar(owner); break;
     }
     if (!placeWidget(*widget, parent, context)) {

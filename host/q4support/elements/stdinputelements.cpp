@@ -1,0 +1,91 @@
+#include "stdelementsets.h"
+
+namespace stdelements {
+
+using namespace vmva;
+
+void radioButtonProperties(cStdElementProperties &p)
+{
+    addLabel(p);
+    addText(p, "Text", "General", "Text beside the button.", In, "Radio Button");
+    addBool(p, "Checked", "Data",
+            "Whether the button is chosen; the others of its parent are then cleared, and a "
+            "click is written back.",
+            InOut, false);
+    addWidgetTail(p);
+}
+
+void textEditProperties(cStdElementProperties &p)
+{
+    addLabel(p);
+    addText(p, "Text", "Data",
+            "Text in the field, several lines; what the user types is written back.", InOut, "",
+            "cString piInt64 piDouble");
+    addBool(p, "RichText", "Appearance",
+            "Whether the text is HTML, shown formatted and written back as HTML.", Static, false);
+    addBool(p, "ReadOnly", "State", "Whether the user can only read the text.", In, false);
+    addWidgetTail(p);
+}
+
+void sliderProperties(cStdElementProperties &p)
+{
+    addLabel(p);
+    addRange(p, 99);
+    addInt(p, "PageStep", "Range", "Step of a click beside the handle.", Static, 10, 1, 1000000);
+    addOrientation(p, "Appearance");
+    addInt(p, "TickPosition", "Appearance", "Where tick marks are drawn.", Static, 0, 1, 0,
+           {{0, "None"}, {3, "Both Sides"}, {1, "Above"}, {2, "Below"}});
+    addWidgetTail(p);
+}
+
+void dialProperties(cStdElementProperties &p)
+{
+    addLabel(p);
+    addRange(p, 99);
+    addInt(p, "PageStep", "Range", "Step of a click beside the handle.", Static, 10, 1, 1000000);
+    addBool(p, "Wrapping", "Appearance", "Whether the dial goes round without a stop.", Static,
+            false);
+    addBool(p, "NotchesVisible", "Appearance", "Whether notches are drawn around the dial.",
+            Static, true);
+    addWidgetTail(p);
+}
+
+void doubleSpinBoxProperties(cStdElementProperties &p)
+{
+    constexpr double most = 1e12;
+    addLabel(p);
+    addDouble(p, "Value", "Data", "Number shown; what the user sets is written back.", InOut, 0,
+              -most, most)
+        .setAllowedTypes(cStdElementProperties::shared("piDouble piInt64"));
+    addDouble(p, "Minimum", "Range", "Smallest number the user can set.", Static, 0, -most, most);
+    addDouble(p, "Maximum", "Range", "Largest number the user can set.", Static, 99.99, -most,
+              most);
+    addDouble(p, "SingleStep", "Range", "Step of the arrow buttons.", Static, 1, 0, most);
+    addInt(p, "Decimals", "Appearance", "Digits shown behind the decimal point.", Static, 2, 0,
+           10);
+    addText(p, "Prefix", "Appearance", "Text in front of the number, such as a currency.",
+            Static, "");
+    addText(p, "Suffix", "Appearance", "Text behind the number, such as a unit.", Static, "");
+    addWidgetTail(p);
+}
+
+void listWidgetProperties(cStdElementProperties &p)
+{
+    addLabel(p);
+    addText(p, "Entries", "General",
+            "The entries, one per line or separated by \";\".", Static, "");
+    addInt(p, "CurrentRow", "Data",
+           "Row of the chosen entry, counted from 0; -1 for none. A choice is written back.",
+           InOut, -1, -1, 9999)
+        .setAllowedTypes(cStdElementProperties::shared("piInt64"));
+    addWidgetTail(p);
+}
+
+void lineProperties(cStdElementProperties &p)
+{
+    addLabel(p);
+    addOrientation(p, "Appearance");
+    addWidgetTail(p);
+}
+
+} // namespace stdelements
