@@ -1,6 +1,7 @@
 #include "editortesthost.h"
 
 #include "qdialogeditorwidget/cqpreviewwidgetview.h"
+#include "vellcore/cdebugstream.h"
 
 #include <QBoxLayout>
 #include <QDockWidget>
@@ -67,6 +68,16 @@ private slots:
         QVERIFY(action->isChecked() && parameters->isVisible());
         action->trigger();
         QVERIFY(!parameters->isVisible());
+
+        // The window's trace lines name its source, whichever of its files writes them.
+        QStringList traces;
+        vpi::system().setSink([&traces](const QString &line) { traces << line; });
+        editor->findChild<QAction *>("mpActShowAllModels")->trigger();
+        vpi::system().setSink(nullptr);
+        const QStringList own = traces.filter("Note: missing F7");
+        QCOMPARE(own.size(), 1);
+        QVERIFY2(own[0].startsWith("qdialogeditorwidget/cqmodelviewdialogeditorwidget.cpp:"),
+                 qPrintable(own[0]));
     }
 
     void exampleFormsMarkWhatIsSelected_data()
