@@ -182,8 +182,10 @@ private slots:
                 question = box->text();
                 box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
             } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-                if (typedIn) {  // kept: the dialog stays until cancelled
-                    dialog->reject();
+                if (typedIn) {
+                    // Kept: the dialog stays after "No" until cancelled.
+                    if (!question.isEmpty())
+                        dialog->reject();
                     return;
                 }
                 auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
