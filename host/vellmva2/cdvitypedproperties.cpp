@@ -67,16 +67,36 @@ QString cDVIDateTimeProperty::format(Part part, const QDateTime &value)
     return value.date().toString(Qt::ISODate) + u'T' + value.time().toString(Qt::ISODate);
 }
 
+namespace {
+
+// Qt's ISO reading takes more than its writing gives: a date followed by anything, "24:00"
+// for the next midnight. Only a text that the value writes back, seconds aside, is taken.
+QDate isoDate(const QString &text)
+{
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    return date.isValid() && date.toString(Qt::ISODate) == text ? date : QDate();
+}
+
+QTime isoTime(const QString &text)
+{
+    const QTime time = QTime::fromString(text, Qt::ISODate);
+    const QString back = time.toString(Qt::ISODate);
+    return time.isValid() && (back == text || back == text + QLatin1String(":00")) ? time
+                                                                                 : QTime();
+}
+
+} // namespace
+
 QDateTime cDVIDateTimeProperty::parse(Part part, QStringView text)
 {
     const QString t = text.toString();
     switch (part) {
     case Date: {
-        const QDate date = QDate::fromString(t, Qt::ISODate);
+        const QDate date = isoDate(t);
         return date.isValid() ? make(date) : QDateTime();
     }
     case Time: {
-        const QTime time = QTime::fromString(t, Qt::ISODate);
+        const QTime time = isoTime(t);
         return time.isValid() ? make(QDate(2000, 1, 1), time) : QDateTime();
     }
     case DateTime: break;
@@ -85,8 +105,8 @@ QDateTime cDVIDateTimeProperty::parse(Part part, QStringView text)
     const int split = int(t.indexOf(u'T'));
     if (split < 0)
         return QDateTime();
-    const QDate date = QDate::fromString(t.left(split), Qt::ISODate);
-    const QTime time = QTime::fromString(t.mid(split + 1), Qt::ISODate);
+    const QDate date = isoDate(t.left(split));
+    const QTime time = isoTime(t.mid(split + 1));
     return date.isValid() && time.isValid() ? make(date, time) : QDateTime();
 }
 

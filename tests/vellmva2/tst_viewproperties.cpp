@@ -186,6 +186,8 @@ private slots:
     void missingAndUnknownProperties();
     void corruptValuesAreRefusedNamingTheProperty_data();
     void corruptValuesAreRefusedNamingTheProperty();
+    void datesAndTimesReadAsTheirPartSays_data();
+    void datesAndTimesReadAsTheirPartSays();
     void damagedRecordsAreRefused_data();
     void damagedRecordsAreRefused();
     void copiesShareTheDescriptionUntilChanged();
@@ -373,6 +375,40 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
         QVERIFY2(QString(e.what()).contains(property), e.what());
         QVERIFY(e.cause() != nullptr);
     }
+}
+
+void tst_ViewProperties::datesAndTimesReadAsTheirPartSays_data()
+{
+    QTest::addColumn<int>("part");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read"); // the text written back; empty when refused
+    const int date = cDVIDateTimeProperty::Date, time = cDVIDateTimeProperty::Time,
+              both = cDVIDateTimeProperty::DateTime;
+    QTest::newRow("date") << date << "2024-02-29" << "2024-02-29";
+    QTest::newRow("no such day") << date << "2023-02-29" << "";
+    QTest::newRow("date in another order") << date << "29.02.2024" << "";
+    QTest::newRow("date with a time") << date << "2024-02-29T10:00:00" << "";
+    QTest::newRow("time") << time << "23:59:59" << "23:59:59";
+    QTest::newRow("time without seconds") << time << "07:05" << "07:05:00";
+    QTest::newRow("hour 24") << time << "24:00:00" << "";
+    QTest::newRow("date and time") << both << "1999-12-31T23:59:59" << "1999-12-31T23:59:59";
+    QTest::newRow("date alone") << both << "1999-12-31" << "";
+    QTest::newRow("time in UTC") << both << "1999-12-31T23:59:59Z" << "";
+    QTest::newRow("empty") << both << "" << "";
+}
+
+// Files, records, node texts and the form writer all read through this one rule.
+void tst_ViewProperties::datesAndTimesReadAsTheirPartSays()
+{
+    QFETCH(int, part);
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    const auto p = cDVIDateTimeProperty::Part(part);
+    const QDateTime value = cDVIDateTimeProperty::parse(p, text);
+    QCOMPARE(value.isValid(), !read.isEmpty());
+    QCOMPARE(cDVIDateTimeProperty::format(p, value), read);
+    if (p == cDVIDateTimeProperty::Time && value.isValid())
+        QCOMPARE(value.date(), QDate(2000, 1, 1)); // one day for every time: equal times compare
 }
 
 void tst_ViewProperties::damagedRecordsAreRefused_data()
