@@ -38,7 +38,7 @@ cDemoComponent::cDemoComponent(vcs::cModuleMgr &moduleMgr, vsa::cReferenceFrame 
 
     for (vmva::cAbstractNodeUI *node : std::initializer_list<vmva::cAbstractNodeUI *>{
              &mName, &mStatus, &mSpeed, &mTemperature, &mLoad, &mRunning, &mStart, &mStop,
-             &mAttachProbe, &mDetachProbe, &mSetpoint, &mMode})
+             &mAttachProbe, &mDetachProbe, &mSetpoint, &mMode, &mServiceDate})
         mMachine.addNode(*node);
     mMotor.addNode(mMotorSpeed);
     mMotor.addNode(mMotorCurrent);

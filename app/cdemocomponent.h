@@ -63,6 +63,8 @@ private:
     tCommand mDetachProbe{"detachProbe"};
     tReal mSetpoint{"setpoint", 65.0};
     tInt mMode{"mode", 1};
+    // The next service as ISO text, which the date editors read and write.
+    tText mServiceDate{"serviceDate", vucs::cString("2027-03-01")};
     tInt mMotorSpeed{"speed", 3600};
     tReal mMotorCurrent{"current", 5.3};
     tInt mTargetSpeed{"targetSpeed", 1500};

@@ -2,6 +2,7 @@
 
 #include "cqpwnameitem.h"
 #include "propertywidgets/cqpwboolitem.h"
+#include "propertywidgets/cqpwdatetimeitem.h"
 #include "propertywidgets/cqpwdoubleitem.h"
 #include "propertywidgets/cqpwfontitem.h"
 #include "propertywidgets/cqpwintegeritem.h"
@@ -207,6 +208,8 @@ cQPWAbstractItem *cQVEConnectorTreeWidget::createValueEditor(
         take(new cQPWFontItem(this, &property));
     if (property.doubleView())
         take(new cQPWDoubleItem(this, &property));
+    if (property.dateTimeView())
+        take(new cQPWDateTimeItem(this, &property));
     return editor;
 }
 

@@ -116,13 +116,16 @@ void writeElements(cVQ4VMVFormWriter &w)
     w.open("Label").set("Text", "Setpoint:").close();
     w.open("DoubleSpinBox").set("Maximum", 150.0).set("Decimals", 1).set("Suffix", " \u00b0C")
         .bind("Value", "Machine.setpoint").close();
-    w.open("Slider").set("Cell", "3, 0, 1, 2").set("Maximum", 3000)
+    w.open("Label").set("Text", "Service:").close();
+    w.open("DateEdit").set("DisplayFormat", "dd.MM.yyyy").set("CalendarPopup", true)
+        .bind("Value", "Machine.serviceDate").close();
+    w.open("Slider").set("Cell", "4, 0, 1, 2").set("Maximum", 3000)
         .bind("Value", "Machine.speed").close();
-    w.open("ProgressBar").set("Cell", "4, 0, 1, 2").bind("Value", "Machine.load").close();
-    w.open("Line").set("Cell", "5, 0, 1, 2").close();
-    w.open("CheckBox").set("Cell", "6, 0").set("Text", "Running")
+    w.open("ProgressBar").set("Cell", "5, 0, 1, 2").bind("Value", "Machine.load").close();
+    w.open("Line").set("Cell", "6, 0, 1, 2").close();
+    w.open("CheckBox").set("Cell", "7, 0").set("Text", "Running")
         .bind("Checked", "Machine.running").close();
-    w.open("Dial").set("Cell", "6, 1").set("Maximum", 3000).set("Layout", fixedWidth(60))
+    w.open("Dial").set("Cell", "7, 1").set("Maximum", 3000).set("Layout", fixedWidth(60))
         .bind("Value", "Machine.speed").close();
     w.close().close();
 
@@ -135,9 +138,13 @@ void writeElements(cVQ4VMVFormWriter &w)
     w.open("Label").set("Text", "Mode:").close();
     w.open("ComboBox").set("Entries", "Manual;Automatic;Service")
         .bind("CurrentIndex", "Machine.mode").close();
-    w.open("RadioButton").set("Cell", "2, 0, 1, 2").set("Text", "Running")
+    w.open("Label").set("Text", "Shift:").close();
+    w.open("TimeEdit").set("Value", "06:00:00").set("DisplayFormat", "HH:mm").close();
+    w.open("Label").set("Text", "Installed:").close();
+    w.open("DateTimeEdit").set("Value", "2024-05-13T09:30:00").close();
+    w.open("RadioButton").set("Cell", "4, 0, 1, 2").set("Text", "Running")
         .bind("Checked", "Machine.running").close();
-    w.open("RadioButton").set("Cell", "3, 0, 1, 2").set("Text", "Stopped").close();
+    w.open("RadioButton").set("Cell", "5, 0, 1, 2").set("Text", "Stopped").close();
     w.close().close();
     w.open("ListWidget").set("Entries", "Manual;Automatic;Service")
         .bind("CurrentRow", "Machine.mode").close();

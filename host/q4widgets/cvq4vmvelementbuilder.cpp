@@ -405,6 +405,8 @@ QString cVQ4VMVElementBuilder::textOf(vmva::cDVIAbstractProperty &property)
         return qstr(v->value().toString());
     if (auto *v = property.doubleView())
         return QString::number(v->value(), 'g', 12);
+    if (auto *v = property.dateTimeView())
+        return v->text();
     return QString();
 }
 

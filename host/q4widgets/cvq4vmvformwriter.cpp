@@ -76,6 +76,9 @@ cVQ4VMVFormWriter &cVQ4VMVFormWriter::set(const char *name, const QString &text)
         v->setValue(qstr(text));
     else if (auto *v = p.asciiStringView())
         v->setValue(qstr(text).ascii('?'));
+    else if (auto *v = p.dateTimeView();
+             v && vmva::cDVIDateTimeProperty::parse(v->part(), text).isValid())
+        v->setValue(vmva::cDVIDateTimeProperty::parse(v->part(), text));
     else
         VELL_THROW(vstd::cBugException,
                    vucs::cLIMessage("$VTR$Property %name% takes no text!") << name);

@@ -2,6 +2,7 @@
 
 #include "builders/cvq4actionbuilder.h"
 #include "builders/cvq4containerbuilder.h"
+#include "builders/cvq4datetimebuilder.h"
 #include "builders/cvq4layoutbuilder.h"
 #include "builders/cvq4menubuilder.h"
 #include "builders/cvq4spacerbuilder.h"
@@ -59,6 +60,9 @@ const tBuilderPair kBuilders[] = {
     {"ProgressBar", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::ProgressBar>},
     {"Line", make<cVQ4ContainerBuilder, cVQ4ContainerBuilder::Line>},
     {"DoubleSpinBox", make<cVQ4ValueWidgetBuilder, cVQ4ValueWidgetBuilder::DoubleSpinBox>},
+    {"DateEdit", make<cVQ4DateTimeBuilder, vmva::cDVIDateTimeProperty::Date>},
+    {"TimeEdit", make<cVQ4DateTimeBuilder, vmva::cDVIDateTimeProperty::Time>},
+    {"DateTimeEdit", make<cVQ4DateTimeBuilder, vmva::cDVIDateTimeProperty::DateTime>},
     {"Spacer", make<cVQ4SpacerBuilder>},
     {"Menu", make<cVQ4MenuBuilder>},
     {"MenuItem", make<cVQ4ActionBuilder, cVQ4ActionBuilder::MenuItem>},

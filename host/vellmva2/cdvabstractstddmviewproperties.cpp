@@ -215,7 +215,8 @@ void cDVAbstractStdDMViewProperties::loadRecords(vsa::cAbstractDeserializer &des
                                         "a %kind% value!")
                            << deserializer.locationOf(at) << property->name()
                            << cDVPropertyRecords::kindName(record.kind));
-        if (record.kind == cDVPropertyRecords::Int || record.kind == cDVPropertyRecords::Double)
+        if (record.kind == cDVPropertyRecords::Int || record.kind == cDVPropertyRecords::Double
+            || record.kind == cDVPropertyRecords::Moment)
             checkRange(*property, deserializer, at);
         if (record.bound)
             property->setModelLocation(cDMDataModelDescriptor(
@@ -229,6 +230,14 @@ void cDVAbstractStdDMViewProperties::checkRange(cDVIAbstractProperty &property,
                                                 const vsa::cAbstractDeserializer &deserializer,
                                                 vsa::cAbstractDeserializer::tMark at)
 {
+    if (cDVIDateTimeProperty *moment = property.dateTimeView()) {
+        if (moment->value().isValid())
+            return;
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unable to read %file%: \"%name%\" holds no date or "
+                                    "time!")
+                       << deserializer.locationOf(at) << property.name());
+    }
     if (const cDVIDoubleProperty *real = property.doubleView()) {
         const double v = real->value();
         // NaN lies in no range; without a range any number is taken.

@@ -19,6 +19,7 @@ class cDVIUCStringProperty;
 class cDVILayoutProperty;
 class cDVIFontProperty;
 class cDVIDoubleProperty;
+class cDVIDateTimeProperty;
 
 // One property of a data-view element: a named, documented value with a direction and a model
 // location (the connector). Each concrete property offers exactly one typed view; the others
@@ -66,6 +67,7 @@ public:
     virtual cDVILayoutProperty *layoutView() { return nullptr; }
     virtual cDVIFontProperty *fontView() { return nullptr; }
     virtual cDVIDoubleProperty *doubleView() { return nullptr; }
+    virtual cDVIDateTimeProperty *dateTimeView() { return nullptr; }
 
     virtual bool isDefault() const = 0;
     virtual void resetToDefault() = 0;

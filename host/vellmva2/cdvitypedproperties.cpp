@@ -55,6 +55,84 @@ void cDVIDoubleProperty::loadValue(vsa::cAbstractDeserializer &deserializer)
     setValue(deserializer.readDouble(kValue));
 }
 
+QString cDVIDateTimeProperty::format(Part part, const QDateTime &value)
+{
+    if (!value.isValid())
+        return QString();
+    switch (part) {
+    case Date: return value.date().toString(Qt::ISODate);
+    case Time: return value.time().toString(Qt::ISODate);
+    case DateTime: break;
+    }
+    return value.date().toString(Qt::ISODate) + u'T' + value.time().toString(Qt::ISODate);
+}
+
+namespace {
+
+// Qt's ISO reading takes more than its writing gives: a date followed by anything, "24:00"
+// for the next midnight. Only a text that the value writes back, seconds aside, is taken.
+QDate isoDate(const QString &text)
+{
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    return date.isValid() && date.toString(Qt::ISODate) == text ? date : QDate();
+}
+
+QTime isoTime(const QString &text)
+{
+    const QTime time = QTime::fromString(text, Qt::ISODate);
+    const QString back = time.toString(Qt::ISODate);
+    return time.isValid() && (back == text || back == text + QLatin1String(":00")) ? time
+                                                                                 : QTime();
+}
+
+} // namespace
+
+QDateTime cDVIDateTimeProperty::parse(Part part, QStringView text)
+{
+    const QString t = text.toString();
+    switch (part) {
+    case Date: {
+        const QDate date = isoDate(t);
+        return date.isValid() ? make(date) : QDateTime();
+    }
+    case Time: {
+        const QTime time = isoTime(t);
+        return time.isValid() ? make(QDate(2000, 1, 1), time) : QDateTime();
+    }
+    case DateTime: break;
+    }
+    // A zone in the text would move the wall clock: only the plain form is taken.
+    const int split = int(t.indexOf(u'T'));
+    if (split < 0)
+        return QDateTime();
+    const QDate date = isoDate(t.left(split));
+    const QTime time = isoTime(t.mid(split + 1));
+    return date.isValid() && time.isValid() ? make(date, time) : QDateTime();
+}
+
+QDateTime cDVIDateTimeProperty::make(const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
+void cDVIDateTimeProperty::storeValue(vsa::cAbstractSerializer &serializer) const
+{
+    serializer.setLabel(kValue);
+    serializer.writeAscii(vstd::cAsciiString(text().toLatin1()));
+}
+
+void cDVIDateTimeProperty::loadValue(vsa::cAbstractDeserializer &deserializer)
+{
+    const vstd::cAsciiString text = deserializer.readAscii(kValue);
+    const QDateTime value = parse(mPart, QString::fromLatin1(text.data(), text.size()));
+    if (!value.isValid())
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Invalid date or time \"%text%\" at %location%!")
+                       << QString::fromLatin1(text.data(), text.size())
+                       << deserializer.location());
+    setValue(value);
+}
+
 void cDVIPixmapProperty::storeValue(vsa::cAbstractSerializer &serializer) const
 {
     serializer.setLabel(kValue);

@@ -8,6 +8,7 @@
 #include "vellcore/vtypes.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -167,6 +168,38 @@ private:
     double mMin = 1;
     double mMax = 0;
     int mDecimals = 2;
+};
+
+// A date, a time of day or both, as its part says. The value has no time zone (it is kept in
+// UTC terms, which know no daylight saving gaps): a form shows the same wall clock wherever it
+// runs. Files hold it as ISO 8601 text ("2026-12-07", "14:30:00", "2026-12-07T14:30:00").
+class cDVIDateTimeProperty : public tDVIValueProperty<QDateTime>
+{
+public:
+    enum Part { Date, Time, DateTime };
+    cDVIDateTimeProperty(const vstd::cAsciiString &name, const vstd::cAsciiString &topic,
+                         const vstd::cAsciiString &help, unsigned int flags, Part part,
+                         const QDateTime &defaultValue)
+        : tDVIValueProperty(name, topic, help, flags, defaultValue), mPart(part) {}
+    cDVIDateTimeProperty *dateTimeView() override { return this; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVIDateTimeProperty>(*this);
+    }
+    Part part() const { return mPart; }
+    QString text() const { return format(mPart, value()); }
+    // The ISO text of `value` for `part`; empty for an invalid value.
+    static QString format(Part part, const QDateTime &value);
+    // The value the ISO text names for `part` (a time of day on 2000-01-01, a date at
+    // midnight); invalid when the text names none.
+    static QDateTime parse(Part part, QStringView text);
+    // The wall clock of `date` and `time` as this view keeps it.
+    static QDateTime make(const QDate &date, const QTime &time = QTime(0, 0));
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
+
+private:
+    Part mPart;
 };
 
 // A picture, kept as the bytes of its image file (PNG, XPM, SVG, ...); empty for none.

@@ -75,6 +75,8 @@ cDVPropertyRecords::Kind cDVPropertyRecords::kindOf(cDVIAbstractProperty &proper
         return Layout;
     if (property.doubleView())
         return Double;
+    if (property.dateTimeView())
+        return Moment;
     if (property.modelLocationView())
         return NoValue;
     return KindCount;
@@ -124,6 +126,11 @@ bool cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &prope
             const double value = property->doubleView()->value();
             std::memcpy(&bits, &value, sizeof bits);
             qToLittleEndian(bits, out.fixed(8));
+            break;
+        }
+        case Moment: {
+            const QByteArray text = property->dateTimeView()->text().toLatin1();
+            out.text(text.constData(), text.size());
             break;
         }
         case NoValue: break;
@@ -199,7 +206,8 @@ void cDVPropertyRecords::cReader::next(tRecordSet &record)
         break;
     }
     case Int: record.number = vsa::cBinaryFormat::unzigzag(varint()); break;
-    case Ascii: record.text = text(cDocumentLimits::maxTextLength); break;
+    case Ascii:
+    case Moment: record.text = text(cDocumentLimits::maxTextLength); break;
     case Bytes: record.text = text(cDocumentLimits::maxBytesLength); break;
     case String: {
         const quint64 units = varint();
@@ -313,6 +321,14 @@ bool cDVPropertyRecords::assign(cDVIAbstractProperty &property, const tRecordSet
             return true;
         }
         return false;
+    case Moment:
+        // A text that names no date or time leaves the value invalid; the reader refuses it.
+        if (auto *view = property.dateTimeView()) {
+            view->setValue(cDVIDateTimeProperty::parse(
+                view->part(), QString::fromLatin1(record.text.data(), record.text.size())));
+            return true;
+        }
+        return false;
     case NoValue:
         return property.modelLocationView() != nullptr;
     case KindCount: break;
@@ -331,6 +347,7 @@ const char *cDVPropertyRecords::kindName(Kind kind)
     case Bytes: return "bytes";
     case Layout: return "layout";
     case Double: return "double";
+    case Moment: return "date or time";
     case KindCount: break;
     }
     return "unknown";

@@ -211,6 +211,11 @@ private slots:
                                 << "Value=mode" << "value" << QStringList{"0", "1"};
         QTest::newRow("dial") << "Dial" << "QDial" << "ToolTip" << "Mode" << "toolTip=Mode"
                               << "Value=mode" << "value" << QStringList{"0", "1"};
+        // The day comes first in the typed format: the arrow key moves the day.
+        QTest::newRow("date edit") << "Date Edit" << "QDateEdit" << "DisplayFormat"
+                                   << "dd.MM.yyyy" << "displayFormat=dd.MM.yyyy"
+                                   << "Value=serviceDate" << "date"
+                                   << QStringList{"2027-06-15", "2027-06-16"};
     }
 
     // Each element added through the append menu, set and bound in the table, saved, and run

@@ -128,7 +128,8 @@ private slots:
         QCOMPARE(late, QStringList({"Widget=W", "Frame=F", "Scroll Area=", "Splitter=",
                                     "Stacked Widget=K", "Grid Layout=Y", "Form Layout=",
                                     "Radio Button=", "Text Edit=X", "List=", "Slider=", "Dial=",
-                                    "Line=", "Double Spin Box="}));
+                                    "Line=", "Double Spin Box=", "Date Edit=",
+                                    "Time Edit=", "Date Time Edit="}));
         letters.removeAll(QString());
         QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
 
@@ -153,7 +154,8 @@ private slots:
                                    "Spacer", "Widget", "Frame", "Scroll Area", "Splitter",
                                    "Stacked Widget", "Grid Layout", "Form Layout",
                                    "Radio Button", "Text Edit", "List", "Slider", "Dial",
-                                   "Line", "Double Spin Box"};
+                                   "Line", "Double Spin Box", "Date Edit", "Time Edit",
+                                   "Date Time Edit"};
         const QStringList cut = {"Copy", "Cut", "Remove"};
         QTest::newRow("empty root") << "" << QStringList({"Dialog", "Menu", "Tool Bar"})
                                     << QStringList() << QStringList();

@@ -5,6 +5,7 @@
 
 #include "qdialogeditorwidget/cqveconnectortreewidget.h"
 #include "qdialogeditorwidget/propertywidgets/cqlayoutparamdialog.h"
+#include "qdialogeditorwidget/propertywidgets/cqpwdatetimeitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwdoubleitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwfontitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwlayoutparamitem.h"
@@ -29,6 +30,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QtTest>
 
@@ -110,6 +112,7 @@ private slots:
     void initTestCase();
     void fontPickedAndReverted();
     void floatingPointNumberTypedAndReverted();
+    void dateSteppedAndReverted();
     void layoutParameters();
     void layoutDialogShowsParameter_data();
     void layoutDialogShowsParameter();
@@ -234,6 +237,37 @@ void tst_PropertyEditors::floatingPointNumberTypedAndReverted()
     QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
     QCOMPARE(number.value(), 2.5);
     QCOMPARE(spin->value(), 2.5);
+    QTRY_COMPARE(item->currentIndex(), 0);
+}
+
+// Only the property's part is shown and written: a date stays at midnight whatever the edit
+// holds beside it.
+void tst_PropertyEditors::dateSteppedAndReverted()
+{
+    using vmva::cDVIDateTimeProperty;
+    cTestProperties p;
+    auto &date = p.add<cDVIDateTimeProperty>("Due", "T", "help", 3, cDVIDateTimeProperty::Date,
+                                             cDVIDateTimeProperty::make(QDate(2000, 1, 1)));
+    date.setValue(cDVIDateTimeProperty::make(QDate(2026, 12, 7)));
+    auto t = table(p);
+    auto *item = qobject_cast<cQPWDateTimeItem *>(t->cellWidget(1, 1));
+    QVERIFY(item);
+    QCOMPARE(item->displayLabel()->text(), QString("2026-12-07"));
+
+    press(item);
+    auto *edit = item->findChild<QDateTimeEdit *>("mpDteValue");
+    QVERIFY(edit && item->currentIndex() == 1 && edit->hasFocus());
+    QCOMPARE(edit->text(), QString("2026-12-07"));
+    QCOMPARE(mChanged, 0);
+    QTest::keyClick(edit, Qt::Key_Up); // the year, the first section
+    QCOMPARE(date.text(), QString("2027-12-07"));
+    QCOMPARE(date.value().time(), QTime(0, 0));
+    QCOMPARE(item->displayLabel()->text(), QString("2027-12-07"));
+    QCOMPARE(mChanged, 1);
+
+    QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
+    QCOMPARE(date.text(), QString("2000-01-01"));
+    QCOMPARE(edit->text(), QString("2000-01-01"));
     QTRY_COMPARE(item->currentIndex(), 0);
 }
 

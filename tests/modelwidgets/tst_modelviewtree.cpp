@@ -173,7 +173,8 @@ private slots:
         static_cast<tNumber *>(demo.machine().tryFindNode("drive.motor.speed"))->setValue(1234);
         QCOMPARE(treeRows(*tree).value(drive + 2), "        speed : piInt64 = 1234");
         demo.attachProbe();   // appended after everything the machine had
-        QCOMPARE(treeRows(*tree).mid(rows.indexOf("    mode : piInt64 = 1") + 1, 4),
+        const QString last = "    serviceDate : cString = \"2027-03-01\"";
+        QCOMPARE(treeRows(*tree).mid(rows.indexOf(last) + 1, 4),
                  QStringList({"    probe", "      reading : piDouble = 41.5",
                               "      serial : cString = \"P-0042\"", "  Settings"}));
         tree->expandAll();

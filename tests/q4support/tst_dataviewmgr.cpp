@@ -26,6 +26,7 @@ QString kindOf(cDVIAbstractProperty *p)
     if (p->layoutView()) return "layout";
     if (p->fontView()) return "font";
     if (p->doubleView()) return "double";
+    if (p->dateTimeView()) return "date/time";
     return "none";
 }
 
@@ -165,7 +166,8 @@ void tst_DataViewMgr::fixedOrderWithKindsAndCategories()
         {"GridLayout", 1, 1, false},  {"FormLayout", 1, 1, false}, {"RadioButton", 1, 2, false},
         {"TextEdit", 1, 2, false},    {"ListWidget", 1, 2, false}, {"Slider", 1, 2, false},
         {"Dial", 1, 2, false},        {"Line", 1, 2, false},
-        {"DoubleSpinBox", 1, 2, false},
+        {"DoubleSpinBox", 1, 2, false}, {"DateEdit", 1, 2, false},  {"TimeEdit", 1, 2, false},
+        {"DateTimeEdit", 1, 2, false},
     };
     const auto &extensions = mgr.dataViewElementExtensions();
     QCOMPARE(extensions.size(), std::size(expected));
@@ -251,7 +253,7 @@ void tst_DataViewMgr::propertiesAreDescribedAndConsistent()
         }
     }
     QCOMPARE(kinds, (std::set<QString>{"model", "bool", "ascii", "int", "pixmap", "text",
-                                       "layout", "font", "double"}));
+                                       "layout", "font", "double", "date/time"}));
     QVERIFY(intWithChoicesAndRange && intWithChoicesOnly && asciiChoicesOnly);
 }
 

@@ -443,6 +443,14 @@ void tst_Binding::laterElementsBindBothWays_data()
                           << QStringList{"1", "2", "3"};
     QTest::newRow("stacked widget") << "StackedWidget" << "CurrentIndex" << "page"
                                     << "currentIndex" << QStringList{"1", "2", "3"};
+    // A text that names no date leaves the editor at its own value; the year comes first.
+    QTest::newRow("date edit") << "DateEdit" << "Value" << "name" << "date"
+                               << QStringList{"2000-01-01", "2026-12-07", "2027-12-07"};
+    QTest::newRow("time edit") << "TimeEdit" << "Value" << "name" << "text"
+                               << QStringList{"00:00:00", "14:30:00", "15:30:00"};
+    QTest::newRow("date-time edit")
+        << "DateTimeEdit" << "Value" << "name" << "text"
+        << QStringList{"2000-01-01T00:00:00", "2026-02-28T23:59:00", "2027-02-28T23:59:00"};
 }
 
 // The node's value reaches the widget when built and when it changes; the user's input, made
@@ -460,6 +468,8 @@ void tst_Binding::laterElementsBindBothWays()
             .bind(property.toLatin1().constData(), ("Machine." + node).toLatin1().constData());
         if (element == "ListWidget")
             w.set("Entries", "a;b;c;d;e");
+        if (element == "DateTimeEdit")
+            w.set("DisplayFormat", "yyyy-MM-dd'T'HH:mm:ss");
         if (element == "StackedWidget")
             for (int i = 0; i < 5; ++i)
                 w.open("TabPage").close();
@@ -476,7 +486,7 @@ void tst_Binding::laterElementsBindBothWays()
     if (node == "running")
         m.running.setValue(true);
     else if (node == "name")
-        m.name.setValue(vucs::cString("Press 7"));
+        m.name.setValue(qstr(values[1]));
     else if (node == "speed")
         m.speed.setValue(2500);
     else if (node == "temperature")

@@ -49,6 +49,9 @@ protected:
         addProperty(std::make_unique<cDVIModelLocationProperty>("Model", "Data", "", In));
         addProperty(std::make_unique<cDVIDoubleProperty>("Setpoint", "Data", "", InOut, 1.5))
             .setRange(-1e6, 1e6);
+        addProperty(std::make_unique<cDVIDateTimeProperty>(
+            "Due", "Data", "", InOut, cDVIDateTimeProperty::DateTime,
+            cDVIDateTimeProperty::make(QDate(2000, 1, 1))));
     }
 };
 
@@ -118,6 +121,8 @@ void fill(cAllKinds &p, const QByteArray &picture, const cDVLayoutParameter &lay
         cDMDataModelDescriptor("Machine", "drive.motor"));
     p.tryFindProperty("Count")->setModelLocation(cDMDataModelDescriptor("$(modelPath)", "n"));
     p.get<cDVIDoubleProperty>("Setpoint").setValue(-0.1 - 1e-12);
+    p.get<cDVIDateTimeProperty>("Due").setValue(
+        cDVIDateTimeProperty::make(QDate(2026, 3, 29), QTime(2, 30, 5)));
 }
 
 // Copies of the properties of another object.
@@ -181,6 +186,8 @@ private slots:
     void missingAndUnknownProperties();
     void corruptValuesAreRefusedNamingTheProperty_data();
     void corruptValuesAreRefusedNamingTheProperty();
+    void datesAndTimesReadAsTheirPartSays_data();
+    void datesAndTimesReadAsTheirPartSays();
     void damagedRecordsAreRefused_data();
     void damagedRecordsAreRefused();
     void copiesShareTheDescriptionUntilChanged();
@@ -254,6 +261,8 @@ void tst_ViewProperties::roundTrip()
     QVERIFY(in.tryFindProperty("Text")->modelLocation().isEmpty());
     // Every bit of a floating-point number, in both forms.
     QCOMPARE(in.get<cDVIDoubleProperty>("Setpoint").value(), -0.1 - 1e-12);
+    // A wall clock that a daylight saving change skips in many zones.
+    QCOMPARE(in.get<cDVIDateTimeProperty>("Due").text(), QString("2026-03-29T02:30:05"));
 }
 
 void tst_ViewProperties::missingAndUnknownProperties_data()
@@ -331,6 +340,7 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty_data()
     QTest::addColumn<QString>("property");
     QTest::newRow("text where an integer belongs") << "Count";
     QTest::newRow("layout mode out of range") << "Layout";
+    QTest::newRow("date and time with a zone") << "Due";
 }
 
 void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
@@ -343,6 +353,8 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
     writer.setLabel("Value");
     if (property == "Count") {
         writer.writeString("five");
+    } else if (property == "Due") {
+        writer.writeAscii("2026-12-07T10:00:00+01:00");
     } else {
         writer.beginContext("LayoutParameter");
         writer.setLabel("Mode");
@@ -363,6 +375,40 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
         QVERIFY2(QString(e.what()).contains(property), e.what());
         QVERIFY(e.cause() != nullptr);
     }
+}
+
+void tst_ViewProperties::datesAndTimesReadAsTheirPartSays_data()
+{
+    QTest::addColumn<int>("part");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read"); // the text written back; empty when refused
+    const int date = cDVIDateTimeProperty::Date, time = cDVIDateTimeProperty::Time,
+              both = cDVIDateTimeProperty::DateTime;
+    QTest::newRow("date") << date << "2024-02-29" << "2024-02-29";
+    QTest::newRow("no such day") << date << "2023-02-29" << "";
+    QTest::newRow("date in another order") << date << "29.02.2024" << "";
+    QTest::newRow("date with a time") << date << "2024-02-29T10:00:00" << "";
+    QTest::newRow("time") << time << "23:59:59" << "23:59:59";
+    QTest::newRow("time without seconds") << time << "07:05" << "07:05:00";
+    QTest::newRow("hour 24") << time << "24:00:00" << "";
+    QTest::newRow("date and time") << both << "1999-12-31T23:59:59" << "1999-12-31T23:59:59";
+    QTest::newRow("date alone") << both << "1999-12-31" << "";
+    QTest::newRow("time in UTC") << both << "1999-12-31T23:59:59Z" << "";
+    QTest::newRow("empty") << both << "" << "";
+}
+
+// Files, records, node texts and the form writer all read through this one rule.
+void tst_ViewProperties::datesAndTimesReadAsTheirPartSays()
+{
+    QFETCH(int, part);
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    const auto p = cDVIDateTimeProperty::Part(part);
+    const QDateTime value = cDVIDateTimeProperty::parse(p, text);
+    QCOMPARE(value.isValid(), !read.isEmpty());
+    QCOMPARE(cDVIDateTimeProperty::format(p, value), read);
+    if (p == cDVIDateTimeProperty::Time && value.isValid())
+        QCOMPARE(value.date(), QDate(2000, 1, 1)); // one day for every time: equal times compare
 }
 
 void tst_ViewProperties::damagedRecordsAreRefused_data()
@@ -387,6 +433,10 @@ void tst_ViewProperties::damagedRecordsAreRefused_data()
         << record("Setpoint", 7, QByteArray("\0\0\0\0\0\0\xf8\x7f", 8)) << "not a number";
     QTest::newRow("floating-point number outside its range")
         << record("Setpoint", 7, QByteArray("\0\0\0\0\0\0\xf0\x7f", 8)) << "outside";
+    QTest::newRow("a day no month has") << record("Due", 8, "\0232026-02-30T10:00:00")
+                                        << "no date or time";
+    QTest::newRow("a date where a date and time belong") << record("Due", 8, "\0122026-02-28")
+                                                         << "no date or time";
 }
 
 // Records come from the clipboard too: damage is refused, never read beyond the block, and

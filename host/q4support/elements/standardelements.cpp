@@ -47,6 +47,9 @@ const cStdElementFactory::tInfoSet kElements[] = {
     {"Dial", "Dial", "Widgets", 1, 2, false, dialProperties},
     {"Line", "Line", "Widgets", 1, 2, false, lineProperties},
     {"DoubleSpinBox", "Double Spin Box", "Widgets", 1, 2, false, doubleSpinBoxProperties},
+    {"DateEdit", "Date Edit", "Widgets", 1, 2, false, dateEditProperties},
+    {"TimeEdit", "Time Edit", "Widgets", 1, 2, false, timeEditProperties},
+    {"DateTimeEdit", "Date Time Edit", "Widgets", 1, 2, false, dateTimeEditProperties},
 };
 
 } // namespace

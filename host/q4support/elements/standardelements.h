@@ -6,7 +6,7 @@
 //
 // Property kinds: A 8-bit string, U Unicode string, I integer, B bool, F font (QFont::toString()
 // text, empty = default font), L layout parameter, P picture (image file bytes), M model location,
-// D floating-point number (range, decimals).
+// D floating-point number (range, decimals), T date, time of day or both (ISO text).
 // Flags: in = the widget shows the value (bindable, follows the node), out = user input is
 // written to the node, in/out = both, static = NotConnectable (no connector). "types" is
 // allowedTypes(). Every element starts with "Label" (A, static, "General"): the name the
@@ -109,6 +109,17 @@
 //     range -1e12..1e12 (piDouble piInt64); Minimum D static Range 0; Maximum D static Range
 //     99.99; SingleStep D static Range 1, range 0..1e12; Decimals I static Appearance 2, range
 //     0..10; Prefix, Suffix U static Appearance ""; ToolTip; Enabled; Visible; Layout
+// DateEdit               "Date Edit"           Widgets     1   2    no   Value T in/out Data
+//     2000-01-01 (cString, ISO text); Minimum T static Range 1752-09-14; Maximum T static Range
+//     9999-12-31; DisplayFormat U static Appearance "yyyy-MM-dd" (QDateTimeEdit's format, empty
+//     for the locale's); CalendarPopup B static Appearance false; ToolTip; Enabled; Visible;
+//     Layout
+// TimeEdit               "Time Edit"           Widgets     1   2    no   as DateEdit for a time
+//     of day: Value 00:00:00, range 00:00:00..23:59:59, DisplayFormat "HH:mm:ss", no
+//     CalendarPopup
+// DateTimeEdit           "Date Time Edit"      Widgets     1   2    no   as DateEdit for both:
+//     Value 2000-01-01T00:00:00, range 1752-09-14T00:00:00..9999-12-31T23:59:59, DisplayFormat
+//     "yyyy-MM-dd HH:mm"
 // Line                   "Line"                Widgets     1   2    no   Orientation; ToolTip;
 //     Enabled; Visible; Layout (a sunken line between parts of a form)
 // Spacer                 "Spacer"              Widgets     1   2    no   Orientation I static

@@ -125,6 +125,14 @@ cDVIDoubleProperty &addDouble(cStdElementProperties &p, const char *name, const 
     return property;
 }
 
+cDVIDateTimeProperty &addMoment(cStdElementProperties &p, const char *name, const char *topic,
+                                const char *help, unsigned int flags,
+                                cDVIDateTimeProperty::Part part, const char *value)
+{
+    const QDateTime moment = cDVIDateTimeProperty::parse(part, QString::fromLatin1(value));
+    return p.add<cDVIDateTimeProperty>(name, topic, help, flags, part, moment);
+}
+
 cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name, const char *help)
 {
     return p.add<cDVIPixmapProperty>(name, "Appearance", help, Static, QByteArray());

@@ -48,6 +48,10 @@ vmva::cDVIAsciiStringProperty &addChoice(cStdElementProperties &p, const char *n
 vmva::cDVIDoubleProperty &addDouble(cStdElementProperties &p, const char *name,
                                     const char *topic, const char *help, unsigned int flags,
                                     double value, double min, double max, int decimals = 2);
+// A date, a time of day or both, given as ISO text.
+vmva::cDVIDateTimeProperty &addMoment(cStdElementProperties &p, const char *name,
+                                      const char *topic, const char *help, unsigned int flags,
+                                      vmva::cDVIDateTimeProperty::Part part, const char *value);
 vmva::cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name,
                                      const char *help);
 void addFont(cStdElementProperties &p);
@@ -85,6 +89,9 @@ void dialProperties(cStdElementProperties &p);
 void listWidgetProperties(cStdElementProperties &p);
 void lineProperties(cStdElementProperties &p);
 void doubleSpinBoxProperties(cStdElementProperties &p);
+void dateEditProperties(cStdElementProperties &p);
+void timeEditProperties(cStdElementProperties &p);
+void dateTimeEditProperties(cStdElementProperties &p);
 
 // Menu and tool bar elements.
 void menuProperties(cStdElementProperties &p);

@@ -69,6 +69,48 @@ void doubleSpinBoxProperties(cStdElementProperties &p)
     addWidgetTail(p);
 }
 
+namespace {
+
+// The rows of the three date and time editors; `first` and `last` bound what the user can set.
+void momentProperties(cStdElementProperties &p, cDVIDateTimeProperty::Part part,
+                      const char *value, const char *first, const char *last,
+                      const char *format)
+{
+    addLabel(p);
+    addMoment(p, "Value", "Data", "Date or time shown, as ISO text in a text node; what the user "
+              "sets is written back.", InOut, part, value)
+        .setAllowedTypes(cStdElementProperties::shared("cString"));
+    addMoment(p, "Minimum", "Range", "Earliest value the user can set.", Static, part, first);
+    addMoment(p, "Maximum", "Range", "Latest value the user can set.", Static, part, last);
+    addText(p, "DisplayFormat", "Appearance",
+            "How the value is shown, such as \"dd.MM.yyyy\" or \"HH:mm\" (QDateTimeEdit's "
+            "format); empty for the user's locale.", Static, format);
+    if (part != cDVIDateTimeProperty::Time)
+        addBool(p, "CalendarPopup", "Appearance",
+                "Whether a calendar opens to pick the date.", Static, false);
+    addWidgetTail(p);
+}
+
+} // namespace
+
+void dateEditProperties(cStdElementProperties &p)
+{
+    momentProperties(p, cDVIDateTimeProperty::Date, "2000-01-01", "1752-09-14", "9999-12-31",
+                     "yyyy-MM-dd");
+}
+
+void timeEditProperties(cStdElementProperties &p)
+{
+    momentProperties(p, cDVIDateTimeProperty::Time, "00:00:00", "00:00:00", "23:59:59",
+                     "HH:mm:ss");
+}
+
+void dateTimeEditProperties(cStdElementProperties &p)
+{
+    momentProperties(p, cDVIDateTimeProperty::DateTime, "2000-01-01T00:00:00",
+                     "1752-09-14T00:00:00", "9999-12-31T23:59:59", "yyyy-MM-dd HH:mm");
+}
+
 void listWidgetProperties(cStdElementProperties &p)
 {
     addLabel(p);
