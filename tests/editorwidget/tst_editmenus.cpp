@@ -360,7 +360,7 @@ private slots:
     {
         auto d = editor(false);
         auto dialogs = std::make_unique<cScriptedFileDialogs>();
-        dialogs->answers << qstr(mHost.app.vmvMgr().uiRootPath()) + "/libVellLcdElements.so";
+        dialogs->answers << qstr(mHost.app.vmvMgr().uiPlugInPath()) + "/libVellLcdElements.so";
         d->window->setFileDialogProvider(std::move(dialogs));
         d->action("mpActLoadUiPlugIn")->trigger();
         const QString name = qstr(entries(*d).back()->factory->displayName());

@@ -290,7 +290,7 @@ private slots:
     {
         cVQ4VMVDataViewMgr &mgr = mHost.app.vmvMgr();
         vsa::cReferenceFrame frame;
-        mgr.loadDataViewElement(qstr(qstr(mgr.uiRootPath()) + "/libVellLcdElements.so"), frame);
+        mgr.loadDataViewElement(qstr(qstr(mgr.uiPlugInPath()) + "/libVellLcdElements.so"), frame);
         cQVEConnectorTreeWidget table(nullptr);
         QStringList elements;
         for (cQUIDataViewItemExtension *extension : mgr.dataViewElementExtensions()) {
