@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -168,8 +169,9 @@ private slots:
         auto *tree = editor->findChild<QTreeWidget *>("dialogLayoutTree");
         QTreeWidgetItem *buttons = findRow(*tree, "Horizontal Box Layout (\"Buttons\")");
         tree->scrollToItem(buttons);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(buttons).center());
+        // On the start of its text: the whole row may be wider than the tree.
+        const QRect row = tree->visualItemRect(buttons);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, row.topLeft() + QPoint(8, 4));
         cQPreviewWidgetView *view = editor->previewView();
         auto *layout = view->currentPreview()->findChild<QHBoxLayout *>(
             qstr(editor->currentLayoutItem()->debugInfo()));
@@ -266,6 +268,24 @@ private slots:
         QTRY_COMPARE(unsaved->text(), QString());
     }
 
+    // A narrow tree scrolls sideways to its longest name instead of cutting it off.
+    void narrowTreeScrollsSideways()
+    {
+        auto editor = shownEditor("machine.dlg");
+        auto *tree = editor->findChild<QTreeWidget *>("dialogLayoutTree");
+        dock(*editor, "Dialog layout")->setFloating(true);
+        dock(*editor, "Dialog layout")->resize(120, 300);
+        QScrollBar *bar = tree->horizontalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        QTreeWidgetItem *buttons = findRow(*tree, "Horizontal Box Layout (\"Buttons\")");
+        // The column holds the deepest rows' whole texts behind their indentation.
+        const QRect row = tree->visualItemRect(buttons);
+        const int textWidth = tree->fontMetrics().horizontalAdvance(buttons->text(0));
+        QVERIFY2(tree->columnWidth(0) >= row.left() + bar->value() + textWidth,
+                 qPrintable(QString::number(tree->columnWidth(0))));
+        QVERIFY(tree->columnWidth(0) > tree->viewport()->width());
+    }
+
     void rightClickOffersEditAndViewsMenus()
     {
         auto editor = shownEditor("machine.dlg");
@@ -280,7 +300,8 @@ private slots:
                 offered << (a->isSeparator() ? QStringLiteral("--") : a->text());
             popup->close();
         });
-        QTest::mousePress(tree->viewport(), Qt::RightButton, {}, tree->visualItemRect(row).center());
+        QTest::mousePress(tree->viewport(), Qt::RightButton, {},
+                          tree->visualItemRect(row).topLeft() + QPoint(8, 4));
         QCOMPARE(offered, QStringList({"&Edit", "--", "Views", "--"}));
         QCOMPARE(tree->currentItem(), row);
     }
