@@ -2,6 +2,7 @@
 
 #include "q4support/cvq4vmvabstractmvitemfactory.h"
 #include "q4support/cvq4application.h"
+#include "q4widgets/cvq4vmvbuildcontext.h"
 #include "q4widgets/cvq4vmvdialogfactory.h"
 #include "q4widgets/cvq4vmvmenufactory.h"
 #include "q4widgets/cvq4vmvtoolbarfactory.h"
@@ -25,6 +26,39 @@ std::unique_ptr<vsa::cAbstractDeserializer> openForm(cVQ4Application &applicatio
     document->setPreferNoLabels(false);
     document->setRefuseDuplicateLabels(true);
     return document;
+}
+
+// Adds the parameter names of the connectors below the reader's cursor to `names`; a
+// connector is a property's "Parameter" entry.
+void collectParameters(vsa::cAbstractDeserializer &document, bool inProperty, QStringList &names)
+{
+    using Kind = vsa::cAbstractDeserializer::EntryKind;
+    static const vstd::cAsciiString none;
+    for (Kind kind; (kind = document.nextEntryKind()) != Kind::NoEntry;) {
+        const vstd::cAsciiString label = document.nextEntryLabel();
+        switch (kind) {
+        case Kind::ContextEntry:
+            document.beginContext(none);
+            collectParameters(document, label == vstd::cAsciiString("Property"), names);
+            document.endContext();
+            break;
+        case Kind::AsciiEntry: {
+            const QString value = qstr(document.readAscii(none));
+            if (inProperty && label == vstd::cAsciiString("Parameter") && !value.isEmpty()
+                && value != QLatin1String(cVQ4VMVBuildContext::kRelativeParameter)
+                && !names.contains(value))
+                names << value;
+            break;
+        }
+        case Kind::StringEntry: document.readString(none); break;
+        case Kind::UIntEntry: document.readUInt(none); break;
+        case Kind::Int64Entry: document.readInt64(none); break;
+        case Kind::BoolEntry: document.readBool(none); break;
+        case Kind::DoubleEntry: document.readDouble(none); break;
+        case Kind::BytesEntry: document.readBytes(none); break;
+        default: return;
+        }
+    }
 }
 
 } // namespace
@@ -134,4 +168,30 @@ QWidget *cFormRunner::open(const QString &path)
                                     "bar can be built from its elements of type %types%!")
                        << qstr(path) << skipped.join(QStringLiteral(", ")));
     return mShown.get();
+}
+
+QStringList cFormRunner::parametersOf(const QString &path) const
+{
+    auto document = openForm(mApplication, path);
+    QStringList names;
+    collectParameters(*document, false, names);
+    return names;
+}
+
+QStringList cFormRunner::parameterWarnings(const QString &path, const QStringList &assigned) const
+{
+    const QStringList used = parametersOf(path);
+    QStringList lines;
+    for (const QString &name : used) {
+        if (!assigned.contains(name))
+            lines << QStringLiteral("parameter %1 of the form is not assigned; its elements "
+                                    "stay unbound (--arg %1=MODEL assigns it)")
+                         .arg(name);
+    }
+    for (const QString &name : assigned) {
+        if (!used.contains(name))
+            lines << QStringLiteral("the form has no parameter %1; --arg %1 assigns nothing")
+                         .arg(name);
+    }
+    return lines;
 }

@@ -26,11 +26,16 @@ public:
     // Builds the form in the file at `path` and shows it; returns the widget shown. Throws
     // cRuntimeException for a file that cannot be read or holds no form.
     QWidget *open(const QString &path);
+    // One line for each parameter the form in `path` binds to that is not among `assigned`,
+    // and for each of `assigned` that the form does not bind to.
+    QStringList parameterWarnings(const QString &path, const QStringList &assigned) const;
 
 private:
     // View category (a vq4::ViewCategory) of the file's first top-level element; 0 when there
     // is none, with the types of the elements passed over in `skipped`.
     int categoryOf(const QString &path, QStringList &skipped) const;
+    // The parameters the connectors of the file's properties name, in document order.
+    QStringList parametersOf(const QString &path) const;
 
     cVQ4Application &mApplication;
     std::unique_ptr<QWidget> mShown;

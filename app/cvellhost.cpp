@@ -110,11 +110,17 @@ void cVellHost::registerComponents()
 QWidget *cVellHost::runForm()
 {
     mFormRunner = std::make_unique<cFormRunner>(*mApplication);
+    QStringList assigned;
     for (const QString &argument : mOptions.formArguments) {
         const int equals = argument.indexOf(QLatin1Char('='));
         mFormRunner->assign(argument.left(equals), argument.mid(equals + 1));
+        assigned << argument.left(equals);
     }
-    return mFormRunner->open(mOptions.runForm);
+    QWidget *shown = mFormRunner->open(mOptions.runForm);
+    for (const QString &line : mFormRunner->parameterWarnings(mOptions.runForm, assigned))
+        std::fprintf(stderr, "vellhost: warning: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    return shown;
 }
 
 void cVellHost::openDocument(vcs::cAbstractComponent &component)

@@ -156,6 +156,8 @@ private:
     void setupPreviewArea();
     void setupEditing();
     void connectActions();
+    // Quit, the "Help" menu, the common second shortcuts and the unsaved-changes indicator.
+    void setupDesktopCommands();
     // Typing in the form information panel or asking for a new version changes the document.
     void watchFormInformation();
 

@@ -3,6 +3,7 @@
 #include "ui_uicqmodelviewdialogeditorsetup.h"
 
 #include "undo/cqdialogundorecorder.h"
+#include "cqdialogeditorhelp.h"
 #include "cqmodelviewdialogeditoredit.h"
 #include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreeitem.h"
@@ -22,11 +23,14 @@
 #include <QCursor>
 #include <QDockWidget>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <functional>
@@ -186,6 +190,38 @@ void cQModelViewDialogEditorWidget::connectActions()
     on(mpUi->mpActEmbeddedPreview, &W::uiEmbeddedPreviewEnabled);
     on(mpUi->mpActShowAllModels, &W::uiShowAllDataModels);
     on(mpUi->mpActShowParameters, &W::uiShowParameterDialog);
+    setupDesktopCommands();
+}
+
+void cQModelViewDialogEditorWidget::setupDesktopCommands()
+{
+    using W = cQModelViewDialogEditorWidget;
+    // The keys other desktop programs use, after the function keys the menus show.
+    const auto also = [](QAction *action, const QKeySequence &key) {
+        action->setShortcuts({action->shortcut(), key});
+    };
+    also(mpUi->mpActLoadDocument, QKeySequence(Qt::CTRL | Qt::Key_O));
+    also(mpUi->mpActSaveDocument, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mpUi->menuFile->addSeparator();
+    QAction *quit = mpUi->menuFile->addAction(tr("Quit"));
+    quit->setObjectName(QStringLiteral("mpActQuit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Closing asks about unsaved changes where the host watches the window.
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    new cQDialogEditorHelp(*this);
+
+    auto *unsaved = new QLabel(statusBar());
+    unsaved->setObjectName(QStringLiteral("mpLblUnsavedChanges"));
+    statusBar()->addPermanentWidget(unsaved);
+    // Queued: the history and the form information settle before they are asked.
+    const auto update = [this, unsaved] {
+        unsaved->setText(hasUnsavedChanges() ? tr("Unsaved changes") : QString());
+    };
+    const auto later = Qt::QueuedConnection;
+    connect(&mpUndo->stack(), &QUndoStack::cleanChanged, unsaved, update, later);
+    connect(&mpUndo->stack(), &QUndoStack::indexChanged, unsaved, update, later);
+    for (auto signal : {&W::documentModified, &W::documentSaved, &W::documentReplaced})
+        connect(this, signal, unsaved, update, later);
 }
 
 void cQModelViewDialogEditorWidget::watchFormInformation()

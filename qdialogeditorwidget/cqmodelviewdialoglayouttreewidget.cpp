@@ -4,6 +4,7 @@
 
 #include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,6 +24,10 @@ cQModelViewDialogLayoutTreeWidget::cQModelViewDialogLayoutTreeWidget(QWidget *pa
     setObjectName(QStringLiteral("dialogLayoutTree"));
     setColumnCount(1);
     header()->hide();
+    // Long names get a horizontal scroll bar instead of being cut off at the dock's edge.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     vpi::schedule(mDelayedActivation);
     connect(this, &QTreeWidget::currentItemChanged, this,
             &cQModelViewDialogLayoutTreeWidget::sltCurrentItemChanged);
@@ -40,11 +45,70 @@ cQModelViewDialogLayoutTreeWidget::~cQModelViewDialogLayoutTreeWidget()
 
 QString cQModelViewDialogLayoutTreeWidget::rowText(const cQAbstractDialogLayoutItem &item)
 {
+    const cQAbstractDialogLayoutItem *parent = item.parentOrNull();
+    if (!parent)
+        return plainRowText(item);
+    const auto &siblings = parent->children();
+    const auto at = std::find(siblings.begin(), siblings.end(), &item);
+    return at == siblings.end() ? plainRowText(item)
+                                : childRowTexts(*parent).at(int(at - siblings.begin()));
+}
+
+QString cQModelViewDialogLayoutTreeWidget::plainRowText(const cQAbstractDialogLayoutItem &item)
+{
     QString text = qstr(item.displayName());
     const vstd::cAsciiString label = item.label();
     if (!label.empty())
         text += QStringLiteral(" (\"") + qstr(label) + QStringLiteral("\")");
     return text;
+}
+
+QStringList cQModelViewDialogLayoutTreeWidget::childRowTexts(
+    const cQAbstractDialogLayoutItem &parent, const cQAbstractDialogLayoutItem *leaving)
+{
+    // Siblings of one type without labels would show the same text: their number tells them
+    // apart. Two passes keep a wide layout's rows linear in its children.
+    const auto &children = parent.children();
+    std::vector<vstd::cAsciiString> unlabelled(children.size());
+    QHash<vstd::cAsciiString, int> total;
+    for (size_t i = 0; i < children.size(); ++i) {
+        if (children[i] != leaving && children[i]->label().empty()) {
+            unlabelled[i] = children[i]->displayName();
+            ++total[unlabelled[i]];
+        }
+    }
+    QHash<vstd::cAsciiString, int> seen;
+    QStringList texts;
+    texts.reserve(int(children.size()));
+    for (size_t i = 0; i < children.size(); ++i) {
+        QString text = plainRowText(*children[i]);
+        if (!unlabelled[i].empty() && total.value(unlabelled[i]) > 1)
+            text += QStringLiteral(" #%1").arg(++seen[unlabelled[i]]);
+        texts << text;
+    }
+    return texts;
+}
+
+void cQModelViewDialogLayoutTreeWidget::refreshChildTexts(
+    QTreeWidgetItem *row, const cQAbstractDialogLayoutItem *leaving)
+{
+    const cQAbstractDialogLayoutItem *item = cQModelViewDialogLayoutTreeItem::layoutItemOf(row);
+    if (!item)
+        return;
+    // By item, not by place: a row may go before its item leaves the document, or after.
+    const QStringList texts = childRowTexts(*item, leaving);
+    QHash<const cQAbstractDialogLayoutItem *, int> places;
+    const auto &children = item->children();
+    for (size_t i = 0; i < children.size(); ++i)
+        places.insert(children[i], int(i));
+    for (int i = 0; i < row->childCount(); ++i) {
+        QTreeWidgetItem *child = row->child(i);
+        const int place = places.value(cQModelViewDialogLayoutTreeItem::layoutItemOf(child), -1);
+        if (place >= 0) {
+            child->setText(0, texts.at(place));
+            child->setToolTip(0, texts.at(place));
+        }
+    }
 }
 
 void cQModelViewDialogLayoutTreeWidget::fill(cQAbstractDialogLayoutItem *root,
@@ -66,8 +130,10 @@ bool cQModelViewDialogLayoutTreeWidget::fillChildren(QTreeWidgetItem *row,
                                                      cQAbstractDialogLayoutItem *select)
 {
     bool found = false;
+    const QStringList texts = childRowTexts(item);
+    int index = 0;
     for (cQAbstractDialogLayoutItem *child : item.children()) {
-        auto *childRow = new cQModelViewDialogLayoutTreeItem(row, child, rowText(*child));
+        auto *childRow = new cQModelViewDialogLayoutTreeItem(row, child, texts.at(index++));
         // A narrow dock cuts long labels off: the whole text is a tooltip away.
         childRow->setToolTip(0, childRow->text(0));
         found = fillChildren(childRow, *child, select) || found;
@@ -87,10 +153,7 @@ void cQModelViewDialogLayoutTreeWidget::refreshTexts()
 
 void cQModelViewDialogLayoutTreeWidget::refreshTexts(QTreeWidgetItem &row)
 {
-    if (cQAbstractDialogLayoutItem *item = cQModelViewDialogLayoutTreeItem::layoutItemOf(&row)) {
-        row.setText(0, rowText(*item));
-        row.setToolTip(0, row.text(0));
-    }
+    refreshChildTexts(&row);
     for (int i = 0; i < row.childCount(); ++i)
         refreshTexts(*row.child(i));
 }
@@ -142,13 +205,17 @@ bool cQModelViewDialogLayoutTreeWidget::insertRows(cQAbstractDialogLayoutItem &i
     parentRow->insertChild(index, row);
     fillChildren(row, item, nullptr);
     row->setExpanded(true);
+    refreshChildTexts(parentRow);
     return true;
 }
 
 bool cQModelViewDialogLayoutTreeWidget::removeRows(const cQAbstractDialogLayoutItem &item)
 {
     QTreeWidgetItem *row = rowOf(&item);
+    QTreeWidgetItem *parentRow = row ? row->parent() : nullptr;
     delete row;
+    // The item may still be in the document, about to leave it.
+    refreshChildTexts(parentRow, &item);
     return row != nullptr;
 }
 

@@ -39,7 +39,8 @@ public:
     // Removes the rows of `item` and its subtree; false when it has no row.
     bool removeRows(const cQAbstractDialogLayoutItem &item);
 
-    // Display name, followed by the label in quotes when there is one.
+    // Display name, followed by the label in quotes when there is one, else by the position
+    // among the siblings of the same type without a label when there are several ("Label #2").
     static QString rowText(const cQAbstractDialogLayoutItem &item);
 
 protected:
@@ -56,6 +57,14 @@ private:
     bool fillChildren(QTreeWidgetItem *row, cQAbstractDialogLayoutItem &item,
                       cQAbstractDialogLayoutItem *select);
     static void refreshTexts(QTreeWidgetItem &row);
+    // The texts of the direct children of `row` (null: none), whose numbers a sibling moves;
+    // `leaving` is not counted.
+    static void refreshChildTexts(QTreeWidgetItem *row,
+                                  const cQAbstractDialogLayoutItem *leaving = nullptr);
+    static QString plainRowText(const cQAbstractDialogLayoutItem &item);
+    // rowText() of each child of `parent`, in order.
+    static QStringList childRowTexts(const cQAbstractDialogLayoutItem &parent,
+                                     const cQAbstractDialogLayoutItem *leaving = nullptr);
 
     vpi::cWork mDelayedActivation;
 };

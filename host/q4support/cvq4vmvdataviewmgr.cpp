@@ -14,7 +14,7 @@ void libraryAnchor() {}
 } // namespace
 
 cVQ4VMVDataViewMgr::cVQ4VMVDataViewMgr(vcs::cModuleMgr &moduleMgr)
-    : vmva::cDVAbstractDataViewMgr(moduleMgr)
+    : vmva::cDVAbstractDataViewMgr(moduleMgr), mStartFolder(QDir::currentPath())
 {
 }
 
@@ -50,6 +50,11 @@ cQUIDataViewItemExtension *cVQ4VMVDataViewMgr::findExtension(
 }
 
 vucs::cString cVQ4VMVDataViewMgr::uiRootPath() const
+{
+    return qstr(mStartFolder);
+}
+
+vucs::cString cVQ4VMVDataViewMgr::uiPlugInPath() const
 {
     Dl_info info{};
     QString libDir;

@@ -4,6 +4,8 @@
 
 #include "vellmva2/cdvabstractdataviewmgr.h"
 
+#include <QString>
+
 #include <memory>
 #include <vector>
 
@@ -30,9 +32,12 @@ public:
     // The first extension whose element name is `elementName`, or null.
     cQUIDataViewItemExtension *findExtension(const vstd::cAsciiString &elementName) const;
 
+    // Folder the user's files are looked for in first: the working folder the program was
+    // started from, taken when the manager was made.
+    vucs::cString uiRootPath() const;
     // Folder the UI plug-ins are looked for in: "plugins" in the folder this library was loaded
     // from (lib/plugins of a build folder).
-    vucs::cString uiRootPath() const;
+    vucs::cString uiPlugInPath() const;
     // Loads the UI plug-in library at `path` and lets it register its extensions. Throws
     // cRuntimeException naming the file when it does not exist, cannot be loaded, has no entry
     // function or was loaded before; a host exception of the entry function comes wrapped in one
@@ -44,6 +49,7 @@ private:
     std::vector<std::unique_ptr<cQUIDataViewItemExtension>> mOwned;
     std::vector<cQUIDataViewItemExtension *> mView;
     std::vector<std::unique_ptr<QLibrary>> mPlugIns;
+    QString mStartFolder;
 };
 
 extern "C" {

@@ -159,6 +159,34 @@ bool parseNumber(QStringView text, T &value)
     return result.ec == std::errc() && result.ptr == buffer + size;
 }
 
+QString notAForm()
+{
+    return QStringLiteral("not a form document: no XML found");
+}
+
+// True when the input does not begin with markup, so that it is no XML at all; `line` and
+// `column` are then those of its first character other than blanks (1, 1 when it has none).
+bool beginsWithoutMarkup(const QByteArray &data, quint32 &line, quint32 &column)
+{
+    line = 1;
+    column = 1;
+    qsizetype i = data.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    for (; i < data.size(); ++i) {
+        const char c = data[i];
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else if (c == ' ' || c == '\t' || c == '\r') {
+            ++column;
+        } else {
+            return c != '<';
+        }
+    }
+    line = 1;
+    column = 1;
+    return true;
+}
+
 } // namespace
 
 cDeserializeXML::cDeserializeXML(const vucs::cString &path) : cTreeDeserializer(path)
@@ -188,8 +216,13 @@ void cDeserializeXML::parse(const QByteArray &data)
     // Bounds every piece the XML parser will hold before it holds any.
     cXmlInputCheck::tFaultSet fault;
     std::vector<cXmlInputCheck::tRunSet> runs;
-    if (!cXmlInputCheck::check(data, fault, &runs))
+    if (!cXmlInputCheck::check(data, fault, &runs)) {
+        // A picture or an archive opened by mistake fails as bytes that are no UTF-8.
+        quint32 line, column;
+        if (beginsWithoutMarkup(data, line, column))
+            malformed(line, column, notAForm());
         malformed(fault.line, fault.column, fault.reason);
+    }
 
     cDocumentTree &t = tree();
     t.setUtf8Strings(true);
@@ -474,6 +507,14 @@ void cDeserializeXML::parse(const QByteArray &data)
         }
     }
     if (reader.hasError()) {
+        // The parser's own texts speak of tags and documents ending, which says nothing to
+        // whoever opened a picture or a text file by mistake.
+        quint32 textLine, textColumn;
+        if (!started && beginsWithoutMarkup(data, textLine, textColumn))
+            malformed(textLine, textColumn, notAForm());
+        if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+            fail(started ? QStringLiteral("the document ends before its last element is closed")
+                         : QStringLiteral("not a form document: no element found"));
         QString reason = reader.errorString();
         if (reason.endsWith(QLatin1Char('.')))
             reason.chop(1);

@@ -176,7 +176,8 @@ void tst_VellHost::examplesRunWithScreenshot()
     QVERIFY(drawn(image));
 }
 
-// A parameter without argument leaves its widgets unbound; a model that does not exist or a
+// A parameter without argument leaves its widgets unbound, and an argument the form has no
+// parameter for is ignored, each with a warning line; a model that does not exist or a
 // missing form ends the run with one line naming it.
 void tst_VellHost::argumentsAndFormsThatDoNotFit_data()
 {
@@ -187,7 +188,13 @@ void tst_VellHost::argumentsAndFormsThatDoNotFit_data()
     QTest::newRow("argument missing")
         << QStringList({"--run", example("machine.dlg"), "--arg", "Machine=Machine", "--trace",
                         "--screenshot", "partial.png"})
-        << 0 << "Parameter Settings is unknown!" << "Parameter Machine";
+        << 0 << "vellhost: warning: parameter Settings of the form is not assigned"
+        << "parameter Machine";
+    QTest::newRow("argument the form lacks")
+        << QStringList({"--run", example("menu.dlg"), "--arg", "Machine=Machine", "--arg",
+                        "Settings=Settings", "--screenshot", "menu.png"})
+        << 0 << "vellhost: warning: the form has no parameter Settings; --arg Settings assigns"
+        << "parameter Machine";
     QTest::newRow("unknown model")
         << QStringList({"--run", example("machine.dlg"), "--arg", "Machine=Factory"}) << 1
         << "There is no model Factory for parameter Machine!\n" << "\n\n";

@@ -95,7 +95,8 @@ private slots:
         QCOMPARE(e.dialogs->requests.size(), 1);
         QCOMPARE(e.dialogs->requests[0].caption, QString("Choose a Form"));
         QCOMPARE(e.dialogs->requests[0].filter, QString("Forms (*)"));
-        QCOMPARE(e.dialogs->requests[0].folder, qstr(mHost.app.vmvMgr().uiRootPath()));
+        // The folder the program was started from, not where the plug-ins lie.
+        QCOMPARE(e.dialogs->requests[0].folder, QDir::currentPath());
 
         QCOMPARE(treeRows(*e.tree), settingsRows());
         QCOMPARE(e.tree->currentItem(), e.tree->topLevelItem(0));

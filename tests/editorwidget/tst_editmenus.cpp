@@ -203,9 +203,10 @@ private slots:
         QVERIFY(d->click("Menu Item"));
         QVERIFY(d->key(Qt::Key_N));
         QVERIFY(d->key(Qt::Key_M, Qt::AltModifier));
-        QCOMPARE(treeRows(*d->tree), QStringList({"/", "  Menu", "    Menu", "    Menu Item",
-                                                  "    Menu Item", "    Menu",
-                                                  "      Menu Item"}));
+        // Siblings of one type without labels are numbered to tell them apart.
+        QCOMPARE(treeRows(*d->tree), QStringList({"/", "  Menu", "    Menu #1",
+                                                  "    Menu Item #1", "    Menu Item #2",
+                                                  "    Menu #2", "      Menu Item"}));
         QCOMPARE(d->current(), d->window->document().children()[0]->children()[0]);
     }
 
@@ -362,7 +363,7 @@ private slots:
     {
         auto d = editor(false);
         auto dialogs = std::make_unique<cScriptedFileDialogs>();
-        dialogs->answers << qstr(mHost.app.vmvMgr().uiRootPath()) + "/libVellLcdElements.so";
+        dialogs->answers << qstr(mHost.app.vmvMgr().uiPlugInPath()) + "/libVellLcdElements.so";
         d->window->setFileDialogProvider(std::move(dialogs));
         d->action("mpActLoadUiPlugIn")->trigger();
         const QString name = qstr(entries(*d).back()->factory->displayName());

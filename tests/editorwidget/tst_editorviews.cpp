@@ -61,7 +61,9 @@ class tst_EditorViews : public QObject, public vrmi::cConnectable
 
     static QPoint rowCentre(QTreeWidget &tree, QTreeWidgetItem *row)
     {
-        return tree.visualItemRect(row).center();
+        // Near the start of its text: a long row is wider than the tree.
+        const QRect rect = tree.visualItemRect(row);
+        return QPoint(rect.left() + 8, rect.center().y());
     }
 
     using cView = cQPreviewWidgetView;

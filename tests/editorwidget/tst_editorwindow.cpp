@@ -1,11 +1,19 @@
 #include "editortesthost.h"
 
+#include "modalanswer.h"
 #include "qdialogeditorwidget/cqpreviewwidgetview.h"
 #include "vellcore/cdebugstream.h"
 
 #include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -38,6 +46,26 @@ class tst_EditorWindow : public QObject
             editor->findChild<QAction *>("mpActLoadDocument")->trigger();
         }
         return editor;
+    }
+
+    // Clicks the menu bar's `menu` and then its entry `entry`, as a user does.
+    static void clickMenu(QMainWindow &window, const QString &menu, const QString &entry)
+    {
+        QMenuBar *bar = window.menuBar();
+        QAction *title = nullptr;
+        for (QAction *a : bar->actions())
+            if (a->text().remove('&') == menu)
+                title = a;
+        QVERIFY2(title, qPrintable(menu));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+        QMenu *popup = title->menu();
+        QTRY_VERIFY(popup->isVisible());
+        QAction *item = nullptr;
+        for (QAction *a : popup->actions())
+            if (a->text() == entry)
+                item = a;
+        QVERIFY2(item && item->isEnabled(), qPrintable(entry));
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(item).center());
     }
 
     static QRect inView(QWidget *widget, QWidget *view)
@@ -152,8 +180,9 @@ private slots:
         auto *tree = editor->findChild<QTreeWidget *>("dialogLayoutTree");
         QTreeWidgetItem *buttons = findRow(*tree, "Horizontal Box Layout (\"Buttons\")");
         tree->scrollToItem(buttons);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(buttons).center());
+        // On the start of its text: the whole row may be wider than the tree.
+        const QRect row = tree->visualItemRect(buttons);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, row.topLeft() + QPoint(8, 4));
         cQPreviewWidgetView *view = editor->previewView();
         auto *layout = view->currentPreview()->findChild<QHBoxLayout *>(
             qstr(editor->currentLayoutItem()->debugInfo()));
@@ -162,6 +191,110 @@ private slots:
         editor->resize(editor->width() + 200, editor->height() + 100);
         QTRY_VERIFY(view->selectionWidget()->selection().topLeft() != before.topLeft());
         QCOMPARE(view->selectionWidget()->selection(), inView(layout, view));
+    }
+
+    // The keys of desktop programs open the same file dialogs as the function keys.
+    void fileKeys_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("F3") << QKeySequence(Qt::Key_F3) << "Choose a Form";
+        QTest::newRow("Ctrl+O") << QKeySequence(Qt::CTRL | Qt::Key_O) << "Choose a Form";
+        QTest::newRow("F2") << QKeySequence(Qt::Key_F2) << "Specify a name for the Form";
+        QTest::newRow("Ctrl+Shift+S")
+            << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "Specify a name for the Form";
+    }
+    void fileKeys()
+    {
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, caption);
+        auto editor = shownEditor();
+        auto dialogs = std::make_unique<cScriptedFileDialogs>();
+        auto *requests = &dialogs->requests;
+        editor->setFileDialogProvider(std::move(dialogs));
+        QTest::keySequence(editor.get(), key);
+        QCOMPARE(requests->size(), 1);
+        QCOMPARE(requests->at(0).caption, caption);
+    }
+
+    // Quit closes the window, from the menu or with Ctrl+Q.
+    void quitClosesTheWindow()
+    {
+        auto editor = shownEditor();
+        clickMenu(*editor, "File", "Quit");
+        QTRY_VERIFY(!editor->isVisible());
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        QTest::keyClick(editor.get(), Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!editor->isVisible());
+    }
+
+    void helpMenuShowsVersionsAndFirstSteps()
+    {
+        auto editor = shownEditor();
+        QString about;
+        whenModalOpens([&about](QWidget *w) {
+            if (auto *box = qobject_cast<QMessageBox *>(w))
+                about = box->windowTitle() + '|' + box->text();
+            w->close();
+        });
+        clickMenu(*editor, "Help", "About");
+        QTRY_VERIFY(!about.isEmpty());
+        QVERIFY2(about.startsWith("About|VELL model based dialog editor 0.1 on the VELL host "
+                                  "framework 2.0"),
+                 qPrintable(about));
+
+        clickMenu(*editor, "Help", "Getting started");
+        auto *page = editor->findChild<QDialog *>("mpDlgGettingStarted");
+        QTRY_VERIFY(page && page->isVisible());
+        const QString text = page->findChild<QLabel *>("mpLblGettingStarted")->text();
+        for (const char *step : {"Dialog from the Views menu", "layout", "Assign to model"})
+            QVERIFY2(text.contains(step), step);
+        QTest::mouseClick(page->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close),
+                          Qt::LeftButton);
+        QVERIFY(!page->isVisible());
+    }
+
+    // The status bar says whether there are changes no save has taken.
+    void statusBarShowsUnsavedChanges()
+    {
+        auto editor = shownEditor();
+        auto *unsaved = editor->findChild<QLabel *>("mpLblUnsavedChanges");
+        QVERIFY(unsaved && unsaved->isVisible());
+        QCOMPARE(unsaved->text(), QString());
+        auto *name = editor->findChild<QLineEdit *>("mpTxtName");
+        QTest::keyClicks(name, "Pump");
+        QTRY_COMPARE(unsaved->text(), QString("Unsaved changes"));
+
+        QTemporaryDir dir;
+        auto dialogs = std::make_unique<cScriptedFileDialogs>();
+        dialogs->answers << dir.filePath("pump.dlg");
+        editor->setFileDialogProvider(std::move(dialogs));
+        QTest::keyClick(editor.get(), Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(unsaved->text(), QString());
+
+        QTest::keyClicks(name, " control");
+        QTRY_COMPARE(unsaved->text(), QString("Unsaved changes"));
+        QTest::keyClick(editor.get(), Qt::Key_N, Qt::ControlModifier);
+        QTRY_COMPARE(unsaved->text(), QString());
+    }
+
+    // A narrow tree scrolls sideways to its longest name instead of cutting it off.
+    void narrowTreeScrollsSideways()
+    {
+        auto editor = shownEditor("machine.dlg");
+        auto *tree = editor->findChild<QTreeWidget *>("dialogLayoutTree");
+        dock(*editor, "Dialog layout")->setFloating(true);
+        dock(*editor, "Dialog layout")->resize(120, 300);
+        QScrollBar *bar = tree->horizontalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        QTreeWidgetItem *buttons = findRow(*tree, "Horizontal Box Layout (\"Buttons\")");
+        // The column holds the deepest rows' whole texts behind their indentation.
+        const QRect row = tree->visualItemRect(buttons);
+        const int textWidth = tree->fontMetrics().horizontalAdvance(buttons->text(0));
+        QVERIFY2(tree->columnWidth(0) >= row.left() + bar->value() + textWidth,
+                 qPrintable(QString::number(tree->columnWidth(0))));
+        QVERIFY(tree->columnWidth(0) > tree->viewport()->width());
     }
 
     void rightClickOffersEditAndViewsMenus()
@@ -178,7 +311,8 @@ private slots:
                 offered << (a->isSeparator() ? QStringLiteral("--") : a->text());
             popup->close();
         });
-        QTest::mousePress(tree->viewport(), Qt::RightButton, {}, tree->visualItemRect(row).center());
+        QTest::mousePress(tree->viewport(), Qt::RightButton, {},
+                          tree->visualItemRect(row).topLeft() + QPoint(8, 4));
         QCOMPARE(offered, QStringList({"&Edit", "--", "Views", "--"}));
         QCOMPARE(tree->currentItem(), row);
     }

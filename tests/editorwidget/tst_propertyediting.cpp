@@ -59,8 +59,9 @@ class tst_PropertyEditing : public QObject, public vrmi::cConnectable
         if (!row)
             qFatal("no row %s", qPrintable(text));
         tree->scrollToItem(row);
+        // Near the start of its text: a long row is wider than the tree.
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(row).center());
+                          tree->visualItemRect(row).topLeft() + QPoint(8, 4));
         cQVEConnectorTreeWidget &table = *editor.connectorTable();
         const bool shown = QTest::qWaitFor([&] {
             return editor.currentLayoutItem()
@@ -290,7 +291,7 @@ private slots:
     {
         cVQ4VMVDataViewMgr &mgr = mHost.app.vmvMgr();
         vsa::cReferenceFrame frame;
-        mgr.loadDataViewElement(qstr(qstr(mgr.uiRootPath()) + "/libVellLcdElements.so"), frame);
+        mgr.loadDataViewElement(qstr(qstr(mgr.uiPlugInPath()) + "/libVellLcdElements.so"), frame);
         cQVEConnectorTreeWidget table(nullptr);
         QStringList elements;
         for (cQUIDataViewItemExtension *extension : mgr.dataViewElementExtensions()) {

@@ -438,34 +438,42 @@ void tst_PropertyEditors::picture()
 
 void tst_PropertyEditors::iconSearch_data()
 {
+    QTest::addColumn<int>("category");
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("rows");
     const QString edit16 = "Alpha/16x16/apps/Edit.png", note16 = "Alpha/16x16/apps/note.xpm";
     const QString edit32 = "Alpha/32x32/apps/edit.png";
-    QTest::newRow("everything") << "all" << ""
+    QTest::newRow("everything") << 0 << "all" << ""
                                 << QStringList{edit16, note16, edit32, "beta/22x22/broken.png",
                                                "zeta.png"};
-    QTest::newRow("size") << "16x16" << "" << QStringList{edit16, note16};
-    QTest::newRow("text is case-sensitive") << "all" << "Edit" << QStringList{edit16};
-    QTest::newRow("text in a folder name") << "all" << "Alpha"
+    QTest::newRow("size") << 0 << "16x16" << "" << QStringList{edit16, note16};
+    QTest::newRow("text is case-sensitive") << 0 << "all" << "Edit" << QStringList{edit16};
+    QTest::newRow("text in a folder name") << 0 << "all" << "Alpha"
                                            << QStringList{edit16, note16, edit32};
-    QTest::newRow("size and text") << "32x32" << "edit" << QStringList{edit32};
-    QTest::newRow("nothing") << "48x48" << "" << QStringList{};
+    // Return keeps the category chosen and searches only there.
+    QTest::newRow("text in a category") << 1 << "all" << "Edit" << QStringList{edit16};
+    QTest::newRow("text outside the category") << 2 << "all" << "Edit" << QStringList{};
+    QTest::newRow("size and text") << 0 << "32x32" << "edit" << QStringList{edit32};
+    QTest::newRow("nothing") << 0 << "48x48" << "" << QStringList{};
 }
 
 void tst_PropertyEditors::iconSearch()
 {
+    QFETCH(int, category);
     QFETCH(QString, size);
     QFETCH(QString, text);
     QFETCH(QStringList, rows);
     cQIconDialog dialog(nullptr, qstr(mRoot.path()));
     dialog.show();
+    auto *categories = child<QComboBox>(dialog, "mpCbCategory");
+    categories->setCurrentIndex(category);
     auto *search = child<QLineEdit>(dialog, "mpTxtSearch");
     QTest::keyClicks(search, text);
     child<QComboBox>(dialog, "mpCbSize")->setCurrentText(size);
     QTest::keyClick(search, Qt::Key_Return);
     QCOMPARE(rowPaths(dialog), rows);
+    QCOMPARE(categories->currentIndex(), category);
 }
 
 void tst_PropertyEditors::iconRowsCategoriesAndProgress()

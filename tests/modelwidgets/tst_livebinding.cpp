@@ -199,7 +199,7 @@ private slots:
         QTreeWidgetItem *group = findRow(*layoutTree(), "Group Box (\"State\")");
         pickFromNextPopup({"Assign to model", "Machine", "drive", "motor", "current"});
         QTest::mousePress(layoutTree()->viewport(), Qt::RightButton, {},
-                          layoutTree()->visualItemRect(group).center());
+                          layoutTree()->visualItemRect(group).topLeft() + QPoint(8, 4));
         QCOMPARE(location(*cQModelViewDialogLayoutTreeItem::layoutItemOf(group), "Model"),
                  QString("Machine.drive.motor.current"));
 

@@ -16,7 +16,7 @@ struct tLcdFixture : tFormFixture
     tLcdFixture()
     {
         vsa::cReferenceFrame frame;
-        mgr.loadDataViewElement(qstr(qstr(mgr.uiRootPath()) + "/libVellLcdElements.so"), frame);
+        mgr.loadDataViewElement(qstr(qstr(mgr.uiPlugInPath()) + "/libVellLcdElements.so"), frame);
     }
 };
 

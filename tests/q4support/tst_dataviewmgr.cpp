@@ -58,7 +58,7 @@ private slots:
     void extensionsKeepOrderAndFirstNameWins();
     void plugInElementsComeBehindBuiltIns();
     void refusedPlugInsNameTheFile();
-    void uiRootPathIsBesideTheHostLibraries();
+    void rootIsTheStartFolderAndPlugInsBesideTheHostLibraries();
     void fixedOrderWithKindsAndCategories();
     void propertiesAreDescribedAndConsistent();
     void comboEntries_data();
@@ -136,15 +136,21 @@ void tst_DataViewMgr::refusedPlugInsNameTheFile()
     QCOMPARE(mgr.dataViewElementExtensions().size(), before);
 }
 
-void tst_DataViewMgr::uiRootPathIsBesideTheHostLibraries()
+void tst_DataViewMgr::rootIsTheStartFolderAndPlugInsBesideTheHostLibraries()
 {
+    const QString before = QDir::currentPath();
+    QTemporaryDir start;
+    QVERIFY(QDir::setCurrent(start.path()));
     cVQ4VMVDataViewMgr mgr(mModuleMgr);
-    const QFileInfo root(qstr(mgr.uiRootPath()));
-    QVERIFY(root.isAbsolute());
-    QCOMPARE(root.fileName(), QString("plugins"));
+    QVERIFY(QDir::setCurrent(before));
+    QCOMPARE(QFileInfo(qstr(mgr.uiRootPath())).canonicalFilePath(),
+             QFileInfo(start.path()).canonicalFilePath());
+    const QFileInfo plugIns(qstr(mgr.uiPlugInPath()));
+    QVERIFY(plugIns.isAbsolute());
+    QCOMPARE(plugIns.fileName(), QString("plugins"));
     // Test programs are built into bin/, the host libraries into lib/ beside it.
     const QString libDir = QCoreApplication::applicationDirPath() + "/../lib";
-    QCOMPARE(root.absolutePath(), QFileInfo(libDir).canonicalFilePath());
+    QCOMPARE(plugIns.absolutePath(), QFileInfo(libDir).canonicalFilePath());
 }
 
 void tst_DataViewMgr::fixedOrderWithKindsAndCategories()

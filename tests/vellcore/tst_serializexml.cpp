@@ -116,10 +116,18 @@ void tst_SerializeXML::refusesMalformed_data()
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("reason");
     const QByteArray head = "<document name='D'>\n";
-    QTest::newRow("empty file") << QByteArray() << 1 << "";
-    QTest::newRow("not xml") << QByteArray("hello") << 1 << "";
+    const QString noXml = QStringLiteral("not a form document: no XML found!");
+    QTest::newRow("empty file") << QByteArray() << 1 << "line 1, column 1: " + noXml;
+    QTest::newRow("blanks only") << QByteArray(" \n\n") << 1 << "line 1, column 1: " + noXml;
+    QTest::newRow("not xml") << QByteArray("hello") << 1 << "line 1, column 1: " + noXml;
+    QTest::newRow("text after blanks") << QByteArray("\n  hello <a/>") << 2
+                                       << "line 2, column 3: " + noXml;
+    QTest::newRow("picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0") << 1
+                             << "line 1, column 1: " + noXml;
+    QTest::newRow("declaration only") << QByteArray("<?xml version='1.0'?>") << 1
+                                      << "no element found";
     QTest::newRow("truncated") << head + "<context name='a'>\n<uint>1</uint>\n" << 4
-                               << "Premature end of document!";
+                               << "ends before its last element is closed!";
     QTest::newRow("truncated in tag") << head + "<uint>1</ui" << 2 << "";
     QTest::newRow("wrong root") << QByteArray("<form/>") << 1 << "document element";
     QTest::newRow("second root") << head + "</document>\n<document/>" << 3 << "";

@@ -67,7 +67,13 @@ cQIconDialog::cQIconDialog(QWidget *parent, const vucs::cString &iconRoot)
     connect(mpUi->mpPreviewTree, &QTreeWidget::itemDoubleClicked, this, &D::uiIconSelected);
     connect(mpUi->mpCbSize, &QComboBox::currentTextChanged, this, &D::uiIconSizeChange);
     connect(mpUi->mpBtSearch, &QPushButton::clicked, this, &D::uiSearchIcon);
-    connect(mpUi->mpTxtSearch, &QLineEdit::returnPressed, this, &D::uiGlobalSearchIcon);
+    // Return searches the category chosen; only "Custom" (no folder) searches everything.
+    connect(mpUi->mpTxtSearch, &QLineEdit::returnPressed, this, [this] {
+        if (categoryFolder(mpUi->mpCbCategory->currentIndex()).isEmpty())
+            uiGlobalSearchIcon();
+        else
+            uiSearchIcon();
+    });
     connect(mpSearchTimer, &QTimer::timeout, this, &D::uiSltTimer);
 
     mpUi->mpPreviewTree->setIconSize(QSize(64, 64));
