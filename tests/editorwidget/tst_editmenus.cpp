@@ -257,10 +257,11 @@ private slots:
         auto unhook = qScopeGuard([] { vpi::system().setSink(nullptr); });
         auto d = editor();
         QVERIFY(d->click("Label (\"a\")"));
-        QTreeWidgetItem *row = d->tree->currentItem();
+        // A rebuilt row may take the freed one's address: the old row is told by a mark.
+        d->tree->currentItem()->setData(0, Qt::UserRole + 99, true);
         d->action("mpActMoveUp")->setEnabled(true);
         QVERIFY(d->key(Qt::Key_Up, Qt::ControlModifier));
-        QVERIFY(d->tree->currentItem() != row);
+        QVERIFY(!d->tree->currentItem()->data(0, Qt::UserRole + 99).toBool());
         QVERIFY(d->key(Qt::Key_Down, Qt::ControlModifier));
         QCOMPARE(boxRows(*d).mid(0, 2), QStringList({"Push Button (\"b\")", "Label (\"a\")"}));
         QCOMPARE(traces.filter(QRegularExpression("cqmodelviewdialogeditoredit.*MoveUp")).size(),
