@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 
 cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr &dataViewMgr,
@@ -262,9 +263,15 @@ void cQModelViewDialogEditorWidget::uiCreateEmbeddedPreview(bool)
     cQAbstractDialogLayoutItem *current = currentLayoutItem();
     if (current && mpPreviewView->isEnabled())
         mpPreviewView->selectElement(current->debugInfo());
+    refreshTopLevelPreview();
 }
 
 void cQModelViewDialogEditorWidget::uiCreateTopLevelPreview(bool)
+{
+    openTopLevelPreview(true);
+}
+
+void cQModelViewDialogEditorWidget::openTopLevelPreview(bool activate)
 {
     QRect previous;
     const bool hadPreview = mpTopLevelPreview != nullptr;
@@ -276,12 +283,56 @@ void cQModelViewDialogEditorWidget::uiCreateTopLevelPreview(bool)
     std::unique_ptr<QWidget> preview = createPreview(nullptr, true);
     if (!preview)
         return;
+    // A window of the editor's: the window manager keeps it in front of the editor.
+    preview->setParent(this, preview->windowFlags() | Qt::Window);
     if (hadPreview) {
         preview->resize(previous.size());
         preview->move(previous.topLeft());
+    } else {
+        placeBesideEditor(*preview);
     }
+    // Rebuilt while the user types, it must not take the keyboard away from the editor.
+    const bool editorActive = isActiveWindow();
+    preview->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     preview->show();
     mpTopLevelPreview = preview.release();
+    // Some platforms activate every new window all the same, after this returns.
+    if (!activate && editorActive)
+        activateWindow();
+}
+
+void cQModelViewDialogEditorWidget::refreshTopLevelPreview()
+{
+    if (!mpTopLevelPreview || !mpTopLevelPreview->isVisible())
+        return;
+    const int category = mpDocument->root().viewCategory();
+    // A menu previews as a popup that would open at every edit; nothing to show stays empty.
+    if ((category != vq4::CategoryDialog && category != vq4::CategoryToolBar)
+        || mpDocument->root().children().empty()) {
+        delete mpTopLevelPreview;
+        mpTopLevelPreview = nullptr;
+        return;
+    }
+    openTopLevelPreview(false);
+}
+
+void cQModelViewDialogEditorWidget::placeBesideEditor(QWidget &preview) const
+{
+    preview.adjustSize();
+    const QRect editor = frameGeometry();
+    const QSize size = preview.size();
+    const int gap = 8;
+    const QRect room = screen() ? screen()->availableGeometry() : QRect();
+    QPoint at(editor.right() + 1 + gap, editor.top());
+    if (room.isValid() && at.x() + size.width() > room.right()) {
+        at.setX(editor.left() - gap - size.width());
+        if (at.x() < room.left()) {
+            // No room on either side: over the editor's right part, below its menu bar.
+            at.setX(std::max(room.left(), room.right() - size.width()));
+            at.setY(mapToGlobal(QPoint(0, menuBar()->geometry().bottom() + 1 + gap)).y());
+        }
+    }
+    preview.move(at);
 }
 
 void cQModelViewDialogEditorWidget::uiEmbeddedPreviewEnabled(bool checked)

@@ -11,6 +11,7 @@
 #include "vellcore/vrmi.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -148,6 +149,12 @@ private:
     // A node bound in `preview` that goes away rebuilds the embedded preview after the current
     // event, so that it shows the unbound state instead of a stale value.
     void rebuildPreviewOnNodeLoss(QWidget &preview);
+    // Replaces the top-level preview by a new one at its place (or beside the editor).
+    void openTopLevelPreview(bool activate);
+    // Rebuilds a shown top-level preview in place; a document it cannot show closes it.
+    void refreshTopLevelPreview();
+    // A first top-level preview opens beside the editor, never over its menu bar.
+    void placeBesideEditor(QWidget &preview) const;
 
     void setupDocks();
     // The property table and the location panel in their docks, wired to this window.
@@ -181,7 +188,8 @@ private:
     QByteArray mPreviewRoom;
     QScrollArea *mpPreviewScroll = nullptr;
     cQPreviewWidgetView *mpPreviewView = nullptr;
-    QWidget *mpTopLevelPreview = nullptr;
+    // Closed by the user it is only hidden; deleted with the editor or when replaced.
+    QPointer<QWidget> mpTopLevelPreview;
     cQModelViewDialogEditorEdit *mpEdit = nullptr;
     cQModelViewDialogEditorViewItems *mpViewItems = nullptr;
     cDialogItemFactoryRegistry mFactoryRegistry;

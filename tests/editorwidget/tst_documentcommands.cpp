@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 #include <QToolBar>
 #include <QtTest>
 
@@ -338,6 +339,62 @@ private slots:
         QWidget *second = e.window->topLevelPreview();
         QVERIFY(second && second->isVisible());
         QCOMPARE(second->geometry(), geometry);
+    }
+
+    // The F9 window opens beside the editor, in front of it, and every edit, undo and "Update"
+    // rebuilds it in place.
+    void topLevelPreviewFollowsEdits_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("remove") << "remove" << QStringList();
+        QTest::newRow("remove, undo") << "undo" << QStringList{"Speed of the belt"};
+        QTest::newRow("F4, no auto update") << "update" << QStringList{"Belt speed"};
+        QTest::newRow("no auto update") << "stale" << QStringList{"Speed of the belt"};
+    }
+    void topLevelPreviewFollowsEdits()
+    {
+        QFETCH(QString, step);
+        QFETCH(QStringList, labels);
+        cEditorDriver d(mHost);
+        const QString path = writeSettingsForm();
+        QVERIFY(d.after([&] { d.window->loadDocument(path, false); }));
+        d.key(Qt::Key_F9, {}, false);
+        QPointer<QWidget> first = d.window->topLevelPreview();
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->windowHandle()->transientParent(), d.window->windowHandle());
+        const QWidget *menuBar = d.window->menuBar();
+        const QRect bar(menuBar->mapToGlobal(QPoint()), menuBar->size());
+        QVERIFY2(!first->frameGeometry().intersects(bar), "preview over the menu bar");
+        first->setGeometry(30, 60, 420, 240);
+        const QRect geometry = first->geometry();
+        // Back to the editor; the rebuilt previews must leave it the active window.
+        d.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.window.get()));
+
+        const QList<QTreeWidgetItem *> rows
+            = d.tree->findItems("hint", Qt::MatchContains | Qt::MatchRecursive);
+        QCOMPARE(rows.size(), 1);
+        cQAbstractDialogLayoutItem *label = cQModelViewDialogLayoutTreeItem::layoutItemOf(rows[0]);
+        QVERIFY(d.click(label));
+        if (step == "remove" || step == "undo") {
+            QVERIFY(d.key(Qt::Key_Delete));
+            if (step == "undo")
+                QVERIFY(d.key(Qt::Key_Z, Qt::ControlModifier));
+        } else {
+            d.action("mpActAutoUpdatePreview")->trigger();
+            cFormWriter::setText(*label, "Text", "Belt speed");
+            if (step == "update")
+                d.key(Qt::Key_F4, {}, false);
+        }
+        QWidget *now = d.window->topLevelPreview();
+        QVERIFY(now && now->isVisible());
+        QCOMPARE(now == first.data(), step == "stale");
+        QCOMPARE(now->geometry(), geometry);
+        QStringList shown;
+        for (const QLabel *text : now->findChildren<QLabel *>())
+            shown << text->text();
+        QCOMPARE(shown, labels);
     }
 
     void menuAndToolBarPreviews()
