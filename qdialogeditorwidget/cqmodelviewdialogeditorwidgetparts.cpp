@@ -15,10 +15,12 @@
 #include "formdialog/cqvmvformdialog.h"
 #include "q4support/cvq4qtboundary.h"
 #include "q4support/cvq4vmvabstractmvitemfactory.h"
+#include "q4support/elements/standardelements.h"
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
 
 #include "vellcore/cdebugstream.h"
 #include "vellmva2/cdvabstractstddmviewproperties.h"
+#include "vellmva2/cdvitypedproperties.h"
 
 #include <QCursor>
 #include <QDockWidget>
@@ -127,12 +129,23 @@ void cQModelViewDialogEditorWidget::setupDocks()
 piVoid cQModelViewDialogEditorWidget::sltCollectTranslationKeys(
     vstd::tList<vstd::cAsciiString> &keys)
 {
-    // Element properties carry no translation keys yet: the list stays as the panel gave it.
-    Q_UNUSED(keys);
+    // What a user reads is held in the Unicode texts; names, paths and keys are 8-bit.
     std::function<void(const cQAbstractDialogLayoutItem &)> walk
-        = [&walk](const cQAbstractDialogLayoutItem &item) {
-              VELL_TRACE_AT(kTraceSource,
-                            "TODO: Add translation keys for propertis by default...");
+        = [&](const cQAbstractDialogLayoutItem &item) {
+              if (const vmva::cDVAbstractStdDMViewProperties *properties = item.properties()) {
+                  for (vmva::cDVIAbstractProperty *property : properties->properties()) {
+                      const vmva::cDVIUCStringProperty *text = property->ucStringView();
+                      if (!text || text->value().text().trimmed().isEmpty())
+                          continue;
+                      // A list's entries are shown, and translated, one by one.
+                      if (property->name() == "Entries") {
+                          for (const QString &entry : splitComboEntries(text->value()))
+                              keys.push_back(vucs::cString(entry).ascii('?'));
+                      } else {
+                          keys.push_back(text->value().ascii('?'));
+                      }
+                  }
+              }
               for (const cQAbstractDialogLayoutItem *child : item.children())
                   walk(*child);
           };

@@ -85,6 +85,7 @@ private slots:
     void translationListAndTemplate();
     void templateThroughButtons();
     void recoveryCopyLeavesPendingChanges();
+    void editorCollectsFormTexts();
 };
 
 void tst_FormDialog::newFormAndType()
@@ -264,6 +265,45 @@ void tst_FormDialog::recoveryCopyLeavesPendingChanges()
     QCOMPARE(fields(*panel).mid(3), QStringList({"0.1", "-"}));
     editor->saveDocument(dir.filePath("saved.dlg"));
     QCOMPARE(field(*panel, "mpTxtVersion"), QStringLiteral("1.1"));
+}
+
+// The editor offers every text its form shows, in document order: titles, texts, tool tips and
+// each entry of a list, 8-bit as keys are; empty texts and names of elements are no texts.
+void tst_FormDialog::editorCollectsFormTexts()
+{
+    cEditorTestHost host;
+    QTemporaryDir dir;
+    cFormWriter writer(host);
+    auto &dialog = writer.add(writer.root(), "Dialog", "pump");
+    cFormWriter::setText(dialog, "Title", "Pump control");
+    auto &box = writer.add(dialog, "VBoxLayout", "box");
+    auto &speed = writer.add(box, "Label", "speed");
+    cFormWriter::setText(speed, "Text", "Speed");
+    cFormWriter::setText(speed, "ToolTip", "Belt speed in m/s");
+    cFormWriter::setText(writer.add(box, "ComboBox"), "Entries", " Off; Slow ;;Fast");
+    auto &start = writer.add(box, "PushButton", "start");
+    start.findProperty("Text")->ucStringView()->setValue(vucs::cString(
+        QString::fromUtf8(u8"Gr\u00fc\u00dfe \u20ac")));
+    writer.save(dir.filePath("pump.dlg"));
+
+    auto editor = host.newEditor();
+    editor->loadDocument(dir.filePath("pump.dlg"), false);
+    auto *panel = editor->findChild<cQVMVFormDialog *>();
+    click(*panel, "mpBtUpdateTranslationList");
+    const QStringList texts{"Pump control", "Speed", "Belt speed in m/s", "Off", "Slow", "Fast",
+                            QString::fromUtf8(u8"Gr\u00fc\u00dfe ?")};
+    QCOMPARE(listRows(*panel), QStringList{"Form"} + texts);
+
+    const QString target = dir.filePath(QStringLiteral("pump.ftr"));
+    whenModalOpens([&](QWidget *w) { answerFileDialog(w, target); });
+    click(*panel, "mpBtCreateTemplate");
+    QFile written(target);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n').mid(6);
+    QByteArrayList expected;
+    for (const QString &text : texts)
+        expected << text.toLatin1() + " = \" \";\r";
+    QCOMPARE(lines, expected << QByteArray());
 }
 
 QTEST_MAIN(tst_FormDialog)
