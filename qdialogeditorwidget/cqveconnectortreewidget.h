@@ -45,6 +45,9 @@ public:
     void updateInfo();
     // Fits the name and value columns and the row heights to the cell widgets.
     void adjustSizes();
+    // Makes the row of a pressed cell widget current and names its property, as a press on
+    // the row itself does, so that what follows the current property follows the editor.
+    void selectRowOf(const QWidget &cell);
     // Lets every model location field the table's editors make complete "parameter.path".
     void setModelPathCompletion(std::function<void(QLineEdit &)> attach)
     {
@@ -63,6 +66,8 @@ public:
 
 private slots:
     void sltCellActivated(int iRow, int iCol);
+    // The cell widgets draw their texts in the selection's text colour on the selected row.
+    void sltSelectionChanged();
 
 private:
     piVoid sltPropertiesChanged();
@@ -71,6 +76,8 @@ private:
     void clearRows();
     void addHeaderRow(int row, const vstd::cAsciiString &topic);
     void addPropertyRow(int row, vmva::cDVIAbstractProperty &property);
+    void nameProperty(int row);
+    void tintRow(int row, bool selected);
 
     vstd::cAsciiString mCurrentPropertyName;
     vmva::cDVAbstractStdDMViewProperties *mpProperties = nullptr;

@@ -159,8 +159,9 @@ private slots:
         QCOMPARE(shownDirection->toolTip().isEmpty(), tipStart.isEmpty());
     }
 
-    // A press on a row names its property; on a header it names nothing. Both close editors,
-    // and so does a press on another editor.
+    // A press on a row or on one of its editors makes the row current and names its property;
+    // on a header it names nothing. Each press closes the other editors. The selected row's
+    // labels take the selection's text colour.
     void pressesSelectAndCloseEditors()
     {
         cTestProperties p;
@@ -170,19 +171,29 @@ private slots:
         auto *boolEditor = editor<cQPWBoolItem>(*table, 1);
         press(boolEditor);
         QVERIFY(boolEditor->isOpen());
+        QCOMPARE(table->currentRow(), 1);
         press(editor<cQPWStringItem>(*table, 2));
         QVERIFY(!boolEditor->isOpen());
         QVERIFY(editor<cQPWStringItem>(*table, 2)->isOpen());
-        press(editor<cQPWModelChooseButton>(*table, 2, 2));
+        QCOMPARE(table->currentRow(), 2);
+        auto *connector = editor<cQPWModelChooseButton>(*table, 2, 2);
+        press(connector);
         QVERIFY(!editor<cQPWStringItem>(*table, 2)->isOpen());
+        QCOMPARE(mSelected, QStringList({"Enabled", "Text", "Text"}));
         const QRect header = table->visualItemRect(table->item(0, 2));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, header.center());
-        QVERIFY(mSelected.isEmpty());
-        QVERIFY(!editor<cQPWModelChooseButton>(*table, 2, 2)->isOpen());
-        const QRect row = table->visualItemRect(table->item(2, 2));
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row.center());
-        QCOMPARE(mSelected, QStringList({"Text"}));
-        QCOMPARE(qstr(table->currentPropertyName()), QString("Text"));
+        QCOMPARE(mSelected.size(), 3);
+        QVERIFY(!connector->isOpen());
+        QTest::mouseClick(table->cellWidget(1, 0), Qt::LeftButton);
+        QCOMPARE(qstr(table->currentPropertyName()), QString("Enabled"));
+
+        const QColor selectedText = table->palette().color(QPalette::HighlightedText);
+        auto colourOf = [](QLabel *label) { return label->palette().color(label->foregroundRole()); };
+        auto *name = table->cellWidget(1, 0)->findChild<QLabel *>("mpLblName");
+        QCOMPARE(colourOf(name), selectedText);
+        QCOMPARE(colourOf(editor<cQPWModelChooseButton>(*table, 1, 2)->displayLabel()),
+                 selectedText);
+        QVERIFY(colourOf(connector->displayLabel()) != selectedText);
     }
 
     // The page a press opens, and that building the editor or opening it writes nothing, also

@@ -160,13 +160,17 @@ private slots:
         QVERIFY(buttonTexts().contains("Run now"));
     }
 
-    // A location typed in the dock is stored, echoed, and shown in the table's connector.
+    // A location typed in the dock is stored, echoed, and shown in the table's connector. The
+    // dock binds the property whose editor was pressed last, not the row current before.
     void locationPanelBindsTheChosenProperty()
     {
         auto editor = machineEditor();
         cQVEConnectorTreeWidget &table = select(*editor, "Push Button (\"Start\")");
         const int text = rowOf(table, "Text");
-        QTest::mouseClick(table.cellWidget(text, 0), Qt::LeftButton);
+        QTest::mouseClick(table.cellWidget(rowOf(table, "Label"), 0), Qt::LeftButton);
+        QTest::mouseClick(table.cellWidget(text, 1), Qt::LeftButton, {}, QPoint(4, 4));
+        QCOMPARE(table.currentRow(), text);
+        QCOMPARE(locationDock(*editor)->windowTitle(), QString("Datamodel Location (Text)"));
         cQMVViewLocationDialog *panel = editor->viewLocationDialog();
         auto *line = panel->findChild<QLineEdit *>("mpTxtModelParameterAndElement");
         line->setText("Machine.status.text");
