@@ -17,6 +17,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -139,7 +140,52 @@ void cQVEConnectorTreeWidget::setProperties(vmva::cDVAbstractStdDMViewProperties
             addPropertyRow(row++, *property);
     }
     adjustSizes();
+    applyFilter();
     mCurrentPropertyName = firstName;
+}
+
+QLineEdit *cQVEConnectorTreeWidget::createFilterField(QWidget *parent)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(QStringLiteral("mpTxtPropertyFilter"));
+    field->setPlaceholderText(tr("Filter properties"));
+    field->setToolTip(tr("Shows the properties whose name or help text holds this text"));
+    field->setClearButtonEnabled(true);
+    connect(field, &QLineEdit::textChanged, this, &cQVEConnectorTreeWidget::setFilter);
+    return field;
+}
+
+void cQVEConnectorTreeWidget::setFilter(const QString &text)
+{
+    mFilter = text.trimmed();
+    applyFilter();
+}
+
+void cQVEConnectorTreeWidget::applyFilter()
+{
+    // A header row stands before its topic's rows and is shown when one of them is.
+    int header = -1;
+    bool shownInTopic = false;
+    auto closeTopic = [&] {
+        if (header >= 0)
+            setRowHidden(header, !shownInTopic);
+    };
+    for (int row = 0; row < rowCount(); ++row) {
+        auto *name = qobject_cast<cQPWNameItem *>(cellWidget(row, kNameColumn));
+        if (!name) {
+            closeTopic();
+            header = row;
+            shownInTopic = false;
+            continue;
+        }
+        const vmva::cDVIAbstractProperty &property = *name->property();
+        const bool shown = mFilter.isEmpty()
+                           || qstr(property.name()).contains(mFilter, Qt::CaseInsensitive)
+                           || qstr(property.help()).contains(mFilter, Qt::CaseInsensitive);
+        setRowHidden(row, !shown);
+        shownInTopic = shownInTopic || shown;
+    }
+    closeTopic();
 }
 
 void cQVEConnectorTreeWidget::addHeaderRow(int row, const vstd::cAsciiString &topic)

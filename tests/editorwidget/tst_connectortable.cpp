@@ -103,6 +103,56 @@ private slots:
         QVERIFY(table->currentPropertyName().empty());
     }
 
+    // The rows a typed filter leaves: name or help text, any case, with their topics' headers;
+    // a refill keeps the filter.
+    void filterShowsMatchingRows_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("nothing") << "" << QStringList({"[Text]", "Label", "Text", "[Geometry]",
+                                                       "Width", "Height", "[Model]", "Command"});
+        QTest::newRow("name") << "wid" << QStringList({"[Geometry]", "Width"});
+        QTest::newRow("help, other case") << "PIXELS"
+                                          << QStringList({"[Geometry]", "Width", "Height"});
+        QTest::newRow("help only") << "button" << QStringList({"[Text]", "Text"});
+        QTest::newRow("two topics") << "e" << QStringList({"[Text]", "Label", "Text",
+                                                           "[Geometry]", "Width", "Height",
+                                                           "[Model]", "Command"});
+        QTest::newRow("blank around") << " height " << QStringList({"[Geometry]", "Height"});
+        QTest::newRow("no match") << "zzz" << QStringList();
+    }
+    void filterShowsMatchingRows()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, rows);
+        cTestProperties p;
+        p.add<cDVIUCStringProperty>("Label", "Text", "Its name in the tree", 1, vucs::cString());
+        p.add<cDVIUCStringProperty>("Text", "Text", "Shown on the button", 1, vucs::cString());
+        p.add<cDVIIntProperty>("Width", "Geometry", "Fixed width in pixels", 1, 0);
+        p.add<cDVIIntProperty>("Height", "Geometry", "Fixed height in pixels", 1, 0);
+        p.add<cDVIUCStringProperty>("Command", "Model", "Triggered when clicked", 1,
+                                    vucs::cString());
+        auto table = shownTable(p);
+        std::unique_ptr<QLineEdit> field(table->createFilterField(nullptr));
+        field->setText("old");
+        field->clear();
+        QTest::keyClicks(field.get(), typed);
+        auto shownRows = [&] {
+            QStringList names;
+            for (int row = 0; row < table->rowCount(); ++row) {
+                if (table->isRowHidden(row))
+                    continue;
+                auto *name = qobject_cast<cQPWNameItem *>(table->cellWidget(row, 0));
+                names << (name ? qstr(name->property()->name())
+                               : "[" + shown(*table, row, 0) + "]");
+            }
+            return names;
+        };
+        QCOMPARE(shownRows(), rows);
+        table->setProperties(&p);
+        QCOMPARE(shownRows(), rows);
+    }
+
     // Which editor a property gets in the value column, whether it has a connector, and the
     // direction its name cell shows.
     void cellsFollowKindAndFlags_data()

@@ -140,6 +140,27 @@ private slots:
         QVERIFY(!table.properties());
     }
 
+    // The filter above the table, typed into, keeps its rows across elements.
+    void filterFieldNarrowsTheTable()
+    {
+        auto editor = machineEditor();
+        auto *field = editor->findChild<QLineEdit *>("mpTxtPropertyFilter");
+        QVERIFY(field && field->isVisible());
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClicks(field, "text");
+        cQVEConnectorTreeWidget &table = select(*editor, "Push Button (\"Start\")");
+        auto visible = [&](const char *name) {
+            const int row = rowOf(table, name);
+            return row >= 0 && !table.isRowHidden(row);
+        };
+        QVERIFY(visible("Text"));
+        QVERIFY(!visible("Label"));
+        saveShot(editor.get(), "filtered_table");
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QVERIFY(visible("Label"));
+    }
+
     // An edit shows in the tree and the preview at once (Auto Update off: the document commands'
     // tests).
     void editsReachTreeAndPreview()
