@@ -75,8 +75,10 @@ piVoid cQModelViewDialogEditorWidget::sltExecuteNodeAssignMenu(
 
 void cQModelViewDialogEditorWidget::execModelMenu(QMenu &popup, const vstd::cAsciiString &property)
 {
-    cQVMVModelMenu models(property, &popup, &mDataViewMgr,
-                          mpViewLocationDialog->argumentList());
+    const cQAbstractDialogLayoutItem *item = currentLayoutItem();
+    const vmva::cDVIAbstractProperty *shown = item ? item->findProperty(property) : nullptr;
+    cQVMVModelMenu models(property, &popup, &mDataViewMgr, mpViewLocationDialog->argumentList(),
+                          shown ? shown->allowedTypes() : vstd::cAsciiString());
     using L = cQMVViewLocationDialog;
     models.sigAssignModelElement.connect(
         vrmi::cDirectLocalSlotCall3<L, const vstd::cAsciiString &, const vstd::cAsciiString &,

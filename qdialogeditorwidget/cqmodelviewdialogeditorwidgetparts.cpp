@@ -25,6 +25,7 @@
 #include <QCursor>
 #include <QDockWidget>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -82,9 +83,15 @@ void cQModelViewDialogEditorWidget::setupDocks()
     auto *connectorDock = new QDockWidget(tr("Connectors"), this);
     connectorDock->setObjectName(QStringLiteral("mpDockConnectors"));
     connectorDock->setFeatures(moveFloat);
-    mpConnectorTable = new cQVEConnectorTreeWidget(connectorDock);
+    auto *connectorContent = new QWidget(connectorDock);
+    auto *connectorLayout = new QVBoxLayout(connectorContent);
+    connectorLayout->setContentsMargins(0, 0, 0, 0);
+    connectorLayout->setSpacing(2);
+    mpConnectorTable = new cQVEConnectorTreeWidget(connectorContent);
     mpConnectorTable->setSizePolicy(stretchedPolicy(minExp, minExp, 100, 0));
-    connectorDock->setWidget(mpConnectorTable);
+    connectorLayout->addWidget(mpConnectorTable->createFilterField(connectorContent));
+    connectorLayout->addWidget(mpConnectorTable);
+    connectorDock->setWidget(connectorContent);
     connectorDock->setSizePolicy(stretchedPolicy(minExp, QSizePolicy::Minimum, 100, 0));
     addDockWidget(Qt::BottomDockWidgetArea, connectorDock);
 

@@ -17,6 +17,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -63,6 +64,8 @@ cQVEConnectorTreeWidget::cQVEConnectorTreeWidget(QWidget *parent) : QTableWidget
     connect(this, &QTableWidget::cellActivated, this,
             &cQVEConnectorTreeWidget::sltCellActivated);
     connect(this, &QTableWidget::cellEntered, this, &cQVEConnectorTreeWidget::sltCellActivated);
+    connect(this, &QTableWidget::itemSelectionChanged, this,
+            &cQVEConnectorTreeWidget::sltSelectionChanged);
     propertyChangedSignal.connect(vrmi::cDirectLocalSlotCall0<cQVEConnectorTreeWidget>(
         this, &cQVEConnectorTreeWidget::sltPropertiesChanged));
 }
@@ -137,7 +140,52 @@ void cQVEConnectorTreeWidget::setProperties(vmva::cDVAbstractStdDMViewProperties
             addPropertyRow(row++, *property);
     }
     adjustSizes();
+    applyFilter();
     mCurrentPropertyName = firstName;
+}
+
+QLineEdit *cQVEConnectorTreeWidget::createFilterField(QWidget *parent)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(QStringLiteral("mpTxtPropertyFilter"));
+    field->setPlaceholderText(tr("Filter properties"));
+    field->setToolTip(tr("Shows the properties whose name or help text holds this text"));
+    field->setClearButtonEnabled(true);
+    connect(field, &QLineEdit::textChanged, this, &cQVEConnectorTreeWidget::setFilter);
+    return field;
+}
+
+void cQVEConnectorTreeWidget::setFilter(const QString &text)
+{
+    mFilter = text.trimmed();
+    applyFilter();
+}
+
+void cQVEConnectorTreeWidget::applyFilter()
+{
+    // A header row stands before its topic's rows and is shown when one of them is.
+    int header = -1;
+    bool shownInTopic = false;
+    auto closeTopic = [&] {
+        if (header >= 0)
+            setRowHidden(header, !shownInTopic);
+    };
+    for (int row = 0; row < rowCount(); ++row) {
+        auto *name = qobject_cast<cQPWNameItem *>(cellWidget(row, kNameColumn));
+        if (!name) {
+            closeTopic();
+            header = row;
+            shownInTopic = false;
+            continue;
+        }
+        const vmva::cDVIAbstractProperty &property = *name->property();
+        const bool shown = mFilter.isEmpty()
+                           || qstr(property.name()).contains(mFilter, Qt::CaseInsensitive)
+                           || qstr(property.help()).contains(mFilter, Qt::CaseInsensitive);
+        setRowHidden(row, !shown);
+        shownInTopic = shownInTopic || shown;
+    }
+    closeTopic();
 }
 
 void cQVEConnectorTreeWidget::addHeaderRow(int row, const vstd::cAsciiString &topic)
@@ -273,11 +321,55 @@ void cQVEConnectorTreeWidget::sltCellActivated(int iRow, int iCol)
 {
     VELL_TRACE(QStringLiteral("cQVEConnectorTreeWidget::sltCellActivated(int iRow, int iCol): "
                               "%1 / %2").arg(iRow).arg(iCol));
-    if (auto *name = qobject_cast<cQPWNameItem *>(cellWidget(iRow, kNameColumn))) {
+    nameProperty(iRow);
+    closeEditorsSignal.emitSignal();
+}
+
+void cQVEConnectorTreeWidget::nameProperty(int row)
+{
+    if (auto *name = qobject_cast<cQPWNameItem *>(cellWidget(row, kNameColumn))) {
         // A copy: a receiver may refill the table meanwhile.
         const vstd::cAsciiString chosen = name->property()->name();
         mCurrentPropertyName = chosen;
         connectorSelectedSignal.emitSignal(chosen);
     }
-    closeEditorsSignal.emitSignal();
+}
+
+void cQVEConnectorTreeWidget::selectRowOf(const QWidget &cell)
+{
+    for (int row = 0; row < rowCount(); ++row)
+        for (int col = 0; col < columnCount(); ++col)
+            if (cellWidget(row, col) == &cell) {
+                if (currentRow() != row)
+                    setCurrentCell(row, col);
+                nameProperty(row);
+                return;
+            }
+}
+
+void cQVEConnectorTreeWidget::sltSelectionChanged()
+{
+    for (int row = 0; row < rowCount(); ++row)
+        tintRow(row, item(row, 0) && item(row, 0)->isSelected());
+}
+
+void cQVEConnectorTreeWidget::tintRow(int row, bool selected)
+{
+    // Labels draw in the text colour of the view (the connector's in the shadow colour) over
+    // the row, which the selection paints in the highlight colour. Only labels: an open edit
+    // page keeps its input widgets' own colours.
+    QPalette tinted;
+    if (selected) {
+        const QColor text = palette().color(QPalette::HighlightedText);
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::Shadow})
+            tinted.setColor(role, text);
+    }
+    for (int col = 0; col < columnCount(); ++col)
+        if (QWidget *cell = cellWidget(row, col)) {
+            QList<QLabel *> labels = cell->findChildren<QLabel *>();
+            if (auto *label = qobject_cast<QLabel *>(cell))
+                labels << label;
+            for (QLabel *label : labels)
+                label->setPalette(tinted);
+        }
 }

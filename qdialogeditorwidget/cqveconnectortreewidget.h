@@ -45,6 +45,14 @@ public:
     void updateInfo();
     // Fits the name and value columns and the row heights to the cell widgets.
     void adjustSizes();
+    // A field whose text filters the table (`parent` owns it): only the rows whose property
+    // name or help text holds it are shown, with the headers of their topics.
+    QLineEdit *createFilterField(QWidget *parent);
+    void setFilter(const QString &text);
+    const QString &filter() const { return mFilter; }
+    // Makes the row of a pressed cell widget current and names its property, as a press on
+    // the row itself does, so that what follows the current property follows the editor.
+    void selectRowOf(const QWidget &cell);
     // Lets every model location field the table's editors make complete "parameter.path".
     void setModelPathCompletion(std::function<void(QLineEdit &)> attach)
     {
@@ -63,6 +71,8 @@ public:
 
 private slots:
     void sltCellActivated(int iRow, int iCol);
+    // The cell widgets draw their texts in the selection's text colour on the selected row.
+    void sltSelectionChanged();
 
 private:
     piVoid sltPropertiesChanged();
@@ -71,8 +81,12 @@ private:
     void clearRows();
     void addHeaderRow(int row, const vstd::cAsciiString &topic);
     void addPropertyRow(int row, vmva::cDVIAbstractProperty &property);
+    void nameProperty(int row);
+    void applyFilter();
+    void tintRow(int row, bool selected);
 
     vstd::cAsciiString mCurrentPropertyName;
+    QString mFilter;
     vmva::cDVAbstractStdDMViewProperties *mpProperties = nullptr;
     std::function<void(QLineEdit &)> mModelPathCompletion;
 };

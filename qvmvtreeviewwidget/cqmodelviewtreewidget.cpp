@@ -44,9 +44,10 @@ cQModelViewTreeWidget::~cQModelViewTreeWidget()
     mComponents.clear();
 }
 
-QString cQModelViewTreeWidget::componentLabel(const vcs::cComponentAddr &address) const
+QString cQModelViewTreeWidget::componentLabel(const vcs::cModuleMgr &modules,
+                                              const vcs::cComponentAddr &address)
 {
-    const vcs::cAbstractComponent *component = mManager->moduleMgr().hasComponent(address);
+    const vcs::cAbstractComponent *component = modules.hasComponent(address);
     if (!component)
         return QStringLiteral("(\"\"@") + qstr(address.toString()) + QLatin1Char(')');
     const vcs::cModuleInfo &info = component->info();

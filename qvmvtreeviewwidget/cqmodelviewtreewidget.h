@@ -31,8 +31,13 @@ public:
     cQModelViewTreeWidget(QWidget *parent, vmva::cDVAbstractDataViewMgr *manager);
     ~cQModelViewTreeWidget() override;
 
-    // `context ("name"@address)` of the component at `address`.
-    QString componentLabel(const vcs::cComponentAddr &address) const;
+    // `context ("name"@address)` of the component at `address`: how every window names it.
+    QString componentLabel(const vcs::cComponentAddr &address) const
+    {
+        return componentLabel(mManager->moduleMgr(), address);
+    }
+    static QString componentLabel(const vcs::cModuleMgr &modules,
+                                  const vcs::cComponentAddr &address);
 
     piVoid sltSubModelRegistered(vmva::cDMDataModel &model);
     piVoid sltModelDestroyed(const vmva::cDMDataModel &model);

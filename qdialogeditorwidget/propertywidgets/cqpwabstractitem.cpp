@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -65,6 +66,11 @@ void cQPWAbstractItem::ensureEditPages()
 void cQPWAbstractItem::mousePressEvent(QMouseEvent *event)
 {
     if (!mpOwner)
+        return;
+    // Naming the property may reach the main window, which could refill the table.
+    QPointer<cQPWAbstractItem> self(this);
+    mpOwner->selectRowOf(*this);
+    if (!self || !mpOwner)
         return;
     mpOwner->closeEditorsSignal.emitSignal();
     if (currentIndex() != 0) {

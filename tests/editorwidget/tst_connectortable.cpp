@@ -103,6 +103,56 @@ private slots:
         QVERIFY(table->currentPropertyName().empty());
     }
 
+    // The rows a typed filter leaves: name or help text, any case, with their topics' headers;
+    // a refill keeps the filter.
+    void filterShowsMatchingRows_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("nothing") << "" << QStringList({"[Text]", "Label", "Text", "[Geometry]",
+                                                       "Width", "Height", "[Model]", "Command"});
+        QTest::newRow("name") << "wid" << QStringList({"[Geometry]", "Width"});
+        QTest::newRow("help, other case") << "PIXELS"
+                                          << QStringList({"[Geometry]", "Width", "Height"});
+        QTest::newRow("help only") << "button" << QStringList({"[Text]", "Text"});
+        QTest::newRow("two topics") << "e" << QStringList({"[Text]", "Label", "Text",
+                                                           "[Geometry]", "Width", "Height",
+                                                           "[Model]", "Command"});
+        QTest::newRow("blank around") << " height " << QStringList({"[Geometry]", "Height"});
+        QTest::newRow("no match") << "zzz" << QStringList();
+    }
+    void filterShowsMatchingRows()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, rows);
+        cTestProperties p;
+        p.add<cDVIUCStringProperty>("Label", "Text", "Its name in the tree", 1, vucs::cString());
+        p.add<cDVIUCStringProperty>("Text", "Text", "Shown on the button", 1, vucs::cString());
+        p.add<cDVIIntProperty>("Width", "Geometry", "Fixed width in pixels", 1, 0);
+        p.add<cDVIIntProperty>("Height", "Geometry", "Fixed height in pixels", 1, 0);
+        p.add<cDVIUCStringProperty>("Command", "Model", "Triggered when clicked", 1,
+                                    vucs::cString());
+        auto table = shownTable(p);
+        std::unique_ptr<QLineEdit> field(table->createFilterField(nullptr));
+        field->setText("old");
+        field->clear();
+        QTest::keyClicks(field.get(), typed);
+        auto shownRows = [&] {
+            QStringList names;
+            for (int row = 0; row < table->rowCount(); ++row) {
+                if (table->isRowHidden(row))
+                    continue;
+                auto *name = qobject_cast<cQPWNameItem *>(table->cellWidget(row, 0));
+                names << (name ? qstr(name->property()->name())
+                               : "[" + shown(*table, row, 0) + "]");
+            }
+            return names;
+        };
+        QCOMPARE(shownRows(), rows);
+        table->setProperties(&p);
+        QCOMPARE(shownRows(), rows);
+    }
+
     // Which editor a property gets in the value column, whether it has a connector, and the
     // direction its name cell shows.
     void cellsFollowKindAndFlags_data()
@@ -159,8 +209,9 @@ private slots:
         QCOMPARE(shownDirection->toolTip().isEmpty(), tipStart.isEmpty());
     }
 
-    // A press on a row names its property; on a header it names nothing. Both close editors,
-    // and so does a press on another editor.
+    // A press on a row or on one of its editors makes the row current and names its property;
+    // on a header it names nothing. Each press closes the other editors. The selected row's
+    // labels take the selection's text colour.
     void pressesSelectAndCloseEditors()
     {
         cTestProperties p;
@@ -170,19 +221,29 @@ private slots:
         auto *boolEditor = editor<cQPWBoolItem>(*table, 1);
         press(boolEditor);
         QVERIFY(boolEditor->isOpen());
+        QCOMPARE(table->currentRow(), 1);
         press(editor<cQPWStringItem>(*table, 2));
         QVERIFY(!boolEditor->isOpen());
         QVERIFY(editor<cQPWStringItem>(*table, 2)->isOpen());
-        press(editor<cQPWModelChooseButton>(*table, 2, 2));
+        QCOMPARE(table->currentRow(), 2);
+        auto *connector = editor<cQPWModelChooseButton>(*table, 2, 2);
+        press(connector);
         QVERIFY(!editor<cQPWStringItem>(*table, 2)->isOpen());
+        QCOMPARE(mSelected, QStringList({"Enabled", "Text", "Text"}));
         const QRect header = table->visualItemRect(table->item(0, 2));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, header.center());
-        QVERIFY(mSelected.isEmpty());
-        QVERIFY(!editor<cQPWModelChooseButton>(*table, 2, 2)->isOpen());
-        const QRect row = table->visualItemRect(table->item(2, 2));
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row.center());
-        QCOMPARE(mSelected, QStringList({"Text"}));
-        QCOMPARE(qstr(table->currentPropertyName()), QString("Text"));
+        QCOMPARE(mSelected.size(), 3);
+        QVERIFY(!connector->isOpen());
+        QTest::mouseClick(table->cellWidget(1, 0), Qt::LeftButton);
+        QCOMPARE(qstr(table->currentPropertyName()), QString("Enabled"));
+
+        const QColor selectedText = table->palette().color(QPalette::HighlightedText);
+        auto colourOf = [](QLabel *label) { return label->palette().color(label->foregroundRole()); };
+        auto *name = table->cellWidget(1, 0)->findChild<QLabel *>("mpLblName");
+        QCOMPARE(colourOf(name), selectedText);
+        QCOMPARE(colourOf(editor<cQPWModelChooseButton>(*table, 1, 2)->displayLabel()),
+                 selectedText);
+        QVERIFY(colourOf(connector->displayLabel()) != selectedText);
     }
 
     // The page a press opens, and that building the editor or opening it writes nothing, also

@@ -140,6 +140,27 @@ private slots:
         QVERIFY(!table.properties());
     }
 
+    // The filter above the table, typed into, keeps its rows across elements.
+    void filterFieldNarrowsTheTable()
+    {
+        auto editor = machineEditor();
+        auto *field = editor->findChild<QLineEdit *>("mpTxtPropertyFilter");
+        QVERIFY(field && field->isVisible());
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClicks(field, "text");
+        cQVEConnectorTreeWidget &table = select(*editor, "Push Button (\"Start\")");
+        auto visible = [&](const char *name) {
+            const int row = rowOf(table, name);
+            return row >= 0 && !table.isRowHidden(row);
+        };
+        QVERIFY(visible("Text"));
+        QVERIFY(!visible("Label"));
+        saveShot(editor.get(), "filtered_table");
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QVERIFY(visible("Label"));
+    }
+
     // An edit shows in the tree and the preview at once (Auto Update off: the document commands'
     // tests).
     void editsReachTreeAndPreview()
@@ -160,13 +181,17 @@ private slots:
         QVERIFY(buttonTexts().contains("Run now"));
     }
 
-    // A location typed in the dock is stored, echoed, and shown in the table's connector.
+    // A location typed in the dock is stored, echoed, and shown in the table's connector. The
+    // dock binds the property whose editor was pressed last, not the row current before.
     void locationPanelBindsTheChosenProperty()
     {
         auto editor = machineEditor();
         cQVEConnectorTreeWidget &table = select(*editor, "Push Button (\"Start\")");
         const int text = rowOf(table, "Text");
-        QTest::mouseClick(table.cellWidget(text, 0), Qt::LeftButton);
+        QTest::mouseClick(table.cellWidget(rowOf(table, "Label"), 0), Qt::LeftButton);
+        QTest::mouseClick(table.cellWidget(text, 1), Qt::LeftButton, {}, QPoint(4, 4));
+        QCOMPARE(table.currentRow(), text);
+        QCOMPARE(locationDock(*editor)->windowTitle(), QString("Datamodel Location (Text)"));
         cQMVViewLocationDialog *panel = editor->viewLocationDialog();
         auto *line = panel->findChild<QLineEdit *>("mpTxtModelParameterAndElement");
         line->setText("Machine.status.text");

@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
@@ -110,7 +111,9 @@ class tst_PropertyEditors : public QObject, public vrmi::cConnectable
 
 private slots:
     void initTestCase();
-    void fontPickedAndReverted();
+    void fontShown_data();
+    void fontShown();
+    void fontEditedAndReverted();
     void floatingPointNumberTypedAndReverted();
     void dateSteppedAndReverted();
     void layoutParameters();
@@ -177,33 +180,79 @@ QStringList tst_PropertyEditors::rowPaths(const cQIconDialog &dialog)
     return rows;
 }
 
-void tst_PropertyEditors::fontPickedAndReverted()
+void tst_PropertyEditors::fontShown_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QFont font(QStringLiteral("DejaVu Serif"), 9);
+    QTest::newRow("plain") << font.toString() << "DejaVu Serif, 9 pt";
+    font.setBold(true);
+    QTest::newRow("bold") << font.toString() << "DejaVu Serif, 9 pt, bold";
+    font.setItalic(true);
+    QTest::newRow("bold italic") << font.toString() << "DejaVu Serif, 9 pt, bold, italic";
+    font.setPixelSize(20);
+    QTest::newRow("pixels") << font.toString() << "DejaVu Serif, 20 px, bold, italic";
+    QTest::newRow("none") << "" << "Default Font";
+    // More than the fields a font description has: QFont cannot read it.
+    const QString unreadable = QStringLiteral("Sans,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18");
+    QTest::newRow("unreadable") << unreadable << unreadable;
+}
+
+void tst_PropertyEditors::fontShown()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QCOMPARE(cQPWFontItem::displayText(stored), shown);
+}
+
+// Family, size, bold and italic set on the edit page as a user does; a family closes the page
+// at once and keeps size and style, the others leave it open.
+void tst_PropertyEditors::fontEditedAndReverted()
 {
     cTestProperties p;
     auto &font = p.add<vmva::cDVIFontProperty>("Font", "T", "help", 1, vucs::cString());
-    // More than the fields a font description has: QFont cannot read it.
-    const QString unreadable = QStringLiteral("Sans,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18");
-    font.setValue(qstr(unreadable));
     auto t = table(p);
     auto *item = qobject_cast<cQPWFontItem *>(t->cellWidget(1, 1));
     QVERIFY(item);
-    QCOMPARE(item->displayLabel()->text(), unreadable);
+    auto storedFont = [&] {
+        QFont f;
+        f.fromString(qstr(font.value()));
+        return f;
+    };
 
     press(item);
-    auto *combo = item->findChild<QFontComboBox *>();
-    QVERIFY(combo && item->currentIndex() == 1);
-    QCOMPARE(combo->currentFont().family(), QFont().family());
-    combo->setCurrentIndex(combo->currentIndex() == 0 ? 1 : 0);
-    QCOMPARE(qstr(font.value()), combo->currentFont().toString());
-    QCOMPARE(item->displayLabel()->text(), combo->currentFont().toString());
-    QCOMPARE(item->currentIndex(), 0);  // closed at once
+    QCOMPARE(item->currentIndex(), 1);
+    auto *size = child<QSpinBox>(*item, "mpSbFontSize");
+    QCOMPARE(size->value(), QFont().pointSize());
+    QTest::mouseClick(size, Qt::LeftButton);
+    size->selectAll();
+    QTest::keyClicks(size, "14");
+    QTest::keyClick(size, Qt::Key_Return);
     QCOMPARE(mChanged, 1);
+    QCOMPARE(storedFont().pointSize(), 14);
+    QTest::mouseClick(child<QToolButton>(*item, "mpBtFontBold"), Qt::LeftButton);
+    QTest::mouseClick(child<QToolButton>(*item, "mpBtFontItalic"), Qt::LeftButton);
+    QVERIFY(storedFont().bold() && storedFont().italic());
+    QCOMPARE(item->currentIndex(), 1);
+    QCOMPARE(item->displayLabel()->text(),
+             QFont().family() + QStringLiteral(", 14 pt, bold, italic"));
+    t->resize(900, 120);
+    saveShot(t.get(), "font_editor");
+
+    auto *combo = child<QFontComboBox>(*item, "mpCbFontFamily");
+    combo->setCurrentIndex(combo->currentIndex() == 0 ? 1 : 0);
+    QCOMPARE(storedFont().family(), combo->currentFont().family());
+    QCOMPARE(storedFont().pointSize(), 14);
+    QVERIFY(storedFont().bold());
+    QCOMPARE(item->currentIndex(), 0);  // closed at once
+    QCOMPARE(mChanged, 4);
 
     press(item);
     QTest::mouseClick(button(item, "Revert to default settings!"), Qt::LeftButton);
     QVERIFY(font.value().text().isEmpty());
     QCOMPARE(item->displayLabel()->text(), QStringLiteral("Default Font"));
     QTRY_COMPARE(item->currentIndex(), 0);  // after the click, not in it
+    QVERIFY(!child<QToolButton>(*item, "mpBtFontBold")->isChecked());
 }
 
 // Typed as a user does: in the property's range and decimals, written on every change, the

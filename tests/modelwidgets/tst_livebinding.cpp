@@ -191,6 +191,42 @@ private slots:
         QVERIFY(shown);
     }
 
+    // A form without parameters: the cascade offers the models under their components, nodes
+    // of a type the property does not take greyed, and a node chosen adds the parameter.
+    void nodeChosenWithoutParameterAddsIt()
+    {
+        load(qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/machine.dlg");
+        mEditor->findChild<QAction *>("mpActShowParameters")->trigger();
+        auto *panel = mEditor->findChild<QWidget *>("mpDialogParameters");
+        auto *list = panel->findChild<QTreeWidget *>("mpLstParamters");
+        while (list->topLevelItemCount() > 0) {
+            const QRect row = list->visualItemRect(list->topLevelItem(0));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+            QTest::mouseClick(panel->findChild<QPushButton *>("mpBtRemove"), Qt::LeftButton);
+        }
+        QVERIFY(mHost.app.dialogArguments().arguments().empty());
+
+        cQAbstractDialogLayoutItem *label = selectLabel("Status:");
+        QVERIFY(label);
+        const QString component = cQModelViewTreeWidget::componentLabel(mHost.moduleMgr,
+                                                                         mDemo->address());
+        QStringList machineMenu;
+        beforePopupChoice() = [&machineMenu] {
+            auto *open = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            machineMenu = open ? menuOutline(*open) : QStringList();
+            screenshot("cascade_greyed");
+        };
+        chooseNode("Text", {"Assign to model", component, "Machine", "status"});
+        beforePopupChoice() = nullptr;
+        QVERIFY(machineMenu.contains("status"));
+        QVERIFY(machineMenu.contains("(start)"));   // a command: no text to show
+        QCOMPARE(location(*label, "Text"), QString("Machine.status"));
+        const auto *added = mHost.app.dialogArguments().tryFindParameter("Machine");
+        QVERIFY(added && added->modelName() == "Machine");
+        QCOMPARE(list->topLevelItem(0)->text(1),
+                 qstr(mDemo->address().toString()) + " : Machine");
+    }
+
     void modelsDestroyedWhileShownOrBound()
     {
         load(qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/machine.dlg");

@@ -58,24 +58,47 @@ private slots:
         mMotor.addNode(mCurrent);
     }
 
+    // Outlines of the cascade; `types` are the property's allowed types, and the nodes of
+    // other value types are greyed ("(name)").
     void outline_data()
     {
         QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("types");
         QTest::addColumn<QStringList>("expected");
         const QStringList head{"(Model Parameter)", "--"};
-        QTest::newRow("no parameters") << "" << head;
-        QTest::newRow("bound") << "bound" << head + QStringList("Machine/") + mMachineOutline;
-        QTest::newRow("set, looked up") << "set" << head + QStringList("Machine/")
-                                                  + mMachineOutline;
-        QTest::newRow("model not found") << "missing" << head + QStringList(
+        QStringList everyModel{"(No parameter yet: a node chosen adds one)",
+                               "Component (\"P\"@" + qstr(mProvider.address().toString())
+                                   + ")/",
+                               "  Machine/"};
+        for (const QString &line : mMachineOutline.mid(2))
+            everyModel << "  " + line;
+        everyModel << QStringList({"  Groups/", "    a/", "    b/", "    --"});
+        QTest::newRow("no parameters") << "" << "" << head + everyModel;
+        QTest::newRow("bound") << "bound" << "" << head + QStringList("Machine/")
+                                                       + mMachineOutline;
+        QTest::newRow("set, looked up") << "set" << "" << head + QStringList("Machine/")
+                                                        + mMachineOutline;
+        QTest::newRow("model not found") << "missing" << "" << head + QStringList(
             {"Machine/", "  (Model Elements)", "  --"});
         QTest::newRow("sub-models without nodes")
-            << "groups" << head + QStringList({"Machine/", "  (Model Elements)", "  --", "  a/",
-                                               "  b/", "  --"});
+            << "groups" << "" << head + QStringList({"Machine/", "  (Model Elements)", "  --",
+                                                     "  a/", "  b/", "  --"});
+        QStringList texts = head + QStringList("Machine/") + mMachineOutline;
+        for (QString &line : texts)
+            for (const char *number : {"speed", "current", "gear"})
+                if (line.trimmed() == number)
+                    line.replace(number, QString("(%1)").arg(number));
+        QTest::newRow("texts only") << "bound" << "cString" << texts;
+        QStringList numbers = head + QStringList("Machine/") + mMachineOutline;
+        numbers.replaceInStrings(QRegularExpression("^(\\s*)(name)$"), "\\1(\\2)");
+        QTest::newRow("numbers, commas") << "bound" << "piInt64,, piDouble" << numbers;
+        QTest::newRow("a model: every node") << "bound" << "cDMDataModel"
+                                             << head + QStringList("Machine/") + mMachineOutline;
     }
     void outline()
     {
         QFETCH(QString, setup);
+        QFETCH(QString, types);
         QFETCH(QStringList, expected);
         vmva::cDVDataViewArgList parameters;
         if (!setup.isEmpty())
@@ -91,7 +114,8 @@ private slots:
             parameters.changeParameter("Machine", at, "Groups");
         cTraceCapture trace;
         QMenu popup;
-        cQVMVModelMenu menu("Text", &popup, &mApp.vmvMgr(), &parameters);
+        cQVMVModelMenu menu("Text", &popup, &mApp.vmvMgr(), &parameters,
+                            types.toLatin1().data());
         QCOMPARE(popup.actions().size(), 1);
         QCOMPARE(popup.actions()[0]->menu(), menu.menu());
         QCOMPARE(menuOutline(*menu.menu()), expected);
@@ -140,6 +164,34 @@ private slots:
         QVERIFY(receiver.got.isEmpty());
         menu.actionTriggered(motorSpeed);
         QCOMPARE(receiver.got, QStringList("Text B drive.motor.speed"));
+    }
+
+    // Without parameters, a node chosen under its component adds a parameter for its model
+    // (named after it, unless another model took the name) and reports that parameter.
+    void choiceWithoutParameterAddsOne()
+    {
+        vmva::cDVDataViewArgList parameters;
+        QMenu popup;
+        cQVMVModelMenu menu("Text", &popup, &mApp.vmvMgr(), &parameters);
+        cReceiver receiver;
+        menu.sigAssignModelElement.connect(
+            vrmi::cDirectLocalSlotCall3<cReceiver, const vstd::cAsciiString &,
+                                        const vstd::cAsciiString &, const vstd::cAsciiString &>(
+                receiver, &cReceiver::assign));
+        QMenu *machine = menu.menu()->actions()[3]->menu()->actions()[0]->menu();
+        QMenu *drive = machine->actions()[0]->menu();
+        menu.actionTriggered(drive->actions().last());
+        QCOMPARE(receiver.got, QStringList("Text Machine drive.gear"));
+        const auto *added = parameters.tryFindParameter("Machine");
+        QVERIFY(added && added->modelName() == "Machine");
+        QVERIFY(added->location() == mProvider.address());
+        QCOMPARE(parameters.arguments().size(), size_t(1));
+
+        QCOMPARE(qstr(cQVMVModelMenu::parameterNameFor(parameters, "Machine",
+                                                       mProvider.address())), QString("Machine"));
+        parameters.changeParameter("Machine", mProvider.address(), "Groups");
+        QCOMPARE(qstr(cQVMVModelMenu::parameterNameFor(parameters, "Machine",
+                                                       mProvider.address())), QString("Machine2"));
     }
 
     void completesOneSegmentAtATime_data()
