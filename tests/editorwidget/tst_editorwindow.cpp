@@ -165,6 +165,9 @@ private slots:
     void embeddedPreviewMatchesTopLevelPreview()
     {
         auto editor = shownEditor("machine.dlg");
+        // Room for the whole dialog beside the docks: a smaller area shrinks the embedded one.
+        editor->resize(1200, 900);
+        QCoreApplication::processEvents();
         QWidget *embedded = editor->previewView()->currentPreview();
         QVERIFY(embedded);
         editor->findChild<QAction *>("mpActTopLevelPreview")->trigger();
