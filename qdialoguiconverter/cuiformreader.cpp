@@ -211,8 +211,10 @@ void cReading::readTopWidget(Item &root, const cUiXmlNode &widget)
     }
     if (cls != QLatin1String("QDialog") && cls != QLatin1String("QWidget"))
         approximate(widget, QStringLiteral("class %1 of \"%2\" as Dialog").arg(cls, nameOf(widget)));
-    if (Item *dialog = create(root, QStringLiteral("Dialog"), widget))
+    if (Item *dialog = create(root, QStringLiteral("Dialog"), widget)) {
+        readProperties(*dialog, QStringLiteral("Dialog"), widget, eDirection::None);
         readContent(*dialog, QStringLiteral("Dialog"), widget);
+    }
 }
 
 void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
@@ -293,8 +295,6 @@ Item *cReading::readWidget(Item &parent, const cUiXmlNode &node, eDirection dire
 
 void cReading::readContent(Item &item, const QString &element, const cUiXmlNode &node)
 {
-    if (element == QLatin1String("Dialog"))
-        readProperties(item, element, node, eDirection::None);
     std::vector<const cUiXmlNode *> widgets;
     QStringList entries;
     bool hasLayout = false;
@@ -556,7 +556,7 @@ void cReading::readToolBar(Item &parent, const cUiXmlNode &node)
                 create(*bar, QStringLiteral("ToolSeparator"), c);
             else
                 readAction(*bar, "ToolButton", nameOf(c), c);
-        } else if (c.tag == QLatin1String("attribute") || c.tag == QLatin1String("widget")) {
+        } else if (c.tag == QLatin1String("widget")) {
             drop(c, QStringLiteral("<%1> \"%2\" of tool bar \"%3\"")
                         .arg(c.tag, nameOf(c), nameOf(node)));
         }

@@ -68,6 +68,7 @@ class tst_UiFormReader : public QObject
 private slots:
     void mapping_data();
     void mapping();
+    void mainWindow();
     void hostile_data();
     void hostile();
 };
@@ -207,6 +208,43 @@ void tst_UiFormReader::mapping()
     for (QString &line : lines)
         line = line.section(": ", 1);
     QCOMPARE(lines, report);
+}
+
+void tst_UiFormReader::mainWindow()
+{
+    const QByteArray ui = form(
+        "<widget class=\"QMainWindow\" name=\"Main\"><property name=\"windowTitle\"><string>"
+        "App</string></property><widget class=\"QWidget\" name=\"centralwidget\"><layout "
+        "class=\"QVBoxLayout\" name=\"v\"><item><widget class=\"QLabel\" name=\"l\"/></item>"
+        "</layout></widget><widget class=\"QMenuBar\" name=\"bar\"><widget class=\"QMenu\" "
+        "name=\"menuFile\"><property name=\"title\"><string>&amp;File</string></property>"
+        "<widget class=\"QMenu\" name=\"menuRecent\"><addaction name=\"actionOpen\"/></widget>"
+        "<addaction name=\"actionOpen\"/><addaction name=\"separator\"/><addaction "
+        "name=\"menuRecent\"/></widget><addaction name=\"menuFile\"/></widget><widget "
+        "class=\"QToolBar\" name=\"tools\"><attribute name=\"toolBarArea\"><enum>TopToolBarArea"
+        "</enum></attribute><addaction name=\"actionOpen\"/></widget><widget class=\"QStatusBar\" "
+        "name=\"status\"/><action name=\"actionOpen\"><property name=\"text\"><string>Open"
+        "</string></property><property name=\"shortcut\"><string>Ctrl+O</string></property>"
+        "</action></widget>");
+    tHostSet host;
+    cUiConversionReport report;
+    std::vector<cUiFormReader::tFormSet> forms
+        = cUiFormReader(host.registry).read(ui, "main.ui", QString(), report);
+    QCOMPARE(forms.size(), size_t(3));
+    const QStringList shown{"Title", "Text", "Shortcut"};
+    QCOMPARE(treeOf(*forms[0].root, shown), "Dialog[Title=App](VBoxLayout(Label[Text=]))");
+    QCOMPARE(forms[1].name, "menuFile");
+    QCOMPARE(treeOf(*forms[1].root, shown),
+             "Menu[Title=&File](MenuItem[Text=Open,Shortcut=Ctrl+O],MenuSeparator,"
+             "Menu[Title=](MenuItem[Text=Open,Shortcut=Ctrl+O]))");
+    QCOMPARE(forms[2].name, "tools");
+    QCOMPARE(treeOf(*forms[2].root, shown), "ToolBar[Title=](ToolButton[Text=Open])");
+    const QString lines = report.lines("main.ui").join("\n");
+    QVERIFY2(lines.contains("menu \"menuFile\" as a form of its own"), qPrintable(lines));
+    QVERIFY2(lines.contains("dropped: QStatusBar \"status\""), qPrintable(lines));
+    QVERIFY2(lines.contains("dropped: property \"shortcut\" of \"actionOpen\""),
+             qPrintable(lines));
+    QCOMPARE(report.summary(), "converted: 10 elements, 3 approximated, 3 dropped");
 }
 
 void tst_UiFormReader::hostile_data()
