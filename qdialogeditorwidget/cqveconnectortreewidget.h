@@ -11,6 +11,7 @@ class QLineEdit;
 class cQPWAbstractItem;
 class cQPWNameItem;
 namespace vmva {
+class cDMDataModelDescriptor;
 class cDVAbstractStdDMViewProperties;
 class cDVIAbstractProperty;
 }
@@ -63,6 +64,13 @@ public:
         return mModelPathCompletion;
     }
 
+    // Tells what is wrong with a location typed for a property (empty: nothing), so that the
+    // connector fields can say it while it is typed.
+    using tLocationCheck = std::function<QString(const vmva::cDVIAbstractProperty &,
+                                                 const vmva::cDMDataModelDescriptor &)>;
+    void setLocationCheck(tLocationCheck check) { mLocationCheck = std::move(check); }
+    const tLocationCheck &locationCheck() const { return mLocationCheck; }
+
     // The value editor for `property`, chosen by the typed view it offers and wired to the
     // table and to the row's name cell; null for a kind without an editor. Clears
     // `connectable` for kinds whose editor is the connector itself.
@@ -89,4 +97,5 @@ private:
     QString mFilter;
     vmva::cDVAbstractStdDMViewProperties *mpProperties = nullptr;
     std::function<void(QLineEdit &)> mModelPathCompletion;
+    tLocationCheck mLocationCheck;
 };
