@@ -47,7 +47,8 @@ public:
     // Fits the name and value columns and the row heights to the cell widgets.
     void adjustSizes();
     // A field whose text filters the table (`parent` owns it): only the rows whose property
-    // name or help text holds it are shown, with the headers of their topics.
+    // name or help text holds it are shown, with the headers of their topics. Made with the
+    // table as its parent, it sits above the rows inside the table's frame.
     QLineEdit *createFilterField(QWidget *parent);
     void setFilter(const QString &text);
     const QString &filter() const { return mFilter; }
@@ -77,6 +78,9 @@ public:
     cQPWAbstractItem *createValueEditor(vmva::cDVIAbstractProperty &property,
                                         cQPWNameItem &name, bool &connectable);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private slots:
     void sltCellActivated(int iRow, int iCol);
     // The cell widgets draw their texts in the selection's text colour on the selected row.
@@ -95,6 +99,7 @@ private:
 
     vstd::cAsciiString mCurrentPropertyName;
     QString mFilter;
+    QLineEdit *mpInnerFilterField = nullptr;
     vmva::cDVAbstractStdDMViewProperties *mpProperties = nullptr;
     std::function<void(QLineEdit &)> mModelPathCompletion;
     tLocationCheck mLocationCheck;
