@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -92,6 +93,17 @@ cHostOptions cHostOptions::parse(const QStringList &arguments)
 
 QString cHostOptions::defaultModulePath()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath()
-                           + QStringLiteral("/../lib/libVQ4VMVDialogEditor.so"));
+    // The build folder keeps the module in lib/ beside bin/; an installed program finds it in
+    // its private library folder.
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString built
+        = QDir::cleanPath(dir + QStringLiteral("/../lib/libVQ4VMVDialogEditor.so"));
+#ifdef VELL_INSTALLED_MODULE_DIR
+    const QString installed = QDir::cleanPath(dir + QStringLiteral("/../")
+                                              + QStringLiteral(VELL_INSTALLED_MODULE_DIR)
+                                              + QStringLiteral("/libVQ4VMVDialogEditor.so"));
+    if (!QFileInfo::exists(built) && QFileInfo::exists(installed))
+        return installed;
+#endif
+    return built;
 }

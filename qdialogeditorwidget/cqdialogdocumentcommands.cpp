@@ -125,8 +125,10 @@ void cQDialogDocumentCommands::saved()
 
 void cQDialogDocumentCommands::loadUiPlugIn()
 {
-    const QString path = mpFileDialogs->openFileName(&mWindow, tr("Choose a Component"),
-                                                     QString(), tr("Components (*)"));
+    // The folder the host keeps its UI plug-ins in, in the build and when installed.
+    const QString path = mpFileDialogs->openFileName(
+        &mWindow, tr("Choose a Component"), qstr(mWindow.mDataViewMgr.uiPlugInPath()),
+        tr("Components (*)"));
     if (path.isEmpty())
         return;
     vsa::cReferenceFrame frame;

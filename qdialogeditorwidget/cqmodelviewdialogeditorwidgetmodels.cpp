@@ -7,6 +7,7 @@
 #include "propertywidgets/cqmvviewlocationdialog.h"
 #include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
 #include "qvmvdialogparameterdlg/cqvmvdialogprmdialog.h"
+#include "qvmvmodelmenu/cmodellocationcheck.h"
 #include "qvmvmodelmenu/cqvmvmodelmenu.h"
 #include "qvmvmodelmenu/cqvmvmodelpathcompleter.h"
 #include "qvmvtreeviewwidget/cqmodelviewtreewidget.h"
@@ -39,6 +40,23 @@ void cQModelViewDialogEditorWidget::setupModelPanels()
     if (auto *edit = mpViewLocationDialog->findChild<QLineEdit *>(
             QStringLiteral("mpTxtModelParameterAndElement")))
         complete(*edit);
+
+    // Typed locations are checked against the parameters, the live models and the types the
+    // property takes while they are typed.
+    const auto check = [this](const vmva::cDVIAbstractProperty &property,
+                              const vmva::cDMDataModelDescriptor &location) {
+        return cModelLocationCheck::problem(mDataViewMgr, *mpArguments, property.allowedTypes(),
+                                            location);
+    };
+    mpConnectorTable->setLocationCheck(check);
+    mpViewLocationDialog->setLocationCheck(
+        [this, check](const vstd::cAsciiString &name,
+                      const vmva::cDMDataModelDescriptor &location) {
+            const cQAbstractDialogLayoutItem *item = currentLayoutItem();
+            const vmva::cDVIAbstractProperty *property = item ? item->findProperty(name)
+                                                              : nullptr;
+            return property ? check(*property, location) : QString();
+        });
 }
 
 piVoid cQModelViewDialogEditorWidget::sltNotifyPreviewArgumentAssigned()

@@ -83,15 +83,11 @@ void cQModelViewDialogEditorWidget::setupDocks()
     auto *connectorDock = new QDockWidget(tr("Connectors"), this);
     connectorDock->setObjectName(QStringLiteral("mpDockConnectors"));
     connectorDock->setFeatures(moveFloat);
-    auto *connectorContent = new QWidget(connectorDock);
-    auto *connectorLayout = new QVBoxLayout(connectorContent);
-    connectorLayout->setContentsMargins(0, 0, 0, 0);
-    connectorLayout->setSpacing(2);
-    mpConnectorTable = new cQVEConnectorTreeWidget(connectorContent);
+    mpConnectorTable = new cQVEConnectorTreeWidget(connectorDock);
     mpConnectorTable->setSizePolicy(stretchedPolicy(minExp, minExp, 100, 0));
-    connectorLayout->addWidget(mpConnectorTable->createFilterField(connectorContent));
-    connectorLayout->addWidget(mpConnectorTable);
-    connectorDock->setWidget(connectorContent);
+    // Inside the table, above its rows: the dock, and so the preview area, keep their sizes.
+    mpConnectorTable->createFilterField(mpConnectorTable);
+    connectorDock->setWidget(mpConnectorTable);
     connectorDock->setSizePolicy(stretchedPolicy(minExp, QSizePolicy::Minimum, 100, 0));
     addDockWidget(Qt::BottomDockWidgetArea, connectorDock);
 

@@ -152,7 +152,19 @@ QLineEdit *cQVEConnectorTreeWidget::createFilterField(QWidget *parent)
     field->setToolTip(tr("Shows the properties whose name or help text holds this text"));
     field->setClearButtonEnabled(true);
     connect(field, &QLineEdit::textChanged, this, &cQVEConnectorTreeWidget::setFilter);
+    if (parent == this) {
+        mpInnerFilterField = field;
+        setViewportMargins(0, field->sizeHint().height(), 0, 0);
+    }
     return field;
+}
+
+void cQVEConnectorTreeWidget::resizeEvent(QResizeEvent *event)
+{
+    QTableWidget::resizeEvent(event);
+    if (mpInnerFilterField)
+        mpInnerFilterField->setGeometry(frameWidth(), frameWidth(), viewport()->width(),
+                                        mpInnerFilterField->sizeHint().height());
 }
 
 void cQVEConnectorTreeWidget::setFilter(const QString &text)

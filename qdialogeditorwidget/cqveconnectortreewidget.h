@@ -11,6 +11,7 @@ class QLineEdit;
 class cQPWAbstractItem;
 class cQPWNameItem;
 namespace vmva {
+class cDMDataModelDescriptor;
 class cDVAbstractStdDMViewProperties;
 class cDVIAbstractProperty;
 }
@@ -46,7 +47,8 @@ public:
     // Fits the name and value columns and the row heights to the cell widgets.
     void adjustSizes();
     // A field whose text filters the table (`parent` owns it): only the rows whose property
-    // name or help text holds it are shown, with the headers of their topics.
+    // name or help text holds it are shown, with the headers of their topics. Made with the
+    // table as its parent, it sits above the rows inside the table's frame.
     QLineEdit *createFilterField(QWidget *parent);
     void setFilter(const QString &text);
     const QString &filter() const { return mFilter; }
@@ -63,11 +65,21 @@ public:
         return mModelPathCompletion;
     }
 
+    // Tells what is wrong with a location typed for a property (empty: nothing), so that the
+    // connector fields can say it while it is typed.
+    using tLocationCheck = std::function<QString(const vmva::cDVIAbstractProperty &,
+                                                 const vmva::cDMDataModelDescriptor &)>;
+    void setLocationCheck(tLocationCheck check) { mLocationCheck = std::move(check); }
+    const tLocationCheck &locationCheck() const { return mLocationCheck; }
+
     // The value editor for `property`, chosen by the typed view it offers and wired to the
     // table and to the row's name cell; null for a kind without an editor. Clears
     // `connectable` for kinds whose editor is the connector itself.
     cQPWAbstractItem *createValueEditor(vmva::cDVIAbstractProperty &property,
                                         cQPWNameItem &name, bool &connectable);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void sltCellActivated(int iRow, int iCol);
@@ -87,6 +99,8 @@ private:
 
     vstd::cAsciiString mCurrentPropertyName;
     QString mFilter;
+    QLineEdit *mpInnerFilterField = nullptr;
     vmva::cDVAbstractStdDMViewProperties *mpProperties = nullptr;
     std::function<void(QLineEdit &)> mModelPathCompletion;
+    tLocationCheck mLocationCheck;
 };

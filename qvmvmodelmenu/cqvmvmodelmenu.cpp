@@ -1,5 +1,7 @@
 #include "cqvmvmodelmenu.h"
 
+#include "cmodellocationcheck.h"
+
 #include "qvmvtreeviewwidget/cqmodelviewtreewidget.h"
 
 #include "vellcore/cdebugstream.h"
@@ -7,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QMenu>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -37,14 +38,8 @@ cQVMVModelMenu::cQVMVModelMenu(const vstd::cAsciiString &propertyKey, QMenu *par
     : mManager(manager), mParameters(parameters), mPropertyKey(propertyKey)
 {
     // Only the value types of nodes count: a property taking a model (cDMDataModel) is offered
-    // every node, as before.
-    static const QRegularExpression separators(QStringLiteral("[ ,]+"));
-    static const QStringList nodeTypes{QStringLiteral("cString"), QStringLiteral("piInt64"),
-                                       QStringLiteral("piDouble"), QStringLiteral("piBool"),
-                                       QStringLiteral("piVoid")};
-    for (const QString &type : qstr(allowedTypes).split(separators, Qt::SkipEmptyParts))
-        if (nodeTypes.contains(type))
-            mAllowedTypes << type;
+    // every node.
+    mAllowedTypes = cModelLocationCheck::nodeTypes(allowedTypes);
     mpMenu = parent->addMenu(tr("Assign to model"));
     mpMenu->setObjectName(QStringLiteral("mpMnuAssignToModel"));
     buildMenu();

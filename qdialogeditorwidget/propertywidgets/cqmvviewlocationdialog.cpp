@@ -6,6 +6,8 @@
 
 #include "q4widgets/cvq4latin1validator.h"
 
+#include <QLabel>
+
 cQMVViewLocationDialog::cQMVViewLocationDialog(QWidget *parent, cVQ4VMVDataViewMgr &dataViewMgr,
                                                vmva::cDVDataViewArgList *arguments)
     : QWidget(parent), mpUi(std::make_unique<Ui::uiViewLocationDlgSetup>()),
@@ -18,6 +20,20 @@ cQMVViewLocationDialog::cQMVViewLocationDialog(QWidget *parent, cVQ4VMVDataViewM
             &cQMVViewLocationDialog::uiApplyCustomSettings);
     connect(mpUi->mpTxtModelParameterAndElement, &QLineEdit::returnPressed, this,
             &cQMVViewLocationDialog::uiApplyCustomSettings);
+    mpLblProblem = cQPWModelChooseButton::createProblemLabel(this);
+    mpUi->hboxLayout1->addWidget(mpLblProblem);
+    connect(mpUi->mpTxtModelParameterAndElement, &QLineEdit::textChanged, this,
+            &cQMVViewLocationDialog::uiCheckLocation);
+}
+
+void cQMVViewLocationDialog::uiCheckLocation()
+{
+    const cModelPathSyntax::tResult read = cModelPathSyntax::parse(
+        mpUi->mpTxtModelParameterAndElement->text(), cModelPathSyntax::locationPanel);
+    QString reason = read.error;
+    if (read.ok() && mLocationCheck)
+        reason = mLocationCheck(mPropertyName, read.location);
+    cQPWModelChooseButton::showProblem(*mpLblProblem, reason);
 }
 
 cQMVViewLocationDialog::~cQMVViewLocationDialog() = default;

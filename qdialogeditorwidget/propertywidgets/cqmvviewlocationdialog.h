@@ -5,8 +5,10 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+class QLabel;
 namespace Ui { class uiViewLocationDlgSetup; }
 class cVQ4VMVDataViewMgr;
 namespace vmva { class cDVDataViewArgList; }
@@ -38,8 +40,15 @@ public:
     const vstd::cAsciiString &propertyName() const { return mPropertyName; }
     const vmva::cDMDataModelDescriptor &location() const { return mLocation; }
 
+    // Tells what is wrong with a location typed for the named property (empty: nothing); the
+    // panel says it beside the field while the location is typed.
+    using tLocationCheck = std::function<QString(const vstd::cAsciiString &,
+                                                 const vmva::cDMDataModelDescriptor &)>;
+    void setLocationCheck(tLocationCheck check) { mLocationCheck = std::move(check); }
+
 private slots:
     void uiApplyCustomSettings();
+    void uiCheckLocation();
 
 private:
     std::unique_ptr<Ui::uiViewLocationDlgSetup> mpUi;
@@ -48,4 +57,6 @@ private:
     vmva::cDMDataModelDescriptor mLocation;
     int mUpdateDepth = 0;
     vstd::cAsciiString mPropertyName;
+    tLocationCheck mLocationCheck;
+    QLabel *mpLblProblem;
 };

@@ -46,6 +46,26 @@ void cQPWModelChooseButton::warn(QWidget *parent, const QString &text)
                          QMessageBox::NoButton);
 }
 
+QLabel *cQPWModelChooseButton::createProblemLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("mpLblLocationProblem"));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(180, 0, 0));
+    palette.setColor(QPalette::Text, QColor(180, 0, 0));
+    label->setPalette(palette);
+    label->hide();
+    return label;
+}
+
+void cQPWModelChooseButton::showProblem(QLabel &label, const QString &reason)
+{
+    // The first line only: a syntax error's second line is the hint the warning box adds.
+    label.setText(reason.section(QLatin1Char('\n'), 0, 0));
+    label.setToolTip(reason);
+    label.setVisible(!reason.isEmpty());
+}
+
 void cQPWModelChooseButton::createEditPages()
 {
     mpLineEdit = new QLineEdit;
@@ -62,9 +82,11 @@ void cQPWModelChooseButton::createEditPages()
     mpBtChoose->setToolTip(tr("Select model from list..."));
     mpBtClear = createRevertButton(tr("Clear Model!"));
     mpBtClear->setObjectName(QStringLiteral("mpBtClear"));
-    addEditPage({mpLineEdit, mpBtChoose, mpBtClear});
+    mpLblProblem = createProblemLabel(this);
+    addEditPage({mpLineEdit, mpBtChoose, mpBtClear, mpLblProblem});
 
     connect(mpLineEdit, &QLineEdit::returnPressed, this, &cQPWModelChooseButton::uiApplyLocation);
+    connect(mpLineEdit, &QLineEdit::textChanged, this, &cQPWModelChooseButton::uiCheckLocation);
     connect(mpBtChoose, &QPushButton::clicked, this, &cQPWModelChooseButton::uiChooseLocation);
     connect(mpBtClear, &QPushButton::clicked, this, &cQPWModelChooseButton::uiClearLocation);
 }
@@ -74,8 +96,11 @@ piVoid cQPWModelChooseButton::sltUpdateInfo()
     vmva::cDVIAbstractProperty *property = abstractProperty();
     const QString text = property ? qstr(property->modelLocation().toString()) : QString();
     if (mpLineEdit) {
-        cVQ4SignalBlocker blocker(*mpLineEdit);
-        mpLineEdit->setText(text);
+        {
+            cVQ4SignalBlocker blocker(*mpLineEdit);
+            mpLineEdit->setText(text);
+        }
+        uiCheckLocation();
     }
     displayLabel()->setText(text);
     return piVoid();
@@ -89,6 +114,19 @@ void cQPWModelChooseButton::openEditPage()
         cVQ4SignalBlocker blocker(*mpLineEdit);
         mpLineEdit->clear();
     }
+}
+
+void cQPWModelChooseButton::uiCheckLocation()
+{
+    vmva::cDVIAbstractProperty *property = abstractProperty();
+    if (!property || !mpLblProblem)
+        return;
+    const cModelPathSyntax::tResult read
+        = cModelPathSyntax::parse(mpLineEdit->text(), cModelPathSyntax::connectorCell);
+    QString reason = read.error;
+    if (read.ok() && owner() && owner()->locationCheck())
+        reason = owner()->locationCheck()(*property, read.location);
+    showProblem(*mpLblProblem, reason);
 }
 
 void cQPWModelChooseButton::uiChooseLocation()

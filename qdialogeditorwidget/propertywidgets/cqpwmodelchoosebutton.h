@@ -2,6 +2,7 @@
 
 #include "cqpwabstractitem.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 namespace vmva { class cDMDataModelDescriptor; }
@@ -22,6 +23,11 @@ public:
     // The warning box for a location text that cannot be taken (cModelPathSyntax's error).
     static void warn(QWidget *parent, const QString &text);
 
+    // The label beside a location field that says what is wrong with the typed location
+    // ("mpLblLocationProblem", hidden while nothing is); showProblem() fills or hides it.
+    static QLabel *createProblemLabel(QWidget *parent);
+    static void showProblem(QLabel &label, const QString &reason);
+
 protected:
     void createEditPages() override;
     void openEditPage() override;
@@ -30,6 +36,7 @@ private slots:
     void uiChooseLocation();
     void uiClearLocation();
     void uiApplyLocation();
+    void uiCheckLocation();
 
 private:
     // Stores a typed location; reports it when it differs from the stored one.
@@ -38,5 +45,6 @@ private:
     QLineEdit *mpLineEdit = nullptr;
     QPushButton *mpBtClear = nullptr;
     QPushButton *mpBtChoose = nullptr;
+    QLabel *mpLblProblem = nullptr;
     QString mToolTip;
 };

@@ -238,7 +238,9 @@ private slots:
         QCOMPARE(qstr(table->currentPropertyName()), QString("Enabled"));
 
         const QColor selectedText = table->palette().color(QPalette::HighlightedText);
-        auto colourOf = [](QLabel *label) { return label->palette().color(label->foregroundRole()); };
+        auto colourOf = [](QLabel *label) {
+            return label->palette().color(label->foregroundRole());
+        };
         auto *name = table->cellWidget(1, 0)->findChild<QLabel *>("mpLblName");
         QCOMPARE(colourOf(name), selectedText);
         QCOMPARE(colourOf(editor<cQPWModelChooseButton>(*table, 1, 2)->displayLabel()),

@@ -227,6 +227,66 @@ private slots:
                  qstr(mDemo->address().toString()) + " : Machine");
     }
 
+    // A location typed into the connector cell or the location dock is checked key by key, the
+    // reason shown beside the field; nothing is stored until Return.
+    void typedLocationIsChecked_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a text node") << "Machine.status" << "";
+        QTest::newRow("no such node") << "Machine.stat" << "No node \"stat\" in model \"Machine\"";
+        QTest::newRow("in a sub-model") << "Machine.drive.motor.sped"
+                                        << "No node \"drive.motor.sped\" in model \"Machine\"";
+        QTest::newRow("no such parameter") << "Pump.status" << "No dialog parameter \"Pump\"";
+        QTest::newRow("a command") << "Machine.start"
+                                   << "This property takes cString, piInt64, piDouble, piBool; "
+                                      "the node holds piVoid";
+        QTest::newRow("no model yet") << "Settings.operator"
+                                      << "Parameter \"Settings\" has no model: the path is not "
+                                         "checked";
+        QTest::newRow("no path") << "Machine" << "Syntax error in path!";
+        // The connector cell's shorthand; the dock takes none.
+        QTest::newRow("unset") << "unset" << "";
+    }
+    void typedLocationIsChecked()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, reason);
+        load(qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/machine.dlg");
+        assignToMachine();
+        cQAbstractDialogLayoutItem *label = selectLabel("Status:");
+        QVERIFY(label);
+        const QString before = location(*label, "Text");
+        cQVEConnectorTreeWidget *table = mEditor->connectorTable();
+        QWidget *connector = nullptr;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            auto *name = qobject_cast<cQPWNameItem *>(table->cellWidget(row, 0));
+            if (name && name->property()->name() == "Text")
+                connector = table->cellWidget(row, 2);
+        }
+        QVERIFY(connector);
+        QTest::mouseClick(connector, Qt::LeftButton, {}, QPoint(4, 4));
+        auto *field = connector->findChild<QLineEdit *>("mpTxtLocation");
+        auto *panel = mEditor->viewLocationDialog();
+        auto *panelField = panel->findChild<QLineEdit *>("mpTxtModelParameterAndElement");
+        QList<QLineEdit *> fields{field, panelField};
+        if (typed == "unset")
+            fields.removeLast();
+        for (QLineEdit *edit : fields) {
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            QTest::keyClicks(edit, typed);
+            auto *problem = edit->parentWidget()->findChild<QLabel *>("mpLblLocationProblem");
+            QVERIFY(problem);
+            QCOMPARE(problem->isVisibleTo(edit->parentWidget()), !reason.isEmpty());
+            if (!reason.isEmpty())
+                QCOMPARE(problem->text(), reason);
+        }
+        if (QTest::currentDataTag() == QLatin1String("a command"))
+            screenshot("location_checked", mEditor.get());
+        QCOMPARE(location(*label, "Text"), before);
+    }
+
     void modelsDestroyedWhileShownOrBound()
     {
         load(qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/machine.dlg");
