@@ -4,6 +4,7 @@
 #include "propertywidgets/cqpwboolitem.h"
 #include "propertywidgets/cqpwdatetimeitem.h"
 #include "propertywidgets/cqpwdoubleitem.h"
+#include "propertywidgets/cqpwflagsitem.h"
 #include "propertywidgets/cqpwfontitem.h"
 #include "propertywidgets/cqpwintegeritem.h"
 #include "propertywidgets/cqpwlayoutparamitem.h"
@@ -270,6 +271,8 @@ cQPWAbstractItem *cQVEConnectorTreeWidget::createValueEditor(
         take(new cQPWDoubleItem(this, &property));
     if (property.dateTimeView())
         take(new cQPWDateTimeItem(this, &property));
+    if (property.flagsView())
+        take(new cQPWFlagsItem(this, &property));
     return editor;
 }
 

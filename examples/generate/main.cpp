@@ -180,6 +180,8 @@ void writeElements(cVQ4VMVFormWriter &w)
     w.open("PushButton").set("Text", "Stop").set("Icon", kStopIcon)
         .bind("Command", "Machine.stop").close();
     w.close();
+    w.open("DialogButtonBox").set("StandardButtons", "Ok | Cancel")
+        .bind("AcceptCommand", "Machine.start").bind("RejectCommand", "Machine.stop").close();
     w.close().close();
 }
 

@@ -79,6 +79,8 @@ cVQ4VMVFormWriter &cVQ4VMVFormWriter::set(const char *name, const QString &text)
     else if (auto *v = p.dateTimeView();
              v && vmva::cDVIDateTimeProperty::parse(v->part(), text).isValid())
         v->setValue(vmva::cDVIDateTimeProperty::parse(v->part(), text));
+    else if (quint64 bits = 0; p.flagsView() && p.flagsView()->parse(text, bits))
+        p.flagsView()->setValue(bits);
     else
         VELL_THROW(vstd::cBugException,
                    vucs::cLIMessage("$VTR$Property %name% takes no text!") << name);

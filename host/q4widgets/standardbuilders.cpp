@@ -1,6 +1,7 @@
 #include "standardbuilders.h"
 
 #include "builders/cvq4actionbuilder.h"
+#include "builders/cvq4buttonboxbuilder.h"
 #include "builders/cvq4containerbuilder.h"
 #include "builders/cvq4datetimebuilder.h"
 #include "builders/cvq4layoutbuilder.h"
@@ -63,6 +64,7 @@ const tBuilderPair kBuilders[] = {
     {"DateEdit", make<cVQ4DateTimeBuilder, vmva::cDVIDateTimeProperty::Date>},
     {"TimeEdit", make<cVQ4DateTimeBuilder, vmva::cDVIDateTimeProperty::Time>},
     {"DateTimeEdit", make<cVQ4DateTimeBuilder, vmva::cDVIDateTimeProperty::DateTime>},
+    {"DialogButtonBox", make<cVQ4ButtonBoxBuilder>},
     {"Spacer", make<cVQ4SpacerBuilder>},
     {"Menu", make<cVQ4MenuBuilder>},
     {"MenuItem", make<cVQ4ActionBuilder, cVQ4ActionBuilder::MenuItem>},

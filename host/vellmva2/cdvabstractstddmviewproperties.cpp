@@ -216,7 +216,8 @@ void cDVAbstractStdDMViewProperties::loadRecords(vsa::cAbstractDeserializer &des
                            << deserializer.locationOf(at) << property->name()
                            << cDVPropertyRecords::kindName(record.kind));
         if (record.kind == cDVPropertyRecords::Int || record.kind == cDVPropertyRecords::Double
-            || record.kind == cDVPropertyRecords::Moment)
+            || record.kind == cDVPropertyRecords::Moment
+            || record.kind == cDVPropertyRecords::Flags)
             checkRange(*property, deserializer, at);
         if (record.bound)
             property->setModelLocation(cDMDataModelDescriptor(
@@ -236,6 +237,14 @@ void cDVAbstractStdDMViewProperties::checkRange(cDVIAbstractProperty &property,
         VELL_THROW(vstd::cRuntimeException,
                    vucs::cLIMessage("$VTR$Unable to read %file%: \"%name%\" holds no date or "
                                     "time!")
+                       << deserializer.locationOf(at) << property.name());
+    }
+    if (cDVIFlagsProperty *set = property.flagsView()) {
+        if (set->isNamed(set->value()))
+            return;
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unable to read %file%: \"%name%\" holds an unknown "
+                                    "flag!")
                        << deserializer.locationOf(at) << property.name());
     }
     if (const cDVIDoubleProperty *real = property.doubleView()) {

@@ -20,6 +20,7 @@ class cDVILayoutProperty;
 class cDVIFontProperty;
 class cDVIDoubleProperty;
 class cDVIDateTimeProperty;
+class cDVIFlagsProperty;
 
 // One property of a data-view element: a named, documented value with a direction and a model
 // location (the connector). Each concrete property offers exactly one typed view; the others
@@ -68,6 +69,7 @@ public:
     virtual cDVIFontProperty *fontView() { return nullptr; }
     virtual cDVIDoubleProperty *doubleView() { return nullptr; }
     virtual cDVIDateTimeProperty *dateTimeView() { return nullptr; }
+    virtual cDVIFlagsProperty *flagsView() { return nullptr; }
 
     virtual bool isDefault() const = 0;
     virtual void resetToDefault() = 0;

@@ -133,6 +133,66 @@ void cDVIDateTimeProperty::loadValue(vsa::cAbstractDeserializer &deserializer)
     setValue(value);
 }
 
+bool cDVIFlagsProperty::isNamed(quint64 value) const
+{
+    for (const tFlag &flag : names())
+        value &= ~flag.second;
+    return value == 0;
+}
+
+QString cDVIFlagsProperty::format(quint64 value) const
+{
+    QString text;
+    for (const tFlag &flag : names()) {
+        if (flag.second == 0 || (value & flag.second) != flag.second)
+            continue;
+        if (!text.isEmpty())
+            text += QLatin1String(" | ");
+        text += QString::fromLatin1(flag.first.data(), flag.first.size());
+    }
+    return text;
+}
+
+bool cDVIFlagsProperty::parse(QStringView text, quint64 &value) const
+{
+    value = 0;
+    if (text.trimmed().isEmpty())
+        return true;
+    for (QStringView part : text.split(u'|')) {
+        const QByteArray name = part.trimmed().toLatin1();
+        bool known = false;
+        for (const tFlag &flag : names()) {
+            if (name.size() == qsizetype(flag.first.size())
+                && qstrncmp(name.constData(), flag.first.data(), name.size()) == 0) {
+                value |= flag.second;
+                known = true;
+                break;
+            }
+        }
+        if (!known)
+            return false;
+    }
+    return true;
+}
+
+void cDVIFlagsProperty::storeValue(vsa::cAbstractSerializer &serializer) const
+{
+    serializer.setLabel(kValue);
+    serializer.writeAscii(vstd::cAsciiString(text().toLatin1()));
+}
+
+void cDVIFlagsProperty::loadValue(vsa::cAbstractDeserializer &deserializer)
+{
+    const vstd::cAsciiString text = deserializer.readAscii(kValue);
+    const QString written = QString::fromLatin1(text.data(), text.size());
+    quint64 value = 0;
+    if (!parse(written, value))
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$Unknown flag in \"%text%\" at %location%!")
+                       << written << deserializer.location());
+    setValue(value);
+}
+
 void cDVIPixmapProperty::storeValue(vsa::cAbstractSerializer &serializer) const
 {
     serializer.setLabel(kValue);

@@ -202,6 +202,36 @@ private:
     Part mPart;
 };
 
+// A set of named flags, each a bit of the value (Qt's QFlags values, say). Files hold it as the
+// names of the set flags joined by " | " in the order the flags were named ("Ok | Cancel"), so
+// that a file stays readable and a renumbered flag keeps its meaning.
+class cDVIFlagsProperty : public tDVIValueProperty<quint64>
+{
+public:
+    using tFlag = std::pair<vstd::cAsciiString, quint64>;
+    cDVIFlagsProperty(const vstd::cAsciiString &name, const vstd::cAsciiString &topic,
+                      const vstd::cAsciiString &help, unsigned int flags,
+                      std::shared_ptr<const std::vector<tFlag>> names, quint64 defaultValue)
+        : tDVIValueProperty(name, topic, help, flags, defaultValue), mNames(std::move(names)) {}
+    cDVIFlagsProperty *flagsView() override { return this; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVIFlagsProperty>(*this);
+    }
+    const std::vector<tFlag> &names() const { return mNames ? *mNames : noValues<tFlag>(); }
+    // True when every set bit has a name.
+    bool isNamed(quint64 value) const;
+    QString text() const { return format(value()); }
+    QString format(quint64 value) const;
+    // The value the text names; false when a part of it names no flag.
+    bool parse(QStringView text, quint64 &value) const;
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
+
+private:
+    std::shared_ptr<const std::vector<tFlag>> mNames;
+};
+
 // A picture, kept as the bytes of its image file (PNG, XPM, SVG, ...); empty for none.
 class cDVIPixmapProperty : public tDVIValueProperty<QByteArray>
 {

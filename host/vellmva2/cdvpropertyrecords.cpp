@@ -77,6 +77,8 @@ cDVPropertyRecords::Kind cDVPropertyRecords::kindOf(cDVIAbstractProperty &proper
         return Double;
     if (property.dateTimeView())
         return Moment;
+    if (property.flagsView())
+        return Flags;
     if (property.modelLocationView())
         return NoValue;
     return KindCount;
@@ -130,6 +132,11 @@ bool cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &prope
         }
         case Moment: {
             const QByteArray text = property->dateTimeView()->text().toLatin1();
+            out.text(text.constData(), text.size());
+            break;
+        }
+        case Flags: {
+            const QByteArray text = property->flagsView()->text().toLatin1();
             out.text(text.constData(), text.size());
             break;
         }
@@ -207,7 +214,8 @@ void cDVPropertyRecords::cReader::next(tRecordSet &record)
     }
     case Int: record.number = vsa::cBinaryFormat::unzigzag(varint()); break;
     case Ascii:
-    case Moment: record.text = text(cDocumentLimits::maxTextLength); break;
+    case Moment:
+    case Flags: record.text = text(cDocumentLimits::maxTextLength); break;
     case Bytes: record.text = text(cDocumentLimits::maxBytesLength); break;
     case String: {
         const quint64 units = varint();
@@ -329,6 +337,17 @@ bool cDVPropertyRecords::assign(cDVIAbstractProperty &property, const tRecordSet
             return true;
         }
         return false;
+    case Flags:
+        // A text naming an unknown flag leaves every bit set, which no flag list names; the
+        // reader refuses it.
+        if (auto *view = property.flagsView()) {
+            quint64 value = 0;
+            if (!view->parse(QString::fromLatin1(record.text.data(), record.text.size()), value))
+                value = ~quint64(0);
+            view->setValue(value);
+            return true;
+        }
+        return false;
     case NoValue:
         return property.modelLocationView() != nullptr;
     case KindCount: break;
@@ -348,6 +367,7 @@ const char *cDVPropertyRecords::kindName(Kind kind)
     case Layout: return "layout";
     case Double: return "double";
     case Moment: return "date or time";
+    case Flags: return "flags";
     case KindCount: break;
     }
     return "unknown";

@@ -13,13 +13,15 @@ namespace vmva {
 // a tag byte (the kind of its value; 0x80 when bound), the value, and when bound the parameter
 // and element names. Texts are a varint count and their bytes, strings a varint count and
 // their UTF-16 units (little endian), integers zigzag varints, floating-point numbers their 8
-// bytes (IEEE 754, little endian), dates and times their ISO text as texts are, a layout its
-// mode, a byte telling which limits follow, the limits and the multiplier as varints.
+// bytes (IEEE 754, little endian), dates and times their ISO text and flags their names as texts
+// are, a layout its mode, a byte telling which limits follow, the limits and the multiplier as
+// varints.
 class cDVPropertyRecords
 {
 public:
     enum Kind : quint8 {
-        NoValue, Bool, Int, Ascii, String, Bytes, Layout, Double, Moment, KindCount
+        NoValue, Bool, Int, Ascii, String, Bytes, Layout, Double, Moment, Flags,
+        KindCount
     };
     static constexpr quint8 boundFlag = 0x80;
 

@@ -129,7 +129,7 @@ private slots:
                                     "Stacked Widget=K", "Grid Layout=Y", "Form Layout=",
                                     "Radio Button=", "Text Edit=X", "List=", "Slider=", "Dial=",
                                     "Line=", "Double Spin Box=", "Date Edit=",
-                                    "Time Edit=", "Date Time Edit="}));
+                                    "Time Edit=", "Date Time Edit=", "Button Box="}));
         letters.removeAll(QString());
         QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
 
@@ -155,7 +155,7 @@ private slots:
                                    "Stacked Widget", "Grid Layout", "Form Layout",
                                    "Radio Button", "Text Edit", "List", "Slider", "Dial",
                                    "Line", "Double Spin Box", "Date Edit", "Time Edit",
-                                   "Date Time Edit"};
+                                   "Date Time Edit", "Button Box"};
         const QStringList cut = {"Copy", "Cut", "Remove"};
         QTest::newRow("empty root") << "" << QStringList({"Dialog", "Menu", "Tool Bar"})
                                     << QStringList() << QStringList();

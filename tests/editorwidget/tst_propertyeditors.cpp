@@ -7,6 +7,7 @@
 #include "qdialogeditorwidget/propertywidgets/cqlayoutparamdialog.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwdatetimeitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwdoubleitem.h"
+#include "qdialogeditorwidget/propertywidgets/cqpwflagsitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwfontitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwlayoutparamitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwpixmapitem.h"
@@ -116,6 +117,7 @@ private slots:
     void fontEditedAndReverted();
     void floatingPointNumberTypedAndReverted();
     void dateSteppedAndReverted();
+    void flagsToggledAndReverted();
     void layoutParameters();
     void layoutDialogShowsParameter_data();
     void layoutDialogShowsParameter();
@@ -317,6 +319,38 @@ void tst_PropertyEditors::dateSteppedAndReverted()
     QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
     QCOMPARE(date.text(), QString("2000-01-01"));
     QCOMPARE(edit->text(), QString("2000-01-01"));
+    QTRY_COMPARE(item->currentIndex(), 0);
+}
+
+void tst_PropertyEditors::flagsToggledAndReverted()
+{
+    using vmva::cDVIFlagsProperty;
+    cTestProperties p;
+    auto &set = p.add<cDVIFlagsProperty>(
+        "Buttons", "T", "help", 3,
+        std::make_shared<const std::vector<cDVIFlagsProperty::tFlag>>(
+            std::vector<cDVIFlagsProperty::tFlag>{{"Ok", 1}, {"Cancel", 4}, {"Help", 8}}),
+        quint64(1));
+    auto t = table(p);
+    auto *item = qobject_cast<cQPWFlagsItem *>(t->cellWidget(1, 1));
+    QVERIFY(item);
+    QCOMPARE(item->displayLabel()->text(), QString("Ok"));
+
+    press(item);
+    auto *menuButton = item->findChild<QToolButton *>("mpTbnFlags");
+    QVERIFY(menuButton && item->currentIndex() == 1 && menuButton->menu());
+    const QList<QAction *> flags = menuButton->menu()->actions();
+    QCOMPARE(flags.size(), 3);
+    QVERIFY(flags[0]->isChecked() && !flags[1]->isChecked());
+    flags[1]->trigger();
+    QCOMPARE(set.value(), quint64(5));
+    QCOMPARE(item->displayLabel()->text(), QString("Ok | Cancel"));
+    QCOMPARE(menuButton->text(), QString("Ok | Cancel"));
+    QCOMPARE(mChanged, 1);
+
+    QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
+    QCOMPARE(set.value(), quint64(1));
+    QVERIFY(!flags[1]->isChecked());
     QTRY_COMPARE(item->currentIndex(), 0);
 }
 

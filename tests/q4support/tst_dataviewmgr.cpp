@@ -27,6 +27,7 @@ QString kindOf(cDVIAbstractProperty *p)
     if (p->fontView()) return "font";
     if (p->doubleView()) return "double";
     if (p->dateTimeView()) return "date/time";
+    if (p->flagsView()) return "flags";
     return "none";
 }
 
@@ -173,7 +174,7 @@ void tst_DataViewMgr::fixedOrderWithKindsAndCategories()
         {"TextEdit", 1, 2, false},    {"ListWidget", 1, 2, false}, {"Slider", 1, 2, false},
         {"Dial", 1, 2, false},        {"Line", 1, 2, false},
         {"DoubleSpinBox", 1, 2, false}, {"DateEdit", 1, 2, false},  {"TimeEdit", 1, 2, false},
-        {"DateTimeEdit", 1, 2, false},
+        {"DateTimeEdit", 1, 2, false}, {"DialogButtonBox", 1, 2, false},
     };
     const auto &extensions = mgr.dataViewElementExtensions();
     QCOMPARE(extensions.size(), std::size(expected));
@@ -259,7 +260,8 @@ void tst_DataViewMgr::propertiesAreDescribedAndConsistent()
         }
     }
     QCOMPARE(kinds, (std::set<QString>{"model", "bool", "ascii", "int", "pixmap", "text",
-                                       "layout", "font", "double", "date/time"}));
+                                       "layout", "font", "double", "date/time",
+                                       "flags"}));
     QVERIFY(intWithChoicesAndRange && intWithChoicesOnly && asciiChoicesOnly);
 }
 

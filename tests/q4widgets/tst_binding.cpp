@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QDialogButtonBox>
 #include <QtTest>
 
 using namespace vmva;
@@ -135,6 +136,8 @@ void tst_Binding::userInputReachesNodes()
         w.open("PushButton", "start").bind("Command", "Machine.start").close();
         w.open("ComboBox", "combo").set("Entries", "a;b;c").bind("CurrentIndex", "Machine.page")
             .close();
+        w.open("DialogButtonBox", "box").set("StandardButtons", "Save | Close | Help")
+            .bind("RejectCommand", "Machine.start").close();
     });
     QVERIFY(dialog);
     dialog->show();
@@ -170,6 +173,14 @@ void tst_Binding::userInputReachesNodes()
     QTest::keyClick(combo, Qt::Key_Down);
     QCOMPARE(m.page.value(), __int64(2));
     QCOMPARE(pageChanges.count, 1);
+
+    // Only the role bound triggers its node: Save accepts, Close rejects.
+    auto *box = find<QDialogButtonBox>(*dialog, "box");
+    QCOMPARE(box->buttons().size(), 3);
+    QTest::mouseClick(box->button(QDialogButtonBox::Save), Qt::LeftButton);
+    QCOMPARE(startChanges.count, 2);
+    QTest::mouseClick(box->button(QDialogButtonBox::Close), Qt::LeftButton);
+    QCOMPARE(startChanges.count, 3);
 }
 
 void tst_Binding::inOutDoesNotEcho()

@@ -52,6 +52,11 @@ protected:
         addProperty(std::make_unique<cDVIDateTimeProperty>(
             "Due", "Data", "", InOut, cDVIDateTimeProperty::DateTime,
             cDVIDateTimeProperty::make(QDate(2000, 1, 1))));
+        addProperty(std::make_unique<cDVIFlagsProperty>(
+            "Buttons", "Data", "", Static,
+            std::make_shared<const std::vector<cDVIFlagsProperty::tFlag>>(
+                std::vector<cDVIFlagsProperty::tFlag>{{"Ok", 0x400}, {"Cancel", 0x400000}}),
+            0x400));
     }
 };
 
@@ -123,6 +128,7 @@ void fill(cAllKinds &p, const QByteArray &picture, const cDVLayoutParameter &lay
     p.get<cDVIDoubleProperty>("Setpoint").setValue(-0.1 - 1e-12);
     p.get<cDVIDateTimeProperty>("Due").setValue(
         cDVIDateTimeProperty::make(QDate(2026, 3, 29), QTime(2, 30, 5)));
+    p.get<cDVIFlagsProperty>("Buttons").setValue(0x400400);
 }
 
 // Copies of the properties of another object.
@@ -263,6 +269,7 @@ void tst_ViewProperties::roundTrip()
     QCOMPARE(in.get<cDVIDoubleProperty>("Setpoint").value(), -0.1 - 1e-12);
     // A wall clock that a daylight saving change skips in many zones.
     QCOMPARE(in.get<cDVIDateTimeProperty>("Due").text(), QString("2026-03-29T02:30:05"));
+    QCOMPARE(in.get<cDVIFlagsProperty>("Buttons").text(), QString("Ok | Cancel"));
 }
 
 void tst_ViewProperties::missingAndUnknownProperties_data()
@@ -341,6 +348,7 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty_data()
     QTest::newRow("text where an integer belongs") << "Count";
     QTest::newRow("layout mode out of range") << "Layout";
     QTest::newRow("date and time with a zone") << "Due";
+    QTest::newRow("a flag the list lacks") << "Buttons";
 }
 
 void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
@@ -355,6 +363,8 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
         writer.writeString("five");
     } else if (property == "Due") {
         writer.writeAscii("2026-12-07T10:00:00+01:00");
+    } else if (property == "Buttons") {
+        writer.writeAscii("Ok | Maybe");
     } else {
         writer.beginContext("LayoutParameter");
         writer.setLabel("Mode");
@@ -437,6 +447,8 @@ void tst_ViewProperties::damagedRecordsAreRefused_data()
                                         << "no date or time";
     QTest::newRow("a date where a date and time belong") << record("Due", 8, "\0122026-02-28")
                                                          << "no date or time";
+    QTest::newRow("a flag the list lacks") << record("Buttons", 9, "\012Ok | Maybe")
+                                           << "unknown flag";
 }
 
 // Records come from the clipboard too: damage is refused, never read beyond the block, and

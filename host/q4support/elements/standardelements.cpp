@@ -50,6 +50,7 @@ const cStdElementFactory::tInfoSet kElements[] = {
     {"DateEdit", "Date Edit", "Widgets", 1, 2, false, dateEditProperties},
     {"TimeEdit", "Time Edit", "Widgets", 1, 2, false, timeEditProperties},
     {"DateTimeEdit", "Date Time Edit", "Widgets", 1, 2, false, dateTimeEditProperties},
+    {"DialogButtonBox", "Button Box", "Widgets", 1, 2, false, dialogButtonBoxProperties},
 };
 
 } // namespace

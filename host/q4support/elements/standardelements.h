@@ -6,7 +6,8 @@
 //
 // Property kinds: A 8-bit string, U Unicode string, I integer, B bool, F font (QFont::toString()
 // text, empty = default font), L layout parameter, P picture (image file bytes), M model location,
-// D floating-point number (range, decimals), T date, time of day or both (ISO text).
+// D floating-point number (range, decimals), T date, time of day or both (ISO text), S set of
+// named flags ("Ok | Cancel").
 // Flags: in = the widget shows the value (bindable, follows the node), out = user input is
 // written to the node, in/out = both, static = NotConnectable (no connector). "types" is
 // allowedTypes(). Every element starts with "Label" (A, static, "General"): the name the
@@ -120,6 +121,10 @@
 // DateTimeEdit           "Date Time Edit"      Widgets     1   2    no   as DateEdit for both:
 //     Value 2000-01-01T00:00:00, range 1752-09-14T00:00:00..9999-12-31T23:59:59, DisplayFormat
 //     "yyyy-MM-dd HH:mm"
+// DialogButtonBox        "Button Box"          Widgets     1   2    no   StandardButtons S static
+//     General "Ok | Cancel" (QDialogButtonBox's standard buttons); Orientation; AcceptCommand,
+//     RejectCommand, HelpCommand M out Data (piVoid): triggered by a button of that role;
+//     ToolTip; Enabled; Visible; Layout
 // Line                   "Line"                Widgets     1   2    no   Orientation; ToolTip;
 //     Enabled; Visible; Layout (a sunken line between parts of a form)
 // Spacer                 "Spacer"              Widgets     1   2    no   Orientation I static

@@ -49,7 +49,12 @@ void addModel(cStdElementProperties &p)
 
 void addCommand(cStdElementProperties &p, const char *help)
 {
-    p.add<cDVIModelLocationProperty>("Command", "Data", help, Out)
+    addCommand(p, "Command", help);
+}
+
+void addCommand(cStdElementProperties &p, const char *name, const char *help)
+{
+    p.add<cDVIModelLocationProperty>(name, "Data", help, Out)
         .setAllowedTypes(cStdElementProperties::shared("piVoid"));
 }
 

@@ -23,6 +23,7 @@ void addVisible(cStdElementProperties &p);
 void addLayout(cStdElementProperties &p);
 void addModel(cStdElementProperties &p);
 void addCommand(cStdElementProperties &p, const char *help);
+void addCommand(cStdElementProperties &p, const char *name, const char *help);
 // ToolTip, Enabled, Visible and Layout: the tail of every widget.
 void addWidgetTail(cStdElementProperties &p);
 
@@ -92,6 +93,7 @@ void doubleSpinBoxProperties(cStdElementProperties &p);
 void dateEditProperties(cStdElementProperties &p);
 void timeEditProperties(cStdElementProperties &p);
 void dateTimeEditProperties(cStdElementProperties &p);
+void dialogButtonBoxProperties(cStdElementProperties &p);
 
 // Menu and tool bar elements.
 void menuProperties(cStdElementProperties &p);

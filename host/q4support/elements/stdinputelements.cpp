@@ -111,6 +111,31 @@ void dateTimeEditProperties(cStdElementProperties &p)
                      "1752-09-14T00:00:00", "9999-12-31T23:59:59", "yyyy-MM-dd HH:mm");
 }
 
+void dialogButtonBoxProperties(cStdElementProperties &p)
+{
+    // QDialogButtonBox::StandardButton's values: this library knows no widgets.
+    static const auto buttons = std::make_shared<const std::vector<cDVIFlagsProperty::tFlag>>(
+        std::vector<cDVIFlagsProperty::tFlag>{
+            {"Ok", 0x400}, {"Save", 0x800}, {"SaveAll", 0x1000}, {"Open", 0x2000},
+            {"Yes", 0x4000}, {"YesToAll", 0x8000}, {"No", 0x10000}, {"NoToAll", 0x20000},
+            {"Abort", 0x40000}, {"Retry", 0x80000}, {"Ignore", 0x100000}, {"Close", 0x200000},
+            {"Cancel", 0x400000}, {"Discard", 0x800000}, {"Help", 0x1000000},
+            {"Apply", 0x2000000}, {"Reset", 0x4000000}, {"RestoreDefaults", 0x8000000}});
+    addLabel(p);
+    p.add<cDVIFlagsProperty>("StandardButtons", "General", "Buttons the box shows.", Static,
+                             buttons, quint64(0x400 | 0x400000));
+    addOrientation(p, "Appearance");
+    // One command per role rather than per button: Qt sorts the buttons into roles and the box
+    // announces a role, so "Ok" and "Save" both accept, and a form swapping one for the other
+    // keeps its binding.
+    addCommand(p, "AcceptCommand",
+               "Command node triggered by a button that accepts (Ok, Save, Yes, Open, ...).");
+    addCommand(p, "RejectCommand",
+               "Command node triggered by a button that rejects (Cancel, Close, No, Abort, ...).");
+    addCommand(p, "HelpCommand", "Command node triggered by the Help button.");
+    addWidgetTail(p);
+}
+
 void listWidgetProperties(cStdElementProperties &p)
 {
     addLabel(p);
