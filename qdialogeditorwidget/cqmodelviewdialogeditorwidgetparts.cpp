@@ -19,6 +19,7 @@
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
 
 #include "vellcore/cdebugstream.h"
+#include "vellcore/cerrorreporter.h"
 #include "vellmva2/cdvabstractstddmviewproperties.h"
 #include "vellmva2/cdvitypedproperties.h"
 
@@ -166,6 +167,18 @@ void cQModelViewDialogEditorWidget::setupPreviewArea()
     groupLayout->addWidget(mpPreviewScroll);
     mpPreviewView = new cQPreviewWidgetView(mpPreviewScroll);
     mpPreviewScroll->setWidget(mpPreviewView);
+    // A click in the preview chooses the element as choosing its row does.
+    connect(mpPreviewView, &cQPreviewWidgetView::elementClicked, this,
+            [this](const QStringList &names) {
+                vpi::cErrorReporter::guard([&] {
+                    for (const QString &name : names)
+                        if (cQAbstractDialogLayoutItem *item
+                            = mpDocument->root().findByDebugInfo(qPrintable(name))) {
+                            mpLayoutTree->setCurrentLayoutItem(item);
+                            return;
+                        }
+                });
+            });
 }
 
 void cQModelViewDialogEditorWidget::setupEditing()

@@ -7,6 +7,7 @@
 #include <QBoxLayout>
 #include <QEvent>
 #include <QFrame>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStackedWidget>
@@ -48,8 +49,13 @@ void cQPreviewWidgetView::cSelectionWidget::paintEvent(QPaintEvent *)
     painter.fillRect(QRect(x + w, y - 5, 5, 5), handle);
     painter.fillRect(QRect(x - 5, y + h, 5, 5), handle);
     painter.fillRect(QRect(x + w, y + h, 5, 5), handle);
-    // The outline lies on the rectangle's last row and column, inside the handles' corners.
+    // A light line on the rectangle's edge with a dark one just outside: one of the two stands
+    // out on any background.
+    painter.setOpacity(1.0);
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 0, 0, 255), 2));
+    painter.drawRect(QRectF(mRect).adjusted(-1, -1, 1, 1));
+    painter.setPen(QPen(colour, 1));
     painter.drawRect(mRect.adjusted(0, 0, -1, -1));
 }
 
@@ -130,7 +136,38 @@ void cQPreviewWidgetView::setPreview(QWidget *widget)
 
 void cQPreviewWidgetView::watchGeometry(QWidget *widget)
 {
+    // The page for its geometry; it and its descendants for the presses that select.
     widget->installEventFilter(this);
+    for (QWidget *child : widget->findChildren<QWidget *>())
+        child->installEventFilter(this);
+}
+
+namespace {
+// The named layouts of `layout` that hold `pos`, innermost first.
+void addLayoutsAt(const QLayout *layout, const QPoint &pos, QStringList &names)
+{
+    if (!layout || !layout->contentsRect().contains(pos))
+        return;
+    for (int i = 0; i < layout->count(); ++i)
+        addLayoutsAt(layout->itemAt(i)->layout(), pos, names);
+    if (!layout->objectName().isEmpty())
+        names << layout->objectName();
+}
+} // namespace
+
+QStringList cQPreviewWidgetView::namesAt(QWidget *pressed, QPoint pos) const
+{
+    QStringList names;
+    const QWidget *page = mpPages->currentWidget();
+    for (QWidget *w = pressed; w; w = w->parentWidget()) {
+        addLayoutsAt(w->layout(), pos, names);
+        if (!w->objectName().isEmpty())
+            names << w->objectName();
+        if (w == page)
+            break;
+        pos = w->mapToParent(pos);
+    }
+    return names;
 }
 
 void cQPreviewWidgetView::showEmptyPreview()
@@ -145,7 +182,8 @@ void cQPreviewWidgetView::selectElement(const vstd::cAsciiString &name)
     QWidget *page = mpPages->currentWidget();
     if (!name.empty() && page) {
         const QString objectName = qstr(name);
-        widget = page->findChild<QWidget *>(objectName);
+        // The dialog is the page itself.
+        widget = page->objectName() == objectName ? page : page->findChild<QWidget *>(objectName);
         if (!widget)
             layout = page->findChild<QVBoxLayout *>(objectName);
         if (!widget && !layout)
@@ -202,6 +240,18 @@ void cQPreviewWidgetView::resizeEvent(QResizeEvent *event)
 bool cQPreviewWidgetView::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *press = static_cast<QMouseEvent *>(event);
+        QWidget *page = mpPages->currentWidget();
+        if (press->button() != Qt::LeftButton || !page)
+            break;
+        // Only where the press lands, not again for each parent that Qt hands it on to.
+        QWidget *under = page->childAt(page->mapFromGlobal(press->globalPosition().toPoint()));
+        if (watched == (under ? under : page))
+            emit elementClicked(namesAt(static_cast<QWidget *>(watched),
+                                        press->position().toPoint()));
+        break;
+    }
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::LayoutRequest:

@@ -51,6 +51,11 @@ public:
     QWidget *currentPreview() const;
     cSelectionWidget *selectionWidget() const { return mpOverlay; }
 
+signals:
+    // A left press in the preview, with the object names of the widgets and layouts under the
+    // mouse, innermost first; the preview gets the press as well, so it stays usable.
+    void elementClicked(const QStringList &names);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -62,6 +67,8 @@ private slots:
 private:
     QFrame *frame() const;
     void watchGeometry(QWidget *widget);
+    // The names of `pressed` and of what holds it at `pos` (in its coordinates).
+    QStringList namesAt(QWidget *pressed, QPoint pos) const;
 
     QStackedWidget *mpPages = nullptr;
     QPointer<QWidget> mpSelectedWidget;

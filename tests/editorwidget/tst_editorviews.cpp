@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -283,6 +284,115 @@ private slots:
         outline = image.pixelColor(r.left(), r.center().y());
         QVERIFY2(outline.red() < 120 && outline.green() > 150 && outline.blue() > 150,
                  qPrintable(outline.name()));
+    }
+
+    // The marking and the dialog's own outline stand out on a light and on a dark dialog: the
+    // edge or the line just outside it differs clearly from the dialog's colour.
+    void outlineVisibleOnAnyBackground_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QString>("name");
+        for (const QColor &c : {QColor(Qt::white), QColor(Qt::black), QColor(0, 255, 255)}) {
+            QTest::newRow(qPrintable(c.name() + " widget")) << c << "103";
+            QTest::newRow(qPrintable(c.name() + " dialog")) << c << "100";
+        }
+    }
+    void outlineVisibleOnAnyBackground()
+    {
+        QFETCH(QColor, background);
+        QFETCH(QString, name);
+        auto view = viewWithForm();
+        QWidget *form = view->currentPreview();
+        QPalette palette = form->palette();
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Button, background);
+        form->setPalette(palette);
+        form->setAutoFillBackground(true);
+        view->selectElement(qPrintable(name));
+        QWidget *marked = name == "100" ? form : formChild<QWidget>(*view, qPrintable(name));
+        const QRect r = view->selectionWidget()->selection();
+        QCOMPARE(r, inView(marked, *view));
+        const QImage image = view->grab().toImage();
+        const auto contrast = [&](QPoint p) {
+            const QColor c = image.pixelColor(p);
+            return qAbs(c.red() - background.red()) + qAbs(c.green() - background.green())
+                 + qAbs(c.blue() - background.blue());
+        };
+        for (const QPoint &edge : {QPoint(r.left(), r.center().y()),
+                                   QPoint(r.center().x(), r.bottom())}) {
+            const QPoint outside = edge + (edge.x() == r.left() ? QPoint(-1, 0) : QPoint(0, 1));
+            QVERIFY2(std::max(contrast(edge), contrast(outside)) > 300,
+                     qPrintable(image.pixelColor(edge).name() + image.pixelColor(outside).name()));
+        }
+    }
+
+    // A left press in the preview names what lies under the mouse, innermost first, and still
+    // reaches the preview's widget.
+    void pressReportsNamesUnderMouse_data()
+    {
+        QTest::addColumn<QString>("target"); // a widget's name, "gap" or "margin"
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("label") << "102" << QStringList{"102", "101", "100"};
+        QTest::newRow("button") << "103" << QStringList{"103", "101", "100"};
+        QTest::newRow("between the two") << "gap" << QStringList{"101", "100"};
+        QTest::newRow("dialog margin") << "margin" << QStringList{"100"};
+    }
+    void pressReportsNamesUnderMouse()
+    {
+        QFETCH(QString, target);
+        QFETCH(QStringList, names);
+        auto view = viewWithForm();
+        QSignalSpy reported(view.get(), &cView::elementClicked);
+        QWidget *form = view->currentPreview();
+        auto *label = formChild<QLabel>(*view, "102");
+        auto *button = formChild<QPushButton>(*view, "103");
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        if (target == "gap") {
+            const int y = (label->geometry().bottom() + button->geometry().top()) / 2;
+            QVERIFY(y > label->geometry().bottom() && y < button->geometry().top());
+            QTest::mouseClick(form, Qt::LeftButton, {}, QPoint(label->geometry().center().x(), y));
+        } else if (target == "margin") {
+            QTest::mouseClick(form, Qt::LeftButton, {}, QPoint(3, 3));
+        } else {
+            QTest::mouseClick(form->findChild<QWidget *>(target), Qt::LeftButton);
+        }
+        QCOMPARE(reported.count(), 1);
+        QCOMPARE(reported.at(0).at(0).toStringList(), names);
+        QCOMPARE(clicked.count(), target == "103" ? 1 : 0);
+        QTest::mouseClick(form, Qt::RightButton, {}, QPoint(3, 3));
+        QCOMPARE(reported.count(), 1);
+    }
+
+    // In the editor a click in the preview selects the element's row, as choosing it does.
+    void clickInPreviewSelectsElement_data()
+    {
+        QTest::addColumn<QString>("row"); // the row to be selected; its widget is clicked
+        QTest::newRow("label") << "Label (\"name\")";
+        QTest::newRow("in a nested layout") << "Line Edit (\"entry\")";
+        QTest::newRow("the dialog, at its margin") << "Dialog (\"main\")";
+    }
+    void clickInPreviewSelectsElement()
+    {
+        QFETCH(QString, row);
+        QTemporaryDir dir;
+        tForm form(mHost);
+        form.writer.save(dir.filePath("form.dlg"));
+        cEditorDriver d(mHost);
+        QVERIFY(d.after([&] { d.window->loadDocument(dir.filePath("form.dlg"), false); }));
+        QTreeWidgetItem *target = findRow(*d.tree, row);
+        QVERIFY(target);
+        cQAbstractDialogLayoutItem *item = cQModelViewDialogLayoutTreeItem::layoutItemOf(target);
+        QWidget *page = d.window->previewView()->currentPreview();
+        const QString name = qstr(item->debugInfo());
+        QWidget *widget = page->objectName() == name ? page : page->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QVERIFY(d.after([&] {
+            QTest::mouseClick(widget, Qt::LeftButton, {},
+                              widget == page ? QPoint(2, 2) : widget->rect().center());
+        }));
+        QCOMPARE(d.current(), item);
+        QCOMPARE(d.window->previewView()->selectionWidget()->selection(),
+                 inView(widget, *d.window->previewView()));
     }
 
     // An unknown or empty name clears the marking; so does a name before any preview. A null
