@@ -141,7 +141,10 @@ private slots:
         for (QTreeWidgetItem *row : tree->findItems("", Qt::MatchContains | Qt::MatchRecursive)) {
             tree->setCurrentItem(row);
             const QString name = qstr(editor->currentLayoutItem()->debugInfo());
-            auto *widget = name.isEmpty() ? nullptr : page->findChild<QWidget *>(name);
+            // The dialog is the page itself.
+            QWidget *widget = name.isEmpty()            ? nullptr
+                              : page->objectName() == name ? page
+                                                           : page->findChild<QWidget *>(name);
             QLayout *layout = page->findChild<QVBoxLayout *>(name);
             if (!layout)
                 layout = page->findChild<QHBoxLayout *>(name);
