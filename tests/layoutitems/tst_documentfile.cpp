@@ -23,7 +23,8 @@ cQDialogLayoutViewItem &buildForm(cTestHost &host, cQAbstractDialogLayoutItem &r
                                   const char *parameter = "prm")
 {
     int seed = 1;
-    auto add = [&](cQAbstractDialogLayoutItem &parent, const char *name) -> cQDialogLayoutViewItem & {
+    auto add = [&](cQAbstractDialogLayoutItem &parent,
+                   const char *name) -> cQDialogLayoutViewItem & {
         cQDialogLayoutViewItem &item = host.append(parent, name);
         setAllProperties(item, seed++, parameter);
         return item;
@@ -234,8 +235,8 @@ void tst_DocumentFile::unknownElementsSkippedInFiles()
     reader.registry.rebuildFactories();
     cDialogDocument loaded(&reader.dataViewMgr, reader.registry, reader.arguments);
     loaded.loadDocument(qstr(path("known.dlg")), true);
-    QCOMPARE(treeText(loaded.root()),
-             QStringLiteral("TDialog[L1](TLayout[L2](TButton[L3],TLayout[L4](TButton[L5],TBare)))"));
+    QCOMPARE(treeText(loaded.root()), QStringLiteral("TDialog[L1](TLayout[L2](TButton[L3],"
+                                                     "TLayout[L4](TButton[L5],TBare)))"));
     loaded.loadDocument(qstr(path("menu.dlg")), true);
     QVERIFY(loaded.root().children().empty());
 }
