@@ -35,7 +35,8 @@ const char *const kBrokenUi = "<?xml version=\"1.0\"?>\n<ui version=\"4.0\">\n"
                               "   <item><widget class=\"QLabel\" name=\"l\"></item>\n</ui>\n";
 
 // A document that ends inside its first element.
-const char *const kTruncated = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<document name=\"Form\">\n"
+const char *const kTruncated = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                               "<document name=\"Form\">\n"
                                "  <context label=\"ViewElement\" name=\"ViewElement\">\n"
                                "    <context label=\"Element\" name=\"Menu\">\n";
 
@@ -99,7 +100,8 @@ void tst_DlgTool::initTestCase()
     QByteArray text = machine.readAll();
     const QByteArray height = "name=\"Height\">\n        <int64 label=\"Value\">0<";
     QVERIFY(text.contains(height));
-    write("range.dlg", text.replace(height, "name=\"Height\">\n        <int64 label=\"Value\">-1<"));
+    const QByteArray below = "name=\"Height\">\n        <int64 label=\"Value\">-1<";
+    write("range.dlg", text.replace(height, below));
 }
 
 tst_DlgTool::tResultSet tst_DlgTool::run(const QStringList &arguments)
