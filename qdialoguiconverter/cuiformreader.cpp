@@ -58,6 +58,12 @@ private:
     static QString nameOf(const cUiXmlNode &node) { return node.attribute("name"); }
 
     Item *create(Item &parent, const QString &element, const cUiXmlNode &at);
+    // A separator has no name of its own in a form: "separator" names them all.
+    void createSeparator(Item &parent, const char *element, const cUiXmlNode &at)
+    {
+        if (Item *item = create(parent, QLatin1String(element), at))
+            setText(*item, "Label", QString());
+    }
     void collect(const cUiXmlNode &node);
     void readTopWidget(Item &root, const cUiXmlNode &widget);
     void readMainWindow(Item &root, const cUiXmlNode &window,
@@ -87,6 +93,7 @@ private:
     cUiConversionReport &mReport;
     QHash<QString, const cUiXmlNode *> mActions;
     QHash<QString, QString> mCustomBases;
+    std::vector<std::pair<vmva::cDVIAbstractProperty *, QString>> mExact;
     int mElements = 0;
 };
 
@@ -195,6 +202,8 @@ std::vector<cUiFormReader::tFormSet> cReading::run(const cUiXmlNode &ui)
     }
     if (!widget)
         cUiXmlNode::refuse(mSource, ui.line, ui.column, QStringLiteral("the form has no widget"));
+    for (const auto &[property, text] : mExact)
+        cUiValueCodec::setText(*property, text);
     return forms;
 }
 
@@ -536,7 +545,7 @@ void cReading::readMenu(Item &parent, const cUiXmlNode &node)
             continue;
         const QString name = nameOf(c);
         if (name == QLatin1String("separator"))
-            create(*menu, QStringLiteral("MenuSeparator"), c);
+            createSeparator(*menu, "MenuSeparator", c);
         else if (submenus.contains(name))
             readMenu(*menu, *submenus.value(name));
         else
@@ -553,7 +562,7 @@ void cReading::readToolBar(Item &parent, const cUiXmlNode &node)
     for (const cUiXmlNode &c : node.children) {
         if (c.tag == QLatin1String("addaction")) {
             if (nameOf(c) == QLatin1String("separator"))
-                create(*bar, QStringLiteral("ToolSeparator"), c);
+                createSeparator(*bar, "ToolSeparator", c);
             else
                 readAction(*bar, "ToolButton", nameOf(c), c);
         } else if (c.tag == QLatin1String("widget")) {
@@ -592,7 +601,12 @@ bool cReading::readDynamic(Item &item, const QString &name, const cUiXmlNode &va
     }
     if (name.startsWith(QLatin1String("vell_"))) {
         vmva::cDVIAbstractProperty *p = item.findProperty(qstr(name.mid(5)).ascii());
-        return p && cUiValueCodec::setText(*p, value.text);
+        if (!p || !cUiValueCodec::setText(*p->clone(), value.text))
+            return false;
+        // The exact value wins over whatever the form's own elements give the property, which
+        // may be read after it (cells, entries, size hints).
+        mExact.push_back({p, value.text});
+        return true;
     }
     return false;
 }
