@@ -24,6 +24,8 @@ using Item = cQAbstractDialogLayoutItem;
 enum class eDirection { None, Horizontal, Vertical };
 // Qt's largest widget size, which a form names for "no maximum".
 constexpr qint64 QWIDGETSIZE_LIMIT = 16777215;
+// The layout margin Qt's styles give a widget that is not a window.
+constexpr int kChildMargin = 9;
 
 bool isContainer(const QString &element)
 {
@@ -66,6 +68,7 @@ private:
     }
     void collect(const cUiXmlNode &node);
     void readTopWidget(Item &root, const cUiXmlNode &widget);
+    void keepChildMargin(Item &dialog);
     void readMainWindow(Item &root, const cUiXmlNode &window,
                         std::vector<cUiFormReader::tFormSet> &forms);
     Item *readWidget(Item &parent, const cUiXmlNode &node, eDirection direction);
@@ -223,7 +226,20 @@ void cReading::readTopWidget(Item &root, const cUiXmlNode &widget)
     if (Item *dialog = create(root, QStringLiteral("Dialog"), widget)) {
         readProperties(*dialog, QStringLiteral("Dialog"), widget, eDirection::None);
         readContent(*dialog, QStringLiteral("Dialog"), widget);
+        if (cls != QLatin1String("QDialog"))
+            keepChildMargin(*dialog);
     }
+}
+
+void cReading::keepChildMargin(Item &dialog)
+{
+    // A dialog's layout has a window's margins; a widget form's, like a main window's central
+    // widget, has those of a widget inside a window. Qt's styles give 9 pixels there.
+    Item *layout = dialog.children().empty() ? nullptr : dialog.children().front();
+    auto *margin = layout ? layout->findProperty("Margin") : nullptr;
+    if (!margin || !margin->intView() || margin->intView()->value() >= 0)
+        return;
+    margin->intView()->setValue(kChildMargin);
 }
 
 void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
@@ -254,6 +270,8 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
         }
         const QString cls = c.attribute("class");
         if (cls == QLatin1String("QMenuBar")) {
+            approximate(c, QStringLiteral("menu bar \"%1\" as its menus, each a form of its own")
+                               .arg(nameOf(c)));
             for (const cUiXmlNode &menu : c.children) {
                 if (menu.tag == QLatin1String("widget")
                     && menu.attribute("class") == QLatin1String("QMenu"))
@@ -266,6 +284,7 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
         } else {
             // The central widget: its layout is the dialog's.
             readContent(*dialog, QStringLiteral("Dialog"), c);
+            keepChildMargin(*dialog);
         }
     }
 }
@@ -429,6 +448,10 @@ Item *cReading::readLayout(Item &parent, const cUiXmlNode &node)
         const int number = value ? value->text.trimmed().toInt() : 0;
         if (!value) {
             drop(c, QStringLiteral("property \"%1\" without a value").arg(name));
+        } else if (name == QLatin1String("objectName")) {
+            // Qt 4's Designer named layouts so.
+            if (nameOf(node).isEmpty())
+                setText(*layout, "Label", value->text);
         } else if (name == QLatin1String("margin")) {
             margins = {number, number, number, number};
         } else if (name.endsWith(QLatin1String("Margin"))) {
@@ -508,16 +531,31 @@ Item *cReading::readSpacer(Item &parent, const cUiXmlNode &node)
         const cUiXmlNode *value = c.children.empty() ? nullptr : &c.children.front();
         if (!value)
             continue;
-        if (name == QLatin1String("orientation")) {
+        if (name == QLatin1String("objectName")) {
+            if (nameOf(node).isEmpty())
+                setText(*spacer, "Label", value->text);
+        } else if (name == QLatin1String("orientation")) {
             vertical = value->text.trimmed().endsWith(QLatin1String("Vertical"));
             setInt(*spacer, "Orientation", vertical ? 2 : 1, c);
         } else if (name == QLatin1String("sizeHint")) {
             width = value->childText("width").trimmed().toInt();
             height = value->childText("height").trimmed().toInt();
         } else if (name == QLatin1String("sizeType")) {
-            if (!value->text.trimmed().endsWith(QLatin1String("Expanding")))
-                approximate(c, QStringLiteral("size type %1 of spacer \"%2\" as Expanding")
-                                   .arg(value->text.trimmed(), nameOf(node)));
+            // Expanding is the spacer's own; the others are a layout mode of its own.
+            const QString type = value->text.trimmed();
+            const QString bare = type.section(QLatin1String("::"), -1);
+            int mode = 0;
+            if (bare != QLatin1String("Expanding")
+                && cUiElementMap::enumValue(cUiElementMap::sizePolicies(), type, mode))
+                if (auto *p = spacer->findProperty("Layout"); p && p->layoutView()) {
+                    cDVLayoutParameter lp = p->layoutView()->value();
+                    lp.setMode(cDVLayoutParameter::LayoutMode(mode));
+                    p->layoutView()->setValue(lp);
+                }
+            if (bare == QLatin1String("Maximum") || bare == QLatin1String("Ignored")
+                || (bare != QLatin1String("Expanding") && mode == 0))
+                approximate(c, QStringLiteral("size type %1 of spacer \"%2\" as Preferred")
+                                   .arg(type, nameOf(node)));
         } else if (!(c.attribute("stdset") == QLatin1String("0")
                      && readDynamic(*spacer, name, *value))) {
             drop(c, QStringLiteral("property \"%1\" of spacer \"%2\"").arg(name, nameOf(node)));

@@ -241,6 +241,8 @@ void cWriting::writeCommon(const Item &item, const QString &owner, const tPlaceS
             cDVLayoutParameter given;
             if (place.stretchWritten)
                 given.setMultiplier(lp.multiplier());
+            if (elementOf(item) == QLatin1String("Spacer") && int(lp.mode()) <= 4)
+                given.setMode(lp.mode());
             if (given != lp)
                 keepValue(item, "Layout", owner);
         }
@@ -612,6 +614,19 @@ void cWriting::writeSpacer(const Item &item, const tPlaceSet &place)
     mXml.writeTextElement(QStringLiteral("height"), QString::number(vertical ? size : 20));
     mXml.writeEndElement();
     mXml.writeEndElement();
+    // A spacer's layout mode is its size type; Expanding, its own, is the default mode.
+    if (cDVIAbstractProperty *p = item.findProperty("Layout"); p && p->layoutView()) {
+        static const char *const types[] = {nullptr, "Minimum", "MinimumExpanding", "Preferred",
+                                            "Fixed"};
+        const cDVLayoutParameter lp = p->layoutView()->value();
+        if (lp.mode() != cDVLayoutParameter::Default && int(lp.mode()) <= 4) {
+            mXml.writeStartElement(QStringLiteral("property"));
+            mXml.writeAttribute(QStringLiteral("name"), QStringLiteral("sizeType"));
+            mXml.writeTextElement(QStringLiteral("enum"), QStringLiteral("QSizePolicy::")
+                                                              + QLatin1String(types[lp.mode()]));
+            mXml.writeEndElement();
+        }
+    }
     writeCommon(item, owner, place, done, false);
     writeRest(item, owner, done);
     mXml.writeEndElement();
