@@ -24,6 +24,8 @@ using Item = cQAbstractDialogLayoutItem;
 enum class eDirection { None, Horizontal, Vertical };
 // Qt's largest widget size, which a form names for "no maximum".
 constexpr qint64 QWIDGETSIZE_LIMIT = 16777215;
+// The layout margin Qt's styles give a widget that is not a window.
+constexpr int kChildMargin = 9;
 
 bool isContainer(const QString &element)
 {
@@ -58,8 +60,15 @@ private:
     static QString nameOf(const cUiXmlNode &node) { return node.attribute("name"); }
 
     Item *create(Item &parent, const QString &element, const cUiXmlNode &at);
+    // A separator has no name of its own in a form: "separator" names them all.
+    void createSeparator(Item &parent, const char *element, const cUiXmlNode &at)
+    {
+        if (Item *item = create(parent, QLatin1String(element), at))
+            setText(*item, "Label", QString());
+    }
     void collect(const cUiXmlNode &node);
     void readTopWidget(Item &root, const cUiXmlNode &widget);
+    void keepChildMargin(Item &dialog);
     void readMainWindow(Item &root, const cUiXmlNode &window,
                         std::vector<cUiFormReader::tFormSet> &forms);
     Item *readWidget(Item &parent, const cUiXmlNode &node, eDirection direction);
@@ -87,6 +96,7 @@ private:
     cUiConversionReport &mReport;
     QHash<QString, const cUiXmlNode *> mActions;
     QHash<QString, QString> mCustomBases;
+    std::vector<std::pair<vmva::cDVIAbstractProperty *, QString>> mExact;
     int mElements = 0;
 };
 
@@ -195,6 +205,8 @@ std::vector<cUiFormReader::tFormSet> cReading::run(const cUiXmlNode &ui)
     }
     if (!widget)
         cUiXmlNode::refuse(mSource, ui.line, ui.column, QStringLiteral("the form has no widget"));
+    for (const auto &[property, text] : mExact)
+        cUiValueCodec::setText(*property, text);
     return forms;
 }
 
@@ -214,7 +226,20 @@ void cReading::readTopWidget(Item &root, const cUiXmlNode &widget)
     if (Item *dialog = create(root, QStringLiteral("Dialog"), widget)) {
         readProperties(*dialog, QStringLiteral("Dialog"), widget, eDirection::None);
         readContent(*dialog, QStringLiteral("Dialog"), widget);
+        if (cls != QLatin1String("QDialog"))
+            keepChildMargin(*dialog);
     }
+}
+
+void cReading::keepChildMargin(Item &dialog)
+{
+    // A dialog's layout has a window's margins; a widget form's, like a main window's central
+    // widget, has those of a widget inside a window. Qt's styles give 9 pixels there.
+    Item *layout = dialog.children().empty() ? nullptr : dialog.children().front();
+    auto *margin = layout ? layout->findProperty("Margin") : nullptr;
+    if (!margin || !margin->intView() || margin->intView()->value() >= 0)
+        return;
+    margin->intView()->setValue(kChildMargin);
 }
 
 void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
@@ -245,6 +270,8 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
         }
         const QString cls = c.attribute("class");
         if (cls == QLatin1String("QMenuBar")) {
+            approximate(c, QStringLiteral("menu bar \"%1\" as its menus, each a form of its own")
+                               .arg(nameOf(c)));
             for (const cUiXmlNode &menu : c.children) {
                 if (menu.tag == QLatin1String("widget")
                     && menu.attribute("class") == QLatin1String("QMenu"))
@@ -257,6 +284,7 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
         } else {
             // The central widget: its layout is the dialog's.
             readContent(*dialog, QStringLiteral("Dialog"), c);
+            keepChildMargin(*dialog);
         }
     }
 }
@@ -420,6 +448,10 @@ Item *cReading::readLayout(Item &parent, const cUiXmlNode &node)
         const int number = value ? value->text.trimmed().toInt() : 0;
         if (!value) {
             drop(c, QStringLiteral("property \"%1\" without a value").arg(name));
+        } else if (name == QLatin1String("objectName")) {
+            // Qt 4's Designer named layouts so.
+            if (nameOf(node).isEmpty())
+                setText(*layout, "Label", value->text);
         } else if (name == QLatin1String("margin")) {
             margins = {number, number, number, number};
         } else if (name.endsWith(QLatin1String("Margin"))) {
@@ -499,16 +531,31 @@ Item *cReading::readSpacer(Item &parent, const cUiXmlNode &node)
         const cUiXmlNode *value = c.children.empty() ? nullptr : &c.children.front();
         if (!value)
             continue;
-        if (name == QLatin1String("orientation")) {
+        if (name == QLatin1String("objectName")) {
+            if (nameOf(node).isEmpty())
+                setText(*spacer, "Label", value->text);
+        } else if (name == QLatin1String("orientation")) {
             vertical = value->text.trimmed().endsWith(QLatin1String("Vertical"));
             setInt(*spacer, "Orientation", vertical ? 2 : 1, c);
         } else if (name == QLatin1String("sizeHint")) {
             width = value->childText("width").trimmed().toInt();
             height = value->childText("height").trimmed().toInt();
         } else if (name == QLatin1String("sizeType")) {
-            if (!value->text.trimmed().endsWith(QLatin1String("Expanding")))
-                approximate(c, QStringLiteral("size type %1 of spacer \"%2\" as Expanding")
-                                   .arg(value->text.trimmed(), nameOf(node)));
+            // Expanding is the spacer's own; the others are a layout mode of its own.
+            const QString type = value->text.trimmed();
+            const QString bare = type.section(QLatin1String("::"), -1);
+            int mode = 0;
+            if (bare != QLatin1String("Expanding")
+                && cUiElementMap::enumValue(cUiElementMap::sizePolicies(), type, mode))
+                if (auto *p = spacer->findProperty("Layout"); p && p->layoutView()) {
+                    cDVLayoutParameter lp = p->layoutView()->value();
+                    lp.setMode(cDVLayoutParameter::LayoutMode(mode));
+                    p->layoutView()->setValue(lp);
+                }
+            if (bare == QLatin1String("Maximum") || bare == QLatin1String("Ignored")
+                || (bare != QLatin1String("Expanding") && mode == 0))
+                approximate(c, QStringLiteral("size type %1 of spacer \"%2\" as Preferred")
+                                   .arg(type, nameOf(node)));
         } else if (!(c.attribute("stdset") == QLatin1String("0")
                      && readDynamic(*spacer, name, *value))) {
             drop(c, QStringLiteral("property \"%1\" of spacer \"%2\"").arg(name, nameOf(node)));
@@ -536,7 +583,7 @@ void cReading::readMenu(Item &parent, const cUiXmlNode &node)
             continue;
         const QString name = nameOf(c);
         if (name == QLatin1String("separator"))
-            create(*menu, QStringLiteral("MenuSeparator"), c);
+            createSeparator(*menu, "MenuSeparator", c);
         else if (submenus.contains(name))
             readMenu(*menu, *submenus.value(name));
         else
@@ -553,7 +600,7 @@ void cReading::readToolBar(Item &parent, const cUiXmlNode &node)
     for (const cUiXmlNode &c : node.children) {
         if (c.tag == QLatin1String("addaction")) {
             if (nameOf(c) == QLatin1String("separator"))
-                create(*bar, QStringLiteral("ToolSeparator"), c);
+                createSeparator(*bar, "ToolSeparator", c);
             else
                 readAction(*bar, "ToolButton", nameOf(c), c);
         } else if (c.tag == QLatin1String("widget")) {
@@ -592,7 +639,12 @@ bool cReading::readDynamic(Item &item, const QString &name, const cUiXmlNode &va
     }
     if (name.startsWith(QLatin1String("vell_"))) {
         vmva::cDVIAbstractProperty *p = item.findProperty(qstr(name.mid(5)).ascii());
-        return p && cUiValueCodec::setText(*p, value.text);
+        if (!p || !cUiValueCodec::setText(*p->clone(), value.text))
+            return false;
+        // The exact value wins over whatever the form's own elements give the property, which
+        // may be read after it (cells, entries, size hints).
+        mExact.push_back({p, value.text});
+        return true;
     }
     return false;
 }
