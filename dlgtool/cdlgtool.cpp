@@ -9,6 +9,7 @@
 #include "q4widgets/standardbuilders.h"
 #include "qdialoglayoutitems/cdefaultforminfostore.h"
 #include "qdialoguiconverter/cuiformfiles.h"
+#include "qdialoguiconverter/cuiformwriter.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -103,10 +104,22 @@ int cDlgTool::convertUi(const QString &in, const QString &out)
     return 0;
 }
 
-int cDlgTool::convertDlg(const QString &in, const QString &)
+int cDlgTool::convertDlg(const QString &in, const QString &out)
 {
-    print(stderr, QStringLiteral("%1: writing Qt Designer forms is not available yet").arg(in));
-    return 2;
+    cUiConversionReport report;
+    std::vector<tFormView> forms;
+    try {
+        forms = read(in, report);
+    } catch (const vstd::cAbstractException &e) {
+        return failed(e, in);
+    }
+    try {
+        cUiFormWriter(mRegistry).writeFile(*forms.front().root, qstr(out), report);
+    } catch (const vstd::cAbstractException &e) {
+        return failed(e, out);
+    }
+    printAll(report.lines(in) << report.summary());
+    return 0;
 }
 
 int cDlgTool::validate(const QStringList &files)

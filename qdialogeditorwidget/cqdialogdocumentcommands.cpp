@@ -12,7 +12,9 @@
 #include "q4support/cvq4qtboundary.h"
 #include "qdialoglayoutitems/cabstractforminfostore.h"
 #include "qdialoguiconverter/cuiformfiles.h"
+#include "qdialoguiconverter/cuiformwriter.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QStackedWidget>
@@ -149,6 +151,30 @@ void cQDialogDocumentCommands::addUiFormActions(QMenu &file)
     import->setObjectName(QStringLiteral("mpActImportUiForm"));
     cVQ4QtBoundary::connect(import, &QAction::triggered, this,
                             &cQDialogDocumentCommands::uiImportUiForm);
+    QAction *exportAs = file.addAction(tr("Export as Qt Designer form..."));
+    exportAs->setObjectName(QStringLiteral("mpActExportUiForm"));
+    cVQ4QtBoundary::connect(exportAs, &QAction::triggered, this,
+                            &cQDialogDocumentCommands::uiExportUiForm);
+}
+
+void cQDialogDocumentCommands::uiExportUiForm(bool)
+{
+    // Proposed: the form's own name with the other suffix, in its folder.
+    const QString proposed = mFileName.isEmpty()
+                                 ? startFolder()
+                                 : QFileInfo(mFileName).dir().filePath(
+                                       QFileInfo(mFileName).completeBaseName() + ".ui");
+    QString path = mpFileDialogs->saveFileName(&mWindow, tr("Export as Qt Designer form"),
+                                               proposed, tr("Qt Designer forms (*.ui)"),
+                                               QStringLiteral("ui"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ui");
+    cUiConversionReport report;
+    cUiFormWriter(mWindow.mFactoryRegistry).writeFile(mWindow.document(), qstr(path), report);
+    showReport(tr("Export to %1").arg(QFileInfo(path).fileName()),
+               report.lines(path) << report.summary());
 }
 
 void cQDialogDocumentCommands::uiImportUiForm(bool)

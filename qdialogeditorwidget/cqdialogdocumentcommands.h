@@ -49,6 +49,9 @@ public:
 public slots:
     // "Import Qt Designer form...": asks for a ".ui" file, then importUiForm().
     void uiImportUiForm(bool checked);
+    // "Export as Qt Designer form...": asks for a ".ui" name and writes the document there; the
+    // document, its file name and its saved state stay as they are.
+    void uiExportUiForm(bool checked);
 
 private:
     // Writes the forms of a main window's menus and tool bars beside the ".ui" file (never

@@ -165,9 +165,12 @@ void tst_DlgTool::commands_data()
                        "main.ui:17: dropped: QStatusBar \"status\"",
                        "main.ui: form \"menuFile\" written to out/main-menuFile.dlg",
                        "main.ui: form \"tools\" written to out/main-tools.dlg",
-                       "converted: 8 elements, 4 approximated, 1 dropped"}
+                       "converted: 8 elements, 5 approximated, 1 dropped"}
         << "" << QStringList{"out/main.dlg", "out/main-menuFile.dlg", "out/main-tools.dlg"}
         << QSize();
+    QTest::newRow("convert a .dlg into a .ui that reads back as the same form")
+        << QStringList{"convert", machine, "out/machine.ui"} << 0 << none << ""
+        << QStringList{"out/machine.ui"} << QSize();
     QTest::newRow("convert a broken .ui writes nothing")
         << QStringList{"convert", "broken.ui", "out/broken.dlg"} << 1 << none
         << "^broken.ui:5:48: .*" << none << QSize();
@@ -266,6 +269,17 @@ void tst_DlgTool::commands()
         const tResultSet check = run(QStringList{"validate"} + forms);
         QCOMPARE(check.exitCode, 0);
         QCOMPARE(check.out.size(), forms.size());
+    }
+    // A form written as .ui holds the elements, parameters and bindings of the .dlg it came
+    // from: its description is the same from the element count on.
+    const QStringList uiForms = written.filter(QRegularExpression("\\.ui$"));
+    if (!uiForms.isEmpty()) {
+        const auto described = [this](const QString &file) {
+            const QStringList lines = run({"info", file}).out;
+            return lines.mid(lines.indexOf(QRegularExpression("^  elements: .*")));
+        };
+        QCOMPARE(described(uiForms[0]), described(arguments[1]));
+        QVERIFY(described(uiForms[0]).size() > 10);
     }
     if (exitCode != 0) {
         QCOMPARE(QDir(mDir.path()).entryList(QDir::Files), before);

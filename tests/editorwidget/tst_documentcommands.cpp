@@ -487,7 +487,7 @@ private slots:
             << QStringList{"/", "  Dialog (\"Main\")"}
             << QStringList{"@: form \"menuFile\" written to %/form-menuFile.dlg",
                            "@: form \"tools\" not written: %/form-tools.dlg exists already",
-                           "converted: 5 elements, 3 approximated, 0 dropped"}
+                           "converted: 5 elements, 4 approximated, 0 dropped"}
             << QStringList{"form-menuFile.dlg", "form-tools.dlg", "form.ui"};
         QTest::newRow("tag closed by another")
             << head + " <widget class=\"QDialog\" name=\"d\">\n  <layout class=\"QVBoxLayout\">"
@@ -567,6 +567,48 @@ private slots:
             e.press("mpActLoadDocument");
             QCOMPARE(e.window->documentType(), vstd::cAsciiString("Menu"));
         }
+    }
+
+    // "Export as Qt Designer form..." writes the form as .ui and changes nothing of it; the
+    // export imported again is the same form, labels and bindings included.
+    void exportQtDesignerFormAndImportIt()
+    {
+        tEditor e = editor();
+        const QString settings = writeSettingsForm();
+        const QString exported = mDir.filePath("exported");
+        e.dialogs->answers << settings << exported << mDir.filePath("nowhere/x.ui");
+        e.press("mpActLoadDocument");
+        QStringList reported;
+        auto previous = vpi::cErrorReporter::setHandler(
+            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
+        chooseFromFileMenu(e, "mpActExportUiForm");
+        QCOMPARE(reported, QStringList());
+        QCOMPARE(e.dialogs->requests[1].caption, QString("Export as Qt Designer form"));
+        QCOMPARE(e.dialogs->requests[1].filter, QString("Qt Designer forms (*.ui)"));
+        QCOMPARE(e.dialogs->requests[1].folder, mDir.filePath("settings.ui"));
+        QVERIFY(QFileInfo::exists(exported + ".ui"));
+        QCOMPARE(e.window->fileName(), settings);
+        QVERIFY(!e.window->hasUnsavedChanges());
+        auto *dialog = e.window->findChild<cQUiConversionReportDialog *>("mpUiReportDialog");
+        QVERIFY(dialog && dialog->isVisible());
+        QVERIFY2(dialog->text().endsWith("converted: 4 elements, 2 approximated, 0 dropped"),
+                 qPrintable(dialog->text()));
+        dialog->close();
+
+        // A folder that is not there: the usual error, and no report.
+        chooseFromFileMenu(e, "mpActExportUiForm");
+        vpi::cErrorReporter::setHandler(previous);
+        QCOMPARE(reported.size(), 1);
+        QVERIFY2(reported[0].contains("nowhere/x.ui"), qPrintable(reported[0]));
+        QTRY_VERIFY(!e.window->findChild<cQUiConversionReportDialog *>("mpUiReportDialog"));
+
+        e.dialogs->answers << exported + ".ui";
+        chooseFromFileMenu(e, "mpActImportUiForm");
+        QCOMPARE(treeRows(*e.tree), settingsRows());
+        cQAbstractDialogLayoutItem *start = cQModelViewDialogLayoutTreeItem::layoutItemOf(
+            findRow(*e.tree, "Push Button (\"start\")"));
+        QCOMPARE(start->findProperty("Command")->modelLocation().toString(),
+                 vstd::cAsciiString("machine.Start"));
     }
 };
 
