@@ -103,8 +103,12 @@ class tst_DocumentCommands : public QObject
         // Behind the specified entries and a separator, before the separator of "Quit".
         const QList<QAction *> entries = file->actions();
         const auto at = entries.indexOf(e.window->findChild<QAction *>("mpActImportUiForm"));
-        QVERIFY(at > 0 && entries[at - 1]->isSeparator());
+        QVERIFY(at > 1 && at + 3 < entries.size());
         QCOMPARE(entries[at - 2]->objectName(), QString("mpActLoadUiPlugIn"));
+        QVERIFY(entries[at - 1]->isSeparator() && entries[at + 2]->isSeparator());
+        QCOMPARE(entries[at]->text(), QString("Import Qt Designer form..."));
+        QCOMPARE(entries[at + 1]->text(), QString("Export as Qt Designer form..."));
+        QCOMPARE(entries[at + 3]->objectName(), QString("mpActQuit"));
         QAction *action = e.window->findChild<QAction *>(actionName);
         QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(action).center());
         QTRY_VERIFY(!file->isVisible());
