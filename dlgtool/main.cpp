@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -105,8 +106,12 @@ int main(int argc, char **argv)
         return usage(QStringLiteral("unknown command '%1'").arg(command));
     if (!wrong.isEmpty())
         return usage(wrong);
+    // Any file not named .ui reads as a .dlg, as in the editor; what is written is named so.
+    const auto toDlg = [](const QString &path) {
+        return QFileInfo(path).suffix().compare(QLatin1String("dlg"), Qt::CaseInsensitive) == 0;
+    };
     if (command == QLatin1String("convert")
-        && cDlgTool::isUiForm(files[0]) == cDlgTool::isUiForm(files[1]))
+        && (cDlgTool::isUiForm(files[0]) ? !toDlg(files[1]) : !cDlgTool::isUiForm(files[1])))
         return usage(QStringLiteral("convert turns a .ui into a .dlg or a .dlg into a .ui"));
 
     QSize shape;

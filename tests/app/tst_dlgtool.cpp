@@ -219,6 +219,8 @@ void tst_DlgTool::commands_data()
     wrong("convert lacks OUT", {"convert", "main.ui"}, "convert takes IN OUT");
     wrong("convert within one format", {"convert", "main.ui", "x.ui"},
           "convert turns a .ui into a .dlg or a .dlg into a .ui");
+    wrong("convert a .ui to no .dlg", {"convert", "main.ui", "x.txt"},
+          "convert turns a .ui into a .dlg or a .dlg into a .ui");
     wrong("validate without files", {"validate"}, "validate takes FILE...");
     wrong("render without --png", {"render", menu}, "render needs --png OUT");
     wrong("render with a bad size", {"render", menu, "--png", "x.png", "--size", "0x5"},
