@@ -3,6 +3,7 @@
 #include "qdialoguiconverter/cuiformreader.h"
 #include "qdialoguiconverter/cuiformwriter.h"
 #include "uiccheck.h"
+#include "fuzz/uireaderinput.h"
 
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
 #include "qdialoglayoutitems/cforminforecord.h"
@@ -120,6 +121,8 @@ private slots:
     void hostile();
     void roundTrip_data();
     void roundTrip();
+    void fuzzCorpus_data();
+    void fuzzCorpus();
 };
 
 void tst_UiFormReader::mapping_data()
@@ -433,6 +436,29 @@ void tst_UiFormReader::roundTrip()
         QVERIFY2(!names.contains(name), qPrintable(name));
         names.insert(name);
     }
+}
+
+void tst_UiFormReader::fuzzCorpus_data()
+{
+    QTest::addColumn<QString>("path");
+    const QDir corpus(qEnvironmentVariable("VELL_SOURCE_DIR") + "/tests/fuzzcorpus/ui");
+    for (const QString &name : corpus.entryList(QDir::Files))
+        QTest::newRow(qPrintable(name)) << corpus.filePath(name);
+}
+
+// What the fuzzer found worth keeping reads or is refused by name, and what reads goes out
+// and back unchanged (the input aborts otherwise); the seeds read.
+void tst_UiFormReader::fuzzCorpus()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    cUiReaderInput input;
+    const bool read = input.read(file.readAll());
+    if (path.section('/', -1).startsWith("seed-"))
+        QVERIFY2(read, qPrintable(input.lastRefusal()));
+    else if (!read)
+        QVERIFY2(input.lastRefusal().contains("input"), qPrintable(input.lastRefusal()));
 }
 
 QTEST_GUILESS_MAIN(tst_UiFormReader)
