@@ -739,7 +739,7 @@ void cWriting::writeActions()
 
 } // namespace
 
-cUiFormWriter::cUiFormWriter(const cDialogItemFactoryRegistry &registry) : mRegistry(registry)
+cUiFormWriter::cUiFormWriter(const cDialogItemFactoryRegistry &)
 {
 }
 

@@ -121,6 +121,7 @@ private slots:
     void hostile();
     void roundTrip_data();
     void roundTrip();
+    void writeFileRefused();
     void fuzzCorpus_data();
     void fuzzCorpus();
 };
@@ -436,6 +437,22 @@ void tst_UiFormReader::roundTrip()
         QVERIFY2(!names.contains(name), qPrintable(name));
         names.insert(name);
     }
+}
+
+void tst_UiFormReader::writeFileRefused()
+{
+    tHostSet host;
+    cQDialogLayoutRootItem root(&host.dataViewMgr);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("missing/form.ui");
+    cUiConversionReport report;
+    try {
+        cUiFormWriter(host.registry).writeFile(root, qstr(path), report);
+        QFAIL("written");
+    } catch (const vstd::cRuntimeException &e) {
+        QVERIFY2(e.message().toQString().contains(path), qPrintable(e.message().toQString()));
+    }
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 void tst_UiFormReader::fuzzCorpus_data()
