@@ -261,6 +261,7 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
         else
             readToolBar(*forms.back().root, node);
     };
+    bool central = false;
     for (const cUiXmlNode &c : window.children) {
         if (c.tag != QLatin1String("widget")) {
             if (c.tag != QLatin1String("property") && c.tag != QLatin1String("action")
@@ -281,10 +282,13 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
             ownForm(c, false);
         } else if (cls == QLatin1String("QStatusBar") || cls == QLatin1String("QDockWidget")) {
             drop(c, QStringLiteral("%1 \"%2\"").arg(cls, nameOf(c)));
-        } else {
+        } else if (!central) {
             // The central widget: its layout is the dialog's.
+            central = true;
             readContent(*dialog, QStringLiteral("Dialog"), c);
             keepChildMargin(*dialog);
+        } else {
+            drop(c, QStringLiteral("%1 \"%2\" beside the central widget").arg(cls, nameOf(c)));
         }
     }
 }
@@ -359,9 +363,12 @@ void cReading::readContent(Item &item, const QString &element, const cUiXmlNode 
         for (const cUiXmlNode *w : widgets)
             readWidget(item, *w, eDirection::None);
     } else if (element == QLatin1String("ScrollArea") && !hasLayout) {
-        // The scrolled content widget holds the layout.
-        for (const cUiXmlNode *w : widgets)
-            readContent(item, element, *w);
+        // The scrolled content widget holds the layout; a scroll area shows one.
+        readContent(item, element, *widgets.front());
+        for (size_t i = 1; i < widgets.size(); ++i)
+            drop(*widgets[i], QStringLiteral("%1 \"%2\" beside the content of \"%3\"")
+                                  .arg(widgets[i]->attribute("class"), nameOf(*widgets[i]),
+                                       nameOf(node)));
     } else if (isContainer(element) && !hasLayout) {
         readChildrenWithoutLayout(item, widgets, node);
     } else {
