@@ -85,6 +85,7 @@ private:
     void readProperties(Item &item, const QString &element, const cUiXmlNode &node,
                         eDirection direction);
     bool readDynamic(Item &item, const QString &name, const cUiXmlNode &value);
+    void dropMnemonic(Item &label, const cUiXmlNode &buddy);
     void readLayoutHints(Item &item, const cUiXmlNode *policy, const cUiXmlNode *minimum,
                          const cUiXmlNode *maximum, eDirection direction);
     void setText(Item &item, const char *property, const QString &text);
@@ -664,6 +665,7 @@ void cReading::readProperties(Item &item, const QString &element, const cUiXmlNo
     QSet<const char *> given;
     const cUiXmlNode *policy = nullptr, *minimum = nullptr, *maximum = nullptr;
     const QString owner = nameOf(node);
+    const cUiXmlNode *buddy = nullptr;
     for (const cUiXmlNode &c : node.children) {
         const bool attribute = c.tag == QLatin1String("attribute");
         if (!attribute && c.tag != QLatin1String("property"))
@@ -693,6 +695,8 @@ void cReading::readProperties(Item &item, const QString &element, const cUiXmlNo
             maximum = &value;
             continue;
         }
+        if (name == QLatin1String("buddy") && element == QLatin1String("Label"))
+            buddy = &c;
         if (name == QLatin1String("geometry") && element == QLatin1String("Dialog")) {
             setInt(item, "Width", value.childText("width").trimmed().toInt(), c);
             setInt(item, "Height", value.childText("height").trimmed().toInt(), c);
@@ -730,6 +734,28 @@ void cReading::readProperties(Item &item, const QString &element, const cUiXmlNo
     }
     if (policy || minimum || maximum)
         readLayoutHints(item, policy, minimum, maximum, direction);
+    if (buddy)
+        dropMnemonic(item, *buddy);
+}
+
+void cReading::dropMnemonic(Item &label, const cUiXmlNode &buddy)
+{
+    // Without its buddy a label shows its mnemonic's "&" as text.
+    auto *text = label.findProperty("Text");
+    if (!text || !text->ucStringView())
+        return;
+    const QString shown = qstr(text->ucStringView()->value());
+    QString plain;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i] == QLatin1Char('&') && i + 1 < shown.size())
+            ++i;
+        plain += shown[i];
+    }
+    if (plain == shown)
+        return;
+    text->ucStringView()->setValue(qstr(plain));
+    approximate(buddy, QStringLiteral("text \"%1\" of \"%2\" without its buddy as \"%3\"")
+                           .arg(shown, qstr(label.label()), plain));
 }
 
 void cReading::readLayoutHints(Item &item, const cUiXmlNode *policy, const cUiXmlNode *minimum,

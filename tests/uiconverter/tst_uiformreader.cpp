@@ -213,12 +213,15 @@ void tst_UiFormReader::mapping_data()
         << form("<widget class=\"QDialog\" name=\"d\"><property name=\"modal\"><bool>true"
                 "</bool></property><layout class=\"QVBoxLayout\" name=\"v\"><item "
                 "alignment=\"Qt::AlignTop\"><widget class=\"QLabel\" name=\"l\"><property "
+                "name=\"text\"><string>&amp;Name &amp;&amp; more</string></property><property "
                 "name=\"buddy\"><cstring>e</cstring></property></widget></item></layout>"
                 "</widget><frobnicate/><connections><connection><sender>a</sender><signal>s()"
                 "</signal><receiver>b</receiver><slot>t()</slot></connection></connections>")
-        << none << "Dialog(VBoxLayout(Label))"
+        << QStringList{"Text"} << "Dialog(VBoxLayout(Label[Text=Name & more]))"
         << QStringList{"dropped: property \"modal\" of \"d\"",
                        "dropped: property \"buddy\" of \"l\"",
+                       "approximated: text \"&Name && more\" of \"l\" without its buddy as "
+                       "\"Name & more\"",
                        "dropped: alignment of \"l\" in its cell", "dropped: element <frobnicate>",
                        "dropped: connection a.s() to b.t()"};
     QTest::newRow("bindings and extra values as dynamic properties")
