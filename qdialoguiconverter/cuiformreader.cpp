@@ -85,6 +85,7 @@ private:
     void readProperties(Item &item, const QString &element, const cUiXmlNode &node,
                         eDirection direction);
     bool readDynamic(Item &item, const QString &name, const cUiXmlNode &value);
+    void dropMnemonic(Item &label, const cUiXmlNode &buddy);
     void readLayoutHints(Item &item, const cUiXmlNode *policy, const cUiXmlNode *minimum,
                          const cUiXmlNode *maximum, eDirection direction);
     void setText(Item &item, const char *property, const QString &text);
@@ -261,6 +262,7 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
         else
             readToolBar(*forms.back().root, node);
     };
+    bool central = false;
     for (const cUiXmlNode &c : window.children) {
         if (c.tag != QLatin1String("widget")) {
             if (c.tag != QLatin1String("property") && c.tag != QLatin1String("action")
@@ -281,10 +283,13 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
             ownForm(c, false);
         } else if (cls == QLatin1String("QStatusBar") || cls == QLatin1String("QDockWidget")) {
             drop(c, QStringLiteral("%1 \"%2\"").arg(cls, nameOf(c)));
-        } else {
+        } else if (!central) {
             // The central widget: its layout is the dialog's.
+            central = true;
             readContent(*dialog, QStringLiteral("Dialog"), c);
             keepChildMargin(*dialog);
+        } else {
+            drop(c, QStringLiteral("%1 \"%2\" beside the central widget").arg(cls, nameOf(c)));
         }
     }
 }
@@ -359,9 +364,12 @@ void cReading::readContent(Item &item, const QString &element, const cUiXmlNode 
         for (const cUiXmlNode *w : widgets)
             readWidget(item, *w, eDirection::None);
     } else if (element == QLatin1String("ScrollArea") && !hasLayout) {
-        // The scrolled content widget holds the layout.
-        for (const cUiXmlNode *w : widgets)
-            readContent(item, element, *w);
+        // The scrolled content widget holds the layout; a scroll area shows one.
+        readContent(item, element, *widgets.front());
+        for (size_t i = 1; i < widgets.size(); ++i)
+            drop(*widgets[i], QStringLiteral("%1 \"%2\" beside the content of \"%3\"")
+                                  .arg(widgets[i]->attribute("class"), nameOf(*widgets[i]),
+                                       nameOf(node)));
     } else if (isContainer(element) && !hasLayout) {
         readChildrenWithoutLayout(item, widgets, node);
     } else {
@@ -657,6 +665,7 @@ void cReading::readProperties(Item &item, const QString &element, const cUiXmlNo
     QSet<const char *> given;
     const cUiXmlNode *policy = nullptr, *minimum = nullptr, *maximum = nullptr;
     const QString owner = nameOf(node);
+    const cUiXmlNode *buddy = nullptr;
     for (const cUiXmlNode &c : node.children) {
         const bool attribute = c.tag == QLatin1String("attribute");
         if (!attribute && c.tag != QLatin1String("property"))
@@ -686,6 +695,8 @@ void cReading::readProperties(Item &item, const QString &element, const cUiXmlNo
             maximum = &value;
             continue;
         }
+        if (name == QLatin1String("buddy") && element == QLatin1String("Label"))
+            buddy = &c;
         if (name == QLatin1String("geometry") && element == QLatin1String("Dialog")) {
             setInt(item, "Width", value.childText("width").trimmed().toInt(), c);
             setInt(item, "Height", value.childText("height").trimmed().toInt(), c);
@@ -723,6 +734,28 @@ void cReading::readProperties(Item &item, const QString &element, const cUiXmlNo
     }
     if (policy || minimum || maximum)
         readLayoutHints(item, policy, minimum, maximum, direction);
+    if (buddy)
+        dropMnemonic(item, *buddy);
+}
+
+void cReading::dropMnemonic(Item &label, const cUiXmlNode &buddy)
+{
+    // Without its buddy a label shows its mnemonic's "&" as text.
+    auto *text = label.findProperty("Text");
+    if (!text || !text->ucStringView())
+        return;
+    const QString shown = qstr(text->ucStringView()->value());
+    QString plain;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i] == QLatin1Char('&') && i + 1 < shown.size())
+            ++i;
+        plain += shown[i];
+    }
+    if (plain == shown)
+        return;
+    text->ucStringView()->setValue(qstr(plain));
+    approximate(buddy, QStringLiteral("text \"%1\" of \"%2\" without its buddy as \"%3\"")
+                           .arg(shown, qstr(label.label()), plain));
 }
 
 void cReading::readLayoutHints(Item &item, const cUiXmlNode *policy, const cUiXmlNode *minimum,

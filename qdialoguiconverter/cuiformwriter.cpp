@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QSet>
 #include <QXmlStreamWriter>
@@ -111,6 +112,7 @@ private:
     Pictures *mPictures;
     cUiObjectNames mNames;
     std::vector<std::pair<const Item *, QString>> mActions;
+    QHash<QByteArray, QString> mPictureFiles;
 };
 
 QString cWriting::nameFor(const Item &item, const QString &qtClass)
@@ -308,9 +310,11 @@ void cWriting::writeRows(const Item &item, const QString &element, const QString
         && rich->boolView()->value();
     for (int i = 0; i < count; ++i) {
         const cUiElementMap::tPropertySet &row = rows[i];
+        if (!cUiElementMap::applies(row, element))
+            continue;
         const QString property = QLatin1String(row.property);
         cDVIAbstractProperty *p = item.findProperty(row.property);
-        if (!p || done.contains(property) || !cUiElementMap::applies(row, element))
+        if (!p || done.contains(property))
             continue;
         const QString uiName = QLatin1String(row.uiName);
         if (element == QLatin1String("TextEdit")
@@ -325,16 +329,25 @@ void cWriting::writeRows(const Item &item, const QString &element, const QString
         if (cUiValueCodec::text(*absent) == cUiValueCodec::text(*p))
             continue;
         cUiValueCodec::tPictureSet picture;
-        if (mPictures)
-            picture.file = QStringLiteral("%1_%2_%3").arg(mPictureBase, owner, uiName);
+        // A picture used again is named by the file written for it first.
+        QString *file = nullptr;
+        if (mPictures && p->pixmapView() && !p->pixmapView()->value().isEmpty()) {
+            file = &mPictureFiles[p->pixmapView()->value()];
+            if (file->isEmpty())
+                picture.file = QStringLiteral("%1_%2_%3").arg(mPictureBase, owner, uiName);
+            else
+                picture.file = file->section(QLatin1Char('.'), 0, -2);
+        }
         if (!cUiValueCodec::write(mXml, row.attribute ? QStringLiteral("attribute")
                                                       : QStringLiteral("property"),
                                   uiName, *p, row.enums, picture)) {
             keepValue(item, row.property, owner);
             continue;
         }
-        if (!picture.bytes.isEmpty())
+        if (file && file->isEmpty()) {
+            *file = picture.file;
             mPictures->push_back(picture);
+        }
         if (uiName == QLatin1String("html"))
             done << QStringLiteral("RichText");
     }
@@ -726,7 +739,7 @@ void cWriting::writeActions()
 
 } // namespace
 
-cUiFormWriter::cUiFormWriter(const cDialogItemFactoryRegistry &registry) : mRegistry(registry)
+cUiFormWriter::cUiFormWriter(const cDialogItemFactoryRegistry &)
 {
 }
 

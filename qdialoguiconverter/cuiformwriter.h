@@ -15,7 +15,8 @@ class cDialogItemFactoryRegistry;
 class cUiFormWriter
 {
 public:
-    // `registry` gives the elements and must outlive the writer.
+    // The reader's counterpart; the items carry all the writer needs, so `registry` is not
+    // kept.
     explicit cUiFormWriter(const cDialogItemFactoryRegistry &registry);
     // The document under `root` as a Qt Designer form; whatever has no place in ".ui" is
     // listed in `report` (line 0). Pictures are kept as dynamic properties: only a file has
@@ -26,7 +27,4 @@ public:
     // cannot be written.
     void writeFile(const cQDialogLayoutRootItem &root, const vucs::cString &path,
                    cUiConversionReport &report) const;
-
-private:
-    const cDialogItemFactoryRegistry &mRegistry;
 };

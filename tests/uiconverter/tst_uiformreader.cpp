@@ -3,6 +3,7 @@
 #include "qdialoguiconverter/cuiformreader.h"
 #include "qdialoguiconverter/cuiformwriter.h"
 #include "uiccheck.h"
+#include "fuzz/uireaderinput.h"
 
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
 #include "qdialoglayoutitems/cforminforecord.h"
@@ -120,6 +121,9 @@ private slots:
     void hostile();
     void roundTrip_data();
     void roundTrip();
+    void writeFileRefused();
+    void fuzzCorpus_data();
+    void fuzzCorpus();
 };
 
 void tst_UiFormReader::mapping_data()
@@ -209,12 +213,15 @@ void tst_UiFormReader::mapping_data()
         << form("<widget class=\"QDialog\" name=\"d\"><property name=\"modal\"><bool>true"
                 "</bool></property><layout class=\"QVBoxLayout\" name=\"v\"><item "
                 "alignment=\"Qt::AlignTop\"><widget class=\"QLabel\" name=\"l\"><property "
+                "name=\"text\"><string>&amp;Name &amp;&amp; more</string></property><property "
                 "name=\"buddy\"><cstring>e</cstring></property></widget></item></layout>"
                 "</widget><frobnicate/><connections><connection><sender>a</sender><signal>s()"
                 "</signal><receiver>b</receiver><slot>t()</slot></connection></connections>")
-        << none << "Dialog(VBoxLayout(Label))"
+        << QStringList{"Text"} << "Dialog(VBoxLayout(Label[Text=Name & more]))"
         << QStringList{"dropped: property \"modal\" of \"d\"",
                        "dropped: property \"buddy\" of \"l\"",
+                       "approximated: text \"&Name && more\" of \"l\" without its buddy as "
+                       "\"Name & more\"",
                        "dropped: alignment of \"l\" in its cell", "dropped: element <frobnicate>",
                        "dropped: connection a.s() to b.t()"};
     QTest::newRow("bindings and extra values as dynamic properties")
@@ -433,6 +440,45 @@ void tst_UiFormReader::roundTrip()
         QVERIFY2(!names.contains(name), qPrintable(name));
         names.insert(name);
     }
+}
+
+void tst_UiFormReader::writeFileRefused()
+{
+    tHostSet host;
+    cQDialogLayoutRootItem root(&host.dataViewMgr);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("missing/form.ui");
+    cUiConversionReport report;
+    try {
+        cUiFormWriter(host.registry).writeFile(root, qstr(path), report);
+        QFAIL("written");
+    } catch (const vstd::cRuntimeException &e) {
+        QVERIFY2(e.message().toQString().contains(path), qPrintable(e.message().toQString()));
+    }
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+void tst_UiFormReader::fuzzCorpus_data()
+{
+    QTest::addColumn<QString>("path");
+    const QDir corpus(qEnvironmentVariable("VELL_SOURCE_DIR") + "/tests/fuzzcorpus/ui");
+    for (const QString &name : corpus.entryList(QDir::Files))
+        QTest::newRow(qPrintable(name)) << corpus.filePath(name);
+}
+
+// What the fuzzer found worth keeping reads or is refused by name, and what reads goes out
+// and back unchanged (the input aborts otherwise); the seeds read.
+void tst_UiFormReader::fuzzCorpus()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    cUiReaderInput input;
+    const bool read = input.read(file.readAll());
+    if (path.section('/', -1).startsWith("seed-"))
+        QVERIFY2(read, qPrintable(input.lastRefusal()));
+    else if (!read)
+        QVERIFY2(input.lastRefusal().contains("input"), qPrintable(input.lastRefusal()));
 }
 
 QTEST_GUILESS_MAIN(tst_UiFormReader)
