@@ -555,6 +555,8 @@ private slots:
         QVERIFY(e.window->hasUnsavedChanges());
         QCOMPARE(e.window->undoRecorder().stack().count(), 0);
         QTRY_VERIFY(!recovery->recoveryPath().isEmpty());
+        // The parameter a binding names is offered as for a loaded form.
+        QVERIFY(!ui.contains("belt.") || mHost.app.dialogArguments().tryFindParameter("belt"));
 
         QVERIFY(dialog && dialog->isVisible());
         auto *text = dialog->findChild<QPlainTextEdit *>("mpTxtReport");
