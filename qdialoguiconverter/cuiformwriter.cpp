@@ -1,6 +1,7 @@
 #include "cuiformwriter.h"
 
 #include "cuielementmap.h"
+#include "cuilayoutcells.h"
 #include "cuiobjectnames.h"
 #include "cuivaluecodec.h"
 
@@ -17,7 +18,6 @@
 #include <QSet>
 #include <QXmlStreamWriter>
 
-#include <map>
 
 using namespace vmva;
 
@@ -271,8 +271,9 @@ void cWriting::writeHints(const Item &item, const QString &owner, const tPlaceSe
         mXml.writeStartElement(QStringLiteral("sizepolicy"));
         mXml.writeAttribute(QStringLiteral("hsizetype"), vertical ? across : name);
         mXml.writeAttribute(QStringLiteral("vsizetype"), vertical ? name : across);
-        mXml.writeTextElement(QStringLiteral("horstretch"), QString::number(vertical ? 0 : stretch));
-        mXml.writeTextElement(QStringLiteral("verstretch"), QString::number(vertical ? stretch : 0));
+        const QString none = QStringLiteral("0"), factor = QString::number(stretch);
+        mXml.writeTextElement(QStringLiteral("horstretch"), vertical ? none : factor);
+        mXml.writeTextElement(QStringLiteral("verstretch"), vertical ? factor : none);
         mXml.writeEndElement();
         mXml.writeEndElement();
         given.setMode(lp.mode());
@@ -283,8 +284,9 @@ void cWriting::writeHints(const Item &item, const QString &owner, const tPlaceSe
         mXml.writeStartElement(QStringLiteral("property"));
         mXml.writeAttribute(QStringLiteral("name"), QLatin1String(name));
         mXml.writeStartElement(QStringLiteral("size"));
-        mXml.writeTextElement(QStringLiteral("width"), QString::number(vertical ? across : along));
-        mXml.writeTextElement(QStringLiteral("height"), QString::number(vertical ? along : across));
+        const unsigned width = vertical ? across : along, height = vertical ? along : across;
+        mXml.writeTextElement(QStringLiteral("width"), QString::number(width));
+        mXml.writeTextElement(QStringLiteral("height"), QString::number(height));
         mXml.writeEndElement();
         mXml.writeEndElement();
     };
@@ -497,49 +499,17 @@ void cWriting::writeLayout(const Item &item, const tPlaceSet &place)
         return p && p->asciiStringView() ? qstr(p->asciiStringView()->value()) : QString();
     };
 
-    // The cell of each child, placed as the form builder places children without one.
-    struct tCellSet
-    {
-        int row, column, rowSpan, columnSpan;
-        bool exact;
-    };
-    std::vector<tCellSet> cells;
+    std::vector<cUiLayoutCells::tCellSet> cells;
     QStringList autoCells;
     if (grid || form) {
-        const int columns = grid ? int(qBound(qint64(1), intOf(item, "Columns", 2), qint64(64))) : 2;
-        int next = 0, rowCount = 0;
-        std::map<int, int> taken;   // form rows: 1 label, 2 field, 4 spanning
+        QStringList texts;
         for (size_t i = 0; i < children.size(); ++i) {
-            const QString text = textOf(*children[i], "Cell");
-            const tLayoutCellSet cell = cellOf(qstr(text).ascii());
-            tCellSet at{0, 0, 1, 1, false};
-            if (grid) {
-                at = cell.isSet() ? tCellSet{cell.row, cell.column, cell.rowSpan,
-                                             cell.columnSpan, false}
-                                  : tCellSet{next / columns, next % columns, 1, 1, false};
-                next = at.row * columns + std::min(at.column + at.columnSpan, columns);
-            } else {
-                int role = cell.isSet() ? (cell.columnSpan > 1 ? 4 : cell.column == 0 ? 1 : 2)
-                                        : (next % 2 ? 2 : 1);
-                int row = cell.isSet() ? cell.row : next / 2;
-                const int busy = taken.count(row) ? taken[row] : 0;
-                if (row < rowCount
-                    && ((busy & role) || (role != 4 && (busy & 4)) || (role == 4 && busy)))
-                    row = rowCount;
-                taken[row] |= role;
-                rowCount = std::max(rowCount, row + 1);
-                next = role == 1 ? row * 2 + 1 : row * 2 + 2;
-                at = tCellSet{row, role == 2 ? 1 : 0, 1, role == 4 ? 2 : 1, false};
-            }
-            const QString canonical = at.rowSpan == 1 && at.columnSpan == 1
-                ? QStringLiteral("%1, %2").arg(at.row).arg(at.column)
-                : QStringLiteral("%1, %2, %3, %4").arg(at.row).arg(at.column).arg(at.rowSpan)
-                      .arg(at.columnSpan);
-            at.exact = text.isEmpty() || text == canonical;
-            if (text.isEmpty())
+            texts << textOf(*children[i], "Cell");
+            if (texts.back().isEmpty())
                 autoCells << QString::number(i);
-            cells.push_back(at);
         }
+        const qint64 columns = qBound(qint64(1), intOf(item, "Columns", 2), qint64(64));
+        cells = cUiLayoutCells::place(texts, form, int(columns));
     }
 
     const QString owner = nameFor(item, QLatin1String(cls));
@@ -586,7 +556,7 @@ void cWriting::writeLayout(const Item &item, const tPlaceSet &place)
         inner.stretchWritten = along != eDirection::None;
         mXml.writeStartElement(QStringLiteral("item"));
         if (grid || form) {
-            const tCellSet &at = cells[i];
+            const cUiLayoutCells::tCellSet &at = cells[i];
             inner.cellWritten = at.exact;
             mXml.writeAttribute(QStringLiteral("row"), QString::number(at.row));
             mXml.writeAttribute(QStringLiteral("column"), QString::number(at.column));
@@ -616,8 +586,8 @@ void cWriting::writeSpacer(const Item &item, const tPlaceSet &place)
     const qint64 size = intOf("Size", 20);
     mXml.writeStartElement(QStringLiteral("property"));
     mXml.writeAttribute(QStringLiteral("name"), QStringLiteral("orientation"));
-    mXml.writeTextElement(QStringLiteral("enum"),
-                          vertical ? QStringLiteral("Qt::Vertical") : QStringLiteral("Qt::Horizontal"));
+    mXml.writeTextElement(QStringLiteral("enum"), vertical ? QStringLiteral("Qt::Vertical")
+                                                           : QStringLiteral("Qt::Horizontal"));
     mXml.writeEndElement();
     mXml.writeStartElement(QStringLiteral("property"));
     mXml.writeAttribute(QStringLiteral("name"), QStringLiteral("sizeHint"));

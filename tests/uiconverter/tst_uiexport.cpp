@@ -4,12 +4,14 @@
 #include "qdialoguiconverter/cuielementmap.h"
 #include "qdialoguiconverter/cuiformreader.h"
 #include "qdialoguiconverter/cuiformwriter.h"
+#include "qdialoguiconverter/cuilayoutcells.h"
 #include "uiccheck.h"
 
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
 #include "qdialoglayoutitems/cforminforecord.h"
 #include "q4support/cvq4vmvdataviewmgr.h"
 #include "q4support/elements/standardelements.h"
+#include "q4widgets/cvq4layoutcells.h"
 #include "q4widgets/cvq4vmvdialogfactory.h"
 #include "q4widgets/standardbuilders.h"
 #include "vellcore/ccoreextensionmgr.h"
@@ -18,6 +20,8 @@
 #include "vellcore/vsa.h"
 #include "vellmva2/cdvdataviewarglist.h"
 
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QMainWindow>
 #include <QUiLoader>
 #include <QtTest>
@@ -169,11 +173,56 @@ class tst_UiExport : public QObject
 {
     Q_OBJECT
 private slots:
+    void cells_data();
+    void cells();
     void examples_data();
     void examples();
     void realForms_data();
     void realForms();
 };
+
+void tst_UiExport::cells_data()
+{
+    QTest::addColumn<bool>("form");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("grid: automatic cells around given ones, spans")
+        << false << QStringList{"", "", "", "2, 0, 1, 2", "", "0, 1", "", "bad"};
+    QTest::newRow("form: labels and fields by turns, a spanning row, a taken place")
+        << true << QStringList{"", "", "3, 0, 1, 2", "", "", "0, 0", "1, 1", ""};
+}
+
+// The cells the export names are where the preview's builder puts the children, as the grid
+// and form layouts themselves report them.
+void tst_UiExport::cells()
+{
+    QFETCH(bool, form);
+    QFETCH(QStringList, texts);
+    QWidget parent;
+    QGridLayout grid;
+    QFormLayout rows;
+    QLayout &layout = form ? static_cast<QLayout &>(rows) : grid;
+    std::vector<QWidget *> children;
+    for (const QString &text : texts) {
+        children.push_back(new QWidget(&parent));
+        cVQ4LayoutCells::place(layout, children.back(), nullptr, cellOf(qstr(text).ascii()));
+    }
+    const std::vector<cUiLayoutCells::tCellSet> cells = cUiLayoutCells::place(texts, form, 2);
+    QCOMPARE(cells.size(), children.size());
+    for (size_t i = 0; i < cells.size(); ++i) {
+        int row = -1, column = -1, rowSpan = 1, columnSpan = 1;
+        if (form) {
+            QFormLayout::ItemRole role;
+            rows.getWidgetPosition(children[i], &row, &role);
+            column = role == QFormLayout::FieldRole ? 1 : 0;
+            columnSpan = role == QFormLayout::SpanningRole ? 2 : 1;
+        } else {
+            grid.getItemPosition(grid.indexOf(children[i]), &row, &column, &rowSpan, &columnSpan);
+        }
+        const cUiLayoutCells::tCellSet &at = cells[i];
+        QCOMPARE(QList<int>({at.row, at.column, at.rowSpan, at.columnSpan}),
+                 QList<int>({row, column, rowSpan, columnSpan}));
+    }
+}
 
 void tst_UiExport::examples_data()
 {

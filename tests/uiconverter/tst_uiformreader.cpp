@@ -390,7 +390,8 @@ void tst_UiFormReader::roundTrip_data()
                 "stdset=\"0\"><string>d</string></property></widget></item>"
                 "</layout></widget>")
         << QStringList{"<set>QDialogButtonBox::Ok|QDialogButtonBox::Cancel</set>",
-                       "<enum>Qt::Vertical</enum>", "<widget class=\"QDialogButtonBox\" name=\"b\"/>",
+                       "<enum>Qt::Vertical</enum>",
+                       "<widget class=\"QDialogButtonBox\" name=\"b\"/>",
                        "name=\"_3_d\"", "name=\"class_\"", "name=\"d_2\""};
     QTest::newRow("icons as files, fonts, dates")
         << QString()
