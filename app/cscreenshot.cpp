@@ -57,7 +57,8 @@ void cScreenshot::poll()
 void cScreenshot::finish(int exitCode, const QString &error)
 {
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "vellhost: %s\n", qPrintable(error));
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(error));
         std::fflush(stderr);
     }
     QCoreApplication::exit(exitCode);

@@ -7,9 +7,16 @@
 #include "cqveconnectortreewidget.h"
 #include "undo/cqdialogundorecorder.h"
 
-#include "qdialoglayoutitems/cabstractforminfostore.h"
+#include "cquiconversionreportdialog.h"
 
+#include "q4support/cvq4qtboundary.h"
+#include "qdialoglayoutitems/cabstractforminfostore.h"
+#include "qdialoguiconverter/cuiformfiles.h"
+#include "qdialoguiconverter/cuiformwriter.h"
+
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QStackedWidget>
 
 cQDialogDocumentCommands::cQDialogDocumentCommands(cQModelViewDialogEditorWidget &window)
@@ -135,4 +142,116 @@ void cQDialogDocumentCommands::loadUiPlugIn()
     mWindow.mDataViewMgr.loadDataViewElement(qstr(path), frame);
     mWindow.mFactoryRegistry.rebuildFactories();
     mWindow.mpViewItems->rebuildMenus();
+}
+
+void cQDialogDocumentCommands::addUiFormActions(QMenu &file)
+{
+    file.addSeparator();
+    QAction *import = file.addAction(tr("Import Qt Designer form..."));
+    import->setObjectName(QStringLiteral("mpActImportUiForm"));
+    cVQ4QtBoundary::connect(import, &QAction::triggered, this,
+                            &cQDialogDocumentCommands::uiImportUiForm);
+    QAction *exportAs = file.addAction(tr("Export as Qt Designer form..."));
+    exportAs->setObjectName(QStringLiteral("mpActExportUiForm"));
+    cVQ4QtBoundary::connect(exportAs, &QAction::triggered, this,
+                            &cQDialogDocumentCommands::uiExportUiForm);
+}
+
+void cQDialogDocumentCommands::uiExportUiForm(bool)
+{
+    // Proposed: the form's own name with the other suffix, in its folder.
+    const QString proposed = mFileName.isEmpty()
+                                 ? startFolder()
+                                 : QFileInfo(mFileName).dir().filePath(
+                                       QFileInfo(mFileName).completeBaseName() + ".ui");
+    QString path = mpFileDialogs->saveFileName(&mWindow, tr("Export as Qt Designer form"),
+                                               proposed, tr("Qt Designer forms (*.ui)"),
+                                               QStringLiteral("ui"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ui");
+    cUiConversionReport report;
+    cUiFormWriter(mWindow.mFactoryRegistry).writeFile(mWindow.document(), qstr(path), report);
+    showReport(tr("Export to %1").arg(QFileInfo(path).fileName()),
+               report.lines(path) << report.summary());
+}
+
+void cQDialogDocumentCommands::uiImportUiForm(bool)
+{
+    const QString path = mpFileDialogs->openFileName(&mWindow, tr("Choose a Qt Designer form"),
+                                                     startFolder(),
+                                                     tr("Qt Designer forms (*.ui)"));
+    if (!path.isEmpty())
+        importUiForm(path);
+}
+
+void cQDialogDocumentCommands::importUiForm(const QString &path)
+{
+    cUiConversionReport report;
+    std::vector<cUiFormReader::tFormSet> forms
+        = cUiFormReader(mWindow.mFactoryRegistry).readFile(qstr(path), report);
+    if (forms.empty())
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$File %file% holds no form!") << path);
+    // Everything was read: only now does the window change.
+    QStringList lines = report.lines(path);
+    writeExtraForms(forms, path, lines);
+    lines << report.summary();
+    mWindow.mpDocument->adoptDocument(std::move(forms.front().root),
+                                      [this] { releaseDocument(); });
+    // An import is a new form: untitled, so that "Save" asks where the ".dlg" goes, and
+    // unsaved from the start, so that recovery keeps it as it keeps any unsaved form.
+    mFileName.clear();
+    mWindow.refreshLayoutTree(nullptr);
+    emit mWindow.documentReplaced();
+    mWindow.markUnsaved();
+    emit mWindow.documentModified();
+    cAbstractFormInfoStore &formInfo = mWindow.mpDocument->formInfoStore();
+    formInfo.updateTranslationList();
+    formInfo.setFormType(mWindow.documentType());
+    mWindow.updateTitle();
+    showReport(tr("Import of %1").arg(QFileInfo(path).fileName()), lines);
+    try {
+        mWindow.uiCreateEmbeddedPreview(false);
+    } catch (const vstd::cAbstractException &e) {
+        mWindow.mpPreviewView->showEmptyPreview();
+        vstd::cRuntimeException failed(
+            vucs::cLIMessage("$VTR$Form %file% was imported, but its preview failed!") << path,
+            __FILE__, __LINE__);
+        failed.link(e);
+        throw failed;
+    }
+}
+
+void cQDialogDocumentCommands::writeExtraForms(std::vector<cUiFormReader::tFormSet> &forms,
+                                               const QString &path, QStringList &lines)
+{
+    // The editor holds one form at a time. A main window's menus and tool bars belong to it
+    // as much as its central widget, so they are not left behind: each goes beside the ".ui"
+    // as the file dlgtool would write, ready for "Load...". The editor replaces no file
+    // without asking, so one that is there already is kept, and the report says so.
+    for (size_t i = 1; i < forms.size(); ++i) {
+        const QString target = cUiFormFiles::formPath(path, forms[i].name);
+        const QString name = forms[i].name;
+        if (QFileInfo::exists(target)) {
+            lines << tr("%1: form \"%2\" not written: %3 exists already")
+                         .arg(path, name, target);
+            continue;
+        }
+        try {
+            cUiFormFiles::saveForm(mWindow.mFactoryRegistry, std::move(forms[i].root), target);
+            lines << tr("%1: form \"%2\" written to %3").arg(path, name, target);
+        } catch (const vstd::cAbstractException &e) {
+            lines << tr("%1: form \"%2\" not written: %3")
+                         .arg(path, name, e.message().toQString());
+        }
+    }
+}
+
+void cQDialogDocumentCommands::showReport(const QString &title, const QStringList &lines)
+{
+    // Beside the editor, not modal: the report is read while looking at the form.
+    auto *dialog = new cQUiConversionReportDialog(title, lines, &mWindow);
+    dialog->show();
 }

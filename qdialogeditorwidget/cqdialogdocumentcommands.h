@@ -2,11 +2,15 @@
 
 #include "cfiledialogprovider.h"
 
+#include "qdialoguiconverter/cuiformreader.h"
+
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
+class QMenu;
 class cQModelViewDialogEditorWidget;
 
 // The editor window's document commands: New, Load, Save, Save as and loading a UI plug-in,
@@ -34,7 +38,28 @@ public:
     bool save();
     void loadUiPlugIn();
 
+    // Adds "Import Qt Designer form..." and "Export as Qt Designer form..." to the end of the
+    // "File" menu `file`, behind a separator.
+    void addUiFormActions(QMenu &file);
+    // Reads the Qt Designer form at `path` into a new, unsaved document and shows the report
+    // of what was approximated or left out. A file that cannot be read throws and leaves the
+    // window as it was.
+    void importUiForm(const QString &path);
+
+public slots:
+    // "Import Qt Designer form...": asks for a ".ui" file, then importUiForm().
+    void uiImportUiForm(bool checked);
+    // "Export as Qt Designer form...": asks for a ".ui" name and writes the document there; the
+    // document, its file name and its saved state stay as they are.
+    void uiExportUiForm(bool checked);
+
 private:
+    // Writes the forms of a main window's menus and tool bars beside the ".ui" file (never
+    // over a file that is there) and adds to `lines` where each went.
+    void writeExtraForms(std::vector<cUiFormReader::tFormSet> &forms, const QString &path,
+                         QStringList &lines);
+    void showReport(const QString &title, const QStringList &lines);
+
     QString startFolder() const;
     // Announces the replacement and lets go of the rows that refer to the document's items.
     void releaseDocument();

@@ -3,6 +3,7 @@
 #include "ui_uicqmodelviewdialogeditorsetup.h"
 
 #include "undo/cqdialogundorecorder.h"
+#include "cqdialogdocumentcommands.h"
 #include "cqdialogeditorhelp.h"
 #include "cqmodelviewdialogeditoredit.h"
 #include "cqmodelviewdialogeditorviewitems.h"
@@ -231,6 +232,7 @@ void cQModelViewDialogEditorWidget::setupDesktopCommands()
     };
     also(mpUi->mpActLoadDocument, QKeySequence(Qt::CTRL | Qt::Key_O));
     also(mpUi->mpActSaveDocument, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mpCommands->addUiFormActions(*mpUi->menuFile);
     mpUi->menuFile->addSeparator();
     QAction *quit = mpUi->menuFile->addAction(tr("Quit"));
     quit->setObjectName(QStringLiteral("mpActQuit"));

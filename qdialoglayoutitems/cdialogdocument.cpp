@@ -62,6 +62,19 @@ void cDialogDocument::loadDocument(const vucs::cString &path, bool ignoreUnknown
     deriveParameters();
 }
 
+void cDialogDocument::adoptDocument(std::unique_ptr<cQDialogLayoutRootItem> root,
+                                    const std::function<void()> &beforeReplace)
+{
+    VELL_ASSERT(root != nullptr);
+    if (beforeReplace)
+        beforeReplace();
+    mRoot.swap(root);
+    root.reset();
+    mFormInfo->reset();
+    mFormInfo->setFormType(documentType());
+    deriveParameters();
+}
+
 void cDialogDocument::saveDocument(const vucs::cString &path)
 {
     save(path, false);

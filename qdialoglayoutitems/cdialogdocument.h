@@ -45,6 +45,11 @@ public:
     // the previous one.
     void loadDocument(const vucs::cString &path, bool ignoreUnknown,
                       const std::function<void()> &beforeReplace = {});
+    // Makes `root` (a tree read from elsewhere, a form of another format) the document with
+    // fresh form information, as newDocument() has it, and derives the parameters.
+    // `beforeReplace`, when given, runs first, while the document is still the previous one.
+    void adoptDocument(std::unique_ptr<cQDialogLayoutRootItem> root,
+                       const std::function<void()> &beforeReplace = {});
     // Writes the form information and the tree (without debug identities) to `path`. The file
     // is replaced only once the whole document was written. Identities that a preview uses are
     // kept in the tree.

@@ -42,6 +42,7 @@ const tClassSet kClasses[] = {
     {"QDateEdit", "DateEdit", true},
     {"QTimeEdit", "TimeEdit", true},
     {"QDateTimeEdit", "DateTimeEdit", true},
+    {"QDialogButtonBox", "DialogButtonBox", true},
     {"QMenu", "Menu", true},
     {"QToolBar", "ToolBar", true},
     // Near elements for the classes the library has none for.
@@ -101,6 +102,9 @@ VELL_ENUM(kToolButtonStyle, "Qt::", false, {"ToolButtonIconOnly", 0, "IconOnly"}
 VELL_ENUM(kSizePolicy, "QSizePolicy::", false, {"Preferred", 3, nullptr},
           {"Minimum", 1, nullptr}, {"MinimumExpanding", 2, nullptr}, {"Fixed", 4, nullptr},
           {"Expanding", 2, nullptr}, {"Maximum", 3, nullptr}, {"Ignored", 3, nullptr});
+
+// The button names are the property's own; the table gives their scope and Qt's empty set.
+VELL_ENUM(kStandardButtons, "QDialogButtonBox::", true, {"NoButton", 0, nullptr});
 
 #undef VELL_ENUM
 
@@ -167,6 +171,9 @@ const tPropertySet kProperties[] = {
     {"DateTimeEdit", "maximumDateTime", "Maximum", nullptr, nullptr, false},
     {"", "displayFormat", "DisplayFormat", nullptr, "", false},
     {"", "calendarPopup", "CalendarPopup", nullptr, nullptr, false},
+    {"DialogButtonBox", "standardButtons", "StandardButtons", &kStandardButtons,
+     "QDialogButtonBox::NoButton", false},
+    {"DialogButtonBox", "orientation", "Orientation", &kOrientation, nullptr, false},
     {"Menu", "title", "Title", nullptr, "", false},
     {"MenuItem", "text", "Text", nullptr, "", false},
     {"MenuItem", "shortcut", "Shortcut", nullptr, nullptr, false},

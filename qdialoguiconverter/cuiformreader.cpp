@@ -24,6 +24,8 @@ using Item = cQAbstractDialogLayoutItem;
 enum class eDirection { None, Horizontal, Vertical };
 // Qt's largest widget size, which a form names for "no maximum".
 constexpr qint64 QWIDGETSIZE_LIMIT = 16777215;
+// The layout margin Qt's styles give a widget that is not a window.
+constexpr int kChildMargin = 9;
 
 bool isContainer(const QString &element)
 {
@@ -58,8 +60,15 @@ private:
     static QString nameOf(const cUiXmlNode &node) { return node.attribute("name"); }
 
     Item *create(Item &parent, const QString &element, const cUiXmlNode &at);
+    // A separator has no name of its own in a form: "separator" names them all.
+    void createSeparator(Item &parent, const char *element, const cUiXmlNode &at)
+    {
+        if (Item *item = create(parent, QLatin1String(element), at))
+            setText(*item, "Label", QString());
+    }
     void collect(const cUiXmlNode &node);
     void readTopWidget(Item &root, const cUiXmlNode &widget);
+    void keepChildMargin(Item &dialog);
     void readMainWindow(Item &root, const cUiXmlNode &window,
                         std::vector<cUiFormReader::tFormSet> &forms);
     Item *readWidget(Item &parent, const cUiXmlNode &node, eDirection direction);
@@ -76,6 +85,7 @@ private:
     void readProperties(Item &item, const QString &element, const cUiXmlNode &node,
                         eDirection direction);
     bool readDynamic(Item &item, const QString &name, const cUiXmlNode &value);
+    void dropMnemonic(Item &label, const cUiXmlNode &buddy);
     void readLayoutHints(Item &item, const cUiXmlNode *policy, const cUiXmlNode *minimum,
                          const cUiXmlNode *maximum, eDirection direction);
     void setText(Item &item, const char *property, const QString &text);
@@ -87,6 +97,7 @@ private:
     cUiConversionReport &mReport;
     QHash<QString, const cUiXmlNode *> mActions;
     QHash<QString, QString> mCustomBases;
+    std::vector<std::pair<vmva::cDVIAbstractProperty *, QString>> mExact;
     int mElements = 0;
 };
 
@@ -195,6 +206,8 @@ std::vector<cUiFormReader::tFormSet> cReading::run(const cUiXmlNode &ui)
     }
     if (!widget)
         cUiXmlNode::refuse(mSource, ui.line, ui.column, QStringLiteral("the form has no widget"));
+    for (const auto &[property, text] : mExact)
+        cUiValueCodec::setText(*property, text);
     return forms;
 }
 
@@ -214,7 +227,20 @@ void cReading::readTopWidget(Item &root, const cUiXmlNode &widget)
     if (Item *dialog = create(root, QStringLiteral("Dialog"), widget)) {
         readProperties(*dialog, QStringLiteral("Dialog"), widget, eDirection::None);
         readContent(*dialog, QStringLiteral("Dialog"), widget);
+        if (cls != QLatin1String("QDialog"))
+            keepChildMargin(*dialog);
     }
+}
+
+void cReading::keepChildMargin(Item &dialog)
+{
+    // A dialog's layout has a window's margins; a widget form's, like a main window's central
+    // widget, has those of a widget inside a window. Qt's styles give 9 pixels there.
+    Item *layout = dialog.children().empty() ? nullptr : dialog.children().front();
+    auto *margin = layout ? layout->findProperty("Margin") : nullptr;
+    if (!margin || !margin->intView() || margin->intView()->value() >= 0)
+        return;
+    margin->intView()->setValue(kChildMargin);
 }
 
 void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
@@ -236,6 +262,7 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
         else
             readToolBar(*forms.back().root, node);
     };
+    bool central = false;
     for (const cUiXmlNode &c : window.children) {
         if (c.tag != QLatin1String("widget")) {
             if (c.tag != QLatin1String("property") && c.tag != QLatin1String("action")
@@ -245,6 +272,8 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
         }
         const QString cls = c.attribute("class");
         if (cls == QLatin1String("QMenuBar")) {
+            approximate(c, QStringLiteral("menu bar \"%1\" as its menus, each a form of its own")
+                               .arg(nameOf(c)));
             for (const cUiXmlNode &menu : c.children) {
                 if (menu.tag == QLatin1String("widget")
                     && menu.attribute("class") == QLatin1String("QMenu"))
@@ -254,9 +283,13 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
             ownForm(c, false);
         } else if (cls == QLatin1String("QStatusBar") || cls == QLatin1String("QDockWidget")) {
             drop(c, QStringLiteral("%1 \"%2\"").arg(cls, nameOf(c)));
-        } else {
+        } else if (!central) {
             // The central widget: its layout is the dialog's.
+            central = true;
             readContent(*dialog, QStringLiteral("Dialog"), c);
+            keepChildMargin(*dialog);
+        } else {
+            drop(c, QStringLiteral("%1 \"%2\" beside the central widget").arg(cls, nameOf(c)));
         }
     }
 }
@@ -331,9 +364,12 @@ void cReading::readContent(Item &item, const QString &element, const cUiXmlNode 
         for (const cUiXmlNode *w : widgets)
             readWidget(item, *w, eDirection::None);
     } else if (element == QLatin1String("ScrollArea") && !hasLayout) {
-        // The scrolled content widget holds the layout.
-        for (const cUiXmlNode *w : widgets)
-            readContent(item, element, *w);
+        // The scrolled content widget holds the layout; a scroll area shows one.
+        readContent(item, element, *widgets.front());
+        for (size_t i = 1; i < widgets.size(); ++i)
+            drop(*widgets[i], QStringLiteral("%1 \"%2\" beside the content of \"%3\"")
+                                  .arg(widgets[i]->attribute("class"), nameOf(*widgets[i]),
+                                       nameOf(node)));
     } else if (isContainer(element) && !hasLayout) {
         readChildrenWithoutLayout(item, widgets, node);
     } else {
@@ -420,6 +456,10 @@ Item *cReading::readLayout(Item &parent, const cUiXmlNode &node)
         const int number = value ? value->text.trimmed().toInt() : 0;
         if (!value) {
             drop(c, QStringLiteral("property \"%1\" without a value").arg(name));
+        } else if (name == QLatin1String("objectName")) {
+            // Qt 4's Designer named layouts so.
+            if (nameOf(node).isEmpty())
+                setText(*layout, "Label", value->text);
         } else if (name == QLatin1String("margin")) {
             margins = {number, number, number, number};
         } else if (name.endsWith(QLatin1String("Margin"))) {
@@ -499,16 +539,31 @@ Item *cReading::readSpacer(Item &parent, const cUiXmlNode &node)
         const cUiXmlNode *value = c.children.empty() ? nullptr : &c.children.front();
         if (!value)
             continue;
-        if (name == QLatin1String("orientation")) {
+        if (name == QLatin1String("objectName")) {
+            if (nameOf(node).isEmpty())
+                setText(*spacer, "Label", value->text);
+        } else if (name == QLatin1String("orientation")) {
             vertical = value->text.trimmed().endsWith(QLatin1String("Vertical"));
             setInt(*spacer, "Orientation", vertical ? 2 : 1, c);
         } else if (name == QLatin1String("sizeHint")) {
             width = value->childText("width").trimmed().toInt();
             height = value->childText("height").trimmed().toInt();
         } else if (name == QLatin1String("sizeType")) {
-            if (!value->text.trimmed().endsWith(QLatin1String("Expanding")))
-                approximate(c, QStringLiteral("size type %1 of spacer \"%2\" as Expanding")
-                                   .arg(value->text.trimmed(), nameOf(node)));
+            // Expanding is the spacer's own; the others are a layout mode of its own.
+            const QString type = value->text.trimmed();
+            const QString bare = type.section(QLatin1String("::"), -1);
+            int mode = 0;
+            if (bare != QLatin1String("Expanding")
+                && cUiElementMap::enumValue(cUiElementMap::sizePolicies(), type, mode))
+                if (auto *p = spacer->findProperty("Layout"); p && p->layoutView()) {
+                    cDVLayoutParameter lp = p->layoutView()->value();
+                    lp.setMode(cDVLayoutParameter::LayoutMode(mode));
+                    p->layoutView()->setValue(lp);
+                }
+            if (bare == QLatin1String("Maximum") || bare == QLatin1String("Ignored")
+                || (bare != QLatin1String("Expanding") && mode == 0))
+                approximate(c, QStringLiteral("size type %1 of spacer \"%2\" as Preferred")
+                                   .arg(type, nameOf(node)));
         } else if (!(c.attribute("stdset") == QLatin1String("0")
                      && readDynamic(*spacer, name, *value))) {
             drop(c, QStringLiteral("property \"%1\" of spacer \"%2\"").arg(name, nameOf(node)));
@@ -536,7 +591,7 @@ void cReading::readMenu(Item &parent, const cUiXmlNode &node)
             continue;
         const QString name = nameOf(c);
         if (name == QLatin1String("separator"))
-            create(*menu, QStringLiteral("MenuSeparator"), c);
+            createSeparator(*menu, "MenuSeparator", c);
         else if (submenus.contains(name))
             readMenu(*menu, *submenus.value(name));
         else
@@ -553,7 +608,7 @@ void cReading::readToolBar(Item &parent, const cUiXmlNode &node)
     for (const cUiXmlNode &c : node.children) {
         if (c.tag == QLatin1String("addaction")) {
             if (nameOf(c) == QLatin1String("separator"))
-                create(*bar, QStringLiteral("ToolSeparator"), c);
+                createSeparator(*bar, "ToolSeparator", c);
             else
                 readAction(*bar, "ToolButton", nameOf(c), c);
         } else if (c.tag == QLatin1String("widget")) {
@@ -592,7 +647,12 @@ bool cReading::readDynamic(Item &item, const QString &name, const cUiXmlNode &va
     }
     if (name.startsWith(QLatin1String("vell_"))) {
         vmva::cDVIAbstractProperty *p = item.findProperty(qstr(name.mid(5)).ascii());
-        return p && cUiValueCodec::setText(*p, value.text);
+        if (!p || !cUiValueCodec::setText(*p->clone(), value.text))
+            return false;
+        // The exact value wins over whatever the form's own elements give the property, which
+        // may be read after it (cells, entries, size hints).
+        mExact.push_back({p, value.text});
+        return true;
     }
     return false;
 }
@@ -605,6 +665,7 @@ void cReading::readProperties(Item &item, const QString &element, const cUiXmlNo
     QSet<const char *> given;
     const cUiXmlNode *policy = nullptr, *minimum = nullptr, *maximum = nullptr;
     const QString owner = nameOf(node);
+    const cUiXmlNode *buddy = nullptr;
     for (const cUiXmlNode &c : node.children) {
         const bool attribute = c.tag == QLatin1String("attribute");
         if (!attribute && c.tag != QLatin1String("property"))
@@ -634,6 +695,8 @@ void cReading::readProperties(Item &item, const QString &element, const cUiXmlNo
             maximum = &value;
             continue;
         }
+        if (name == QLatin1String("buddy") && element == QLatin1String("Label"))
+            buddy = &c;
         if (name == QLatin1String("geometry") && element == QLatin1String("Dialog")) {
             setInt(item, "Width", value.childText("width").trimmed().toInt(), c);
             setInt(item, "Height", value.childText("height").trimmed().toInt(), c);
@@ -671,6 +734,28 @@ void cReading::readProperties(Item &item, const QString &element, const cUiXmlNo
     }
     if (policy || minimum || maximum)
         readLayoutHints(item, policy, minimum, maximum, direction);
+    if (buddy)
+        dropMnemonic(item, *buddy);
+}
+
+void cReading::dropMnemonic(Item &label, const cUiXmlNode &buddy)
+{
+    // Without its buddy a label shows its mnemonic's "&" as text.
+    auto *text = label.findProperty("Text");
+    if (!text || !text->ucStringView())
+        return;
+    const QString shown = qstr(text->ucStringView()->value());
+    QString plain;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i] == QLatin1Char('&') && i + 1 < shown.size())
+            ++i;
+        plain += shown[i];
+    }
+    if (plain == shown)
+        return;
+    text->ucStringView()->setValue(qstr(plain));
+    approximate(buddy, QStringLiteral("text \"%1\" of \"%2\" without its buddy as \"%3\"")
+                           .arg(shown, qstr(label.label()), plain));
 }
 
 void cReading::readLayoutHints(Item &item, const cUiXmlNode *policy, const cUiXmlNode *minimum,

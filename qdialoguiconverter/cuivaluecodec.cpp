@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QXmlStreamWriter>
 
 using namespace vmva;
@@ -183,6 +184,23 @@ bool cUiValueCodec::read(cDVIAbstractProperty &property, const cUiXmlNode &value
             return wrongKind();
         return setInt(*p, n, problem);
     }
+    if (auto *p = property.flagsView()) {
+        // Qt writes the set as scoped names; the property knows them bare.
+        QStringList names;
+        for (const QString &part : text.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+            const QString bare = part.section(QLatin1String("::"), -1).trimmed();
+            if (!enums || enums->count == 0 || bare != QLatin1String(enums->names[0].name))
+                names << bare;
+        }
+        quint64 flags = 0;
+        if ((tag != QLatin1String("set") && tag != QLatin1String("enum"))
+            || !p->parse(names.join(QLatin1Char('|')), flags)) {
+            problem = QStringLiteral("the value \"%1\"").arg(vsa::cDocumentLimits::cut(text));
+            return false;
+        }
+        p->setValue(flags);
+        return true;
+    }
     if (auto *p = property.boolView()) {
         bool b = false;
         if (tag != QLatin1String("bool") || !boolOf(text.trimmed(), b))
@@ -232,25 +250,36 @@ void cUiValueCodec::readDefault(cDVIAbstractProperty &property,
         value.tag = QStringLiteral("bool");
     else if (property.intView())
         value.tag = enums ? QStringLiteral("enum") : QStringLiteral("number");
+    else if (property.flagsView())
+        value.tag = QStringLiteral("set");
     else
         value.tag = QStringLiteral("string");
     QString problem;
     read(property, value, enums, QString(), problem);
 }
 
-bool cUiValueCodec::write(QXmlStreamWriter &xml, const cDVIAbstractProperty &property,
+bool cUiValueCodec::write(QXmlStreamWriter &xml, const QString &tag, const QString &name,
+                          const cDVIAbstractProperty &property,
                           const cUiElementMap::tEnumSet *enums, tPictureSet &picture)
 {
     auto &p = const_cast<cDVIAbstractProperty &>(property);
+    // The wrapper is opened only once the value is known to have an element of its own.
+    const auto open = [&]() {
+        xml.writeStartElement(tag);
+        xml.writeAttribute(QStringLiteral("name"), name);
+    };
     if (auto *v = p.ucStringView()) {
+        open();
         xml.writeTextElement(QStringLiteral("string"), qstr(v->value()));
     } else if (auto *v = p.asciiStringView()) {
         if (enums) {
-            const QString name = cUiElementMap::choiceText(*enums, qstr(v->value()));
-            if (name.isEmpty())
+            const QString text = cUiElementMap::choiceText(*enums, qstr(v->value()));
+            if (text.isEmpty())
                 return false;
-            xml.writeTextElement(QStringLiteral("enum"), name);
+            open();
+            xml.writeTextElement(QStringLiteral("enum"), text);
         } else {
+            open();
             xml.writeStartElement(QStringLiteral("string"));
             xml.writeAttribute(QStringLiteral("notr"), QStringLiteral("true"));
             xml.writeCharacters(qstr(v->value()));
@@ -260,56 +289,88 @@ bool cUiValueCodec::write(QXmlStreamWriter &xml, const cDVIAbstractProperty &pro
         if (v->value() < INT_MIN || v->value() > INT_MAX)
             return false;
         if (enums) {
-            const QString name = cUiElementMap::enumText(*enums, int(v->value()));
-            if (name.isEmpty())
+            const QString text = cUiElementMap::enumText(*enums, int(v->value()));
+            if (text.isEmpty())
                 return false;
+            open();
             xml.writeTextElement(enums->isSet ? QStringLiteral("set") : QStringLiteral("enum"),
-                                 name);
+                                 text);
         } else if (property.name() == "IconSize") {
+            open();
             xml.writeStartElement(QStringLiteral("size"));
             xml.writeTextElement(QStringLiteral("width"), QString::number(v->value()));
             xml.writeTextElement(QStringLiteral("height"), QString::number(v->value()));
             xml.writeEndElement();
         } else {
+            open();
             xml.writeTextElement(QStringLiteral("number"), QString::number(v->value()));
         }
+    } else if (auto *v = p.flagsView()) {
+        if (!enums || !v->isNamed(v->value()))
+            return false;
+        QStringList names;
+        for (const cDVIFlagsProperty::tFlag &flag : v->names())
+            if (flag.second && (v->value() & flag.second) == flag.second)
+                names << QLatin1String(enums->scope) + qstr(flag.first);
+        if (names.isEmpty() && enums->count > 0)
+            names << QLatin1String(enums->scope) + QLatin1String(enums->names[0].name);
+        open();
+        xml.writeTextElement(QStringLiteral("set"), names.join(QLatin1Char('|')));
     } else if (auto *v = p.boolView()) {
+        open();
         xml.writeTextElement(QStringLiteral("bool"),
                              v->value() ? QStringLiteral("true") : QStringLiteral("false"));
     } else if (auto *v = p.doubleView()) {
+        open();
         xml.writeTextElement(QStringLiteral("double"), QString::number(v->value(), 'g', 17));
     } else if (auto *v = p.fontView()) {
-        return writeFont(xml, qstr(v->value()));
+        const QString description = qstr(v->value());
+        if (!fontFits(description))
+            return false;
+        open();
+        writeFont(xml, description);
     } else if (auto *v = p.pixmapView()) {
-        if (v->value().isEmpty())
+        if (v->value().isEmpty() || picture.file.isEmpty())
             return false;
         picture.bytes = v->value();
         picture.file += QLatin1Char('.') + pictureExtension(v->value());
+        open();
         xml.writeStartElement(QStringLiteral("iconset"));
         xml.writeTextElement(QStringLiteral("normaloff"), picture.file);
         xml.writeCharacters(picture.file);
         xml.writeEndElement();
     } else if (auto *v = p.dateTimeView()) {
-        const QDateTime &moment = v->value();
-        const char *tag = v->part() == cDVIDateTimeProperty::Date ? "date"
-            : v->part() == cDVIDateTimeProperty::Time               ? "time"
-                                                                    : "datetime";
-        xml.writeStartElement(QLatin1String(tag));
-        if (v->part() != cDVIDateTimeProperty::Date) {
-            xml.writeTextElement(QStringLiteral("hour"), QString::number(moment.time().hour()));
-            xml.writeTextElement(QStringLiteral("minute"), QString::number(moment.time().minute()));
-            xml.writeTextElement(QStringLiteral("second"), QString::number(moment.time().second()));
-        }
-        if (v->part() != cDVIDateTimeProperty::Time) {
-            xml.writeTextElement(QStringLiteral("year"), QString::number(moment.date().year()));
-            xml.writeTextElement(QStringLiteral("month"), QString::number(moment.date().month()));
-            xml.writeTextElement(QStringLiteral("day"), QString::number(moment.date().day()));
-        }
-        xml.writeEndElement();
+        open();
+        writeMoment(xml, *v);
     } else {
         return false;
     }
+    xml.writeEndElement();
     return true;
+}
+
+void cUiValueCodec::writeMoment(QXmlStreamWriter &xml, const cDVIDateTimeProperty &property)
+{
+    const QDateTime &moment = property.value();
+    const auto part = property.part();
+    const char *tag = part == cDVIDateTimeProperty::Date ? "date"
+        : part == cDVIDateTimeProperty::Time               ? "time"
+                                                           : "datetime";
+    const auto number = [&](const char *name, int n) {
+        xml.writeTextElement(QLatin1String(name), QString::number(n));
+    };
+    xml.writeStartElement(QLatin1String(tag));
+    if (part != cDVIDateTimeProperty::Date) {
+        number("hour", moment.time().hour());
+        number("minute", moment.time().minute());
+        number("second", moment.time().second());
+    }
+    if (part != cDVIDateTimeProperty::Time) {
+        number("year", moment.date().year());
+        number("month", moment.date().month());
+        number("day", moment.date().day());
+    }
+    xml.writeEndElement();
 }
 
 QString cUiValueCodec::text(const cDVIAbstractProperty &property)
@@ -325,6 +386,8 @@ QString cUiValueCodec::text(const cDVIAbstractProperty &property)
         return v->value() ? QStringLiteral("true") : QStringLiteral("false");
     if (auto *v = p.doubleView())
         return QString::number(v->value(), 'g', 17);
+    if (auto *v = p.flagsView())
+        return v->text();
     if (auto *v = p.fontView())
         return qstr(v->value());
     if (auto *v = p.pixmapView())
@@ -357,6 +420,11 @@ bool cUiValueCodec::setText(cDVIAbstractProperty &property, const QString &text)
         const double d = text.toDouble(&ok);
         if (ok)
             v->setValue(d);
+    } else if (auto *v = property.flagsView()) {
+        quint64 flags = 0;
+        ok = v->parse(text, flags);
+        if (ok)
+            v->setValue(flags);
     } else if (auto *v = property.fontView()) {
         v->setValue(qstr(text));
     } else if (auto *v = property.pixmapView()) {
@@ -400,13 +468,24 @@ QString cUiValueCodec::fontText(const cUiXmlNode &font)
         .arg(flag("strikeout"));
 }
 
-bool cUiValueCodec::writeFont(QXmlStreamWriter &xml, const QString &description)
+bool cUiValueCodec::fontFits(const QString &description)
 {
     const QStringList f = description.split(QLatin1Char(','));
     // Only the fields a <font> element holds: anything else would not come back.
-    if (f.size() != 16 || f[2] != QLatin1String("-1") || f[3] != QLatin1String("5")
-        || f.mid(8).join(QLatin1Char(',')) != QLatin1String("0,0,0,0,0,0,0,1"))
+    return f.size() == 16 && f[2] == QLatin1String("-1") && f[3] == QLatin1String("5")
+        && f.mid(8).join(QLatin1Char(',')) == QLatin1String("0,0,0,0,0,0,0,1")
+        && !f[0].contains(QLatin1Char(',')) && (f[1] == QLatin1String("-1") || f[1].toInt() > 0)
+        && f[1] == QString::number(f[1].toInt()) && f[4].toInt() >= 100
+        && f[4] == QString::number(f[4].toInt())
+        && QStringList{f[5], f[6], f[7]}.filter(QRegularExpression(QStringLiteral("^[01]$")))
+                   .size() == 3;
+}
+
+bool cUiValueCodec::writeFont(QXmlStreamWriter &xml, const QString &description)
+{
+    if (!fontFits(description))
         return false;
+    const QStringList f = description.split(QLatin1Char(','));
     bool ok = false;
     const int points = f[1].toInt(&ok);
     const int weight = f[4].toInt();

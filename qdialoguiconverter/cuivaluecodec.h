@@ -6,7 +6,10 @@
 
 class QXmlStreamWriter;
 class cUiXmlNode;
-namespace vmva { class cDVIAbstractProperty; }
+namespace vmva {
+class cDVIAbstractProperty;
+class cDVIDateTimeProperty;
+}
 
 // Property values in Qt Designer's value elements (<string>, <number>, <enum>, <font>, ...),
 // read into and written from the element properties by their typed view.
@@ -29,10 +32,12 @@ public:
     // Sets `property` from the text of a row's Qt default ("", "false", "Vertical").
     static void readDefault(vmva::cDVIAbstractProperty &property,
                             const cUiElementMap::tEnumSet *enums, const char *text);
-    // Writes the value element of `property`; a picture is named `picture.file`, whose bytes
+    // Writes `<tag name="NAME">` with the value element of `property` inside; a picture is
+    // named `picture.file` (empty: no picture can be written) plus its extension, and its bytes
     // are handed back in `picture`. False, with nothing written, when the value has no
     // element that gives it back exactly.
-    static bool write(QXmlStreamWriter &xml, const vmva::cDVIAbstractProperty &property,
+    static bool write(QXmlStreamWriter &xml, const QString &tag, const QString &name,
+                      const vmva::cDVIAbstractProperty &property,
                       const cUiElementMap::tEnumSet *enums, tPictureSet &picture);
 
     // The value of any property as text and back, for the dynamic properties that carry what
@@ -43,4 +48,9 @@ public:
     // QFont's description text of a <font> element and back.
     static QString fontText(const cUiXmlNode &font);
     static bool writeFont(QXmlStreamWriter &xml, const QString &description);
+    // Whether a <font> element gives the description back exactly.
+    static bool fontFits(const QString &description);
+
+private:
+    static void writeMoment(QXmlStreamWriter &xml, const vmva::cDVIDateTimeProperty &property);
 };

@@ -28,5 +28,6 @@ run() { # target corpus dictionary
 run fuzz_xmlconfig tests/fuzzcorpus/xmlconfig fuzz/xmlconfig.dict
 run fuzz_binary tests/fuzzcorpus/binary "$work/all.dict"
 run fuzz_loaditems_xml tests/fuzzcorpus/loaditems/xml "$work/all.dict"
+run fuzz_uireader tests/fuzzcorpus/ui fuzz/ui.dict
 run fuzz_loaditems_binary tests/fuzzcorpus/loaditems/binary "$work/all.dict"
 echo "fuzz targets: built and run"

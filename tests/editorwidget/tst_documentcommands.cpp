@@ -3,10 +3,14 @@
 #include "qdialogeditorwidget/undo/cqdialogundorecorder.h"
 #include "qdialogeditorwidget/cqemptypreview.h"
 #include "qdialogeditorwidget/cqpreviewwidgetview.h"
+#include "qdialogeditorwidget/cquiconversionreportdialog.h"
+#include "qdialogeditorwidget/recovery/cqdialogrecovery.h"
 
 #include "q4widgets/cvq4appwidget.h"
+#include "vellcore/cerrorreporter.h"
 #include "qvmvdialogparameterdlg/cqvmvdialogprmdialog.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -14,6 +18,7 @@
 #include <QTimer>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QWindow>
@@ -83,6 +88,30 @@ class tst_DocumentCommands : public QObject
     {
         return {"/", "  Dialog (\"settings\")", "    Vertical Box Layout",
                 "      Label (\"hint\")", "      Push Button (\"start\")"};
+    }
+
+
+    // Chooses an entry of the "File" menu as a user does: the menu opened from the menu bar,
+    // the entry clicked.
+    static void chooseFromFileMenu(tEditor &e, const char *actionName)
+    {
+        QMenuBar *bar = e.window->menuBar();
+        auto *file = e.window->findChild<QMenu *>("menuFile");
+        const QPoint title = bar->actionGeometry(file->menuAction()).center();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, title);
+        QTRY_VERIFY(file->isVisible());
+        // Behind the specified entries and a separator, before the separator of "Quit".
+        const QList<QAction *> entries = file->actions();
+        const auto at = entries.indexOf(e.window->findChild<QAction *>("mpActImportUiForm"));
+        QVERIFY(at > 1 && at + 3 < entries.size());
+        QCOMPARE(entries[at - 2]->objectName(), QString("mpActLoadUiPlugIn"));
+        QVERIFY(entries[at - 1]->isSeparator() && entries[at + 2]->isSeparator());
+        QCOMPARE(entries[at]->text(), QString("Import Qt Designer form..."));
+        QCOMPARE(entries[at + 1]->text(), QString("Export as Qt Designer form..."));
+        QCOMPARE(entries[at + 3]->objectName(), QString("mpActQuit"));
+        QAction *action = e.window->findChild<QAction *>(actionName);
+        QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(action).center());
+        QTRY_VERIFY(!file->isVisible());
     }
 
 private slots:
@@ -426,6 +455,166 @@ private slots:
         QCOMPARE(toolBar->sizePolicy().horizontalStretch(), 10);
         QCOMPARE(toolBar->actions().size(), 1);
         QCOMPARE(toolBar->actions()[0]->text(), QString("Run"));
+    }
+
+    // "Import Qt Designer form..." chosen from the "File" menu: a new, unsaved form with its
+    // report, a main window's other forms beside the file, a broken file changing nothing.
+    void importQtDesignerForm_data()
+    {
+        QTest::addColumn<QByteArray>("ui");
+        QTest::addColumn<QStringList>("rows");      // of the layout tree; empty: not imported
+        QTest::addColumn<QStringList>("report");    // lines the report holds, "@" the file
+        QTest::addColumn<QStringList>("files");     // beside the .ui afterwards
+        const QByteArray head = "<?xml version=\"1.0\"?>\n<ui version=\"4.0\">\n";
+        QTest::newRow("dialog with a binding and an approximated class")
+            << head + " <widget class=\"QDialog\" name=\"Settings\">\n"
+                      "  <layout class=\"QVBoxLayout\" name=\"box\">\n"
+                      "   <item><widget class=\"QPushButton\" name=\"start\"><property name=\""
+                      "vellBind_Command\" stdset=\"0\"><string>belt.Start</string></property>"
+                      "</widget></item>\n"
+                      "   <item><widget class=\"QCalendarWidget\" name=\"day\"/></item>\n"
+                      "  </layout>\n </widget>\n</ui>\n"
+            << QStringList{"/", "  Dialog (\"Settings\")", "    Vertical Box Layout (\"box\")",
+                           "      Push Button (\"start\")", "      Date Edit (\"day\")"}
+            << QStringList{"@:6: approximated: class QCalendarWidget of \"day\" as DateEdit",
+                           "converted: 4 elements, 1 approximated, 0 dropped"}
+            << QStringList{"form-tools.dlg", "form.ui"};
+        QTest::newRow("main window: menu beside the file, a file there kept")
+            << head + " <widget class=\"QMainWindow\" name=\"Main\">\n"
+                      "  <widget class=\"QWidget\" name=\"central\"/>\n"
+                      "  <widget class=\"QMenuBar\" name=\"bar\"><widget class=\"QMenu\" name=\""
+                      "menuFile\"><addaction name=\"open\"/></widget><addaction name=\"menuFile"
+                      "\"/></widget>\n"
+                      "  <widget class=\"QToolBar\" name=\"tools\"><addaction name=\"open\"/>"
+                      "</widget>\n"
+                      "  <action name=\"open\"/>\n </widget>\n</ui>\n"
+            << QStringList{"/", "  Dialog (\"Main\")"}
+            << QStringList{"@: form \"menuFile\" written to %/form-menuFile.dlg",
+                           "@: form \"tools\" not written: %/form-tools.dlg exists already",
+                           "converted: 5 elements, 4 approximated, 0 dropped"}
+            << QStringList{"form-menuFile.dlg", "form-tools.dlg", "form.ui"};
+        QTest::newRow("tag closed by another")
+            << head + " <widget class=\"QDialog\" name=\"d\">\n  <layout class=\"QVBoxLayout\">"
+                      "\n   <item><widget class=\"QLabel\" name=\"l\"></item>\n</ui>\n"
+            << QStringList() << QStringList{"@ at line 5, column 48"}
+            << QStringList{"form-tools.dlg", "form.ui"};
+    }
+
+    void importQtDesignerForm()
+    {
+        QFETCH(QByteArray, ui);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, report);
+        QFETCH(QStringList, files);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("form.ui");
+        for (const auto &[name, content] : {std::pair{path, ui},
+                                            std::pair{dir.filePath("form-tools.dlg"),
+                                                      QByteArray("kept")}}) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        for (QString &line : report)
+            line.replace("@", path).replace("%", dir.path());
+
+        tEditor e = editor();
+        auto *recovery = new cQDialogRecovery(*e.window, dir.filePath("recovery"));
+        recovery->setDelay(50);
+        const QString settings = writeSettingsForm();
+        e.dialogs->answers << settings << path;
+        e.press("mpActLoadDocument");
+        QStringList reported;
+        auto previous = vpi::cErrorReporter::setHandler(
+            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
+        chooseFromFileMenu(e, "mpActImportUiForm");
+        vpi::cErrorReporter::setHandler(previous);
+
+        QCOMPARE(e.dialogs->requests.size(), 2);
+        QCOMPARE(e.dialogs->requests[1].caption, QString("Choose a Qt Designer form"));
+        QCOMPARE(e.dialogs->requests[1].filter, QString("Qt Designer forms (*.ui)"));
+        QCOMPARE(QDir(mDir.path()), QDir(e.dialogs->requests[1].folder));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+        auto *dialog = e.window->findChild<cQUiConversionReportDialog *>("mpUiReportDialog");
+        if (rows.isEmpty()) {
+            // The error names the place; the form, its name and its history stay.
+            QCOMPARE(reported.size(), 1);
+            QVERIFY2(reported[0].contains(report[0]), qPrintable(reported[0]));
+            QVERIFY(!dialog);
+            QCOMPARE(treeRows(*e.tree), settingsRows());
+            QCOMPARE(e.window->fileName(), settings);
+            QVERIFY(!e.window->hasUnsavedChanges());
+            return;
+        }
+        QCOMPARE(reported, QStringList());
+        QCOMPARE(treeRows(*e.tree), rows);
+        QVERIFY(e.preview());
+        // A new form: untitled, unsaved, with a history that starts here, kept by recovery.
+        QCOMPARE(e.window->fileName(), QString());
+        QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (untitled)"));
+        QVERIFY(e.window->hasUnsavedChanges());
+        QCOMPARE(e.window->undoRecorder().stack().count(), 0);
+        QTRY_VERIFY(!recovery->recoveryPath().isEmpty());
+        // The parameter a binding names is offered as for a loaded form.
+        QVERIFY(!ui.contains("belt.") || mHost.app.dialogArguments().tryFindParameter("belt"));
+
+        QVERIFY(dialog && dialog->isVisible());
+        auto *text = dialog->findChild<QPlainTextEdit *>("mpTxtReport");
+        QVERIFY(text->isReadOnly());
+        const QStringList lines = text->toPlainText().split('\n');
+        for (const QString &line : report)
+            QVERIFY2(lines.contains(line), qPrintable(line + "\nnot in:\n" + lines.join('\n')));
+        QCOMPARE(lines.last(), report.last());
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(dialog->findChild<QPushButton *>("mpBtCopy"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text->toPlainText());
+        if (files.contains("form-menuFile.dlg")) {
+            e.dialogs->answers << dir.filePath("form-menuFile.dlg");
+            e.press("mpActLoadDocument");
+            QCOMPARE(e.window->documentType(), vstd::cAsciiString("Menu"));
+        }
+    }
+
+    // "Export as Qt Designer form..." writes the form as .ui and changes nothing of it; the
+    // export imported again is the same form, labels and bindings included.
+    void exportQtDesignerFormAndImportIt()
+    {
+        tEditor e = editor();
+        const QString settings = writeSettingsForm();
+        const QString exported = mDir.filePath("exported");
+        e.dialogs->answers << settings << exported << mDir.filePath("nowhere/x.ui");
+        e.press("mpActLoadDocument");
+        QStringList reported;
+        auto previous = vpi::cErrorReporter::setHandler(
+            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
+        chooseFromFileMenu(e, "mpActExportUiForm");
+        QCOMPARE(reported, QStringList());
+        QCOMPARE(e.dialogs->requests[1].caption, QString("Export as Qt Designer form"));
+        QCOMPARE(e.dialogs->requests[1].filter, QString("Qt Designer forms (*.ui)"));
+        QCOMPARE(e.dialogs->requests[1].folder, mDir.filePath("settings.ui"));
+        QVERIFY(QFileInfo::exists(exported + ".ui"));
+        QCOMPARE(e.window->fileName(), settings);
+        QVERIFY(!e.window->hasUnsavedChanges());
+        auto *dialog = e.window->findChild<cQUiConversionReportDialog *>("mpUiReportDialog");
+        QVERIFY(dialog && dialog->isVisible());
+        QVERIFY2(dialog->text().endsWith("converted: 4 elements, 2 approximated, 0 dropped"),
+                 qPrintable(dialog->text()));
+        dialog->close();
+
+        // A folder that is not there: the usual error, and no report.
+        chooseFromFileMenu(e, "mpActExportUiForm");
+        vpi::cErrorReporter::setHandler(previous);
+        QCOMPARE(reported.size(), 1);
+        QVERIFY2(reported[0].contains("nowhere/x.ui"), qPrintable(reported[0]));
+        QTRY_VERIFY(!e.window->findChild<cQUiConversionReportDialog *>("mpUiReportDialog"));
+
+        e.dialogs->answers << exported + ".ui";
+        chooseFromFileMenu(e, "mpActImportUiForm");
+        QCOMPARE(treeRows(*e.tree), settingsRows());
+        cQAbstractDialogLayoutItem *start = cQModelViewDialogLayoutTreeItem::layoutItemOf(
+            findRow(*e.tree, "Push Button (\"start\")"));
+        QCOMPARE(start->findProperty("Command")->modelLocation().toString(),
+                 vstd::cAsciiString("machine.Start"));
     }
 };
 

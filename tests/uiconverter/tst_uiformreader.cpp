@@ -1,12 +1,18 @@
-// Qt Designer forms read into documents: one row per mapping rule, accepted variant and
-// hostile input.
+// Qt Designer forms read into documents and written back: one row per mapping rule, accepted
+// variant and hostile input, and round trips through ".ui" that must give the same document.
 #include "qdialoguiconverter/cuiformreader.h"
+#include "qdialoguiconverter/cuiformwriter.h"
+#include "uiccheck.h"
+#include "fuzz/uireaderinput.h"
 
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
+#include "qdialoglayoutitems/cforminforecord.h"
 #include "q4support/cvq4vmvdataviewmgr.h"
 #include "q4support/elements/standardelements.h"
 #include "vellcore/cabstractexception.h"
 #include "vellcore/cmodulemgr.h"
+#include "vellcore/cserializexml.h"
+#include "vellcore/ccoreextensionmgr.h"
 #include "vellmva2/cdvitypedproperties.h"
 
 #include <QtTest>
@@ -60,6 +66,48 @@ QString treeOf(const cQAbstractDialogLayoutItem &item, const QStringList &shown)
     return parts.join(",");
 }
 
+// The document as its ".dlg" file holds its elements.
+QByteArray documentText(const tHostSet &host, const cQAbstractDialogLayoutItem &root)
+{
+    vsa::cSerializeXML out("Form");
+    out.setPreferNoLabels(false);
+    for (const cQAbstractDialogLayoutItem *child : root.children())
+        host.registry.storeItem(*child, out);
+    return out.data();
+}
+
+std::unique_ptr<cQDialogLayoutRootItem> loadDocument(tHostSet &host, const QString &path)
+{
+    std::unique_ptr<vsa::cAbstractDeserializer> in
+        = host.moduleMgr.coreExtensions().createDeserializer("XML-Config", qstr(path));
+    in->setPreferNoLabels(false);
+    auto root = std::make_unique<cQDialogLayoutRootItem>(&host.dataViewMgr);
+    cFormInfoRecord().load(*in);
+    host.registry.loadItems(*root, nullptr, *in, false);
+    return root;
+}
+
+// The document written as a form into `folder` and read back, as ".dlg" text; `ui` is the form.
+// A form uic does not compile gives its complaint instead.
+QByteArray throughUi(const tHostSet &host, const cQAbstractDialogLayoutItem &root,
+                     const QString &folder, QByteArray &ui)
+{
+    const QString path = folder + "/form.ui";
+    cUiConversionReport written;
+    cUiFormWriter(host.registry).writeFile(static_cast<const cQDialogLayoutRootItem &>(root),
+                                           qstr(path), written);
+    if (const QString problem = uicProblem(path); !problem.isEmpty())
+        return problem.toUtf8();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    ui = file.readAll();
+    cUiConversionReport read;
+    std::vector<cUiFormReader::tFormSet> forms
+        = cUiFormReader(host.registry).readFile(qstr(path), read);
+    return forms.size() == 1 ? documentText(host, *forms.front().root) : QByteArray();
+}
+
 } // namespace
 
 class tst_UiFormReader : public QObject
@@ -71,6 +119,11 @@ private slots:
     void mainWindow();
     void hostile_data();
     void hostile();
+    void roundTrip_data();
+    void roundTrip();
+    void writeFileRefused();
+    void fuzzCorpus_data();
+    void fuzzCorpus();
 };
 
 void tst_UiFormReader::mapping_data()
@@ -142,29 +195,33 @@ void tst_UiFormReader::mapping_data()
         << "Dialog[Label=w,Enabled=true](VBoxLayout[Label=v](Widget[Label=a,Enabled=false],"
            "Widget[Label=b,Enabled=true]))"
         << none;
-    QTest::newRow("combo entries, custom widget as its base, unknown class dropped")
+    QTest::newRow("combo entries, custom widget as its base, unknown class dropped, button box")
         << form("<widget class=\"QDialog\" name=\"d\"><layout class=\"QVBoxLayout\" name=\"v\">"
                 "<item><widget class=\"QComboBox\" name=\"c\"><item><property name=\"text\">"
                 "<string>One</string></property></item><item><property name=\"text\"><string>"
                 "Two</string></property></item></widget></item>"
                 "<item><widget class=\"MyEdit\" name=\"m\"/></item>"
-                "<item><widget class=\"QDialogButtonBox\" name=\"bb\"/></item></layout></widget>"
+                "<item><widget class=\"QDialogButtonBox\" name=\"bb\"/></item>"
+                "<item><widget class=\"QwtPlot\" name=\"q\"/></item></layout></widget>"
                 "<customwidgets><customwidget><class>MyEdit</class><extends>QLineEdit</extends>"
                 "</customwidget></customwidgets>")
         << QStringList{"Entries"}
-        << "Dialog(VBoxLayout(ComboBox[Entries=One\nTwo],LineEdit))"
+        << "Dialog(VBoxLayout(ComboBox[Entries=One\nTwo],LineEdit,DialogButtonBox))"
         << QStringList{"approximated: class MyEdit of \"m\" as LineEdit",
-                       "dropped: QDialogButtonBox \"bb\": no element for its class"};
+                       "dropped: QwtPlot \"q\": no element for its class"};
     QTest::newRow("unknown elements, attributes and properties are reported")
         << form("<widget class=\"QDialog\" name=\"d\"><property name=\"modal\"><bool>true"
                 "</bool></property><layout class=\"QVBoxLayout\" name=\"v\"><item "
                 "alignment=\"Qt::AlignTop\"><widget class=\"QLabel\" name=\"l\"><property "
+                "name=\"text\"><string>&amp;Name &amp;&amp; more</string></property><property "
                 "name=\"buddy\"><cstring>e</cstring></property></widget></item></layout>"
                 "</widget><frobnicate/><connections><connection><sender>a</sender><signal>s()"
                 "</signal><receiver>b</receiver><slot>t()</slot></connection></connections>")
-        << none << "Dialog(VBoxLayout(Label))"
+        << QStringList{"Text"} << "Dialog(VBoxLayout(Label[Text=Name & more]))"
         << QStringList{"dropped: property \"modal\" of \"d\"",
                        "dropped: property \"buddy\" of \"l\"",
+                       "approximated: text \"&Name && more\" of \"l\" without its buddy as "
+                       "\"Name & more\"",
                        "dropped: alignment of \"l\" in its cell", "dropped: element <frobnicate>",
                        "dropped: connection a.s() to b.t()"};
     QTest::newRow("bindings and extra values as dynamic properties")
@@ -208,6 +265,12 @@ void tst_UiFormReader::mapping()
     for (QString &line : lines)
         line = line.section(": ", 1);
     QCOMPARE(lines, report);
+
+    // Every rule holds the other way, too: the export reads back to the same document.
+    QTemporaryDir folder;
+    QByteArray written;
+    QCOMPARE(throughUi(host, *forms.front().root, folder.path(), written),
+             documentText(host, *forms.front().root));
 }
 
 void tst_UiFormReader::mainWindow()
@@ -244,7 +307,13 @@ void tst_UiFormReader::mainWindow()
     QVERIFY2(lines.contains("dropped: QStatusBar \"status\""), qPrintable(lines));
     QVERIFY2(lines.contains("dropped: property \"shortcut\" of \"actionOpen\""),
              qPrintable(lines));
-    QCOMPARE(report.summary(), "converted: 10 elements, 3 approximated, 3 dropped");
+    QCOMPARE(report.summary(), "converted: 10 elements, 4 approximated, 3 dropped");
+    QTemporaryDir folder;
+    for (const cUiFormReader::tFormSet &form : forms) {
+        QByteArray written;
+        QCOMPARE(throughUi(host, *form.root, folder.path(), written),
+                 documentText(host, *form.root));
+    }
 }
 
 void tst_UiFormReader::hostile_data()
@@ -278,6 +347,139 @@ void tst_UiFormReader::hostile()
     } catch (const vstd::cAbstractException &e) {
         QVERIFY2(e.message().toQString().contains(message), qPrintable(e.message().toQString()));
     }
+}
+
+void tst_UiFormReader::roundTrip_data()
+{
+    QTest::addColumn<QString>("dlg");
+    QTest::addColumn<QByteArray>("ui");
+    QTest::addColumn<QStringList>("written");
+    const QString examples = qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/";
+    QTest::newRow("machine.dlg: bindings, empty and dotted labels")
+        << examples + "machine.dlg" << QByteArray()
+        << QStringList{"<class>Machine_window</class>",
+                       "<widget class=\"QDialog\" name=\"Machine_window\">",
+                       "name=\"vellBind_Value\" stdset=\"0\">",
+                       "<layout class=\"QHBoxLayout\" name=\"Machine_name\">",
+                       "<widget class=\"QLabel\" name=\"Machine_name_2\">",
+                       "<widget class=\"QLabel\" name=\"label\">",
+                       "<widget class=\"QLabel\" name=\"label_2\">"};
+    QTest::newRow("elements.dlg: every element, cells and spans")
+        << examples + "elements.dlg" << QByteArray()
+        << QStringList{"<item row=\"4\" column=\"0\" colspan=\"2\">",
+                       "<widget class=\"QDialogButtonBox\"", "<class>Form</class>"};
+    QTest::newRow("menu.dlg: actions, separators and a submenu")
+        << examples + "menu.dlg" << QByteArray()
+        << QStringList{"<widget class=\"QMenu\" name=\"View\">", "<addaction name=\"View\"/>",
+                       "<addaction name=\"separator\"/>", "<action name=\"Status\">"};
+    QTest::newRow("toolbar.dlg") << examples + "toolbar.dlg" << QByteArray()
+                                 << QStringList{"<widget class=\"QToolBar\""};
+    QTest::newRow("button box both ways, names that are no identifiers")
+        << QString()
+        << form("<widget class=\"QDialog\" name=\"d\"><layout class=\"QVBoxLayout\" name=\"v\">"
+                "<item><widget class=\"QDialogButtonBox\" name=\"a\"><property "
+                "name=\"standardButtons\"><set>QDialogButtonBox::Cancel|QDialogButtonBox::Ok"
+                "</set></property><property name=\"orientation\"><enum>Qt::Vertical</enum>"
+                "</property></widget></item><item><widget class=\"QDialogButtonBox\" "
+                "name=\"b\"/></item>"
+                "<item><widget class=\"QLabel\" name=\"c\"><property name=\"vell_Label\" "
+                "stdset=\"0\"><string>3 d</string></property></widget></item>"
+                "<item><widget class=\"QLabel\" name=\"e\"><property name=\"vell_Label\" "
+                "stdset=\"0\"><string>class</string></property></widget></item>"
+                "<item><widget class=\"QLabel\" name=\"f\"><property name=\"vell_Label\" "
+                "stdset=\"0\"><string>d</string></property></widget></item>"
+                "</layout></widget>")
+        << QStringList{"<set>QDialogButtonBox::Ok|QDialogButtonBox::Cancel</set>",
+                       "<enum>Qt::Vertical</enum>",
+                       "<widget class=\"QDialogButtonBox\" name=\"b\"/>",
+                       "name=\"_3_d\"", "name=\"class_\"", "name=\"d_2\""};
+    QTest::newRow("icons as files, fonts, dates")
+        << QString()
+        << form("<widget class=\"QDialog\" name=\"d\"><layout class=\"QVBoxLayout\" name=\"v\">"
+                "<item><widget class=\"QPushButton\" name=\"b\"><property name=\"icon\">"
+                "<iconset><normaloff>in.png</normaloff>in.png</iconset></property><property "
+                "name=\"font\"><font><family>Sans</family><pointsize>12</pointsize><bold>true"
+                "</bold></font></property></widget></item><item><widget class=\"QDateEdit\" "
+                "name=\"t\"><property name=\"date\"><date><year>2024</year><month>2</month>"
+                "<day>29</day></date></property></widget></item></layout></widget>")
+        << QStringList{"<normaloff>form_b_icon.png</normaloff>", "<pointsize>12</pointsize>",
+                       "<year>2024</year>"};
+}
+
+void tst_UiFormReader::roundTrip()
+{
+    QFETCH(QString, dlg);
+    QFETCH(QByteArray, ui);
+    QFETCH(QStringList, written);
+    tHostSet host;
+    QTemporaryDir folder;
+    std::unique_ptr<cQDialogLayoutRootItem> root;
+    if (dlg.isEmpty()) {
+        QFile picture(folder.filePath("in.png"));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write("\x89PNG\r\n\x1a\n-not-drawn-");
+        picture.close();
+        cUiConversionReport report;
+        root = std::move(cUiFormReader(host.registry)
+                             .read(ui, "test.ui", folder.path(), report).front().root);
+    } else {
+        root = loadDocument(host, dlg);
+    }
+    QByteArray first;
+    QCOMPARE(throughUi(host, *root, folder.path(), first), documentText(host, *root));
+    for (const QString &text : written)
+        QVERIFY2(first.contains(text.toUtf8()), qPrintable(text + " in\n" + first));
+    // Object names: identifiers, each once.
+    QSet<QString> names;
+    static const QRegularExpression named(
+        "<(?:widget|layout|spacer|action) (?:class=\"[^\"]*\" )?name=\"([^\"]*)\"");
+    for (QRegularExpressionMatchIterator it = named.globalMatch(QString::fromUtf8(first));
+         it.hasNext();) {
+        const QString name = it.next().captured(1);
+        QVERIFY2(QRegularExpression("^[A-Za-z_][A-Za-z0-9_]*$").match(name).hasMatch(),
+                 qPrintable(name));
+        QVERIFY2(!names.contains(name), qPrintable(name));
+        names.insert(name);
+    }
+}
+
+void tst_UiFormReader::writeFileRefused()
+{
+    tHostSet host;
+    cQDialogLayoutRootItem root(&host.dataViewMgr);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("missing/form.ui");
+    cUiConversionReport report;
+    try {
+        cUiFormWriter(host.registry).writeFile(root, qstr(path), report);
+        QFAIL("written");
+    } catch (const vstd::cRuntimeException &e) {
+        QVERIFY2(e.message().toQString().contains(path), qPrintable(e.message().toQString()));
+    }
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+void tst_UiFormReader::fuzzCorpus_data()
+{
+    QTest::addColumn<QString>("path");
+    const QDir corpus(qEnvironmentVariable("VELL_SOURCE_DIR") + "/tests/fuzzcorpus/ui");
+    for (const QString &name : corpus.entryList(QDir::Files))
+        QTest::newRow(qPrintable(name)) << corpus.filePath(name);
+}
+
+// What the fuzzer found worth keeping reads or is refused by name, and what reads goes out
+// and back unchanged (the input aborts otherwise); the seeds read.
+void tst_UiFormReader::fuzzCorpus()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    cUiReaderInput input;
+    const bool read = input.read(file.readAll());
+    if (path.section('/', -1).startsWith("seed-"))
+        QVERIFY2(read, qPrintable(input.lastRefusal()));
+    else if (!read)
+        QVERIFY2(input.lastRefusal().contains("input"), qPrintable(input.lastRefusal()));
 }
 
 QTEST_GUILESS_MAIN(tst_UiFormReader)
