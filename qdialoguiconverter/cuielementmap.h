@@ -52,7 +52,7 @@ public:
     // The class an element is written as, or null.
     static const char *classOf(const QString &element);
     static const tClassSet *classes(int &count);
-    // The rows that apply to `element`, in table order (generic rows last).
+    // Every row, in table order; a row of no element ("") applies to every element.
     static const tPropertySet *properties(int &count);
     static bool applies(const tPropertySet &row, const QString &element);
 

@@ -310,10 +310,14 @@ void cWriting::writeRows(const Item &item, const QString &element, const QString
     cDVIAbstractProperty *rich = item.findProperty("RichText");
     const bool html = element == QLatin1String("TextEdit") && rich && rich->boolView()
         && rich->boolView()->value();
-    for (int i = 0; i < count; ++i) {
-        const cUiElementMap::tPropertySet &row = rows[i];
-        if (!cUiElementMap::applies(row, element))
-            continue;
+    // The element's own rows first: a date edit's value is "date", not the generic "value".
+    std::vector<const cUiElementMap::tPropertySet *> order;
+    for (bool own : {true, false})
+        for (int i = 0; i < count; ++i)
+            if (bool(*rows[i].element) == own && cUiElementMap::applies(rows[i], element))
+                order.push_back(&rows[i]);
+    for (const cUiElementMap::tPropertySet *next : order) {
+        const cUiElementMap::tPropertySet &row = *next;
         const QString property = QLatin1String(row.property);
         cDVIAbstractProperty *p = item.findProperty(row.property);
         if (!p || done.contains(property))

@@ -112,6 +112,13 @@ QStringList missingIn(QWidget &form, const QStringList &named)
     return missing;
 }
 
+// Every form exported, for the compiler once all are written.
+QTemporaryDir &exportedForms()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
 // Exports `root`, has uic compile and QUiLoader load the form, and imports it again: the
 // document text of that import.
 QByteArray exportChecked(tHostSet &host, const cQDialogLayoutRootItem &root, const QString &path)
@@ -121,6 +128,8 @@ QByteArray exportChecked(tHostSet &host, const cQDialogLayoutRootItem &root, con
     const QString problem = uicProblem(path);
     if (!problem.isEmpty())
         return problem.toUtf8();
+    static int exported = 0;
+    QFile::copy(path, exportedForms().filePath(QString("form%1.ui").arg(++exported)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return "cannot read the export";
@@ -179,6 +188,7 @@ private slots:
     void examples();
     void realForms_data();
     void realForms();
+    void generatedCodeCompiles();
 };
 
 void tst_UiExport::cells_data()
@@ -359,6 +369,34 @@ void tst_UiExport::realForms()
     for (size_t i = 0; i < forms.size(); ++i)
         QCOMPARE(exportChecked(host, *forms[i].root, folder.filePath(QString("f%1.ui").arg(i))),
                  documentText(host, *forms[i].root));
+}
+
+// What uic made of every form exported above compiles, all forms in one translation unit.
+void tst_UiExport::generatedCodeCompiles()
+{
+    const QDir folder(exportedForms().path());
+    const QStringList forms = folder.entryList({"*.ui"});
+    QVERIFY(!forms.isEmpty());
+    QFile unit(folder.filePath("forms.cpp"));
+    QVERIFY(unit.open(QIODevice::WriteOnly));
+    unit.write("#include <QtWidgets>\n");
+    for (const QString &form : forms) {
+        const QString header = "ui_" + form.section('.', 0, 0) + ".h";
+        QProcess uic;
+        uic.start(VELL_UIC, {folder.filePath(form), "-o", folder.filePath(header)});
+        QVERIFY(uic.waitForFinished(30000) && uic.exitCode() == 0);
+        unit.write(("namespace " + form.section('.', 0, 0) + " {\n#include \"" + header
+                    + "\"\n}\n").toUtf8());
+    }
+    unit.close();
+    QStringList arguments{"-std=c++17", "-fPIC", "-fsyntax-only", unit.fileName()};
+    for (const QString &include : QString(VELL_QT_INCLUDES).split(':', Qt::SkipEmptyParts))
+        arguments << "-I" + include;
+    QProcess compiler;
+    compiler.start(VELL_CXX, arguments);
+    QVERIFY(compiler.waitForFinished(120000));
+    QVERIFY2(compiler.exitCode() == 0, compiler.readAllStandardError().left(4000).constData());
+    qInfo("%lld forms compiled", qlonglong(forms.size()));
 }
 
 QTEST_MAIN(tst_UiExport)
