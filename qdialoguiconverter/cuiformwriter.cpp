@@ -211,11 +211,10 @@ void cWriting::writeCommon(const Item &item, const QString &owner, const tPlaceS
                            QSet<QString> &done, bool hints)
 {
     done << QStringLiteral("Label");
-    if (item.findProperty("Label") && qstr(item.label()) != owner) {
+    // A label the object name cannot spell is carried exactly and means nothing to a Qt
+    // program, so it is kept without a report line: listing it would bury the lines that do.
+    if (item.findProperty("Label") && qstr(item.label()) != owner)
         writeDynamic(QStringLiteral("vell_Label"), qstr(item.label()));
-        keep(owner, QStringLiteral("label \"%1\"").arg(qstr(item.label())),
-             QStringLiteral("vell_Label"));
-    }
     if (const cDVAbstractStdDMViewProperties *properties = item.properties())
         for (const cDVIAbstractProperty *p : properties->properties()) {
             const cDMDataModelDescriptor &at = p->modelLocation();

@@ -597,7 +597,7 @@ private slots:
         QVERIFY(!e.window->hasUnsavedChanges());
         auto *dialog = e.window->findChild<cQUiConversionReportDialog *>("mpUiReportDialog");
         QVERIFY(dialog && dialog->isVisible());
-        QVERIFY2(dialog->text().endsWith("converted: 4 elements, 2 approximated, 0 dropped"),
+        QVERIFY2(dialog->text().endsWith("converted: 4 elements, 1 approximated, 0 dropped"),
                  qPrintable(dialog->text()));
         dialog->close();
 
