@@ -174,7 +174,7 @@ void cQDialogDocumentCommands::uiExportUiForm(bool)
     cUiConversionReport report;
     cUiFormWriter(mWindow.mFactoryRegistry).writeFile(mWindow.document(), qstr(path), report);
     showReport(tr("Export to %1").arg(QFileInfo(path).fileName()),
-               report.lines(path) << report.summary());
+               report.lines(QFileInfo(path).fileName()) << report.summary());
 }
 
 void cQDialogDocumentCommands::uiImportUiForm(bool)
@@ -194,8 +194,9 @@ void cQDialogDocumentCommands::importUiForm(const QString &path)
     if (forms.empty())
         VELL_THROW(vstd::cRuntimeException,
                    vucs::cLIMessage("$VTR$File %file% holds no form!") << path);
-    // Everything was read: only now does the window change.
-    QStringList lines = report.lines(path);
+    // Everything was read: only now does the window change. The dialog's title names the
+    // file, so its lines carry only the file's name: a whole path on each hid the text.
+    QStringList lines = report.lines(QFileInfo(path).fileName());
     writeExtraForms(forms, path, lines);
     lines << report.summary();
     mWindow.mpDocument->adoptDocument(std::move(forms.front().root),
@@ -231,20 +232,21 @@ void cQDialogDocumentCommands::writeExtraForms(std::vector<cUiFormReader::tFormS
     // as much as its central widget, so they are not left behind: each goes beside the ".ui"
     // as the file dlgtool would write, ready for "Load...". The editor replaces no file
     // without asking, so one that is there already is kept, and the report says so.
+    const QString file = QFileInfo(path).fileName();
     for (size_t i = 1; i < forms.size(); ++i) {
         const QString target = cUiFormFiles::formPath(path, forms[i].name);
         const QString name = forms[i].name;
         if (QFileInfo::exists(target)) {
             lines << tr("%1: form \"%2\" not written: %3 exists already")
-                         .arg(path, name, target);
+                         .arg(file, name, target);
             continue;
         }
         try {
             cUiFormFiles::saveForm(mWindow.mFactoryRegistry, std::move(forms[i].root), target);
-            lines << tr("%1: form \"%2\" written to %3").arg(path, name, target);
+            lines << tr("%1: form \"%2\" written to %3").arg(file, name, target);
         } catch (const vstd::cAbstractException &e) {
             lines << tr("%1: form \"%2\" not written: %3")
-                         .arg(path, name, e.message().toQString());
+                         .arg(file, name, e.message().toQString());
         }
     }
 }

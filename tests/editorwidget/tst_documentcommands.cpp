@@ -463,7 +463,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("ui");
         QTest::addColumn<QStringList>("rows");      // of the layout tree; empty: not imported
-        QTest::addColumn<QStringList>("report");    // lines the report holds, "@" the file
+        QTest::addColumn<QStringList>("report");    // lines the report holds, "@" the file's name
         QTest::addColumn<QStringList>("files");     // beside the .ui afterwards
         const QByteArray head = "<?xml version=\"1.0\"?>\n<ui version=\"4.0\">\n";
         QTest::newRow("dialog with a binding and an approximated class")
@@ -516,7 +516,7 @@ private slots:
             file.write(content);
         }
         for (QString &line : report)
-            line.replace("@", path).replace("%", dir.path());
+            line.replace("@", "form.ui").replace("%", dir.path());
 
         tEditor e = editor();
         auto *recovery = new cQDialogRecovery(*e.window, dir.filePath("recovery"));
