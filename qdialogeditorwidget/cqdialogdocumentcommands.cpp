@@ -11,13 +11,17 @@
 
 #include "q4support/cvq4qtboundary.h"
 #include "qdialoglayoutitems/cabstractforminfostore.h"
+#include "qdialoglayoutitems/cforminforecord.h"
 #include "qdialoguiconverter/cuiformfiles.h"
 #include "qdialoguiconverter/cuiformwriter.h"
+#include "vellcore/cplatform.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QStackedWidget>
+
+#include <algorithm>
 
 cQDialogDocumentCommands::cQDialogDocumentCommands(cQModelViewDialogEditorWidget &window)
     : QObject(&window), mWindow(window),
@@ -209,6 +213,15 @@ void cQDialogDocumentCommands::importUiForm(const QString &path)
     mWindow.markUnsaved();
     emit mWindow.documentModified();
     cAbstractFormInfoStore &formInfo = mWindow.mpDocument->formInfoStore();
+    // Its information starts afresh as for "New" (no name, author or version of the form
+    // shown before), named after the file when its name can be a form's name.
+    formInfo.reset();
+    cFormInfoRecord info;
+    const QByteArray base = QFileInfo(path).completeBaseName().toUtf8();
+    if (!base.isEmpty() && std::all_of(base.begin(), base.end(), [](char c) { return c > ' '; }))
+        info.name = vstd::cAsciiString(base);
+    info.author = vpi::cPlatform::userName();
+    formInfo.applyFormInfo(info);
     formInfo.updateTranslationList();
     formInfo.setFormType(mWindow.documentType());
     mWindow.updateTitle();

@@ -554,6 +554,8 @@ private slots:
         QCOMPARE(e.window->windowTitle(), QString("VELL model based dialog editor (untitled)"));
         QVERIFY(e.window->hasUnsavedChanges());
         QCOMPARE(e.window->undoRecorder().stack().count(), 0);
+        // Named after its file, not after the form shown before.
+        QCOMPARE(e.window->findChild<QLineEdit *>("mpTxtName")->text(), QString("form"));
         QTRY_VERIFY(!recovery->recoveryPath().isEmpty());
         // The parameter a binding names is offered as for a loaded form.
         QVERIFY(!ui.contains("belt.") || mHost.app.dialogArguments().tryFindParameter("belt"));
