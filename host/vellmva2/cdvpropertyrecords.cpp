@@ -79,6 +79,8 @@ cDVPropertyRecords::Kind cDVPropertyRecords::kindOf(cDVIAbstractProperty &proper
         return Moment;
     if (property.flagsView())
         return Flags;
+    if (property.textListView())
+        return TextList;
     if (property.modelLocationView())
         return NoValue;
     return KindCount;
@@ -138,6 +140,13 @@ bool cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &prope
         case Flags: {
             const QByteArray text = property->flagsView()->text().toLatin1();
             out.text(text.constData(), text.size());
+            break;
+        }
+        case TextList: {
+            const QStringList &entries = property->textListView()->value();
+            out.varint(quint64(entries.size()));
+            for (const QString &entry : entries)
+                out.string(entry);
             break;
         }
         case NoValue: break;
@@ -225,6 +234,27 @@ void cDVPropertyRecords::cReader::next(tRecordSet &record)
             damaged("they end early");
         record.text = QByteArrayView(mBlock.constData() + mAt, qsizetype(2 * units));
         mAt += qsizetype(2 * units);
+        break;
+    }
+    case TextList: {
+        // The entries together are held to the length of one text, as a file holds them.
+        const quint64 count = varint();
+        if (count > quint64(mBlock.size() - mAt))
+            damaged("they end early");
+        const qsizetype start = mAt;
+        quint64 total = 0;
+        for (quint64 i = 0; i < count; ++i) {
+            const quint64 units = varint();
+            total += units;
+            if (units > quint64(cDocumentLimits::maxTextLength)
+                || total > quint64(cDocumentLimits::maxTextLength))
+                damaged("a text is too long");
+            if (units > quint64(mBlock.size() - mAt) / 2)
+                damaged("they end early");
+            mAt += qsizetype(2 * units);
+        }
+        record.number = qint64(count);
+        record.text = QByteArrayView(mBlock.constData() + start, mAt - start);
         break;
     }
     case Layout: {
@@ -348,6 +378,25 @@ bool cDVPropertyRecords::assign(cDVIAbstractProperty &property, const tRecordSet
             return true;
         }
         return false;
+    case TextList:
+        if (auto *view = property.textListView()) {
+            // The reader has checked every count and length of the entries.
+            const auto *at = reinterpret_cast<const uchar *>(record.text.data());
+            const uchar *const end = at + record.text.size();
+            QStringList entries;
+            entries.reserve(qsizetype(record.number));
+            for (qint64 i = 0; i < record.number; ++i) {
+                quint64 units = 0;
+                vsa::cBinaryFormat::decodeVarint(at, end, units);
+                QString entry(qsizetype(units), Qt::Uninitialized);
+                qFromLittleEndian<quint16>(at, entry.size(), entry.data());
+                at += 2 * units;
+                entries << entry;
+            }
+            view->setValue(entries);
+            return true;
+        }
+        return false;
     case NoValue:
         return property.modelLocationView() != nullptr;
     case KindCount: break;
@@ -368,6 +417,7 @@ const char *cDVPropertyRecords::kindName(Kind kind)
     case Double: return "double";
     case Moment: return "date or time";
     case Flags: return "flags";
+    case TextList: return "text list";
     case KindCount: break;
     }
     return "unknown";

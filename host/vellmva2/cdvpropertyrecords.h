@@ -15,12 +15,12 @@ namespace vmva {
 // their UTF-16 units (little endian), integers zigzag varints, floating-point numbers their 8
 // bytes (IEEE 754, little endian), dates and times their ISO text and flags their names as texts
 // are, a layout its mode, a byte telling which limits follow, the limits and the multiplier as
-// varints.
+// varints, a list of texts a varint count and its entries as strings are.
 class cDVPropertyRecords
 {
 public:
     enum Kind : quint8 {
-        NoValue, Bool, Int, Ascii, String, Bytes, Layout, Double, Moment, Flags,
+        NoValue, Bool, Int, Ascii, String, Bytes, Layout, Double, Moment, Flags, TextList,
         KindCount
     };
     static constexpr quint8 boundFlag = 0x80;
@@ -38,9 +38,9 @@ public:
         Kind kind = NoValue;
         bool bound = false;
         bool flag = false;
-        qint64 number = 0;          // Int; Layout: the mode
+        qint64 number = 0;          // Int; Layout: the mode; TextList: the count
         double real = 0;            // Double
-        QByteArrayView text;        // Ascii, Bytes; String: its UTF-16 bytes
+        QByteArrayView text;        // Ascii, Bytes; String: its UTF-16 bytes; TextList: entries
         quint32 minimum = 0, maximum = 0, multiplier = 0;
         bool hasMinimum = false, hasMaximum = false;
         QByteArrayView parameter, element;
