@@ -1,4 +1,5 @@
 #include "editortesthost.h"
+#include "modalanswer.h"
 
 #include "qdialogeditorwidget/cqpwnameitem.h"
 #include "qdialogeditorwidget/cqveconnectortreewidget.h"
@@ -51,7 +52,8 @@ class tst_BuildForm : public QObject
     }
 
     // Types `text` into the editor of `column` (1 value, 2 connector) of the table's row for the
-    // property `name` of the selected element, and confirms it with Return.
+    // property `name` of the selected element, and confirms it with Return; a list's editor
+    // takes one entry per line, each added in its dialog.
     static bool typeInto(cQModelViewDialogEditorWidget &window, const char *name, int column,
                          const QString &text)
     {
@@ -61,6 +63,29 @@ class tst_BuildForm : public QObject
             if (!cell || cell->property()->name() != name)
                 continue;
             QTest::mouseClick(table.cellWidget(row, column), Qt::LeftButton, {}, QPoint(4, 4));
+            if (auto *edit = table.cellWidget(row, column)->findChild<QPushButton *>(
+                    "mpBtEditList")) {
+                whenModalOpens([&](QWidget *dialog) {
+                    for (const QString &entry : text.split('\n')) {
+                        QTest::mouseClick(dialog->findChild<QPushButton *>("mpBtAdd"),
+                                          Qt::LeftButton);
+                        // The entry's editor; the one of the entry before goes later.
+                        QLineEdit *line = nullptr;
+                        for (auto *l : dialog->findChild<QListWidget *>()
+                                           ->findChildren<QLineEdit *>())
+                            line = l->isVisible() ? l : line;
+                        QTest::keyClicks(line, entry);
+                        QTest::keyClick(line, Qt::Key_Return);
+                    }
+                    QTest::mouseClick(dialog->findChild<QPushButton *>("mpBtOk"),
+                                      Qt::LeftButton);
+                });
+                QTest::mouseClick(edit, Qt::LeftButton);
+                // The off-screen platform has no window manager to give the editor back the
+                // keys the dialog had.
+                window.activateWindow();
+                return QTest::qWaitForWindowActive(&window);
+            }
             auto *line = table.cellWidget(row, column)->findChild<QLineEdit *>();
             if (!line)
                 return false;
@@ -205,7 +230,7 @@ private slots:
         QTest::newRow("double spin box") << "Double Spin Box" << "QDoubleSpinBox" << "Suffix"
                                          << " deg" << "suffix= deg" << "Value=setpoint"
                                          << "value" << QStringList{"20.5", "21.5"};
-        QTest::newRow("list") << "List" << "QListWidget" << "Entries" << "a;b;c" << "count=3"
+        QTest::newRow("list") << "List" << "QListWidget" << "Entries" << "a\nb;c\nd" << "count=3"
                               << "CurrentRow=mode" << "currentRow" << QStringList{"0", "1"};
         QTest::newRow("slider") << "Slider" << "QSlider" << "PageStep" << "2" << "pageStep=2"
                                 << "Value=mode" << "value" << QStringList{"0", "1"};
