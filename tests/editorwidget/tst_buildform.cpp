@@ -11,6 +11,7 @@
 #include "vellmva2/tgenericnode.h"
 
 #include <QAbstractSlider>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QListWidget>
@@ -62,6 +63,9 @@ class tst_BuildForm : public QObject
             auto *cell = qobject_cast<cQPWNameItem *>(table.cellWidget(row, 0));
             if (!cell || cell->property()->name() != name)
                 continue;
+            // A command's location is its value: its chooser is the value cell.
+            if (!table.cellWidget(row, column))
+                column = 1;
             QTest::mouseClick(table.cellWidget(row, column), Qt::LeftButton, {}, QPoint(4, 4));
             if (auto *edit = table.cellWidget(row, column)->findChild<QPushButton *>(
                     "mpBtEditList")) {
@@ -241,6 +245,10 @@ private slots:
                                    << "dd.MM.yyyy" << "displayFormat=dd.MM.yyyy"
                                    << "Value=serviceDate" << "date"
                                    << QStringList{"2027-06-15", "2027-06-16"};
+        // A command shows no value: the click on Ok triggers the node, and the machine runs.
+        QTest::newRow("button box") << "Button Box" << "QDialogButtonBox" << "ToolTip"
+                                    << "Start" << "toolTip=Start" << "AcceptCommand=start"
+                                    << "" << QStringList{"running", "true"};
     }
 
     // Each element added through the append menu, set and bound in the table, saved, and run
@@ -294,6 +302,12 @@ private slots:
         QVERIFY(widget);
         const QStringList expected = shown.split('=');
         QCOMPARE(widget->property(expected[0].toLatin1()).toString(), expected[1]);
+        if (auto *box = qobject_cast<QDialogButtonBox *>(widget)) {
+            setNode(machine, values[0], "false");
+            QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QCOMPARE(nodeText(machine, values[0]), values[1]);
+            return;
+        }
         QCOMPARE(widget->property(qtValue.toLatin1()).toString(),
                  nodeText(machine, link[1]));
         setNode(machine, link[1], values[0]);
