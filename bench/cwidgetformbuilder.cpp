@@ -191,6 +191,8 @@ QWidget *cWidgetFormBuilder::createHolder(const tWidgetNode &n, QWidget *parent)
         w->setChildrenCollapsible(n.childrenCollapsible);
         for (const auto &child : n.pages)
             w->addWidget(widget(*child, w));
+        if (!n.sizes.isEmpty())
+            w->setSizes(n.sizes);
         return w;
     }
     if (c == "QScrollArea") {

@@ -184,6 +184,9 @@ void cWidgetFormDescription::takeValues(const QWidget &w, tWidgetNode &n)
     } else if (auto *s = qobject_cast<const QSplitter *>(&w)) {
         n.orientation = s->orientation();
         n.childrenCollapsible = s->childrenCollapsible();
+        // Designer's format keeps no sizes, but the code building the same form sets them as
+        // the preview does (the generated form gives every splitter its sizes).
+        n.sizes = s->sizes();
     } else if (auto *f = qobject_cast<const QFrame *>(&w)) {
         n.frameShape = f->frameShape();
         n.frameShadow = f->frameShadow();
