@@ -57,6 +57,8 @@ private:
     qsizetype mSize;
 };
 
+constexpr quint64 kMsecsPerDay = 24 * 60 * 60 * 1000;
+
 } // namespace
 
 cDVPropertyRecords::Kind cDVPropertyRecords::kindOf(cDVIAbstractProperty &property)
@@ -133,8 +135,11 @@ bool cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &prope
             break;
         }
         case Moment: {
-            const QByteArray text = property->dateTimeView()->text().toLatin1();
-            out.text(text.constData(), text.size());
+            // The day's end (one beyond its last millisecond) stands for no value: refused.
+            const QDateTime &value = property->dateTimeView()->value();
+            const bool valid = value.isValid();
+            out.varint(vsa::cBinaryFormat::zigzag(valid ? value.date().toJulianDay() : 0));
+            out.varint(valid ? quint64(value.time().msecsSinceStartOfDay()) : kMsecsPerDay);
             break;
         }
         case Flags: {
@@ -222,8 +227,15 @@ void cDVPropertyRecords::cReader::next(tRecordSet &record)
         break;
     }
     case Int: record.number = vsa::cBinaryFormat::unzigzag(varint()); break;
+    case Moment: {
+        record.number = vsa::cBinaryFormat::unzigzag(varint());
+        const quint64 msecs = varint();
+        if (msecs > kMsecsPerDay)
+            damaged("a time of day beyond the day");
+        record.msecs = quint32(msecs);
+        break;
+    }
     case Ascii:
-    case Moment:
     case Flags: record.text = text(cDocumentLimits::maxTextLength); break;
     case Bytes: record.text = text(cDocumentLimits::maxBytesLength); break;
     case String: {
@@ -360,10 +372,17 @@ bool cDVPropertyRecords::assign(cDVIAbstractProperty &property, const tRecordSet
         }
         return false;
     case Moment:
-        // A text that names no date or time leaves the value invalid; the reader refuses it.
+        // Only the view's part counts, as in its text; a value the record does not name (no
+        // such day, no time) is left invalid, and the reader refuses it.
         if (auto *view = property.dateTimeView()) {
-            view->setValue(cDVIDateTimeProperty::parse(
-                view->part(), QString::fromLatin1(record.text.data(), record.text.size())));
+            const QDate date = view->part() == cDVIDateTimeProperty::Time
+                                   ? QDate(2000, 1, 1)
+                                   : QDate::fromJulianDay(record.number);
+            const QTime time = view->part() == cDVIDateTimeProperty::Date
+                                   ? QTime(0, 0)
+                                   : QTime::fromMSecsSinceStartOfDay(int(record.msecs));
+            const bool valid = date.isValid() && time.isValid();
+            view->setValue(valid ? cDVIDateTimeProperty::make(date, time) : QDateTime());
             return true;
         }
         return false;

@@ -13,9 +13,10 @@ namespace vmva {
 // a tag byte (the kind of its value; 0x80 when bound), the value, and when bound the parameter
 // and element names. Texts are a varint count and their bytes, strings a varint count and
 // their UTF-16 units (little endian), integers zigzag varints, floating-point numbers their 8
-// bytes (IEEE 754, little endian), dates and times their ISO text and flags their names as texts
-// are, a layout its mode, a byte telling which limits follow, the limits and the multiplier as
-// varints, a list of texts a varint count and its entries as strings are.
+// bytes (IEEE 754, little endian), dates and times their Julian day as an integer and the
+// milliseconds of the day as a varint, flags their names as texts are, a layout its mode, a byte
+// telling which limits follow, the limits and the multiplier as varints, a list of texts a
+// varint count and its entries as strings are.
 class cDVPropertyRecords
 {
 public:
@@ -38,7 +39,8 @@ public:
         Kind kind = NoValue;
         bool bound = false;
         bool flag = false;
-        qint64 number = 0;          // Int; Layout: the mode; TextList: the count
+        qint64 number = 0;          // Int; Layout: the mode; TextList: the count; Moment: the day
+        quint32 msecs = 0;          // Moment: the time of day
         double real = 0;            // Double
         QByteArrayView text;        // Ascii, Bytes; String: its UTF-16 bytes; TextList: entries
         quint32 minimum = 0, maximum = 0, multiplier = 0;

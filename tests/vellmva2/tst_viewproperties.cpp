@@ -496,10 +496,14 @@ void tst_ViewProperties::damagedRecordsAreRefused_data()
         << record("Setpoint", 7, QByteArray("\0\0\0\0\0\0\xf8\x7f", 8)) << "not a number";
     QTest::newRow("floating-point number outside its range")
         << record("Setpoint", 7, QByteArray("\0\0\0\0\0\0\xf0\x7f", 8)) << "outside";
-    QTest::newRow("a day no month has") << record("Due", 8, "\0232026-02-30T10:00:00")
-                                        << "no date or time";
-    QTest::newRow("a date where a date and time belong") << record("Due", 8, "\0122026-02-28")
-                                                         << "no date or time";
+    QTest::newRow("a day no calendar has")
+        << record("Due", 8, QByteArray("\xff\xff\xff\xff\xff\xff\xff\xff\x7f\0", 10))
+        << "no date or time";
+    QTest::newRow("a time of day beyond the day")
+        << record("Due", 8, QByteArray("\xd8\xb6\xac\x02\x81\xb8\x99\x29", 8)) << "beyond the day";
+    QTest::newRow("the end of the day") // what an invalid value is written as
+        << record("Due", 8, QByteArray("\xd8\xb6\xac\x02\x80\xb8\x99\x29", 8))
+        << "no date or time";
     QTest::newRow("a flag the list lacks") << record("Buttons", 9, "\012Ok | Maybe")
                                            << "unknown flag";
     QTest::newRow("more entries than bytes") << record("Entries", 10, "\5\1a") << "end early";
