@@ -15,7 +15,6 @@
 #include "formdialog/cqvmvformdialog.h"
 #include "q4support/cvq4qtboundary.h"
 #include "q4support/cvq4vmvabstractmvitemfactory.h"
-#include "q4support/elements/standardelements.h"
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
 
 #include "vellcore/cdebugstream.h"

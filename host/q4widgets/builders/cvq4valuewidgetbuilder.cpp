@@ -1,6 +1,5 @@
 #include "cvq4valuewidgetbuilder.h"
 
-#include "q4support/elements/standardelements.h"
 #include "vellmva2/cdvitypedproperties.h"
 
 #include <QComboBox>
