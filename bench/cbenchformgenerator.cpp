@@ -12,38 +12,25 @@ namespace {
 struct tFactorySet
 {
     const cAbstractDialogItemFactory *dialog = nullptr;
-    const cAbstractDialogItemFactory *container = nullptr;
-    const cAbstractDialogItemFactory *tabs = nullptr;
     const cAbstractDialogItemFactory *page = nullptr;
+    std::vector<const cAbstractDialogItemFactory *> containers;
+    std::vector<const cAbstractDialogItemFactory *> tabs;
     std::vector<const cAbstractDialogItemFactory *> layouts;
     std::vector<const cAbstractDialogItemFactory *> widgets;
 };
-
-// The elements whose widgets the widget form description writes down and builds again; the
-// others (grid and form layouts, splitters, scroll areas, the later input widgets) would be
-// dropped from the QUiLoader and direct builds and make the comparison unfair, so the form
-// leaves them out until the description knows them.
-bool describable(const cAbstractDialogItemFactory &f)
-{
-    static const QByteArrayList known = {
-        "Dialog",   "GroupBox", "TabWidget", "TabPage",  "VBoxLayout", "HBoxLayout",
-        "Label",    "PushButton", "LineEdit", "CheckBox", "SpinBox",   "ComboBox",
-        "ProgressBar", "Spacer"};
-    return known.contains(f.elementName().bytes());
-}
 
 tFactorySet dialogFactories(const cDialogItemFactoryRegistry &registry)
 {
     tFactorySet set;
     for (const cAbstractDialogItemFactory *f : registry.factories()) {
-        if (f->viewCategory() != 1 || !describable(*f))
+        if (f->viewCategory() != 1)
             continue;
         if (f->elementKind() == 0 && f->isTopLevelElement() && !set.dialog)
             set.dialog = f;
-        else if (f->elementKind() == 0 && !f->isTopLevelElement() && !set.container)
-            set.container = f;
-        else if (f->elementKind() == 5 && !set.tabs)
-            set.tabs = f;
+        else if (f->elementKind() == 0 && !f->isTopLevelElement())
+            set.containers.push_back(f);
+        else if (f->elementKind() == 5)
+            set.tabs.push_back(f);
         else if (f->elementKind() == 4 && !set.page)
             set.page = f;
         else if (f->elementKind() == 1)
@@ -54,6 +41,26 @@ tFactorySet dialogFactories(const cDialogItemFactoryRegistry &registry)
     if (!set.dialog || set.layouts.empty() || set.widgets.empty())
         VELL_THROW(vstd::cRuntimeException, "$VTR$No dialog, layout or widget elements!");
     return set;
+}
+
+// One of `factories` after the other.
+const cAbstractDialogItemFactory *next(const std::vector<const cAbstractDialogItemFactory *> &f,
+                                       size_t &at)
+{
+    return f[at++ % f.size()];
+}
+
+// A display format that fits the part of the element's value.
+const char *displayFormat(const vmva::cDVAbstractStdDMViewProperties &properties)
+{
+    vmva::cDVIAbstractProperty *value =
+        const_cast<vmva::cDVAbstractStdDMViewProperties &>(properties).tryFindProperty("Value");
+    vmva::cDVIDateTimeProperty *moment = value ? value->dateTimeView() : nullptr;
+    if (moment && moment->part() == vmva::cDVIDateTimeProperty::Time)
+        return "HH:mm";
+    if (moment && moment->part() == vmva::cDVIDateTimeProperty::Date)
+        return "dd.MM.yyyy";
+    return "dd.MM.yyyy HH:mm";
 }
 
 // A real 4 x 4 PNG picture, so that previews built from the form decode it like any icon.
@@ -94,31 +101,30 @@ int cBenchFormGenerator::generate(cQAbstractDialogLayoutItem &root, int elements
     mCount = 0;
     cQAbstractDialogLayoutItem &dialog = add(root, *factories.dialog);
     // Layouts are filled breadth first, eight children each: two or three of them nest further
-    // (a layout, a group box with its layout, in every third layout a tab widget with two
-    // pages), so the tree deepens with log(N).
+    // (a layout, a container with its layout, in every third layout a tab or stacked widget
+    // with two pages), so the tree deepens with log(N). Each kind takes its element types in
+    // turn, so that every type the registry offers is used once the form has a few dozen.
     std::deque<cQAbstractDialogLayoutItem *> open{&add(dialog, *factories.layouts[0])};
-    size_t nextWidget = 0;
-    size_t nextLayout = 1;
-    auto nextLayoutFactory = [&] {
-        return factories.layouts[nextLayout++ % factories.layouts.size()];
-    };
+    size_t nextWidget = 0, nextLayout = 1, nextContainer = 0, nextTabs = 0;
     int filled = 0;
     while (mCount < elements && !open.empty()) {
         cQAbstractDialogLayoutItem &layout = *open.front();
         open.pop_front();
-        const bool withTabs = factories.tabs && factories.page && ++filled % 3 == 0;
+        const bool withTabs = !factories.tabs.empty() && factories.page && ++filled % 3 == 0;
         for (int slot = 0; slot < 8 && mCount < elements; ++slot) {
             if (slot == 2) {
-                open.push_back(&add(layout, *nextLayoutFactory()));
-            } else if (slot == 5 && factories.container && mCount + 2 <= elements) {
-                cQAbstractDialogLayoutItem &box = add(layout, *factories.container);
-                open.push_back(&add(box, *nextLayoutFactory()));
+                open.push_back(&add(layout, *next(factories.layouts, nextLayout)));
+            } else if (slot == 5 && !factories.containers.empty() && mCount + 2 <= elements) {
+                cQAbstractDialogLayoutItem &box = add(layout, *next(factories.containers,
+                                                                    nextContainer));
+                open.push_back(&add(box, *next(factories.layouts, nextLayout)));
             } else if (slot == 7 && withTabs && mCount + 5 <= elements) {
-                cQAbstractDialogLayoutItem &tabs = add(layout, *factories.tabs);
+                cQAbstractDialogLayoutItem &tabs = add(layout, *next(factories.tabs, nextTabs));
                 for (int page = 0; page < 2; ++page)
-                    open.push_back(&add(add(tabs, *factories.page), *nextLayoutFactory()));
+                    open.push_back(
+                        &add(add(tabs, *factories.page), *next(factories.layouts, nextLayout)));
             } else {
-                add(layout, *factories.widgets[nextWidget++ % factories.widgets.size()]);
+                add(layout, *next(factories.widgets, nextWidget));
             }
         }
     }
@@ -148,9 +154,31 @@ void cBenchFormGenerator::setProperties(cQAbstractDialogLayoutItem &item)
             v->setValue(!v->defaultValue());
         } else if (auto *v = p->pixmapView()) {
             v->setValue(pictureBytes());
+        } else if (auto *v = p->ucStringView(); v && p->name() == "DisplayFormat") {
+            v->setValue(vucs::cString(displayFormat(*item.properties())));
         } else if (auto *v = p->ucStringView()) {
             v->setValue(vucs::cString(u"Text \u00e4\u00f6\u00fc <&> ")
                         + vucs::cString(number.data()));
+        } else if (auto *v = p->doubleView()) {
+            double value = v->defaultValue() + 0.25 * (1 + n % 40);
+            if (v->hasRange() && value > v->maximum())
+                value = v->minimum();
+            v->setValue(value);
+        } else if (auto *v = p->dateTimeView()) {
+            // Away from the end of the range the value bounds.
+            const int step = p->name() == "Maximum" ? -1 : 1;
+            const QDateTime &from = v->defaultValue();
+            v->setValue(v->part() == vmva::cDVIDateTimeProperty::Time
+                            ? vmva::cDVIDateTimeProperty::make(
+                                  from.date(), from.time().addSecs(step * (60 + n % 3600)))
+                            : from.addDays(step * (1 + n % 365)));
+        } else if (auto *v = p->flagsView()) {
+            const quint64 flag = v->names()[size_t(n) % v->names().size()].second;
+            v->setValue(v->defaultValue() & flag ? v->defaultValue() & ~flag
+                                                 : v->defaultValue() | flag);
+        } else if (auto *v = p->textListView()) {
+            v->setValue({QStringLiteral("Entry ") + QString::number(n), QStringLiteral("Other"),
+                         QStringLiteral("Last")});
         } else if (auto *v = p->layoutView()) {
             vmva::cDVLayoutParameter layout;
             layout.setMode(vmva::cDVLayoutParameter::Preferred);

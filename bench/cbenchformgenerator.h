@@ -6,9 +6,9 @@ class cQAbstractDialogLayoutItem;
 class cVQ4VMVDataViewMgr;
 
 // Generates a dialog form of a given size out of whatever dialog elements the registry offers:
-// a dialog with a tree of nested layouts, group boxes and tab widgets, filled with a rotating mix
-// of widget elements, every property set to a value other than its default and every connectable
-// property bound.
+// a dialog with a tree of nested layouts, containers and tab or stacked widgets, filled with a
+// rotating mix of widget elements (every element type of the registry's dialogs in turn), every
+// property set to a value other than its default and every connectable property bound.
 class cBenchFormGenerator
 {
 public:

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFont>
+#include <QList>
 #include <QMargins>
 #include <QSize>
 #include <QSizePolicy>
@@ -27,33 +29,49 @@ public:
     {
         QByteArray className;
         QString name;
-        QString text, title, toolTip, suffix, windowTitle;
+        QString text, title, toolTip, prefix, suffix, windowTitle, displayFormat;
         QStringList items;
-        bool hasText = false, disabled = false, hidden = false, wordWrap = false;
+        bool disabled = false, hidden = false, wordWrap = false, richText = false;
         bool checkable = false, checked = false, readOnly = false, textVisible = true;
+        bool wrapping = false, notchesVisible = false, calendarPopup = false;
+        bool widgetResizable = false, childrenCollapsible = true;
         int alignment = 0, echoMode = 0, maxLength = 32767;
-        int minimum = 0, maximum = 99, value = 0, singleStep = 1, currentIndex = -1;
-        int orientation = 1, tabPosition = 0;
+        int minimum = 0, maximum = 99, value = 0, singleStep = 1, pageStep = 10;
+        int currentIndex = -1, orientation = 1, tabPosition = 0, tickPosition = 0;
+        int frameShape = 0, frameShadow = 0x10, lineWidth = 1, decimals = 2;
+        int horizontalScrollBar = 0, verticalScrollBar = 0, standardButtons = 0;
+        double realMinimum = 0, realMaximum = 99.99, realValue = 0, realStep = 1;
+        QDateTime dateTime, minimumDateTime, maximumDateTime;
+        QList<int> sizes; // of a splitter's children
         bool hasFont = false;
         QFont font;
         QSizePolicy sizePolicy;
         QSize minimumSize, maximumSize = QSize(16777215, 16777215);
         std::unique_ptr<tLayoutNode> layout;
-        std::vector<std::unique_ptr<tWidgetNode>> pages;   // of a tab widget, titled by `title`
+        // The pages of a tab or stacked widget (a tab's title in `title`), the children of a
+        // splitter, the content of a scroll area.
+        std::vector<std::unique_ptr<tWidgetNode>> pages;
     };
 
-    // One box layout and its entries in order (each a widget or a nested layout).
+    // One layout and its entries in order (each a widget, a nested layout or a spacer), with
+    // the cell of each in a grid (row, column, spans) or form (row; column 0 label, 1 field,
+    // span 2 both).
     struct tLayoutNode
     {
         QByteArray className;
         QString name;
         int spacing = -1;
+        int labelAlignment = 0;
         QMargins margins;
+        QList<int> rowStretch, columnStretch;
         struct tItemPair
         {
             std::unique_ptr<tWidgetNode> widget;
             std::unique_ptr<tLayoutNode> layout;
+            QSize spacer; // the size hint of a spacer, when neither of the above
+            bool horizontalSpacer = false;
             int stretch = 0;
+            int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
         };
         std::vector<tItemPair> items;
     };
@@ -72,6 +90,7 @@ public:
 
 private:
     std::unique_ptr<tWidgetNode> takeWidget(const QWidget &widget);
+    void takeValues(const QWidget &widget, tWidgetNode &node);
     std::unique_ptr<tLayoutNode> takeLayout(const QLayout &layout);
 
     std::unique_ptr<tWidgetNode> mRoot;

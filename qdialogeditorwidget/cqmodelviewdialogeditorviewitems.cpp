@@ -90,13 +90,16 @@ void cQModelViewDialogEditorViewItems::rebuildMenus()
             cVQ4QtBoundary::connect(appendGroup, &QMenu::triggered, this,
                                     &cQModelViewDialogEditorViewItems::uiMnuAppend);
         piChar letter = 0;
-        if (findShortCut(factory->displayName(), used, letter)) {
-            const int key = static_cast<unsigned char>(letter);
-            entry->insertAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key(key)));
-            entry->appendAction->setShortcut(QKeySequence(key));
-            used += letter;
-        }
+        if (findShortCut(factory->displayName(), used, letter))
+            setShortCut(*entry, letter, used);
         mEntries.push_back(std::move(entry));
+    }
+    // Only then the entries whose names had no free character take the free ones, so that no
+    // later name loses a letter of its own to an earlier entry's stand-in.
+    for (const auto &entry : mEntries) {
+        piChar letter = 0;
+        if (entry->appendAction->shortcut().isEmpty() && findFreeShortCut(used, letter))
+            setShortCut(*entry, letter, used);
     }
     mpAppendMenu->setEnabled(!mEntries.empty());
     mpInsertMenu->setEnabled(!mEntries.empty());
@@ -117,6 +120,32 @@ bool cQModelViewDialogEditorViewItems::findShortCut(vstd::cAsciiString sName,
     }
     sNew = vstd::upperCase(sNew);
     return found;
+}
+
+bool cQModelViewDialogEditorViewItems::findFreeShortCut(vstd::cAsciiString &sKnown,
+                                                        piChar &sNew)
+{
+    // Bare keys: the append menu's shortcuts are the keys alone.
+    static const char kFree[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890";
+    for (const char *c = kFree; *c; ++c) {
+        bool known = false;
+        for (int k = 0; k < sKnown.size() && !known; ++k)
+            known = vstd::upperCase(sKnown[k]) == *c;
+        if (!known) {
+            sNew = *c;
+            return true;
+        }
+    }
+    return false;
+}
+
+void cQModelViewDialogEditorViewItems::setShortCut(cQActionVIExtensionPair &entry, piChar letter,
+                                                   vstd::cAsciiString &used)
+{
+    const int key = static_cast<unsigned char>(letter);
+    entry.insertAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key(key)));
+    entry.appendAction->setShortcut(QKeySequence(key));
+    used += letter;
 }
 
 cQAbstractDialogLayoutItem *cQModelViewDialogEditorViewItems::currentItem() const

@@ -63,6 +63,9 @@ public:
     // sKnown; false when there is none. sNew ends in upper case.
     static bool findShortCut(vstd::cAsciiString sName, vstd::cAsciiString &sKnown,
                              piChar &sNew);
+    // Puts into sNew the first letter, else digit, that is not in sKnown (ignoring case); false
+    // when every one is.
+    static bool findFreeShortCut(vstd::cAsciiString &sKnown, piChar &sNew);
 
 private slots:
     void uiMnuAppend(QAction *action);
@@ -70,6 +73,9 @@ private slots:
 
 private:
     piVoid sltNotifyItemActivated(QTreeWidgetItem *row);
+    // Alt and `letter` for the entry's insert action, the bare letter for its append action.
+    static void setShortCut(cQActionVIExtensionPair &entry, piChar letter,
+                            vstd::cAsciiString &used);
     // Enables each entry by what the selected item, or its parent, can take.
     void updateEnabled();
     cQAbstractDialogLayoutItem *currentItem() const;

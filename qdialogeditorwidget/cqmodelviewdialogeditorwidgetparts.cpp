@@ -16,7 +16,6 @@
 #include "formdialog/cqvmvformdialog.h"
 #include "q4support/cvq4qtboundary.h"
 #include "q4support/cvq4vmvabstractmvitemfactory.h"
-#include "q4support/elements/standardelements.h"
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
 
 #include "vellcore/cdebugstream.h"
@@ -139,16 +138,15 @@ piVoid cQModelViewDialogEditorWidget::sltCollectTranslationKeys(
         = [&](const cQAbstractDialogLayoutItem &item) {
               if (const vmva::cDVAbstractStdDMViewProperties *properties = item.properties()) {
                   for (vmva::cDVIAbstractProperty *property : properties->properties()) {
-                      const vmva::cDVIUCStringProperty *text = property->ucStringView();
-                      if (!text || text->value().text().trimmed().isEmpty())
-                          continue;
                       // A list's entries are shown, and translated, one by one.
-                      if (property->name() == "Entries") {
-                          for (const QString &entry : splitComboEntries(text->value()))
-                              keys.push_back(vucs::cString(entry).ascii('?'));
-                      } else {
-                          keys.push_back(text->value().ascii('?'));
+                      if (const vmva::cDVITextListProperty *list = property->textListView()) {
+                          for (const QString &entry : list->value())
+                              if (!entry.trimmed().isEmpty())
+                                  keys.push_back(vucs::cString(entry).ascii('?'));
                       }
+                      const vmva::cDVIUCStringProperty *text = property->ucStringView();
+                      if (text && !text->value().text().trimmed().isEmpty())
+                          keys.push_back(text->value().ascii('?'));
                   }
               }
               for (const cQAbstractDialogLayoutItem *child : item.children())

@@ -11,6 +11,7 @@
 #include "propertywidgets/cqpwmodelchoosebutton.h"
 #include "propertywidgets/cqpwpixmapitem.h"
 #include "propertywidgets/cqpwstringitem.h"
+#include "propertywidgets/cqpwtextlistitem.h"
 
 #include "vellcore/cdebugstream.h"
 #include "vellmva2/cdvabstractstddmviewproperties.h"
@@ -273,6 +274,8 @@ cQPWAbstractItem *cQVEConnectorTreeWidget::createValueEditor(
         take(new cQPWDateTimeItem(this, &property));
     if (property.flagsView())
         take(new cQPWFlagsItem(this, &property));
+    if (property.textListView())
+        take(new cQPWTextListItem(this, &property));
     return editor;
 }
 

@@ -396,6 +396,8 @@ QString cUiValueCodec::text(const cDVIAbstractProperty &property)
         return v->text();
     if (auto *v = p.layoutView())
         return layoutText(v->value());
+    if (auto *v = p.textListView())
+        return v->text();
     return QString();
 }
 
@@ -439,6 +441,8 @@ bool cUiValueCodec::setText(cDVIAbstractProperty &property, const QString &text)
         ok = setLayoutText(lp, text);
         if (ok)
             v->setValue(lp);
+    } else if (auto *v = property.textListView()) {
+        v->setValue(cDVITextListProperty::parse(text));
     } else {
         ok = false;
     }

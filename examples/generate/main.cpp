@@ -136,7 +136,7 @@ void writeElements(cVQ4VMVFormWriter &w)
     w.open("Label").set("Text", "Status:").close();
     w.open("Label").set("Text", "-").bind("Text", "Machine.status").close();
     w.open("Label").set("Text", "Mode:").close();
-    w.open("ComboBox").set("Entries", "Manual;Automatic;Service")
+    w.open("ComboBox").set("Entries", "Manual\nAutomatic\nService")
         .bind("CurrentIndex", "Machine.mode").close();
     w.open("Label").set("Text", "Shift:").close();
     w.open("TimeEdit").set("Value", "06:00:00").set("DisplayFormat", "HH:mm").close();
@@ -146,7 +146,7 @@ void writeElements(cVQ4VMVFormWriter &w)
         .bind("Checked", "Machine.running").close();
     w.open("RadioButton").set("Cell", "5, 0, 1, 2").set("Text", "Stopped").close();
     w.close().close();
-    w.open("ListWidget").set("Entries", "Manual;Automatic;Service")
+    w.open("ListWidget").set("Entries", "Manual\nAutomatic\nService")
         .bind("CurrentRow", "Machine.mode").close();
     w.open("StackedWidget").bind("CurrentIndex", "Machine.mode");
     for (const char *text : {"Turn the spindle by hand.", "The machine runs its program.",

@@ -81,6 +81,8 @@ cVQ4VMVFormWriter &cVQ4VMVFormWriter::set(const char *name, const QString &text)
         v->setValue(vmva::cDVIDateTimeProperty::parse(v->part(), text));
     else if (quint64 bits = 0; p.flagsView() && p.flagsView()->parse(text, bits))
         p.flagsView()->setValue(bits);
+    else if (auto *v = p.textListView())
+        v->setValue(vmva::cDVITextListProperty::parse(text));
     else
         VELL_THROW(vstd::cBugException,
                    vucs::cLIMessage("$VTR$Property %name% takes no text!") << name);

@@ -34,8 +34,9 @@ public:
     cVQ4VMVFormWriter &open(const vstd::cAsciiString &elementName,
                             const vstd::cAsciiString &debugInfo = vstd::cAsciiString());
     // Set a property of the element opened last, before its first child is opened. Texts go
-    // to Unicode, 8-bit string and font properties, and as ISO text to dates and times; a
-    // property the element lacks, or of another kind, is a cBugException.
+    // to Unicode, 8-bit string and font properties, as ISO text to dates and times, as names to
+    // flags and one entry per line to lists; a property the element lacks, or of another kind,
+    // is a cBugException.
     cVQ4VMVFormWriter &set(const char *property, const char *text);
     cVQ4VMVFormWriter &set(const char *property, const QString &text);
     cVQ4VMVFormWriter &set(const char *property, __int64 value);

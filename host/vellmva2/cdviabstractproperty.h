@@ -21,6 +21,7 @@ class cDVIFontProperty;
 class cDVIDoubleProperty;
 class cDVIDateTimeProperty;
 class cDVIFlagsProperty;
+class cDVITextListProperty;
 
 // One property of a data-view element: a named, documented value with a direction and a model
 // location (the connector). Each concrete property offers exactly one typed view; the others
@@ -70,6 +71,7 @@ public:
     virtual cDVIDoubleProperty *doubleView() { return nullptr; }
     virtual cDVIDateTimeProperty *dateTimeView() { return nullptr; }
     virtual cDVIFlagsProperty *flagsView() { return nullptr; }
+    virtual cDVITextListProperty *textListView() { return nullptr; }
 
     virtual bool isDefault() const = 0;
     virtual void resetToDefault() = 0;

@@ -193,6 +193,49 @@ void cDVIFlagsProperty::loadValue(vsa::cAbstractDeserializer &deserializer)
     setValue(value);
 }
 
+QStringList cDVITextListProperty::parse(QStringView text)
+{
+    QStringList entries;
+    if (text.isEmpty())
+        return entries;
+    for (QStringView entry : text.split(u'\n'))
+        entries << entry.toString();
+    return entries;
+}
+
+QStringList cDVITextListProperty::parseStored(QStringView text)
+{
+    QStringList entries;
+    if (text.endsWith(u'\n')) {
+        for (QStringView entry : text.chopped(1).split(u'\n'))
+            entries << entry.toString();
+        return entries;
+    }
+    // The earlier form: lines when there is a line feed, else ";" between the entries; blanks
+    // around an entry and empty entries were never kept.
+    const QChar separator = text.contains(u'\n') ? QLatin1Char('\n') : QLatin1Char(';');
+    for (QStringView part : text.split(separator)) {
+        const QStringView entry = part.trimmed();
+        if (!entry.isEmpty())
+            entries << entry.toString();
+    }
+    return entries;
+}
+
+void cDVITextListProperty::storeValue(vsa::cAbstractSerializer &serializer) const
+{
+    QString stored;
+    for (const QString &entry : value())
+        stored += entry + u'\n';
+    serializer.setLabel(kValue);
+    serializer.writeString(vucs::cString(stored));
+}
+
+void cDVITextListProperty::loadValue(vsa::cAbstractDeserializer &deserializer)
+{
+    setValue(parseStored(deserializer.readString(kValue).text()));
+}
+
 void cDVIPixmapProperty::storeValue(vsa::cAbstractSerializer &serializer) const
 {
     serializer.setLabel(kValue);

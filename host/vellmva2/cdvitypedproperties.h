@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QStringList>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -230,6 +231,29 @@ public:
 
 private:
     std::shared_ptr<const std::vector<tFlag>> mNames;
+};
+
+// A list of texts (the entries of a combo box or a list). Its text form is one entry per line.
+// Files hold that text with a line feed behind every entry, so that a text of the earlier form,
+// which has none behind its last entry ("Red;Green;Blue"), is still read as it always was.
+class cDVITextListProperty : public tDVIValueProperty<QStringList>
+{
+public:
+    using tDVIValueProperty::tDVIValueProperty;
+    cDVITextListProperty *textListView() override { return this; }
+    std::unique_ptr<cDVIAbstractProperty> clone() const override
+    {
+        return std::make_unique<cDVITextListProperty>(*this);
+    }
+    QString text() const { return value().join(u'\n'); }
+    // The entries of the text form: one per line, kept as they are; an empty text has none.
+    static QStringList parse(QStringView text);
+    // The entries of a text as files hold it; see the class comment.
+    static QStringList parseStored(QStringView text);
+    // The entries as a row of the property table shows them ("Red, Green, Blue").
+    QString summary() const { return value().join(QLatin1String(", ")); }
+    void storeValue(vsa::cAbstractSerializer &serializer) const override;
+    void loadValue(vsa::cAbstractDeserializer &deserializer) override;
 };
 
 // A picture, kept as the bytes of its image file (PNG, XPM, SVG, ...); empty for none.

@@ -57,6 +57,8 @@ private:
     qsizetype mSize;
 };
 
+constexpr quint64 kMsecsPerDay = 24 * 60 * 60 * 1000;
+
 } // namespace
 
 cDVPropertyRecords::Kind cDVPropertyRecords::kindOf(cDVIAbstractProperty &property)
@@ -79,6 +81,8 @@ cDVPropertyRecords::Kind cDVPropertyRecords::kindOf(cDVIAbstractProperty &proper
         return Moment;
     if (property.flagsView())
         return Flags;
+    if (property.textListView())
+        return TextList;
     if (property.modelLocationView())
         return NoValue;
     return KindCount;
@@ -131,13 +135,23 @@ bool cDVPropertyRecords::encode(const std::vector<cDVIAbstractProperty *> &prope
             break;
         }
         case Moment: {
-            const QByteArray text = property->dateTimeView()->text().toLatin1();
-            out.text(text.constData(), text.size());
+            // The day's end (one beyond its last millisecond) stands for no value: refused.
+            const QDateTime &value = property->dateTimeView()->value();
+            const bool valid = value.isValid();
+            out.varint(vsa::cBinaryFormat::zigzag(valid ? value.date().toJulianDay() : 0));
+            out.varint(valid ? quint64(value.time().msecsSinceStartOfDay()) : kMsecsPerDay);
             break;
         }
         case Flags: {
             const QByteArray text = property->flagsView()->text().toLatin1();
             out.text(text.constData(), text.size());
+            break;
+        }
+        case TextList: {
+            const QStringList &entries = property->textListView()->value();
+            out.varint(quint64(entries.size()));
+            for (const QString &entry : entries)
+                out.string(entry);
             break;
         }
         case NoValue: break;
@@ -213,8 +227,15 @@ void cDVPropertyRecords::cReader::next(tRecordSet &record)
         break;
     }
     case Int: record.number = vsa::cBinaryFormat::unzigzag(varint()); break;
+    case Moment: {
+        record.number = vsa::cBinaryFormat::unzigzag(varint());
+        const quint64 msecs = varint();
+        if (msecs > kMsecsPerDay)
+            damaged("a time of day beyond the day");
+        record.msecs = quint32(msecs);
+        break;
+    }
     case Ascii:
-    case Moment:
     case Flags: record.text = text(cDocumentLimits::maxTextLength); break;
     case Bytes: record.text = text(cDocumentLimits::maxBytesLength); break;
     case String: {
@@ -225,6 +246,27 @@ void cDVPropertyRecords::cReader::next(tRecordSet &record)
             damaged("they end early");
         record.text = QByteArrayView(mBlock.constData() + mAt, qsizetype(2 * units));
         mAt += qsizetype(2 * units);
+        break;
+    }
+    case TextList: {
+        // The entries together are held to the length of one text, as a file holds them.
+        const quint64 count = varint();
+        if (count > quint64(mBlock.size() - mAt))
+            damaged("they end early");
+        const qsizetype start = mAt;
+        quint64 total = 0;
+        for (quint64 i = 0; i < count; ++i) {
+            const quint64 units = varint();
+            total += units;
+            if (units > quint64(cDocumentLimits::maxTextLength)
+                || total > quint64(cDocumentLimits::maxTextLength))
+                damaged("a text is too long");
+            if (units > quint64(mBlock.size() - mAt) / 2)
+                damaged("they end early");
+            mAt += qsizetype(2 * units);
+        }
+        record.number = qint64(count);
+        record.text = QByteArrayView(mBlock.constData() + start, mAt - start);
         break;
     }
     case Layout: {
@@ -330,10 +372,17 @@ bool cDVPropertyRecords::assign(cDVIAbstractProperty &property, const tRecordSet
         }
         return false;
     case Moment:
-        // A text that names no date or time leaves the value invalid; the reader refuses it.
+        // Only the view's part counts, as in its text; a value the record does not name (no
+        // such day, no time) is left invalid, and the reader refuses it.
         if (auto *view = property.dateTimeView()) {
-            view->setValue(cDVIDateTimeProperty::parse(
-                view->part(), QString::fromLatin1(record.text.data(), record.text.size())));
+            const QDate date = view->part() == cDVIDateTimeProperty::Time
+                                   ? QDate(2000, 1, 1)
+                                   : QDate::fromJulianDay(record.number);
+            const QTime time = view->part() == cDVIDateTimeProperty::Date
+                                   ? QTime(0, 0)
+                                   : QTime::fromMSecsSinceStartOfDay(int(record.msecs));
+            const bool valid = date.isValid() && time.isValid();
+            view->setValue(valid ? cDVIDateTimeProperty::make(date, time) : QDateTime());
             return true;
         }
         return false;
@@ -345,6 +394,25 @@ bool cDVPropertyRecords::assign(cDVIAbstractProperty &property, const tRecordSet
             if (!view->parse(QString::fromLatin1(record.text.data(), record.text.size()), value))
                 value = ~quint64(0);
             view->setValue(value);
+            return true;
+        }
+        return false;
+    case TextList:
+        if (auto *view = property.textListView()) {
+            // The reader has checked every count and length of the entries.
+            const auto *at = reinterpret_cast<const uchar *>(record.text.data());
+            const uchar *const end = at + record.text.size();
+            QStringList entries;
+            entries.reserve(qsizetype(record.number));
+            for (qint64 i = 0; i < record.number; ++i) {
+                quint64 units = 0;
+                vsa::cBinaryFormat::decodeVarint(at, end, units);
+                QString entry(qsizetype(units), Qt::Uninitialized);
+                qFromLittleEndian<quint16>(at, entry.size(), entry.data());
+                at += 2 * units;
+                entries << entry;
+            }
+            view->setValue(entries);
             return true;
         }
         return false;
@@ -368,6 +436,7 @@ const char *cDVPropertyRecords::kindName(Kind kind)
     case Double: return "double";
     case Moment: return "date or time";
     case Flags: return "flags";
+    case TextList: return "text list";
     case KindCount: break;
     }
     return "unknown";

@@ -13,14 +13,15 @@ namespace vmva {
 // a tag byte (the kind of its value; 0x80 when bound), the value, and when bound the parameter
 // and element names. Texts are a varint count and their bytes, strings a varint count and
 // their UTF-16 units (little endian), integers zigzag varints, floating-point numbers their 8
-// bytes (IEEE 754, little endian), dates and times their ISO text and flags their names as texts
-// are, a layout its mode, a byte telling which limits follow, the limits and the multiplier as
-// varints.
+// bytes (IEEE 754, little endian), dates and times their Julian day as an integer and the
+// milliseconds of the day as a varint, flags their names as texts are, a layout its mode, a byte
+// telling which limits follow, the limits and the multiplier as varints, a list of texts a
+// varint count and its entries as strings are.
 class cDVPropertyRecords
 {
 public:
     enum Kind : quint8 {
-        NoValue, Bool, Int, Ascii, String, Bytes, Layout, Double, Moment, Flags,
+        NoValue, Bool, Int, Ascii, String, Bytes, Layout, Double, Moment, Flags, TextList,
         KindCount
     };
     static constexpr quint8 boundFlag = 0x80;
@@ -38,9 +39,10 @@ public:
         Kind kind = NoValue;
         bool bound = false;
         bool flag = false;
-        qint64 number = 0;          // Int; Layout: the mode
+        qint64 number = 0;          // Int; Layout: the mode; TextList: the count; Moment: the day
+        quint32 msecs = 0;          // Moment: the time of day
         double real = 0;            // Double
-        QByteArrayView text;        // Ascii, Bytes; String: its UTF-16 bytes
+        QByteArrayView text;        // Ascii, Bytes; String: its UTF-16 bytes; TextList: entries
         quint32 minimum = 0, maximum = 0, multiplier = 0;
         bool hasMinimum = false, hasMaximum = false;
         QByteArrayView parameter, element;

@@ -1,4 +1,5 @@
 #include "editortesthost.h"
+#include "modalanswer.h"
 
 #include "qdialogeditorwidget/cqpwnameitem.h"
 #include "qdialogeditorwidget/cqveconnectortreewidget.h"
@@ -10,6 +11,7 @@
 #include "vellmva2/tgenericnode.h"
 
 #include <QAbstractSlider>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QListWidget>
@@ -51,7 +53,8 @@ class tst_BuildForm : public QObject
     }
 
     // Types `text` into the editor of `column` (1 value, 2 connector) of the table's row for the
-    // property `name` of the selected element, and confirms it with Return.
+    // property `name` of the selected element, and confirms it with Return; a list's editor
+    // takes one entry per line, each added in its dialog.
     static bool typeInto(cQModelViewDialogEditorWidget &window, const char *name, int column,
                          const QString &text)
     {
@@ -60,7 +63,33 @@ class tst_BuildForm : public QObject
             auto *cell = qobject_cast<cQPWNameItem *>(table.cellWidget(row, 0));
             if (!cell || cell->property()->name() != name)
                 continue;
+            // A command's location is its value: its chooser is the value cell.
+            if (!table.cellWidget(row, column))
+                column = 1;
             QTest::mouseClick(table.cellWidget(row, column), Qt::LeftButton, {}, QPoint(4, 4));
+            if (auto *edit = table.cellWidget(row, column)->findChild<QPushButton *>(
+                    "mpBtEditList")) {
+                whenModalOpens([&](QWidget *dialog) {
+                    for (const QString &entry : text.split('\n')) {
+                        QTest::mouseClick(dialog->findChild<QPushButton *>("mpBtAdd"),
+                                          Qt::LeftButton);
+                        // The entry's editor; the one of the entry before goes later.
+                        QLineEdit *line = nullptr;
+                        for (auto *l : dialog->findChild<QListWidget *>()
+                                           ->findChildren<QLineEdit *>())
+                            line = l->isVisible() ? l : line;
+                        QTest::keyClicks(line, entry);
+                        QTest::keyClick(line, Qt::Key_Return);
+                    }
+                    QTest::mouseClick(dialog->findChild<QPushButton *>("mpBtOk"),
+                                      Qt::LeftButton);
+                });
+                QTest::mouseClick(edit, Qt::LeftButton);
+                // The off-screen platform has no window manager to give the editor back the
+                // keys the dialog had.
+                window.activateWindow();
+                return QTest::qWaitForWindowActive(&window);
+            }
             auto *line = table.cellWidget(row, column)->findChild<QLineEdit *>();
             if (!line)
                 return false;
@@ -205,7 +234,7 @@ private slots:
         QTest::newRow("double spin box") << "Double Spin Box" << "QDoubleSpinBox" << "Suffix"
                                          << " deg" << "suffix= deg" << "Value=setpoint"
                                          << "value" << QStringList{"20.5", "21.5"};
-        QTest::newRow("list") << "List" << "QListWidget" << "Entries" << "a;b;c" << "count=3"
+        QTest::newRow("list") << "List" << "QListWidget" << "Entries" << "a\nb;c\nd" << "count=3"
                               << "CurrentRow=mode" << "currentRow" << QStringList{"0", "1"};
         QTest::newRow("slider") << "Slider" << "QSlider" << "PageStep" << "2" << "pageStep=2"
                                 << "Value=mode" << "value" << QStringList{"0", "1"};
@@ -216,6 +245,10 @@ private slots:
                                    << "dd.MM.yyyy" << "displayFormat=dd.MM.yyyy"
                                    << "Value=serviceDate" << "date"
                                    << QStringList{"2027-06-15", "2027-06-16"};
+        // A command shows no value: the click on Ok triggers the node, and the machine runs.
+        QTest::newRow("button box") << "Button Box" << "QDialogButtonBox" << "ToolTip"
+                                    << "Start" << "toolTip=Start" << "AcceptCommand=start"
+                                    << "" << QStringList{"running", "true"};
     }
 
     // Each element added through the append menu, set and bound in the table, saved, and run
@@ -269,6 +302,12 @@ private slots:
         QVERIFY(widget);
         const QStringList expected = shown.split('=');
         QCOMPARE(widget->property(expected[0].toLatin1()).toString(), expected[1]);
+        if (auto *box = qobject_cast<QDialogButtonBox *>(widget)) {
+            setNode(machine, values[0], "false");
+            QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QCOMPARE(nodeText(machine, values[0]), values[1]);
+            return;
+        }
         QCOMPARE(widget->property(qtValue.toLatin1()).toString(),
                  nodeText(machine, link[1]));
         setNode(machine, link[1], values[0]);

@@ -280,7 +280,8 @@ void tst_FormDialog::editorCollectsFormTexts()
     auto &speed = writer.add(box, "Label", "speed");
     cFormWriter::setText(speed, "Text", "Speed");
     cFormWriter::setText(speed, "ToolTip", "Belt speed in m/s");
-    cFormWriter::setText(writer.add(box, "ComboBox"), "Entries", " Off; Slow ;;Fast");
+    writer.add(box, "ComboBox").findProperty("Entries")->textListView()->setValue(
+        {"Off", " ", "Slow", "Fast"});
     auto &start = writer.add(box, "PushButton", "start");
     start.findProperty("Text")->ucStringView()->setValue(vucs::cString(
         QString::fromUtf8(u8"Gr\u00fc\u00dfe \u20ac")));

@@ -12,6 +12,7 @@
 #include "qdialogeditorwidget/propertywidgets/cqpwlayoutparamitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwpixmapitem.h"
 #include "qdialogeditorwidget/propertywidgets/cqpwpixmaplabel.h"
+#include "qdialogeditorwidget/propertywidgets/cqpwtextlistitem.h"
 #include "qdialogeditorwidget/propertywidgets/icondialog/ciconitem.h"
 #include "qdialogeditorwidget/propertywidgets/icondialog/cqicondialog.h"
 
@@ -24,6 +25,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -118,6 +120,7 @@ private slots:
     void floatingPointNumberTypedAndReverted();
     void dateSteppedAndReverted();
     void flagsToggledAndReverted();
+    void textListEditedInItsDialog();
     void layoutParameters();
     void layoutDialogShowsParameter_data();
     void layoutDialogShowsParameter();
@@ -351,6 +354,60 @@ void tst_PropertyEditors::flagsToggledAndReverted()
     QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
     QCOMPARE(set.value(), quint64(1));
     QVERIFY(!flags[1]->isChecked());
+    QTRY_COMPARE(item->currentIndex(), 0);
+}
+
+// Entries moved, removed and added in the list dialog as a user does it; Cancel writes nothing.
+void tst_PropertyEditors::textListEditedInItsDialog()
+{
+    cTestProperties p;
+    auto &list = p.add<vmva::cDVITextListProperty>("Entries", "T", "help", 0x400,
+                                                   QStringList{"Red", "Green"});
+    list.setValue({"Red", "Green", "Blue"});
+    auto t = table(p);
+    auto *item = qobject_cast<cQPWTextListItem *>(t->cellWidget(1, 1));
+    QVERIFY(item);
+    QCOMPARE(item->displayLabel()->text(), QString("Red, Green, Blue"));
+
+    const auto row = [](QListWidget *rows, int i) {
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualItemRect(rows->item(i)).center());
+    };
+    for (const bool accept : {false, true}) {
+        press(item);
+        QCOMPARE(item->currentIndex(), 1);
+        bool answered = false;
+        whenModalOpens([&](QWidget *dialog) {
+            auto *rows = child<QListWidget>(*dialog, "mpLstEntries");
+            row(rows, 2);
+            click(*dialog, "mpBtUp");     // Red, Blue, Green
+            row(rows, 0);
+            click(*dialog, "mpBtRemove"); // Blue, Green
+            row(rows, 1);
+            click(*dialog, "mpBtAdd");    // Blue, Green, Cyan
+            auto *line = rows->findChild<QLineEdit *>();
+            QVERIFY(line);
+            QTest::keyClicks(line, "Cyan");
+            QTest::keyClick(line, Qt::Key_Return);
+            QVERIFY(!child<QPushButton>(*dialog, "mpBtDown")->isEnabled());
+            if (accept)
+                click(*dialog, "mpBtOk");
+            else
+                static_cast<QDialog *>(dialog)->reject();
+            answered = true;
+        });
+        QTest::mouseClick(button(item), Qt::LeftButton);
+        QVERIFY(answered);
+        QCOMPARE(item->currentIndex(), 0);
+        QCOMPARE(mChanged, accept ? 1 : 0);
+    }
+    QCOMPARE(list.value(), (QStringList{"Blue", "Green", "Cyan"}));
+    QCOMPARE(item->displayLabel()->text(), QString("Blue, Green, Cyan"));
+
+    press(item);
+    QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
+    QCOMPARE(list.value(), (QStringList{"Red", "Green"}));
+    QCOMPARE(item->displayLabel()->text(), QString("Red, Green"));
     QTRY_COMPARE(item->currentIndex(), 0);
 }
 

@@ -28,6 +28,7 @@ QString kindOf(cDVIAbstractProperty *p)
     if (p->doubleView()) return "double";
     if (p->dateTimeView()) return "date/time";
     if (p->flagsView()) return "flags";
+    if (p->textListView()) return "texts";
     return "none";
 }
 
@@ -62,8 +63,6 @@ private slots:
     void rootIsTheStartFolderAndPlugInsBesideTheHostLibraries();
     void fixedOrderWithKindsAndCategories();
     void propertiesAreDescribedAndConsistent();
-    void comboEntries_data();
-    void comboEntries();
 
 private:
     vcs::cModuleMgr mModuleMgr;
@@ -261,25 +260,8 @@ void tst_DataViewMgr::propertiesAreDescribedAndConsistent()
     }
     QCOMPARE(kinds, (std::set<QString>{"model", "bool", "ascii", "int", "pixmap", "text",
                                        "layout", "font", "double", "date/time",
-                                       "flags"}));
+                                       "flags", "texts"}));
     QVERIFY(intWithChoicesAndRange && intWithChoicesOnly && asciiChoicesOnly);
-}
-
-void tst_DataViewMgr::comboEntries_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("entries");
-    QTest::newRow("empty") << "" << QStringList();
-    QTest::newRow("semicolons") << "Red;Green; Blue" << QStringList{"Red", "Green", "Blue"};
-    QTest::newRow("lines keep semicolons") << "a;b\nc" << QStringList{"a;b", "c"};
-    QTest::newRow("trailing separator, blanks") << "One\n  Two \n\n" << QStringList{"One", "Two"};
-}
-
-void tst_DataViewMgr::comboEntries()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, entries);
-    QCOMPARE(splitComboEntries(qstr(text)), entries);
 }
 
 QTEST_GUILESS_MAIN(tst_DataViewMgr)

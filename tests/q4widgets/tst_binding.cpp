@@ -134,7 +134,7 @@ void tst_Binding::userInputReachesNodes()
         w.open("SpinBox", "spin").bind("Value", "Machine.speed").close();
         w.open("CheckBox", "check").bind("Checked", "Machine.running").close();
         w.open("PushButton", "start").bind("Command", "Machine.start").close();
-        w.open("ComboBox", "combo").set("Entries", "a;b;c").bind("CurrentIndex", "Machine.page")
+        w.open("ComboBox", "combo").set("Entries", "a\nb\nc").bind("CurrentIndex", "Machine.page")
             .close();
         w.open("DialogButtonBox", "box").set("StandardButtons", "Save | Close | Help")
             .bind("RejectCommand", "Machine.start").close();
@@ -478,7 +478,7 @@ void tst_Binding::laterElementsBindBothWays()
         w.open(element.toLatin1().constData(), "w")
             .bind(property.toLatin1().constData(), ("Machine." + node).toLatin1().constData());
         if (element == "ListWidget")
-            w.set("Entries", "a;b;c;d;e");
+            w.set("Entries", "a\nb\nc\nd\ne");
         if (element == "DateTimeEdit")
             w.set("DisplayFormat", "yyyy-MM-dd'T'HH:mm:ss");
         if (element == "StackedWidget")

@@ -59,7 +59,7 @@ void writeEveryElement(cVQ4VMVFormWriter &w)
     w.open("CheckBox", "6").set("Text", "On").set("Checked", true).close();
     w.open("SpinBox", "7").set("Value", 150).set("Minimum", 10).set("Maximum", 200)
         .set("SingleStep", 5).set("Suffix", " rpm").close();
-    w.open("ComboBox", "8").set("Entries", "red; green ;blue;").set("CurrentIndex", 2).close();
+    w.open("ComboBox", "8").set("Entries", "red\ngreen\nblue").set("CurrentIndex", 2).close();
     w.open("ProgressBar", "9").set("Value", 40).set("TextVisible", false).close();
     w.open("Spacer", "10").set("Orientation", 2).set("Size", 30).close();
     w.open("GroupBox", "11").set("Title", "Group").set("Enabled", false);
@@ -338,7 +338,7 @@ void tst_FormFactories::buildsTheContainersAndWidgetsAddedLater()
         w.open("Slider", "slider").set("Maximum", 50).set("Value", 20).set("PageStep", 5)
             .set("Orientation", 2).set("TickPosition", 3).close();
         w.open("Dial", "dial").set("Value", 7).set("Wrapping", true).close();
-        w.open("ListWidget", "list").set("Entries", "a;b;c").set("CurrentRow", 2).close();
+        w.open("ListWidget", "list").set("Entries", "a\nb\nc").set("CurrentRow", 2).close();
         w.open("TextEdit", "plain text").set("Text", "<b>as typed</b>").set("ReadOnly", true)
             .close();
         w.open("Line", "line").set("Orientation", 2).close();

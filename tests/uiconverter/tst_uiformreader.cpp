@@ -52,6 +52,7 @@ QString treeOf(const cQAbstractDialogLayoutItem &item, const QStringList &shown)
                 else if (auto *i = p->intView()) v = QString::number(i->value());
                 else if (auto *b = p->boolView()) v = b->value() ? "true" : "false";
                 else if (auto *l = p->layoutView()) v = qstr(l->value().toString());
+                else if (auto *t = p->textListView()) v = t->text();
                 if (!p->modelLocation().isEmpty())
                     v += "@" + qstr(p->modelLocation().toString());
                 values << name + "=" + v;

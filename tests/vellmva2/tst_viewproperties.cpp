@@ -57,6 +57,8 @@ protected:
             std::make_shared<const std::vector<cDVIFlagsProperty::tFlag>>(
                 std::vector<cDVIFlagsProperty::tFlag>{{"Ok", 0x400}, {"Cancel", 0x400000}}),
             0x400));
+        addProperty(std::make_unique<cDVITextListProperty>("Entries", "General", "", Static,
+                                                           QStringList{"One"}));
     }
 };
 
@@ -129,6 +131,8 @@ void fill(cAllKinds &p, const QByteArray &picture, const cDVLayoutParameter &lay
     p.get<cDVIDateTimeProperty>("Due").setValue(
         cDVIDateTimeProperty::make(QDate(2026, 3, 29), QTime(2, 30, 5)));
     p.get<cDVIFlagsProperty>("Buttons").setValue(0x400400);
+    p.get<cDVITextListProperty>("Entries").setValue(
+        {"Red; or not", "", QString::fromUtf16(u" Gr\u00fcn "), "Blue"});
 }
 
 // Copies of the properties of another object.
@@ -192,6 +196,8 @@ private slots:
     void missingAndUnknownProperties();
     void corruptValuesAreRefusedNamingTheProperty_data();
     void corruptValuesAreRefusedNamingTheProperty();
+    void textListsReadAsFilesHoldThem_data();
+    void textListsReadAsFilesHoldThem();
     void datesAndTimesReadAsTheirPartSays_data();
     void datesAndTimesReadAsTheirPartSays();
     void damagedRecordsAreRefused_data();
@@ -270,6 +276,9 @@ void tst_ViewProperties::roundTrip()
     // A wall clock that a daylight saving change skips in many zones.
     QCOMPARE(in.get<cDVIDateTimeProperty>("Due").text(), QString("2026-03-29T02:30:05"));
     QCOMPARE(in.get<cDVIFlagsProperty>("Buttons").text(), QString("Ok | Cancel"));
+    // Every entry as it was: separators, blanks and empty entries included.
+    QCOMPARE(in.get<cDVITextListProperty>("Entries").value(),
+             out.get<cDVITextListProperty>("Entries").value());
 }
 
 void tst_ViewProperties::missingAndUnknownProperties_data()
@@ -349,6 +358,7 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty_data()
     QTest::newRow("layout mode out of range") << "Layout";
     QTest::newRow("date and time with a zone") << "Due";
     QTest::newRow("a flag the list lacks") << "Buttons";
+    QTest::newRow("an integer where a list belongs") << "Entries";
 }
 
 void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
@@ -365,6 +375,8 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
         writer.writeAscii("2026-12-07T10:00:00+01:00");
     } else if (property == "Buttons") {
         writer.writeAscii("Ok | Maybe");
+    } else if (property == "Entries") {
+        writer.writeInt64(3);
     } else {
         writer.beginContext("LayoutParameter");
         writer.setLabel("Mode");
@@ -385,6 +397,47 @@ void tst_ViewProperties::corruptValuesAreRefusedNamingTheProperty()
         QVERIFY2(QString(e.what()).contains(property), e.what());
         QVERIFY(e.cause() != nullptr);
     }
+}
+
+void tst_ViewProperties::textListsReadAsFilesHoldThem_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("none") << "" << QStringList();
+    QTest::newRow("a line feed behind every entry") << "a; b\n\n c \n"
+                                                    << QStringList{"a; b", "", " c "};
+    QTest::newRow("one empty entry") << "\n" << QStringList{""};
+    // The earlier form, written before lists had a kind of their own.
+    QTest::newRow("earlier: separated by ;") << " Off; Slow ;;Fast;"
+                                             << QStringList{"Off", "Slow", "Fast"};
+    QTest::newRow("earlier: one per line") << "a;b\n c \n\nd" << QStringList{"a;b", "c", "d"};
+    QTest::newRow("earlier: blanks only") << "  " << QStringList();
+}
+
+void tst_ViewProperties::textListsReadAsFilesHoldThem()
+{
+    QFETCH(QString, stored);
+    QFETCH(QStringList, entries);
+    vsa::cSerializeXML writer(vucs::cString("Test"));
+    writer.setPreferNoLabels(false);
+    writer.beginContext("Element");
+    writer.setLabel("Property");
+    writer.beginContext("Entries");
+    writer.setLabel("Value");
+    writer.writeString(vucs::cString(stored));
+    writer.endContext();
+    writer.endContext();
+    vsa::cDeserializeXML reader(writer.data(), vucs::cString("test.xml"));
+    reader.setPreferNoLabels(false);
+    reader.beginContext("");
+    cAllKinds in;
+    in.initialize();
+    in.load(reader);
+    auto &list = in.get<cDVITextListProperty>("Entries");
+    QCOMPARE(list.value(), entries);
+    // The text form the table and the converters use: one entry per line.
+    if (!entries.isEmpty() && entries != QStringList{""})
+        QCOMPARE(cDVITextListProperty::parse(list.text()), entries);
 }
 
 void tst_ViewProperties::datesAndTimesReadAsTheirPartSays_data()
@@ -443,12 +496,21 @@ void tst_ViewProperties::damagedRecordsAreRefused_data()
         << record("Setpoint", 7, QByteArray("\0\0\0\0\0\0\xf8\x7f", 8)) << "not a number";
     QTest::newRow("floating-point number outside its range")
         << record("Setpoint", 7, QByteArray("\0\0\0\0\0\0\xf0\x7f", 8)) << "outside";
-    QTest::newRow("a day no month has") << record("Due", 8, "\0232026-02-30T10:00:00")
-                                        << "no date or time";
-    QTest::newRow("a date where a date and time belong") << record("Due", 8, "\0122026-02-28")
-                                                         << "no date or time";
+    QTest::newRow("a day no calendar has")
+        << record("Due", 8, QByteArray("\xff\xff\xff\xff\xff\xff\xff\xff\x7f\0", 10))
+        << "no date or time";
+    QTest::newRow("a time of day beyond the day")
+        << record("Due", 8, QByteArray("\xd8\xb6\xac\x02\x81\xb8\x99\x29", 8)) << "beyond the day";
+    QTest::newRow("the end of the day") // what an invalid value is written as
+        << record("Due", 8, QByteArray("\xd8\xb6\xac\x02\x80\xb8\x99\x29", 8))
+        << "no date or time";
     QTest::newRow("a flag the list lacks") << record("Buttons", 9, "\012Ok | Maybe")
                                            << "unknown flag";
+    QTest::newRow("more entries than bytes") << record("Entries", 10, "\5\1a") << "end early";
+    QTest::newRow("an entry cut short")
+        << record("Entries", 10, QByteArray("\2\1a\0\3b", 7)) << "end early";
+    QTest::newRow("an entry longer than a text")
+        << record("Entries", 10, QByteArray("\1\x80\x80\x50", 4)) << "too long";
 }
 
 // Records come from the clipboard too: damage is refused, never read beyond the block, and

@@ -65,20 +65,6 @@ void registerStandardElements(cVQ4VMVDataViewMgr &mgr)
     }
 }
 
-QStringList splitComboEntries(const vucs::cString &entries)
-{
-    const QString &text = entries.text();
-    const QChar separator = text.contains(QLatin1Char('\n')) ? QLatin1Char('\n')
-                                                             : QLatin1Char(';');
-    QStringList result;
-    for (const QString &part : text.split(separator)) {
-        const QString entry = part.trimmed();
-        if (!entry.isEmpty())
-            result << entry;
-    }
-    return result;
-}
-
 tLayoutCellSet cellOf(const vstd::cAsciiString &text)
 {
     const QList<QByteArray> parts = text.bytes().split(',');

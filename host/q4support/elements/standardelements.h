@@ -7,7 +7,7 @@
 // Property kinds: A 8-bit string, U Unicode string, I integer, B bool, F font (QFont::toString()
 // text, empty = default font), L layout parameter, P picture (image file bytes), M model location,
 // D floating-point number (range, decimals), T date, time of day or both (ISO text), S set of
-// named flags ("Ok | Cancel").
+// named flags ("Ok | Cancel"), X list of texts (one entry per line).
 // Flags: in = the widget shows the value (bindable, follows the node), out = user input is
 // written to the node, in/out = both, static = NotConnectable (no connector). "types" is
 // allowedTypes(). Every element starts with "Label" (A, static, "General"): the name the
@@ -89,11 +89,11 @@
 //     32-bit range (piInt64 piDouble); Minimum I static Range 0 and Maximum I static Range 99,
 //     32-bit range; SingleStep I static Range 1, range 1..1000000; Suffix U static Appearance
 //     ""; ToolTip; Enabled; Visible; Layout
-// ComboBox               "Combo Box"           Widgets     1   2    no   Entries U static
-//     General "" (see splitComboEntries); CurrentIndex I in/out Data 0, range 0..9999
+// ComboBox               "Combo Box"           Widgets     1   2    no   Entries X static
+//     General none; CurrentIndex I in/out Data 0, range 0..9999
 //     (piInt64); ToolTip; Enabled; Visible; Layout
-// ListWidget             "List"                Widgets     1   2    no   Entries U static
-//     General "" (see splitComboEntries); CurrentRow I in/out Data -1, range -1..9999
+// ListWidget             "List"                Widgets     1   2    no   Entries X static
+//     General none; CurrentRow I in/out Data -1, range -1..9999
 //     (piInt64); ToolTip; Enabled; Visible; Layout
 // Slider                 "Slider"              Widgets     1   2    no   Value, Minimum,
 //     Maximum, SingleStep as SpinBox; PageStep I static Range 10, range 1..1000000;
@@ -161,11 +161,6 @@ class cVQ4VMVDataViewMgr;
 // table above, then the others (see standardelements.cpp). An element whose
 // name `mgr` already lists is left out, so calling it twice adds nothing.
 void registerStandardElements(cVQ4VMVDataViewMgr &mgr);
-
-// The entries of a combo box's "Entries" text: when the text holds a line feed each line is an
-// entry, otherwise the entries are separated by ";". Blanks around an entry are dropped, and so
-// are empty entries (a trailing separator adds nothing).
-QStringList splitComboEntries(const vucs::cString &entries);
 
 // The place of an element in a grid or form layout, as its "Cell" text gives it.
 //

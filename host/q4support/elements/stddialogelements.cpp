@@ -107,8 +107,7 @@ void spinBoxProperties(cStdElementProperties &p)
 void comboBoxProperties(cStdElementProperties &p)
 {
     addLabel(p);
-    addText(p, "Entries", "General",
-            "The entries, one per line or separated by \";\".", Static, "");
+    addTexts(p, "Entries", "General", "The entries, in the order they are offered.");
     addInt(p, "CurrentIndex", "Data", "Index of the chosen entry, counted from 0.", InOut, 0, 0,
            9999)
         .setAllowedTypes(cStdElementProperties::shared("piInt64"));

@@ -138,6 +138,12 @@ cDVIDateTimeProperty &addMoment(cStdElementProperties &p, const char *name, cons
     return p.add<cDVIDateTimeProperty>(name, topic, help, flags, part, moment);
 }
 
+cDVITextListProperty &addTexts(cStdElementProperties &p, const char *name, const char *topic,
+                               const char *help)
+{
+    return p.add<cDVITextListProperty>(name, topic, help, Static, QStringList());
+}
+
 cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name, const char *help)
 {
     return p.add<cDVIPixmapProperty>(name, "Appearance", help, Static, QByteArray());

@@ -53,6 +53,9 @@ vmva::cDVIDoubleProperty &addDouble(cStdElementProperties &p, const char *name,
 vmva::cDVIDateTimeProperty &addMoment(cStdElementProperties &p, const char *name,
                                       const char *topic, const char *help, unsigned int flags,
                                       vmva::cDVIDateTimeProperty::Part part, const char *value);
+// A list of texts, static and empty at first.
+vmva::cDVITextListProperty &addTexts(cStdElementProperties &p, const char *name,
+                                     const char *topic, const char *help);
 vmva::cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name,
                                      const char *help);
 void addFont(cStdElementProperties &p);

@@ -139,8 +139,7 @@ void dialogButtonBoxProperties(cStdElementProperties &p)
 void listWidgetProperties(cStdElementProperties &p)
 {
     addLabel(p);
-    addText(p, "Entries", "General",
-            "The entries, one per line or separated by \";\".", Static, "");
+    addTexts(p, "Entries", "General", "The entries, in the order they are offered.");
     addInt(p, "CurrentRow", "Data",
            "Row of the chosen entry, counted from 0; -1 for none. A choice is written back.",
            InOut, -1, -1, 9999)

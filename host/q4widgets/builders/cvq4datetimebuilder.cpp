@@ -44,6 +44,13 @@ QVariant readValue(QObject &o)
     return cDVIDateTimeProperty::format(partOf(*w), w->dateTime());
 }
 
+// The value of the date or time property `name`; invalid when there is none.
+QDateTime momentOf(vmva::cDVAbstractStdDMViewProperties *properties, const char *name)
+{
+    cDVIAbstractProperty *p = properties ? properties->tryFindProperty(name) : nullptr;
+    return p && p->dateTimeView() ? p->dateTimeView()->value() : QDateTime();
+}
+
 } // namespace
 
 cVQ4DateTimeBuilder::cVQ4DateTimeBuilder(vmva::cDVIDateTimeProperty::Part part) : mPart(part)
@@ -74,9 +81,10 @@ QObject *cVQ4DateTimeBuilder::create(vmva::cDVAbstractStdDMViewProperties *prope
     }
     // The values are kept in UTC terms: the editor must not move them to the local zone.
     edit->setTimeSpec(Qt::UTC);
-    // The range comes first: the value is applied in the order of the properties.
-    const QDateTime first = cDVIDateTimeProperty::parse(mPart, textOf(properties, "Minimum"));
-    const QDateTime last = cDVIDateTimeProperty::parse(mPart, textOf(properties, "Maximum"));
+    // The range comes first: the value is applied in the order of the properties. The bounds
+    // are taken as they are, not through their text: a form may hold hundreds of these.
+    const QDateTime first = momentOf(properties, "Minimum");
+    const QDateTime last = momentOf(properties, "Maximum");
     if (first.isValid() && last.isValid() && first <= last)
         edit->setDateTimeRange(first, last);
     if (!placeWidget(*edit, parent, context)) {

@@ -1,6 +1,5 @@
 #include "cvq4valuewidgetbuilder.h"
 
-#include "q4support/elements/standardelements.h"
 #include "vellmva2/cdvitypedproperties.h"
 
 #include <QComboBox>
@@ -119,8 +118,8 @@ cVQ4ValueWidgetBuilder::cVQ4ValueWidgetBuilder(Kind kind) : mKind(kind)
     case ComboBox:
         addAspect("Entries", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
                       auto *w = as<QComboBox>(o);
-                      if (w && p.ucStringView())
-                          w->addItems(splitComboEntries(p.ucStringView()->value()));
+                      if (w && p.textListView())
+                          w->addItems(p.textListView()->value());
                   }});
         addAspect("CurrentIndex",
                   {applyValue, showValue, readValue, SIGNAL(currentIndexChanged(int))});
@@ -128,8 +127,8 @@ cVQ4ValueWidgetBuilder::cVQ4ValueWidgetBuilder(Kind kind) : mKind(kind)
     case ListWidget:
         addAspect("Entries", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
                       auto *w = as<QListWidget>(o);
-                      if (w && p.ucStringView())
-                          w->addItems(splitComboEntries(p.ucStringView()->value()));
+                      if (w && p.textListView())
+                          w->addItems(p.textListView()->value());
                   }});
         addAspect("CurrentRow",
                   {applyValue, showValue, readValue, SIGNAL(currentRowChanged(int))});
