@@ -407,12 +407,9 @@ void cWriting::writeWidget(const Item &item, const tPlaceSet &place)
         }
     }
     QStringList entries;
-    if (cDVIAbstractProperty *p = item.findProperty("Entries"); p && p->ucStringView()) {
+    if (cDVIAbstractProperty *p = item.findProperty("Entries"); p && p->textListView()) {
         done << QStringLiteral("Entries");
-        const vucs::cString text = p->ucStringView()->value();
-        entries = splitComboEntries(text);
-        if (entries.join(QLatin1Char('\n')) != qstr(text))
-            keepValue(item, "Entries", owner);
+        entries = p->textListView()->value();
     }
     writeRows(item, element, owner, done);
     writeRest(item, owner, done);
