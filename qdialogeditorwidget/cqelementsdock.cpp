@@ -49,6 +49,8 @@ cQElementsDock::cQElementsDock(cQModelViewDialogEditorViewItems &items, QWidget 
     : QDockWidget(tr("Elements"), parent), mItems(items)
 {
     setObjectName(QStringLiteral("mpDockElements"));
+    // No menu brings a closed dock back, so it is not closed.
+    setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     auto *content = new QWidget(this);
     auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -66,6 +68,8 @@ cQElementsDock::cQElementsDock(cQModelViewDialogEditorViewItems &items, QWidget 
     mpList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     mpList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     mpList->setRootIsDecorated(false);
+    // For the status tips of the rows under the mouse.
+    mpList->setMouseTracking(true);
     mpList->setDragEnabled(true);
     mpList->setDragDropMode(QAbstractItemView::DragOnly);
     layout->addWidget(mpFilter);
@@ -227,7 +231,8 @@ bool cQElementsDock::eventFilter(QObject *watched, QEvent *event)
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (enter) {
         QTreeWidgetItem *row = mpList->currentItem();
-        if (watched == mpFilter && (!row || row->isHidden()))
+        if (watched == mpFilter
+            && (!row || row->isHidden() || !(row->flags() & Qt::ItemIsEnabled)))
             row = firstEnabled();
         add(row, key->modifiers().testFlag(Qt::ShiftModifier));
         return true;

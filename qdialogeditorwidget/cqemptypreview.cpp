@@ -11,9 +11,29 @@ cQEmptyPreview::cQEmptyPreview(QWidget *parent) : QWidget(parent)
     setForegroundRole(QPalette::WindowText);
 }
 
+namespace {
+const int kHintWidth = 260;
+const int kHintMargin = 16;
+
+QRect hintRect(const QWidget &widget)
+{
+    const int m = kHintMargin;
+    return widget.rect().adjusted(m, m, -m, -m);
+}
+} // namespace
+
 void cQEmptyPreview::setHint(const QString &hint)
 {
     mHint = hint;
+    // The hint must fit where the preview area is small: as narrow as it reads well, as high
+    // as its text.
+    if (hint.isEmpty()) {
+        setFixedSize(320, 320);
+    } else {
+        const QRect text = fontMetrics().boundingRect(
+            QRect(0, 0, kHintWidth - 2 * kHintMargin, 10000), Qt::TextWordWrap, hint);
+        setFixedSize(kHintWidth, text.height() + 2 * kHintMargin);
+    }
     update();
 }
 
@@ -27,6 +47,5 @@ void cQEmptyPreview::paintEvent(QPaintEvent *)
         return;
     }
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect().adjusted(24, 24, -24, -24), Qt::AlignCenter | Qt::TextWordWrap,
-                     mHint);
+    painter.drawText(hintRect(*this), Qt::AlignCenter | Qt::TextWordWrap, mHint);
 }

@@ -12,6 +12,9 @@
 #include "vellcore/cabstractexception.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QStatusTipEvent>
 
 namespace {
 // Shown by an entry that may add its element: what it does.
@@ -101,6 +104,9 @@ void cQModelViewDialogEditorViewItems::rebuildMenus()
         const QIcon icon = cQElementIcon::forKind(factory->elementKind());
         entry->appendAction->setIcon(icon);
         entry->insertAction->setIcon(icon);
+        for (QMenu *made : {newInsert ? insertGroup : nullptr, newAppend ? appendGroup : nullptr})
+            if (made)
+                made->installEventFilter(this);
         if (newInsert)
             cVQ4QtBoundary::connect(insertGroup, &QMenu::triggered, this,
                                     &cQModelViewDialogEditorViewItems::uiMnuInsert);
@@ -120,6 +126,20 @@ void cQModelViewDialogEditorViewItems::rebuildMenus()
     mpInsertMenu->setEnabled(!mEntries.empty());
     emit menusRebuilt();
     updateEnabled();
+}
+
+bool cQModelViewDialogEditorViewItems::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *menu = qobject_cast<QMenu *>(watched);
+    QWidget *bar = mpAppendMenu->parentWidget();
+    if (event->type() == QEvent::MouseMove && menu && bar) {
+        const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
+        if (QAction *action = menu->actionAt(pos); action && !action->isEnabled()) {
+            QStatusTipEvent tip(action->statusTip());
+            QCoreApplication::sendEvent(bar->window(), &tip);
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 const cAbstractDialogItemFactory *cQModelViewDialogEditorViewItems::factoryNamed(

@@ -73,6 +73,11 @@ public:
     static bool findShortCut(vstd::cAsciiString sName, vstd::cAsciiString &sKnown,
                              piChar &sNew);
 
+protected:
+    // A menu shows the status tips of its enabled entries only; this shows a disabled one's
+    // reason as well.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The menus were built again: their entries are new.
     void menusRebuilt();

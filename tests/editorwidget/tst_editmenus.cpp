@@ -459,7 +459,8 @@ private slots:
         QCOMPARE(action->isEnabled(), enabled);
         QCOMPARE(action->statusTip(), tip);
         QCOMPARE(action->toolTip(), enabled ? name : tip);
-        QVERIFY(qobject_cast<QMenu *>(action->parent())->toolTipsVisible());
+        QMenu *menu = qobject_cast<QMenu *>(action->parent());
+        QVERIFY(menu->toolTipsVisible());
         // The dock shows the append entry as it is.
         if (append) {
             const QTreeWidgetItem *dockRow = findRow(*dock(*d).list(), name);

@@ -508,14 +508,16 @@ private slots:
         auto *empty = qobject_cast<cQEmptyPreview *>(view->currentPreview());
         QVERIFY(empty);
         QCOMPARE(empty->hint(), hint);
-        QCOMPARE(empty->size(), QSize(320, 320));
+        // The cross fills its square; the hint, one line here, is only as high as its text.
+        QCOMPARE(empty->width(), hint.isEmpty() ? 320 : 260);
+        QCOMPARE(empty->height() < 100, !hint.isEmpty());
         const QColor window = view->palette().color(QPalette::Window);
         QCOMPARE(view->grab().toImage().pixelColor(2, 2), window);
         const QImage image = empty->grab().toImage();
         const QColor red(255, 0, 0);
         QCOMPARE(image.pixelColor(160, 160) == red, hint.isEmpty());
-        QCOMPARE(image.pixelColor(310, 10) == red, hint.isEmpty());
-        QCOMPARE(image.pixelColor(160, 40), window);
+        QCOMPARE(image.pixelColor(2, 2) == red, hint.isEmpty());
+        QCOMPARE(image.pixelColor(image.width() / 2, 2), window);
         int text = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
