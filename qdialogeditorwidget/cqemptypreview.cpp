@@ -12,7 +12,7 @@ cQEmptyPreview::cQEmptyPreview(QWidget *parent) : QWidget(parent)
 }
 
 namespace {
-const int kHintWidth = 260;
+const int kHintWidth = 220;
 const int kHintMargin = 16;
 
 QRect hintRect(const QWidget &widget)
