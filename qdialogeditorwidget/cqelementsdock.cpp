@@ -170,6 +170,11 @@ void cQElementsDock::updateRows()
             }
         }
     }
+    // A row that can no longer add its element gives the keyboard's place to one that can.
+    const QTreeWidgetItem *current = mpList->currentItem();
+    if (!current || !(current->flags() & Qt::ItemIsEnabled))
+        if (QTreeWidgetItem *first = firstEnabled())
+            mpList->setCurrentItem(first);
 }
 
 void cQElementsDock::applyFilter(const QString &text)
