@@ -7,6 +7,7 @@
 
 #include "vellcore/cerrorreporter.h"
 
+#include <QCursor>
 #include <QDrag>
 #include <QHash>
 #include <QMimeData>
@@ -366,6 +367,10 @@ void cQModelViewDialogLayoutTreeWidget::startDrag(Qt::DropActions)
     QRect rect = visualItemRect(row);
     rect.setWidth(std::min(rect.width(), 300));
     drag->setPixmap(viewport()->grab(rect));
+    // The row's picture stays where the mouse took it.
+    const QPoint grip = viewport()->mapFromGlobal(QCursor::pos()) - rect.topLeft();
+    if (QRect(QPoint(0, 0), rect.size()).contains(grip))
+        drag->setHotSpot(grip);
     drag->exec(Qt::MoveAction);
 }
 
