@@ -247,3 +247,13 @@ void cQModelViewDialogEditorEdit::move(cQAbstractDialogLayoutItem &item, bool up
         mpUndo->recordMoved(item, up);
     sigStructureChanged.emitSignal(item);
 }
+
+void cQModelViewDialogEditorEdit::moveTo(cQAbstractDialogLayoutItem &item,
+                                         const cElementPlacement::tPlacePair &place)
+{
+    const cQDialogUndoContext::tPath from = cQDialogUndoContext::pathOf(item);
+    item.moveTo(*place.parent, place.before);
+    if (mpUndo)
+        mpUndo->recordRelocated(item, from, tr("Move"));
+    sigStructureChanged.emitSignal(item);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cclipboarditem.h"
+#include "celementplacement.h"
 
 #include "vellcore/vrmi.h"
 #include "vellcore/vtypes.h"
@@ -48,6 +49,10 @@ public:
     // in front of it when its parent does; false when neither. A reading error (an element
     // type without a factory) leaves, and the tree is as it was before.
     bool paste(const cClipboardItem &entry);
+
+    // Moves `item` with its subtree to `place` (one the placement rules gave for it) as one
+    // step of the history, and reports it as a structure change.
+    void moveTo(cQAbstractDialogLayoutItem &item, const cElementPlacement::tPlacePair &place);
 
 private slots:
     void uiActRemove(bool);

@@ -1,6 +1,7 @@
 #include "cqmodelviewdialogeditorviewitems.h"
 
 #include "undo/cqdialogundorecorder.h"
+#include "cqelementicon.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
 
 #include "qdialoglayoutitems/cabstractdialogitemfactory.h"
@@ -11,13 +12,29 @@
 #include "vellcore/cabstractexception.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QStatusTipEvent>
 
 namespace {
-bool accepts(const cQAbstractDialogLayoutItem *item, const cAbstractDialogItemFactory &factory)
+// Shown by an entry that may add its element: what it does.
+QString describe(const cAbstractDialogItemFactory &factory,
+                 const cElementPlacement::tPlacePair &place)
 {
-    return item
-           && item->canAccept(factory.elementKind(), factory.viewCategory(),
-                              factory.isTopLevelElement());
+    const QString name = qstr(factory.displayName());
+    if (place.before)
+        return cQModelViewDialogEditorViewItems::tr("Puts a %1 in front of %2")
+            .arg(name, qstr(place.before->displayName()));
+    return cQModelViewDialogEditorViewItems::tr("Appends a %1 to %2")
+        .arg(name, qstr(place.parent->displayName()));
+}
+
+void setTips(QAction *action, const QString &tip, bool enabled)
+{
+    action->setEnabled(enabled);
+    // A disabled entry's tool tip says why; an enabled one keeps its name there.
+    action->setToolTip(enabled ? QString() : tip);
+    action->setStatusTip(tip);
 }
 
 // The first submenu of `menu` titled `title`, made when there is none; `made` tells which.
@@ -31,6 +48,7 @@ QMenu *groupMenu(QMenu *menu, std::vector<QPointer<QMenu>> &groups, const QStrin
         }
     made = true;
     QMenu *group = menu->addMenu(title);
+    group->setToolTipsVisible(true);
     groups.push_back(group);
     return group;
 }
@@ -83,6 +101,12 @@ void cQModelViewDialogEditorViewItems::rebuildMenus()
         entry->appendAction = appendGroup->addAction(name);
         entry->insertAction = insertGroup->addAction(name);
         entry->factory = factory;
+        const QIcon icon = cQElementIcon::forKind(factory->elementKind());
+        entry->appendAction->setIcon(icon);
+        entry->insertAction->setIcon(icon);
+        for (QMenu *made : {newInsert ? insertGroup : nullptr, newAppend ? appendGroup : nullptr})
+            if (made)
+                made->installEventFilter(this);
         if (newInsert)
             cVQ4QtBoundary::connect(insertGroup, &QMenu::triggered, this,
                                     &cQModelViewDialogEditorViewItems::uiMnuInsert);
@@ -103,7 +127,31 @@ void cQModelViewDialogEditorViewItems::rebuildMenus()
     }
     mpAppendMenu->setEnabled(!mEntries.empty());
     mpInsertMenu->setEnabled(!mEntries.empty());
+    emit menusRebuilt();
     updateEnabled();
+}
+
+bool cQModelViewDialogEditorViewItems::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *menu = qobject_cast<QMenu *>(watched);
+    QWidget *bar = mpAppendMenu->parentWidget();
+    if (event->type() == QEvent::MouseMove && menu && bar) {
+        const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
+        if (QAction *action = menu->actionAt(pos); action && !action->isEnabled()) {
+            QStatusTipEvent tip(action->statusTip());
+            QCoreApplication::sendEvent(bar->window(), &tip);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+const cAbstractDialogItemFactory *cQModelViewDialogEditorViewItems::factoryNamed(
+    const vstd::cAsciiString &name) const
+{
+    for (const auto &entry : mEntries)
+        if (entry->factory->elementName() == name)
+            return entry->factory;
+    return nullptr;
 }
 
 bool cQModelViewDialogEditorViewItems::findShortCut(vstd::cAsciiString sName,
@@ -161,19 +209,34 @@ piVoid cQModelViewDialogEditorViewItems::sltNotifyItemActivated(QTreeWidgetItem 
 
 void cQModelViewDialogEditorViewItems::updateEnabled()
 {
-    const cQAbstractDialogLayoutItem *current = currentItem();
-    const cQAbstractDialogLayoutItem *parent = current ? current->parentOrNull() : nullptr;
+    using P = cElementPlacement;
+    cQAbstractDialogLayoutItem *current = currentItem();
+    const QString unselected = tr("Select an element in the layout tree first");
     bool anyAppend = false, anyInsert = false;
     for (const auto &entry : mEntries) {
-        const bool canInsert = accepts(parent, *entry->factory);
-        const bool canAppend = current && (accepts(current, *entry->factory) || canInsert);
-        entry->appendAction->setEnabled(canAppend);
-        entry->insertAction->setEnabled(canInsert);
+        const P::tChildSet child = P::typeOf(*entry->factory);
+        P::tPlacePair append, insert;
+        const vucs::cLIMessage appendWhy = current ? P::find(child, *current, P::Into, append)
+                                                   : vucs::cLIMessage();
+        const vucs::cLIMessage insertWhy = current ? P::find(child, *current, P::Before, insert)
+                                                   : vucs::cLIMessage();
+        const bool canAppend = append.parent != nullptr, canInsert = insert.parent != nullptr;
+        setTips(entry->appendAction,
+                !current   ? unselected
+                : canAppend ? describe(*entry->factory, append)
+                            : appendWhy.toQString(),
+                canAppend);
+        setTips(entry->insertAction,
+                !current   ? unselected
+                : canInsert ? describe(*entry->factory, insert)
+                            : insertWhy.toQString(),
+                canInsert);
         anyAppend = anyAppend || canAppend;
         anyInsert = anyInsert || canInsert;
     }
     mpAppendMenu->setEnabled(anyAppend);
     mpInsertMenu->setEnabled(anyInsert);
+    emit enableStateChanged();
 }
 
 cQActionVIExtensionPair *cQModelViewDialogEditorViewItems::findEntry(QAction *action,
@@ -187,43 +250,41 @@ cQActionVIExtensionPair *cQModelViewDialogEditorViewItems::findEntry(QAction *ac
 
 void cQModelViewDialogEditorViewItems::uiMnuAppend(QAction *action)
 {
-    cQAbstractDialogLayoutItem *current = currentItem();
-    const cQActionVIExtensionPair *entry = current ? findEntry(action, true) : nullptr;
-    if (!entry)
-        return;
-    if (accepts(current, *entry->factory)) {
-        checkRoomFor(*current, *entry->factory);
-        std::unique_ptr<cQDialogLayoutViewItem> item
-            = entry->factory->createItem(current, mDataViewMgr);
-        cQAbstractDialogLayoutItem &added = *item;
-        current->insertChild(nullptr, std::move(item));
-        if (mpUndo)
-            mpUndo->recordAdded(added, tr("Append"));
-        sigItemAppended.emitSignal(added);
-    } else if (accepts(current->parentOrNull(), *entry->factory)) {
-        insertInFront(*current, *entry->factory);
-    }
+    addAtCurrent(findEntry(action, true), cElementPlacement::Into);
 }
 
 void cQModelViewDialogEditorViewItems::uiMnuInsert(QAction *action)
 {
-    cQAbstractDialogLayoutItem *current = currentItem();
-    const cQActionVIExtensionPair *entry = current ? findEntry(action, false) : nullptr;
     // The enable state follows the selection only once the tree reports it activated, so a
     // key pressed right after a selection change is checked here as well.
-    if (entry && accepts(current->parentOrNull(), *entry->factory))
-        insertInFront(*current, *entry->factory);
+    addAtCurrent(findEntry(action, false), cElementPlacement::Before);
 }
 
-void cQModelViewDialogEditorViewItems::insertInFront(cQAbstractDialogLayoutItem &current,
-                                                     const cAbstractDialogItemFactory &factory)
+void cQModelViewDialogEditorViewItems::addAtCurrent(const cQActionVIExtensionPair *entry,
+                                                    cElementPlacement::Position position)
 {
-    cQAbstractDialogLayoutItem &parent = *current.parentOrNull();
+    cQAbstractDialogLayoutItem *current = currentItem();
+    if (!current || !entry)
+        return;
+    cElementPlacement::tPlacePair place;
+    cElementPlacement::find(cElementPlacement::typeOf(*entry->factory), *current, position,
+                            place);
+    if (place.parent)
+        addAt(*entry->factory, place);
+}
+
+void cQModelViewDialogEditorViewItems::addAt(const cAbstractDialogItemFactory &factory,
+                                             const cElementPlacement::tPlacePair &place)
+{
+    cQAbstractDialogLayoutItem &parent = *place.parent;
     checkRoomFor(parent, factory);
     std::unique_ptr<cQDialogLayoutViewItem> item = factory.createItem(&parent, mDataViewMgr);
     cQAbstractDialogLayoutItem &added = *item;
-    parent.insertChild(&current, std::move(item));
+    parent.insertChild(place.before, std::move(item));
     if (mpUndo)
-        mpUndo->recordAdded(added, tr("Insert"));
-    sigItemInserted.emitSignal(added);
+        mpUndo->recordAdded(added, place.before ? tr("Insert") : tr("Append"));
+    if (place.before)
+        sigItemInserted.emitSignal(added);
+    else
+        sigItemAppended.emitSignal(added);
 }

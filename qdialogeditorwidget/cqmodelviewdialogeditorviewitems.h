@@ -1,5 +1,7 @@
 #pragma once
 
+#include "celementplacement.h"
+
 #include "vellcore/casciistring.h"
 #include "vellcore/vrmi.h"
 #include "vellcore/vtypes.h"
@@ -59,6 +61,13 @@ public:
         return mEntries;
     }
 
+    // Adds a new element of `factory`'s type at `place`, as append does when it goes at the
+    // end and as insert does in front of a child.
+    void addAt(const cAbstractDialogItemFactory &factory,
+               const cElementPlacement::tPlacePair &place);
+    // The factory whose element name is `name`, or null.
+    const cAbstractDialogItemFactory *factoryNamed(const vstd::cAsciiString &name) const;
+
     // Puts into sNew the first character of sName that is no blank and, ignoring case, not in
     // sKnown; false when there is none. sNew ends in upper case.
     static bool findShortCut(vstd::cAsciiString sName, vstd::cAsciiString &sKnown,
@@ -66,6 +75,17 @@ public:
     // Puts into sNew the first letter, else digit, that is not in sKnown (ignoring case); false
     // when every one is.
     static bool findFreeShortCut(vstd::cAsciiString &sKnown, piChar &sNew);
+
+protected:
+    // A menu shows the status tips of its enabled entries only; this shows a disabled one's
+    // reason as well.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+signals:
+    // The menus were built again: their entries are new.
+    void menusRebuilt();
+    // The entries' enabled states and tips follow a new selection.
+    void enableStateChanged();
 
 private slots:
     void uiMnuAppend(QAction *action);
@@ -76,11 +96,12 @@ private:
     // Alt and `letter` for the entry's insert action, the bare letter for its append action.
     static void setShortCut(cQActionVIExtensionPair &entry, piChar letter,
                             vstd::cAsciiString &used);
-    // Enables each entry by what the selected item, or its parent, can take.
+    // Enables each entry by what the selected item, or its parent, can take; a disabled one
+    // says why in its tips.
     void updateEnabled();
     cQAbstractDialogLayoutItem *currentItem() const;
-    void insertInFront(cQAbstractDialogLayoutItem &current,
-                       const cAbstractDialogItemFactory &factory);
+    // Adds an element of the entry's type at the selected item in `position`, when it may.
+    void addAtCurrent(const cQActionVIExtensionPair *entry, cElementPlacement::Position position);
     cQActionVIExtensionPair *findEntry(QAction *action, bool append) const;
 
     cVQ4VMVDataViewMgr *mDataViewMgr;

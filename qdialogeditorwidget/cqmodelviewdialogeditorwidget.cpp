@@ -45,6 +45,7 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     setupModelPanels();
     setupPreviewArea();
     setupEditing();
+    setupElementsDock();
     mpUndoWiring = std::make_unique<cQDialogUndoWiring>(*this);
     mpUndo = &mpUndoWiring->recorder();
 
@@ -55,6 +56,7 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     refreshLayoutTree(nullptr);
     mFactoryRegistry.rebuildFactories();
     mpViewItems->rebuildMenus();
+    updateEmptyHint();
     updateTitle();
     mpParameterDialog->refresh();
 }

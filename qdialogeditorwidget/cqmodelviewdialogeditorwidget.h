@@ -34,6 +34,7 @@ class cQModelViewTreeWidget;
 class cQDialogUndoRecorder;
 class cQDialogDocumentCommands;
 class cQDialogUndoWiring;
+class cQElementsDock;
 namespace vmva { class cDMDataModelDescriptor; }
 
 // The dialog editor's main window: owns the current document and the factory registry, shows
@@ -162,6 +163,9 @@ private:
     void setupModelPanels();
     void setupPreviewArea();
     void setupEditing();
+    // The "Elements" dock, drops on the layout tree and the hint of an empty form.
+    void setupElementsDock();
+    void updateEmptyHint();
     void connectActions();
     // Quit, the "Help" menu, the common second shortcuts and the unsaved-changes indicator.
     void setupDesktopCommands();
@@ -192,6 +196,7 @@ private:
     QPointer<QWidget> mpTopLevelPreview;
     cQModelViewDialogEditorEdit *mpEdit = nullptr;
     cQModelViewDialogEditorViewItems *mpViewItems = nullptr;
+    cQElementsDock *mpElementsDock = nullptr;
     cDialogItemFactoryRegistry mFactoryRegistry;
     cQModelViewTreeWidget *mpDataModelsWindow = nullptr;
     bool mPreviewRebuildQueued = false;

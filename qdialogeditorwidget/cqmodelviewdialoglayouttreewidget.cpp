@@ -1,10 +1,17 @@
 #include "cqmodelviewdialoglayouttreewidget.h"
 
+#include "celementplacement.h"
 #include "cqmodelviewdialoglayouttreeitem.h"
 
 #include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
 
+#include "vellcore/cerrorreporter.h"
+
+#include <QCursor>
+#include <QDrag>
 #include <QHash>
+#include <QMimeData>
+#include <QPainter>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -29,6 +36,13 @@ cQModelViewDialogLayoutTreeWidget::cQModelViewDialogLayoutTreeWidget(QWidget *pa
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     vpi::schedule(mDelayedActivation);
+    // Rows are dragged to move their elements; the drops are this widget's own, never Qt's
+    // moving of rows, and it draws where a drop lands.
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(false);
     connect(this, &QTreeWidget::currentItemChanged, this,
             &cQModelViewDialogLayoutTreeWidget::sltCurrentItemChanged);
     connect(this, &QTreeWidget::itemPressed, this,
@@ -114,6 +128,7 @@ void cQModelViewDialogLayoutTreeWidget::refreshChildTexts(
 void cQModelViewDialogLayoutTreeWidget::fill(cQAbstractDialogLayoutItem *root,
                                              cQAbstractDialogLayoutItem *select)
 {
+    mDropPlace = tDropPair();
     clear();
     if (!root)
         return;
@@ -263,4 +278,169 @@ void cQModelViewDialogLayoutTreeWidget::mousePressEvent(QMouseEvent *event)
     QTreeWidget::mousePressEvent(event);
     if (event->button() != Qt::LeftButton && currentItem())
         sigItemRightClick.emitSignal(currentItem());
+}
+
+QString cQModelViewDialogLayoutTreeWidget::rowMimeType()
+{
+    return QStringLiteral("application/x-vell-layout-row");
+}
+
+QMimeData *cQModelViewDialogLayoutTreeWidget::dragData(
+    const cQAbstractDialogLayoutItem &item) const
+{
+    QStringList path;
+    for (QTreeWidgetItem *row = rowOf(&item); row && row->parent(); row = row->parent())
+        path.prepend(QString::number(row->parent()->indexOfChild(row)));
+    auto *data = new QMimeData;
+    data->setData(rowMimeType(), path.join(QLatin1Char('/')).toLatin1());
+    return data;
+}
+
+cQAbstractDialogLayoutItem *cQModelViewDialogLayoutTreeWidget::draggedItem(
+    const QMimeData &data) const
+{
+    if (!data.hasFormat(rowMimeType()))
+        return nullptr;
+    QTreeWidgetItem *row = topLevelItem(0);
+    const QString path = QString::fromLatin1(data.data(rowMimeType()));
+    for (const QString &step : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int index = step.toInt(&ok);
+        row = ok && row && index >= 0 && index < row->childCount() ? row->child(index) : nullptr;
+    }
+    // The top row is the form itself, which never moves.
+    return row && row->parent() ? cQModelViewDialogLayoutTreeItem::layoutItemOf(row) : nullptr;
+}
+
+cQModelViewDialogLayoutTreeWidget::tDropPair cQModelViewDialogLayoutTreeWidget::dropAim(
+    const QPoint &pos) const
+{
+    QTreeWidgetItem *row = itemAt(pos);
+    cQAbstractDialogLayoutItem *item = cQModelViewDialogLayoutTreeItem::layoutItemOf(row);
+    if (!item || !item->parentOrNull())
+        return {cQModelViewDialogLayoutTreeItem::layoutItemOf(topLevelItem(0)),
+                cElementPlacement::Into};
+    const QRect rect = visualItemRect(row);
+    const int edge = qBound(2, rect.height() / 4, 8);
+    if (pos.y() < rect.top() + edge)
+        return {item, cElementPlacement::Before};
+    if (pos.y() >= rect.bottom() - edge) {
+        // Below an open row with children the line stands above its first child.
+        if (row->isExpanded() && row->childCount() > 0)
+            if (cQAbstractDialogLayoutItem *first
+                = cQModelViewDialogLayoutTreeItem::layoutItemOf(row->child(0)))
+                return {first, cElementPlacement::Before};
+        return {item, cElementPlacement::After};
+    }
+    return {item, cElementPlacement::Into};
+}
+
+bool cQModelViewDialogLayoutTreeWidget::showDropPlace(const QMimeData &data, const QPoint &pos)
+{
+    tDropPair place;
+    const tDropPair aim = dropAim(pos);
+    if (aim.target && placeDrop)
+        vpi::cErrorReporter::guard([&] { place = placeDrop(data, aim); });
+    if (place.target != mDropPlace.target || place.position != mDropPlace.position) {
+        mDropPlace = place;
+        viewport()->update();
+    }
+    return place.target != nullptr;
+}
+
+void cQModelViewDialogLayoutTreeWidget::clearDropPlace()
+{
+    mDropPlace = tDropPair();
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+}
+
+void cQModelViewDialogLayoutTreeWidget::startDrag(Qt::DropActions)
+{
+    const cQAbstractDialogLayoutItem *item = currentLayoutItem();
+    QTreeWidgetItem *row = currentItem();
+    if (!item || !item->parentOrNull() || !row)
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(dragData(*item));
+    QRect rect = visualItemRect(row);
+    rect.setWidth(std::min(rect.width(), 300));
+    drag->setPixmap(viewport()->grab(rect));
+    // The row's picture stays where the mouse took it.
+    const QPoint grip = viewport()->mapFromGlobal(QCursor::pos()) - rect.topLeft();
+    if (QRect(QPoint(0, 0), rect.size()).contains(grip))
+        drag->setHotSpot(grip);
+    drag->exec(Qt::MoveAction);
+}
+
+void cQModelViewDialogLayoutTreeWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if (!data || !placeDrop) {
+        event->ignore();
+        return;
+    }
+    setState(DraggingState);
+    // Accepted, so that moves follow; each move says whether it may land there.
+    event->acceptProposedAction();
+    showDropPlace(*data, event->position().toPoint());
+}
+
+void cQModelViewDialogLayoutTreeWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (event->mimeData() && showDropPlace(*event->mimeData(), pos))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+    const QRect inner = viewport()->rect().adjusted(0, autoScrollMargin(), 0, -autoScrollMargin());
+    if (hasAutoScroll() && !inner.contains(pos))
+        startAutoScroll();
+}
+
+void cQModelViewDialogLayoutTreeWidget::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    clearDropPlace();
+    event->accept();
+}
+
+void cQModelViewDialogLayoutTreeWidget::dropEvent(QDropEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    const bool lands = data && showDropPlace(*data, event->position().toPoint());
+    const tDropPair place = mDropPlace;
+    clearDropPlace();
+    if (!lands || !acceptDrop) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The receiver refills the rows: nothing here touches them afterwards.
+    vpi::cErrorReporter::guard([&] { acceptDrop(*data, place); });
+}
+
+void cQModelViewDialogLayoutTreeWidget::paintEvent(QPaintEvent *event)
+{
+    QTreeWidget::paintEvent(event);
+    QTreeWidgetItem *row = rowOf(mDropPlace.target);
+    if (!row)
+        return;
+    QRect rect = visualItemRect(row);
+    rect.setRight(viewport()->width() - 2);
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    switch (mDropPlace.position) {
+    case cElementPlacement::Into:
+        painter.drawRect(rect.adjusted(1, 1, -1, -1));
+        break;
+    case cElementPlacement::Before:
+    case cElementPlacement::After: {
+        const int y = mDropPlace.position == cElementPlacement::Before ? rect.top() + 1
+                                                                        : rect.bottom();
+        painter.drawLine(rect.left(), y, rect.right(), y);
+        painter.drawLine(rect.left(), y - 3, rect.left(), y + 3);
+        break;
+    }
+    }
 }

@@ -5,6 +5,8 @@
 
 #include <QTreeWidget>
 
+#include <functional>
+
 class cQAbstractDialogLayoutItem;
 
 // The document's layout item tree as a one-column tree; the current row is the editor's
@@ -39,6 +41,32 @@ public:
     // Removes the rows of `item` and its subtree; false when it has no row.
     bool removeRows(const cQAbstractDialogLayoutItem &item);
 
+    // Where a drop aims: onto the row of `target` (`position` cElementPlacement::Into), or
+    // between rows, in front of it (Before) or after it (After).
+    struct tDropPair
+    {
+        cQAbstractDialogLayoutItem *target = nullptr;
+        int position = 0;
+    };
+    // Asked while something is dragged over the tree: where `data` would land when dropped as
+    // `aim` says (a row that cannot take it may get it in front), or a null target when it may
+    // not be dropped there. Unset: nothing may be dropped.
+    std::function<tDropPair(const QMimeData &data, const tDropPair &aim)> placeDrop;
+    // `data` was dropped where placeDrop() said it lands.
+    std::function<void(const QMimeData &data, const tDropPair &aim)> acceptDrop;
+
+    // The MIME type of a dragged row: the positions of its rows from the top row down.
+    static QString rowMimeType();
+    // What a drag of the row of `item` carries; owned by the caller.
+    QMimeData *dragData(const cQAbstractDialogLayoutItem &item) const;
+    // The element whose row `data` carries, or null.
+    cQAbstractDialogLayoutItem *draggedItem(const QMimeData &data) const;
+    // Where a drop at `pos` (in the viewport) aims: on a row, or in its upper or lower edge
+    // between two rows; below the rows, onto the top row.
+    tDropPair dropAim(const QPoint &pos) const;
+    // Where the shown drag would land; a null target when nothing is dragged or it may not.
+    const tDropPair &dropPlace() const { return mDropPlace; }
+
     // Display name, followed by the label in quotes when there is one, else by the position
     // among the siblings of the same type without a label when there are several ("Label #2").
     static QString rowText(const cQAbstractDialogLayoutItem &item);
@@ -46,6 +74,12 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private slots:
     void sltCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
@@ -66,5 +100,10 @@ private:
     static QStringList childRowTexts(const cQAbstractDialogLayoutItem &parent,
                                      const cQAbstractDialogLayoutItem *leaving = nullptr);
 
+    // The place of a drag at `pos`, shown until the drag leaves or drops; false when refused.
+    bool showDropPlace(const QMimeData &data, const QPoint &pos);
+    void clearDropPlace();
+
     vpi::cWork mDelayedActivation;
+    tDropPair mDropPlace;
 };

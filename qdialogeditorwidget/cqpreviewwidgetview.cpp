@@ -172,7 +172,16 @@ QStringList cQPreviewWidgetView::namesAt(QWidget *pressed, QPoint pos) const
 
 void cQPreviewWidgetView::showEmptyPreview()
 {
-    setPreview(new cQEmptyPreview(mpPages));
+    auto *empty = new cQEmptyPreview(mpPages);
+    empty->setHint(mEmptyHint);
+    setPreview(empty);
+}
+
+void cQPreviewWidgetView::setEmptyHint(const QString &hint)
+{
+    mEmptyHint = hint;
+    if (auto *empty = qobject_cast<cQEmptyPreview *>(currentPreview()))
+        empty->setHint(hint);
 }
 
 void cQPreviewWidgetView::selectElement(const vstd::cAsciiString &name)
@@ -224,9 +233,11 @@ void cQPreviewWidgetView::updateSelection()
 
 void cQPreviewWidgetView::paintEvent(QPaintEvent *)
 {
+    // The window's own colours: a form lies on the darker shade, as on a desk, while the
+    // placeholder of nothing to show blends in.
+    const bool empty = qobject_cast<cQEmptyPreview *>(currentPreview()) != nullptr;
     QPainter painter(this);
-    painter.setPen(QColor(0, 0, 0, 255));
-    painter.fillRect(0, 0, width(), height(), QBrush(QColor(0, 0, 0, 255), Qt::SolidPattern));
+    painter.fillRect(rect(), palette().color(empty ? QPalette::Window : QPalette::Dark));
 }
 
 void cQPreviewWidgetView::resizeEvent(QResizeEvent *event)

@@ -9,9 +9,10 @@ class QFrame;
 class QLayout;
 class QStackedWidget;
 
-// Shows the embedded preview centred in a frame on black and marks the element selected in the
-// layout tree on a transparent overlay; the preview's widgets and layouts are found by the
-// elements' identity texts, which the factories use as Qt object names.
+// Shows the embedded preview centred in a frame on the window's dark shade and marks the
+// element selected in the layout tree on a transparent overlay; the preview's widgets and
+// layouts are found by the elements' identity texts, which the factories use as Qt object
+// names.
 class cQPreviewWidgetView : public QWidget
 {
     Q_OBJECT
@@ -44,6 +45,8 @@ public:
     // The parent every embedded preview is built under.
     QStackedWidget *pagesWidget() const { return mpPages; }
     void showEmptyPreview();
+    // The text the empty preview shows from now on (empty: none), the shown one included.
+    void setEmptyHint(const QString &hint);
     // Marks the widget, else the vertical or horizontal layout, named `name` in the shown
     // preview; an empty or unknown name clears the marking.
     void selectElement(const vstd::cAsciiString &name);
@@ -74,4 +77,5 @@ private:
     QPointer<QWidget> mpSelectedWidget;
     QPointer<QLayout> mpSelectedLayout;
     cSelectionWidget *mpOverlay = nullptr;
+    QString mEmptyHint;
 };

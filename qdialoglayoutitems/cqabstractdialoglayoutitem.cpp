@@ -50,6 +50,35 @@ void cQAbstractDialogLayoutItem::insertChild(cQAbstractDialogLayoutItem *before,
     child.release();
 }
 
+bool cQAbstractDialogLayoutItem::canAccept(int childKind, int childCategory,
+                                           bool childIsTopLevel) const
+{
+    return refusal(childKind, childCategory, childIsTopLevel, vstd::cAsciiString())
+        .rawText()
+        .isEmpty();
+}
+
+void cQAbstractDialogLayoutItem::moveTo(cQAbstractDialogLayoutItem &parent,
+                                        cQAbstractDialogLayoutItem *before)
+{
+    if (!mParent)
+        throw vstd::cBugException("$VTR$cQAbstractDialogLayoutItem: No parent!");
+    for (const cQAbstractDialogLayoutItem *at = &parent; at; at = at->mParent)
+        if (at == this)
+            throw vstd::cBugException("$VTR$cQAbstractDialogLayoutItem: moved into itself!");
+    if (before && parent.indexOf(before) < 0)
+        throw vstd::cBugException("$VTR$cQAbstractDialogLayoutItem: no child before!");
+    if (before == this)
+        return;
+    // Room first: once taken out of its old place, the item must find its new one.
+    parent.mChildren.reserve(parent.mChildren.size() + 1);
+    std::vector<cQAbstractDialogLayoutItem *> &old = mParent->mChildren;
+    old.erase(old.begin() + mParent->indexOf(this));
+    mParent = &parent;
+    const int index = before ? parent.indexOf(before) : int(parent.mChildren.size());
+    parent.mChildren.insert(parent.mChildren.begin() + index, this);
+}
+
 void cQAbstractDialogLayoutItem::removeFromParent()
 {
     if (!mParent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vellcore/casciistring.h"
+#include "vellcore/climessage.h"
 
 #include <memory>
 #include <vector>
@@ -35,8 +36,12 @@ public:
     virtual int viewCategory() const = 0;
     // A fresh properties object of the element type, not yet initialised; null for the root.
     virtual std::unique_ptr<vmva::cDVAbstractStdDMViewProperties> createProperties() const = 0;
+    // Why the editor may not add a child of that kind and category here, the child called
+    // `childName` in the message; an empty message when it may.
+    virtual vucs::cLIMessage refusal(int childKind, int childCategory, bool childIsTopLevel,
+                                     const vstd::cAsciiString &childName) const = 0;
     // Whether a child of that kind and category may be added here by the editor.
-    virtual bool canAccept(int childKind, int childCategory, bool childIsTopLevel) const = 0;
+    bool canAccept(int childKind, int childCategory, bool childIsTopLevel) const;
     virtual bool isTopLevelElement() const = 0;
     virtual vstd::cAsciiString displayName() const = 0;
     virtual vstd::cAsciiString elementName() const = 0;
@@ -71,6 +76,10 @@ public:
     cQAbstractDialogLayoutItem *nextSibling() const;
     void moveUp();
     void moveDown();
+    // Takes this item, with its subtree, from its parent into `parent` in front of `before`
+    // (at the end when null). Throws cBugException for the root, for a `parent` inside this
+    // item and for a `before` that is no child of `parent`; nothing has changed then.
+    void moveTo(cQAbstractDialogLayoutItem &parent, cQAbstractDialogLayoutItem *before);
 
     // The property `name` of properties(), or null.
     vmva::cDVIAbstractProperty *findProperty(const vstd::cAsciiString &name) const;

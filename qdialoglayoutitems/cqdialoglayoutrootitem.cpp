@@ -18,7 +18,15 @@ cQDialogLayoutRootItem::createProperties() const
     return nullptr;
 }
 
-bool cQDialogLayoutRootItem::canAccept(int, int, bool childIsTopLevel) const
+vucs::cLIMessage cQDialogLayoutRootItem::refusal(int, int, bool childIsTopLevel,
+                                                 const vstd::cAsciiString &) const
 {
-    return childIsTopLevel && children().empty();
+    if (!childIsTopLevel)
+        return "$VTR$A form begins with a dialog, a menu or a tool bar: append one of those "
+               "first";
+    if (!children().empty())
+        return vucs::cLIMessage("$VTR$A form holds one dialog, menu or tool bar, and this one "
+                                "has its %name% already")
+               << children().front()->displayName();
+    return vucs::cLIMessage();
 }

@@ -13,7 +13,8 @@ public:
     int viewCategory() const override;
     std::unique_ptr<vmva::cDVAbstractStdDMViewProperties> createProperties() const override;
     // One child only, and only one that may stand at the top level.
-    bool canAccept(int childKind, int childCategory, bool childIsTopLevel) const override;
+    vucs::cLIMessage refusal(int childKind, int childCategory, bool childIsTopLevel,
+                             const vstd::cAsciiString &childName) const override;
     bool isTopLevelElement() const override { return false; }
     vstd::cAsciiString displayName() const override { return "/"; }
     vstd::cAsciiString elementName() const override { return "Dialog"; }

@@ -41,22 +41,63 @@ cQDialogLayoutViewItem::createProperties() const
     return mItemFactory->createProperties();
 }
 
-bool cQDialogLayoutViewItem::canAccept(int childKind, int childCategory, bool) const
+namespace {
+// "A Group Box", "An Item": the start of a sentence about an element.
+QString withArticle(const vstd::cAsciiString &name)
 {
+    const QString text = qstr(name);
+    const bool vowel = QStringLiteral("AEIOU").contains(text.left(1).toUpper());
+    return (vowel ? QStringLiteral("An ") : QStringLiteral("A ")) + text;
+}
+
+QString categoryWord(int category)
+{
+    switch (category) {
+    case vq4::CategoryDialog: return QStringLiteral("dialog");
+    case vq4::CategoryMenu: return QStringLiteral("menu");
+    case vq4::CategoryToolBar: return QStringLiteral("tool bar");
+    default: return QStringLiteral("form");
+    }
+}
+} // namespace
+
+vucs::cLIMessage cQDialogLayoutViewItem::refusal(int childKind, int childCategory, bool,
+                                                 const vstd::cAsciiString &childName) const
+{
+    using vucs::cLIMessage;
     if (childCategory != viewCategory())
-        return false;
+        return cLIMessage("$VTR$%element% belongs in a %category%, not in a %form%")
+               << withArticle(childName) << categoryWord(childCategory)
+               << categoryWord(viewCategory());
     switch (elementKind()) {
     case vq4::KindContainer:
     case vq4::KindTabPage:
-        return childKind == vq4::KindLayout && children().empty();
+        if (!children().empty())
+            return cLIMessage("$VTR$%element% holds one layout and has it already: add to that "
+                              "layout")
+                   << withArticle(displayName());
+        if (childKind != vq4::KindLayout)
+            return cLIMessage("$VTR$%element% holds one layout: append a layout first")
+                   << withArticle(displayName());
+        return cLIMessage();
     case vq4::KindLayout:
-        return childKind != vq4::KindTabPage;
+        if (childKind == vq4::KindTabPage)
+            return cLIMessage("$VTR$%element% goes into a tab widget or a stacked widget, not "
+                              "into a layout")
+                   << withArticle(childName);
+        return cLIMessage();
     case vq4::KindTabContainer:
-        return childKind == vq4::KindTabPage;
+        if (childKind != vq4::KindTabPage)
+            return cLIMessage("$VTR$%element% holds pages only: append a page first")
+                   << withArticle(displayName());
+        return cLIMessage();
     case vq4::KindMenu:
-        return childKind == vq4::KindEntry || childKind == vq4::KindMenu;
+        if (childKind != vq4::KindEntry && childKind != vq4::KindMenu)
+            return cLIMessage("$VTR$%element% holds entries and submenus only")
+                   << withArticle(displayName());
+        return cLIMessage();
     default:
-        return false;
+        return cLIMessage("$VTR$%element% holds no other elements") << withArticle(displayName());
     }
 }
 

@@ -18,7 +18,8 @@ public:
     int elementKind() const override;
     int viewCategory() const override;
     std::unique_ptr<vmva::cDVAbstractStdDMViewProperties> createProperties() const override;
-    bool canAccept(int childKind, int childCategory, bool childIsTopLevel) const override;
+    vucs::cLIMessage refusal(int childKind, int childCategory, bool childIsTopLevel,
+                             const vstd::cAsciiString &childName) const override;
     bool isTopLevelElement() const override;
     vstd::cAsciiString displayName() const override;
     vstd::cAsciiString elementName() const override;

@@ -2,6 +2,7 @@
 
 #include "cqdialogundoforminfocommand.h"
 #include "cqdialogundomovecommand.h"
+#include "cqdialogundorelocatecommand.h"
 #include "cqdialogundostructurecommand.h"
 
 #include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
@@ -68,6 +69,14 @@ void cQDialogUndoRecorder::recordTakingOut(const cQAbstractDialogLayoutItem &ite
     push(new cQDialogUndoStructureCommand(mContext, named(verb, item),
                                           cQDialogUndoContext::pathOf(item),
                                           mContext.storeSubtree(item), false));
+}
+
+void cQDialogUndoRecorder::recordRelocated(const cQAbstractDialogLayoutItem &item,
+                                           const cQDialogUndoContext::tPath &from,
+                                           const QString &verb)
+{
+    push(new cQDialogUndoRelocateCommand(mContext, named(verb, item), from,
+                                         cQDialogUndoContext::pathOf(item)));
 }
 
 void cQDialogUndoRecorder::recordMoved(const cQAbstractDialogLayoutItem &item, bool up)

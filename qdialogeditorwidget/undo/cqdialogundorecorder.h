@@ -38,6 +38,10 @@ public:
                      const QByteArray &record = QByteArray());
     // `item` is about to be taken out (removed, cut), not yet marked.
     void recordTakingOut(const cQAbstractDialogLayoutItem &item, const QString &verb);
+    // `item` was just moved, with its subtree, from `from` to where it stands; `verb` names
+    // how.
+    void recordRelocated(const cQAbstractDialogLayoutItem &item,
+                         const cQDialogUndoContext::tPath &from, const QString &verb);
     // `item` was just exchanged with its previous (`up`) or next sibling.
     void recordMoved(const cQAbstractDialogLayoutItem &item, bool up);
 

@@ -1,7 +1,10 @@
 #include "editortesthost.h"
 
+#include "qdialogeditorwidget/celementplacement.h"
+#include "qdialogeditorwidget/cqelementsdock.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditoredit.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditorviewitems.h"
+#include "qdialogeditorwidget/undo/cqdialogundorecorder.h"
 
 #include "q4support/elements/cstdelementfactory.h"
 #include "q4support/elements/standardelements.h"
@@ -13,12 +16,16 @@
 #include "vellcore/cdocumentlimits.h"
 #include "vellcore/cerrorreporter.h"
 
+#include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QUndoStack>
 #include <QRegularExpression>
 #include <QtTest>
 
-// The insert and append menus and the edit commands with the clipboard, driven through the
-// editor's shortcut keys.
+// The insert and append menus, the "Elements" dock that shows their entries, the edit commands
+// with the clipboard and the drops on the layout tree, driven through the editor's keys, the
+// dock's fields and drag events on the tree.
 class tst_EditMenus : public QObject
 {
     Q_OBJECT
@@ -74,6 +81,52 @@ class tst_EditMenus : public QObject
         for (QString &row : rows)
             row = row.trimmed();
         return rows;
+    }
+
+    static cQElementsDock &dock(const cEditorDriver &d)
+    {
+        return *d.window->findChild<cQElementsDock *>("mpDockElements");
+    }
+    // The dock's shown entry rows, as "group/name" or, for disabled ones, "group/-name".
+    static QStringList dockRows(const cEditorDriver &d)
+    {
+        QStringList rows;
+        QTreeWidget *list = dock(d).list();
+        for (int g = 0; g < list->topLevelItemCount(); ++g)
+            for (int r = 0; r < list->topLevelItem(g)->childCount(); ++r) {
+                const QTreeWidgetItem *row = list->topLevelItem(g)->child(r);
+                if (!row->isHidden())
+                    rows << row->parent()->text(0) + "/"
+                                + (row->flags() & Qt::ItemIsEnabled ? "" : "-") + row->text(0);
+            }
+        return rows;
+    }
+    // Drags `data` over the tree to `pos` and drops it there as the tree's own drag would,
+    // without the platform's drag loop; false when the tree refused it while moving.
+    static bool dropOnTree(cEditorDriver &d, const QMimeData &data, QPoint pos,
+                           cQModelViewDialogLayoutTreeWidget::tDropPair *shown = nullptr)
+    {
+        QWidget *viewport = static_cast<QTreeWidget *>(d.tree)->viewport();
+        QDragEnterEvent enter(pos, Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &enter);
+        QDragMoveEvent move(pos, Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &move);
+        if (shown)
+            *shown = static_cast<cQModelViewDialogLayoutTreeWidget *>(d.tree)->dropPlace();
+        QDropEvent drop(pos, Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton, {});
+        // Only a drop that lands selects anew.
+        if (move.isAccepted())
+            d.after([&] { QApplication::sendEvent(viewport, &drop); });
+        else
+            QApplication::sendEvent(viewport, &drop);
+        return move.isAccepted();
+    }
+    // A point in the row showing `text`: its upper edge, middle or lower edge (-1, 0, 1).
+    static QPoint inRow(const cEditorDriver &d, const QString &text, int edge)
+    {
+        const QRect rect = d.tree->visualItemRect(findRow(*d.tree, text));
+        const int y = edge < 0 ? rect.top() + 1 : edge > 0 ? rect.bottom() - 1 : rect.center().y();
+        return QPoint(rect.left() + 8, y);
     }
 
 private slots:
@@ -407,6 +460,215 @@ private slots:
                  qPrintable(reported.join('|')));
         QCOMPARE(int(d->window->document().children()[0]->children()[0]->children().size()),
                  before);
+    }
+
+    // A disabled entry says why in its tips, in both menus; an enabled one what it does.
+    void entriesSayWhy_data()
+    {
+        QTest::addColumn<QString>("row"); // "": an empty form; "+Dialog": one empty dialog
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("append");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("empty form") << "" << "Label" << true
+            << "A form begins with a dialog, a menu or a tool bar: append one of those first";
+        QTest::newRow("dialog without layout") << "+Dialog" << "Label" << true
+            << "A Dialog holds one layout: append a layout first";
+        QTest::newRow("dialog with layout") << "Dialog" << "Grid Layout" << true
+            << "A Dialog holds one layout and has it already: add to that layout";
+        QTest::newRow("full form") << "/" << "Menu" << true
+            << "A form holds one dialog, menu or tool bar, and this one has its Dialog already";
+        QTest::newRow("page in layout") << "Vertical Box Layout (\"box\")" << "Tab Page" << true
+            << "A Tab Page goes into a tab widget or a stacked widget, not into a layout";
+        QTest::newRow("other category") << "Label (\"a\")" << "Menu Item" << true
+            << "A Menu Item belongs in a menu, not in a dialog";
+        QTest::newRow("beside the form") << "/" << "Label" << false
+            << "Nothing stands beside the form itself: append to it instead";
+        QTest::newRow("beside top-level") << "Dialog" << "Label" << false
+            << "A form begins with a dialog, a menu or a tool bar: append one of those first";
+        QTest::newRow("appends") << "Vertical Box Layout (\"box\")" << "Label" << true
+            << "Appends a Label to Vertical Box Layout";
+        QTest::newRow("in front") << "Label (\"a\")" << "Push Button" << true
+            << "Puts a Push Button in front of Label";
+        QTest::newRow("inserts") << "Label (\"a\")" << "Spacer" << false
+            << "Puts a Spacer in front of Label";
+    }
+
+    void entriesSayWhy()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, name);
+        QFETCH(bool, append);
+        QFETCH(QString, tip);
+        auto d = editor(!row.isEmpty() && !row.startsWith('+'));
+        if (row == "+Dialog")
+            QVERIFY(d->key(Qt::Key_D));
+        else if (!row.isEmpty())
+            QVERIFY(d->click(row));
+        QAction *action = entry(*d, name, append);
+        const bool enabled = tip.startsWith("Appends") || tip.startsWith("Puts");
+        QCOMPARE(action->isEnabled(), enabled);
+        QCOMPARE(action->statusTip(), tip);
+        QCOMPARE(action->toolTip(), enabled ? name : tip);
+        QMenu *menu = qobject_cast<QMenu *>(action->parent());
+        QVERIFY(menu->toolTipsVisible());
+        // The dock shows the append entry as it is.
+        if (append) {
+            const QTreeWidgetItem *dockRow = findRow(*dock(*d).list(), name);
+            QCOMPARE(bool(dockRow->flags() & Qt::ItemIsEnabled), enabled);
+            QCOMPARE(dockRow->statusTip(0), tip);
+            QVERIFY(dockRow->toolTip(0).startsWith(tip));
+        }
+    }
+
+    // The dock lists the menus' entries with their icons and letters; the filter narrows
+    // them, Enter appends the first that may be added, Shift+Enter inserts, a double-click
+    // appends, and the typing stays in the dock.
+    void elementsDockAddsAsTheMenusDo()
+    {
+        auto d = editor(false);
+        QStringList menuRows;
+        for (QAction *group : d->window->findChild<QMenu *>("mpMnuViews")->actions())
+            for (QAction *a : group->menu()->actions())
+                menuRows << group->text() + "/" + (a->isEnabled() ? "" : "-") + a->text();
+        QCOMPARE(dockRows(*d), menuRows);
+        const QTreeWidgetItem *label = findRow(*dock(*d).list(), "Label");
+        QCOMPARE(label->text(1), entry(*d, "Label", true)->shortcut().toString());
+        QVERIFY(!label->icon(0).isNull());
+
+        QLineEdit *filter = dock(*d).filterField();
+        filter->setFocus();
+        QTest::keyClicks(filter, "box");
+        QCOMPARE(dockRows(*d), QStringList({"Containers/-Group Box", "Layouts/-Vertical Box "
+                                            "Layout", "Layouts/-Horizontal Box Layout",
+                                            "Widgets/-Check Box", "Widgets/-Spin Box",
+                                            "Widgets/-Combo Box", "Widgets/-Double Spin Box",
+                                            "Widgets/-Button Box"}));
+        filter->clear();
+        QTest::keyClicks(filter, "menu");
+        QCOMPARE(dockRows(*d), QStringList({"Menus/Menu", "Menus/-Menu Item",
+                                            "Menus/-Separator"}));
+        filter->clear();
+        QTest::keyClicks(filter, "dia");
+        QVERIFY(d->after([&] { QTest::keyClick(filter, Qt::Key_Return); }));
+        QVERIFY(filter->hasFocus());
+        QTest::keyClicks(filter, "vertical");
+        QVERIFY(d->after([&] { QTest::keyClick(filter, Qt::Key_Enter); }));
+        QTest::keyClicks(filter, "label");
+        QVERIFY(d->after([&] { QTest::keyClick(filter, Qt::Key_Return); }));
+        QCOMPARE(treeRows(*d->tree), QStringList({"/", "  Dialog", "    Vertical Box Layout",
+                                                  "      Label"}));
+        QVERIFY(d->click("Label"));
+        filter->setFocus();
+        filter->clear();
+        QTest::keyClicks(filter, "push");
+        QVERIFY(d->after([&] { QTest::keyClick(filter, Qt::Key_Return, Qt::ShiftModifier); }));
+        filter->clear();
+        QTreeWidget *list = dock(*d).list();
+        QTreeWidgetItem *check = findRow(*list, "Check Box");
+        list->scrollToItem(check);
+        // Qt's double click comes after the click that chose the row.
+        const QPoint at = list->visualItemRect(check).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(d->after([&] {
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        }));
+        QCOMPARE(treeRows(*d->tree).mid(3), QStringList({"      Check Box", "      Push Button",
+                                                         "      Label"}));
+        QCOMPARE(d->window->undoRecorder().stack().count(), 5);
+    }
+
+    // A row dragged onto another moves its element there by the rules of paste, or between
+    // rows in front of or after one, in one step of the history; a place the rules refuse
+    // takes nothing and the drag shows it refused.
+    void dragRowsMoveElements_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("edge");
+        QTest::addColumn<QStringList>("rows"); // the box's rows after the drop; empty: refused
+        const QString a = "Label (\"a\")", b = "Push Button (\"b\")", g = "Group Box (\"g\")";
+        const QString inner = "Vertical Box Layout (\"inner\")", c = "Line Edit (\"c\")";
+        QTest::newRow("onto a layout") << a << inner << 0
+                                       << QStringList({b, g, inner, c, a});
+        QTest::newRow("above a row") << c << a << -1 << QStringList({c, a, b, g, inner});
+        QTest::newRow("below a row") << a << b << 1 << QStringList({b, a, g, inner, c});
+        QTest::newRow("onto a leaf: in front") << c << b << 0
+                                               << QStringList({a, c, b, g, inner});
+        QTest::newRow("onto a full box: in front") << a << g << 0
+                                                   << QStringList({b, a, g, inner, c});
+        QTest::newRow("layout out of its box") << inner << b << 1
+                                               << QStringList({a, b, inner, c, g});
+        QTest::newRow("into itself") << g << inner << 0 << QStringList();
+        QTest::newRow("where it stands") << a << b << -1 << QStringList();
+        QTest::newRow("beside the form") << "Dialog" << a << -1 << QStringList();
+        QTest::newRow("the form itself") << "/" << a << 0 << QStringList();
+    }
+
+    void dragRowsMoveElements()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(int, edge);
+        QFETCH(QStringList, rows);
+        cFormWriter writer(mHost);
+        auto &box = writer.add(writer.add(writer.root(), "Dialog"), "VBoxLayout", "box");
+        writer.add(box, "Label", "a");
+        writer.add(box, "PushButton", "b");
+        writer.add(writer.add(writer.add(box, "GroupBox", "g"), "VBoxLayout", "inner"),
+                   "LineEdit", "c");
+        writer.save(mDir.filePath("drag.dlg"));
+        auto d = std::make_unique<cEditorDriver>(mHost);
+        d->after([&] { d->window->loadDocument(mDir.filePath("drag.dlg"), true); });
+        const QStringList before = treeRows(*d->tree);
+        auto *tree = static_cast<cQModelViewDialogLayoutTreeWidget *>(d->tree);
+        cQAbstractDialogLayoutItem *moved
+            = cQModelViewDialogLayoutTreeItem::layoutItemOf(findRow(*d->tree, from));
+        std::unique_ptr<QMimeData> data(tree->dragData(*moved));
+        QCOMPARE(tree->draggedItem(*data), from == "/" ? nullptr : moved);
+        cQModelViewDialogLayoutTreeWidget::tDropPair shown;
+        QCOMPARE(dropOnTree(*d, *data, inRow(*d, to, edge), &shown), !rows.isEmpty());
+        QCOMPARE(tree->dropPlace().target, nullptr); // the mark goes with the drop
+        QUndoStack &stack = d->window->undoRecorder().stack();
+        if (rows.isEmpty()) {
+            QCOMPARE(shown.target, nullptr);
+            QCOMPARE(treeRows(*d->tree), before);
+            QCOMPARE(stack.count(), 0);
+            return;
+        }
+        // The mark shows where it lands: a leaf takes it in front.
+        QCOMPARE(shown.position, edge < 0 || (edge == 0 && to == "Push Button (\"b\")")
+                                         || (edge == 0 && to == "Group Box (\"g\")")
+                                     ? int(cElementPlacement::Before)
+                                     : edge > 0 ? int(cElementPlacement::After)
+                                                : int(cElementPlacement::Into));
+        QCOMPARE(boxRows(*d), rows);
+        QCOMPARE(d->tree->currentItem()->text(0), from);
+        QCOMPARE(stack.count(), 1);
+        QCOMPARE(stack.undoText(), "Move " + from.section(" (", 0, 0));
+        QVERIFY(d->after([&] { stack.undo(); }));
+        QCOMPARE(treeRows(*d->tree), before);
+        QVERIFY(d->after([&] { stack.redo(); }));
+        QCOMPARE(boxRows(*d), rows);
+        QCOMPARE(treeRows(*d->tree), documentRows(d->window->document()));
+    }
+
+    // An element type dragged from the dock is added where it is dropped, as append adds it;
+    // one dropped below the rows of an empty form starts it.
+    void dragFromDockAddsElement()
+    {
+        auto d = editor(false);
+        QMimeData dialog, label, item;
+        dialog.setData(cQElementsDock::mimeType(), "Dialog");
+        label.setData(cQElementsDock::mimeType(), "Label");
+        item.setData(cQElementsDock::mimeType(), "MenuItem");
+        QVERIFY(!dropOnTree(*d, label, QPoint(20, 200)));
+        QVERIFY(dropOnTree(*d, dialog, QPoint(20, 200)));
+        QVERIFY(d->key(Qt::Key_V));
+        QVERIFY(dropOnTree(*d, label, inRow(*d, "Vertical Box Layout", 0)));
+        QVERIFY(!dropOnTree(*d, item, inRow(*d, "Label", 0)));
+        QVERIFY(dropOnTree(*d, label, inRow(*d, "Label", 1)));
+        QCOMPARE(treeRows(*d->tree), QStringList({"/", "  Dialog", "    Vertical Box Layout",
+                                                  "      Label #1", "      Label #2"}));
     }
 
     // Last: the plug-in stays loaded in the host the other cases share.

@@ -232,7 +232,7 @@ private slots:
         QTest::keyClick(tree.get(), Qt::Key_F10);
         QCOMPARE(mRightClicked, QList<QTreeWidgetItem *>(5, labelRow));
     }
-    void previewIsCentredInFrameOnBlack()
+    void previewIsCentredOnTheWindowsDarkShade()
     {
         auto view = shownView();
         QWidget *form = makeForm(view->pagesWidget());
@@ -245,9 +245,10 @@ private slots:
         QVERIFY(qAbs(formRect.center().y() - view->height() / 2) <= 2);
 
         const QImage image = view->grab().toImage();
-        QCOMPARE(image.pixelColor(2, 2), QColor(0, 0, 0));
-        QCOMPARE(image.pixelColor(view->width() - 3, view->height() - 3), QColor(0, 0, 0));
-        QVERIFY(image.pixelColor(formRect.center()) != QColor(0, 0, 0));
+        const QColor dark = view->palette().color(QPalette::Dark);
+        QCOMPARE(image.pixelColor(2, 2).rgb(), dark.rgb());
+        QCOMPARE(image.pixelColor(view->width() - 3, view->height() - 3).rgb(), dark.rgb());
+        QVERIFY(image.pixelColor(formRect.center()).rgb() != dark.rgb());
     }
 
     // A widget is marked on its geometry, white with yellow handles; a layout cyan around its
@@ -489,19 +490,57 @@ private slots:
         QCOMPARE(image.pixelColor(inForm), area.palette().color(QPalette::Window));
     }
 
-    void emptyPreviewIsRedCross()
+    // Nothing to preview: a red cross, or the hint of an empty form, on the window's colours.
+    void emptyPreview_data()
     {
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("cross") << QString();
+        QTest::newRow("hint") << QString("This form is empty.");
+    }
+
+    void emptyPreview()
+    {
+        QFETCH(QString, hint);
         auto view = shownView();
+        view->setEmptyHint(hint);
         view->showEmptyPreview();
         settle();
         auto *empty = qobject_cast<cQEmptyPreview *>(view->currentPreview());
         QVERIFY(empty);
-        QCOMPARE(empty->size(), QSize(320, 320));
+        QCOMPARE(empty->hint(), hint);
+        // The cross fills its square; the hint, one line here, is only as high as its text.
+        QCOMPARE(empty->width(), hint.isEmpty() ? 320 : 220);
+        QCOMPARE(empty->height() < 100, !hint.isEmpty());
+        const QColor window = view->palette().color(QPalette::Window);
+        QCOMPARE(view->grab().toImage().pixelColor(2, 2), window);
         const QImage image = empty->grab().toImage();
-        QCOMPARE(image.pixelColor(160, 160), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(10, 10), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(310, 10), QColor(255, 0, 0));
-        QVERIFY(image.pixelColor(160, 40) != QColor(255, 0, 0));
+        const QColor red(255, 0, 0);
+        QCOMPARE(image.pixelColor(160, 160) == red, hint.isEmpty());
+        QCOMPARE(image.pixelColor(2, 2) == red, hint.isEmpty());
+        QCOMPARE(image.pixelColor(image.width() / 2, 2), window);
+        int text = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                text += image.pixelColor(x, y) != window && image.pixelColor(x, y) != red;
+        QCOMPARE(text > 50, !hint.isEmpty());
+    }
+
+    // A new editor says how to begin, naming the top-level elements with their keys; the
+    // hint goes with the first element and comes back when the form is empty again.
+    void emptyFormShowsHowToBegin()
+    {
+        cEditorDriver d(mHost);
+        const auto hint = [&] {
+            QWidget *shown = d.window->previewView()->currentPreview();
+            auto *empty = qobject_cast<cQEmptyPreview *>(shown);
+            return empty ? empty->hint() : QString("(a preview)");
+        };
+        QVERIFY2(hint().contains("Begin with Dialog (D), Menu (M) or Tool Bar (B):"),
+                 qPrintable(hint()));
+        QVERIFY(d.key(Qt::Key_D));
+        QCOMPARE(hint(), QString("(a preview)"));
+        QVERIFY(d.key(Qt::Key_Delete));
+        QVERIFY(hint().startsWith("This form is empty."));
     }
 };
 

@@ -55,6 +55,10 @@ void tst_LayoutItems::viewItemAcceptance()
         const bool expected = accepted.contains(QString::number(childKind));
         QVERIFY2(parent.canAccept(childKind, 1, false) == expected,
                  qPrintable(QStringLiteral("child kind %1").arg(childKind)));
+        // A refusal says why, naming the parent or the child.
+        const QString why = parent.refusal(childKind, 1, false, "TChild").toQString();
+        QCOMPARE(why.isEmpty(), expected);
+        QVERIFY(expected || why.contains("TParent") || why.contains("TChild"));
         // Being a top-level element changes nothing below the root.
         QCOMPARE(parent.canAccept(childKind, 1, true), expected);
     }
@@ -210,6 +214,24 @@ void tst_LayoutItems::siblingsAndMoving()
     // The moved item keeps its children.
     QCOMPARE(b.children().size(), size_t(1));
     QCOMPARE(b.children()[0]->parent(), &b);
+
+    // Into another parent, in front of a child or at the end, the same item with its subtree.
+    c.moveTo(b, b.children()[0]);
+    QCOMPARE(layout.children(), (tList{&a, &b}));
+    QCOMPARE(b.children().front(), &c);
+    QCOMPARE(c.parent(), &b);
+    b.moveTo(layout, &a);
+    QCOMPARE(layout.children(), (tList{&b, &a}));
+    QCOMPARE(b.children().size(), size_t(2));
+    c.moveTo(layout, nullptr);
+    QCOMPARE(layout.children(), (tList{&b, &a, &c}));
+    // Refused without a change: into itself or below, beside a stranger, the root.
+    QVERIFY_THROWS_EXCEPTION(vstd::cBugException, layout.moveTo(b, nullptr));
+    QVERIFY_THROWS_EXCEPTION(vstd::cBugException, b.moveTo(b, nullptr));
+    QVERIFY_THROWS_EXCEPTION(vstd::cBugException, a.moveTo(b, &c));
+    QVERIFY_THROWS_EXCEPTION(vstd::cBugException, root.moveTo(layout, nullptr));
+    QCOMPARE(layout.children(), (tList{&b, &a, &c}));
+    QCOMPARE(a.parent(), &layout);
 }
 
 void tst_LayoutItems::debugInfoIdentifiesItems()
