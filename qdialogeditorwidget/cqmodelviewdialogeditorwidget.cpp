@@ -285,8 +285,10 @@ void cQModelViewDialogEditorWidget::openTopLevelPreview(bool activate)
     std::unique_ptr<QWidget> preview = createPreview(nullptr, true);
     if (!preview)
         return;
-    // A window of the editor's: the window manager keeps it in front of the editor.
-    preview->setParent(this, preview->windowFlags() | Qt::Window);
+    // A dialog window of the editor's: window managers keep a dialog in front of the window
+    // it belongs to (on X11 only dialogs and tools are transient; a plain window of the
+    // editor's went behind it as soon as the editor was clicked).
+    preview->setParent(this, (preview->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     if (hadPreview) {
         preview->resize(previous.size());
         preview->move(previous.topLeft());
