@@ -1,8 +1,13 @@
 #include "cvq4spacerbuilder.h"
 
+#include "q4widgets/cvq4vmvbuildcontext.h"
 #include "vellmva2/cdvitypedproperties.h"
 
 #include <algorithm>
+#include <QBoxLayout>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -26,6 +31,72 @@ private:
     QSize mHint;
 };
 
+// The spacer widget's place in a layout: a QSpacerItem of the widget's hint and policy, which
+// the layouts give no spacing, that moves the widget along for the preview to find. Not a
+// widget item: a grid leaves out the empty ones that hold a widget.
+class cQSpacerWidgetItem final : public QSpacerItem
+{
+public:
+    explicit cQSpacerWidgetItem(QWidget &widget) : QSpacerItem(0, 0), mWidget(&widget) {}
+    QSize sizeHint() const override { return standIn().sizeHint(); }
+    QSize minimumSize() const override
+    {
+        return mWidget ? standIn().minimumSize().expandedTo(mWidget->minimumSize()) : QSize();
+    }
+    QSize maximumSize() const override
+    {
+        return mWidget ? standIn().maximumSize().boundedTo(mWidget->maximumSize()) : QSize();
+    }
+    Qt::Orientations expandingDirections() const override
+    {
+        return standIn().expandingDirections();
+    }
+    void setGeometry(const QRect &rect) override
+    {
+        QSpacerItem::setGeometry(rect);
+        if (mWidget)
+            mWidget->setGeometry(rect);
+    }
+
+private:
+    // What Qt's own spacer would be; a hidden spacer takes no room at all.
+    QSpacerItem standIn() const
+    {
+        if (!mWidget || mWidget->isHidden())
+            return QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+        const QSize hint = mWidget->sizeHint();
+        const QSizePolicy policy = mWidget->sizePolicy();
+        return QSpacerItem(hint.width(), hint.height(), policy.horizontalPolicy(),
+                           policy.verticalPolicy());
+    }
+
+    QPointer<QWidget> mWidget;
+};
+
+// Puts a cQSpacerWidgetItem where the layout placed `spacer` as a widget.
+void standInLayout(QObject *parent, QWidget &spacer)
+{
+    auto *layout = qobject_cast<QLayout *>(parent);
+    const int index = layout ? layout->indexOf(&spacer) : -1;
+    if (index < 0)
+        return;
+    if (auto *box = qobject_cast<QBoxLayout *>(layout)) {
+        delete box->takeAt(index);
+        box->insertItem(index, new cQSpacerWidgetItem(spacer));
+    } else if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+        int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        delete grid->takeAt(index);
+        grid->addItem(new cQSpacerWidgetItem(spacer), row, column, rowSpan, columnSpan);
+    } else if (auto *form = qobject_cast<QFormLayout *>(layout)) {
+        int row = 0;
+        QFormLayout::ItemRole role = QFormLayout::FieldRole;
+        form->getItemPosition(index, &row, &role);
+        delete form->takeAt(index);
+        form->setItem(row, role, new cQSpacerWidgetItem(spacer));
+    }
+}
+
 } // namespace
 
 cVQ4SpacerBuilder::cVQ4SpacerBuilder()
@@ -44,5 +115,7 @@ QObject *cVQ4SpacerBuilder::create(vmva::cDVAbstractStdDMViewProperties *propert
         delete spacer;
         return nullptr;
     }
+    if (!context.atTopLevel())
+        standInLayout(contentOf(parent), *spacer);
     return spacer;
 }
