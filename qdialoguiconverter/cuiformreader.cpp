@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <functional>
+
 using namespace vmva;
 
 namespace {
@@ -58,6 +60,8 @@ private:
         mReport.add(cUiConversionReport::Dropped, at.line, text);
     }
     static QString nameOf(const cUiXmlNode &node) { return node.attribute("name"); }
+    // A widget left out takes the widgets it holds with it: " holding "a", "b"" names them.
+    static QString holding(const cUiXmlNode &node);
 
     Item *create(Item &parent, const QString &element, const cUiXmlNode &at);
     // A separator has no name of its own in a form: "separator" names them all.
@@ -100,6 +104,20 @@ private:
     std::vector<std::pair<vmva::cDVIAbstractProperty *, QString>> mExact;
     int mElements = 0;
 };
+
+QString cReading::holding(const cUiXmlNode &node)
+{
+    QStringList names;
+    const std::function<void(const cUiXmlNode &)> walk = [&](const cUiXmlNode &at) {
+        for (const cUiXmlNode &c : at.children) {
+            if (c.tag == QLatin1String("widget") && !nameOf(c).isEmpty())
+                names << '"' + nameOf(c) + '"';
+            walk(c);
+        }
+    };
+    walk(node);
+    return names.isEmpty() ? QString() : QStringLiteral(" holding ") + names.join(", ");
+}
 
 Item *cReading::create(Item &parent, const QString &element, const cUiXmlNode &at)
 {
@@ -282,14 +300,15 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
         } else if (cls == QLatin1String("QToolBar")) {
             ownForm(c, false);
         } else if (cls == QLatin1String("QStatusBar") || cls == QLatin1String("QDockWidget")) {
-            drop(c, QStringLiteral("%1 \"%2\"").arg(cls, nameOf(c)));
+            drop(c, QStringLiteral("%1 \"%2\"%3").arg(cls, nameOf(c), holding(c)));
         } else if (!central) {
             // The central widget: its layout is the dialog's.
             central = true;
             readContent(*dialog, QStringLiteral("Dialog"), c);
             keepChildMargin(*dialog);
         } else {
-            drop(c, QStringLiteral("%1 \"%2\" beside the central widget").arg(cls, nameOf(c)));
+            drop(c, QStringLiteral("%1 \"%2\" beside the central widget%3")
+                        .arg(cls, nameOf(c), holding(c)));
         }
     }
 }
