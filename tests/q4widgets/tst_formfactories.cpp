@@ -278,7 +278,8 @@ void tst_FormFactories::cellsPlaceAsQtLayoutsDo()
             w.open("Spacer", "d").set("Size", 40).close();
             w.open("Label", "e").set("Text", "Right").close();
             w.close();
-            w.open("Spacer", "f").set("Orientation", 2).set("Size", 20).close();
+            w.open("Spacer", "f").set("Orientation", 2).set("Size", 20).set("Breadth", 300)
+                .close();
             w.open("PushButton", "g").close();
         }
         w.close().close();
@@ -333,7 +334,9 @@ void tst_FormFactories::cellsPlaceAsQtLayoutsDo()
         row->addItem(spacer(40, 0));
         row->addItem(widget(new QLabel("Right")));
         box->addLayout(row);
-        box->addItem(spacer(0, 20));
+        children.push_back(new QSpacerItem(300, 20, QSizePolicy::Minimum,
+                                           QSizePolicy::Expanding));
+        box->addItem(children.back());
         box->addItem(widget(new QPushButton));
         box->setSpacing(6);
         box->setContentsMargins(0, 0, 0, 0);
@@ -383,8 +386,14 @@ void tst_FormFactories::buildsTheContainersAndWidgetsAddedLater()
         w.open("TextEdit", "plain text").set("Text", "<b>as typed</b>").set("ReadOnly", true)
             .close();
         w.open("Line", "line").set("Orientation", 2).close();
+        w.open("Label", "framed").set("FrameShape", 2).set("FrameShadow", 0x20)
+            .set("LineWidth", 3).close();
+        w.open("PushButton", "toggle").set("Checkable", true).set("Checked", true).close();
     });
     QVERIFY(dialog);
+    QCOMPARE(shown(*dialog, {"framed:frameShape", "framed:frameShadow", "framed:lineWidth",
+                             "toggle:checkable", "toggle:checked"}),
+             QStringList({"Panel", "Raised", "3", "true", "true"}));
     QCOMPARE(shown(*dialog, {"frame:frameShape", "frame:frameShadow", "frame:lineWidth",
                              "area:verticalScrollBarPolicy", "area:widgetResizable",
                              "split:orientation", "split:childrenCollapsible",

@@ -12,13 +12,14 @@
 
 namespace {
 
-// An empty widget that asks for `length` pixels along its direction and grows there.
+// An empty widget that asks for `length` pixels along its direction, and `breadth` across it,
+// and grows along it.
 class cQSpacerWidget final : public QWidget
 {
 public:
-    cQSpacerWidget(QWidget *parent, Qt::Orientation orientation, int length)
-        : QWidget(parent), mHint(orientation == Qt::Horizontal ? QSize(length, 0)
-                                                                : QSize(0, length))
+    cQSpacerWidget(QWidget *parent, Qt::Orientation orientation, int length, int breadth)
+        : QWidget(parent), mHint(orientation == Qt::Horizontal ? QSize(length, breadth)
+                                                                : QSize(breadth, length))
     {
         if (orientation == Qt::Horizontal)
             setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
@@ -110,7 +111,8 @@ QObject *cVQ4SpacerBuilder::create(vmva::cDVAbstractStdDMViewProperties *propert
     const Qt::Orientation orientation =
         intOf(properties, "Orientation", 1) == 2 ? Qt::Vertical : Qt::Horizontal;
     const int length = int(std::clamp<__int64>(intOf(properties, "Size", 20), 0, 4096));
-    auto *spacer = new cQSpacerWidget(widgetOf(parent), orientation, length);
+    const int breadth = int(std::clamp<__int64>(intOf(properties, "Breadth", 0), 0, 4096));
+    auto *spacer = new cQSpacerWidget(widgetOf(parent), orientation, length, breadth);
     if (!placeWidget(*spacer, parent, context)) {
         delete spacer;
         return nullptr;
