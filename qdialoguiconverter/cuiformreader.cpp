@@ -589,6 +589,7 @@ Item *cReading::readSpacer(Item &parent, const cUiXmlNode &node)
         }
     }
     setInt(*spacer, "Size", vertical ? height : width, node);
+    setInt(*spacer, "Breadth", vertical ? width : height, node);
     return spacer;
 }
 
@@ -787,8 +788,15 @@ void cReading::readLayoutHints(Item &item, const cUiXmlNode *policy, const cUiXm
     const bool vertical = direction == eDirection::Vertical;
     const QString owner = item.label().data();
     if (policy) {
-        const QString h = policy->attribute("hsizetype", policy->childText("hsizetype"));
-        const QString v = policy->attribute("vsizetype", policy->childText("vsizetype"));
+        // Forms of Qt 3's time number the policies, as QSizePolicy::Policy does.
+        const auto named = [](const QString &type) {
+            static const QHash<QString, QString> names = {
+                {"0", "Fixed"}, {"1", "Minimum"}, {"3", "MinimumExpanding"}, {"4", "Maximum"},
+                {"5", "Preferred"}, {"7", "Expanding"}, {"13", "Ignored"}};
+            return names.value(type.trimmed(), type);
+        };
+        const QString h = named(policy->attribute("hsizetype", policy->childText("hsizetype")));
+        const QString v = named(policy->attribute("vsizetype", policy->childText("vsizetype")));
         const QString along = vertical ? v : h;
         int mode = 0;
         if (cUiElementMap::enumValue(cUiElementMap::sizePolicies(), along, mode)) {
