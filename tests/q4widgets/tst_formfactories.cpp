@@ -170,6 +170,9 @@ void tst_FormFactories::buildsEveryDialogElement()
                                                                            : "?");
     }
     QCOMPARE(order, QStringList({"3", "4", "5", "6", "7", "8", "9", "10 as spacer", "11", "14"}));
+    // Its item goes with it, as a widget's does.
+    delete spacer;
+    QCOMPARE(layout->count(), order.size() - 1);
 
     auto *tabs = dialog->findChild<QTabWidget *>("14");
     QCOMPARE(tabs->count(), 2);

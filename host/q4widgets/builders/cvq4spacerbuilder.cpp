@@ -26,10 +26,25 @@ public:
         else
             setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
     }
+    // The item goes with the spacer, as a widget's item does, while the layout lives.
+    ~cQSpacerWidget() override
+    {
+        if (mLayout && mItem) {
+            mLayout->removeItem(mItem);
+            delete mItem;
+        }
+    }
     QSize sizeHint() const override { return mHint; }
+    void placedBy(QLayout &layout, QLayoutItem &item)
+    {
+        mLayout = &layout;
+        mItem = &item;
+    }
 
 private:
     QSize mHint;
+    QPointer<QLayout> mLayout;
+    QLayoutItem *mItem = nullptr;
 };
 
 // The spacer widget's place in a layout: a QSpacerItem of the widget's hint and policy, which
@@ -42,11 +57,13 @@ public:
     QSize sizeHint() const override { return standIn().sizeHint(); }
     QSize minimumSize() const override
     {
-        return mWidget ? standIn().minimumSize().expandedTo(mWidget->minimumSize()) : QSize();
+        return mWidget ? standIn().minimumSize().expandedTo(mWidget->minimumSize())
+                       : QSize(0, 0);
     }
     QSize maximumSize() const override
     {
-        return mWidget ? standIn().maximumSize().boundedTo(mWidget->maximumSize()) : QSize();
+        return mWidget ? standIn().maximumSize().boundedTo(mWidget->maximumSize())
+                       : QSize(0, 0);
     }
     Qt::Orientations expandingDirections() const override
     {
@@ -75,27 +92,32 @@ private:
 };
 
 // Puts a cQSpacerWidgetItem where the layout placed `spacer` as a widget.
-void standInLayout(QObject *parent, QWidget &spacer)
+void standInLayout(QObject *parent, cQSpacerWidget &spacer)
 {
     auto *layout = qobject_cast<QLayout *>(parent);
     const int index = layout ? layout->indexOf(&spacer) : -1;
     if (index < 0)
         return;
+    auto *item = new cQSpacerWidgetItem(spacer);
     if (auto *box = qobject_cast<QBoxLayout *>(layout)) {
         delete box->takeAt(index);
-        box->insertItem(index, new cQSpacerWidgetItem(spacer));
+        box->insertItem(index, item);
     } else if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
         int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
         grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
         delete grid->takeAt(index);
-        grid->addItem(new cQSpacerWidgetItem(spacer), row, column, rowSpan, columnSpan);
+        grid->addItem(item, row, column, rowSpan, columnSpan);
     } else if (auto *form = qobject_cast<QFormLayout *>(layout)) {
         int row = 0;
         QFormLayout::ItemRole role = QFormLayout::FieldRole;
         form->getItemPosition(index, &row, &role);
         delete form->takeAt(index);
-        form->setItem(row, role, new cQSpacerWidgetItem(spacer));
+        form->setItem(row, role, item);
+    } else {
+        delete item;
+        return;
     }
+    spacer.placedBy(*layout, *item);
 }
 
 } // namespace
