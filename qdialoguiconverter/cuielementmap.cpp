@@ -79,7 +79,8 @@ VELL_ENUM(kAlignment, "Qt::", true, {"AlignLeft", 0x1, nullptr}, {"AlignRight", 
           {"AlignTop", 0x20, nullptr}, {"AlignBottom", 0x40, nullptr},
           {"AlignVCenter", 0x80, nullptr}, {"AlignCenter", 0x84, nullptr},
           {"AlignLeading", 0x1, nullptr}, {"AlignTrailing", 0x2, nullptr},
-          {"AlignAbsolute", 0x10, nullptr}, {"AlignBaseline", 0x100, nullptr});
+          {"AlignAbsolute", 0x10, nullptr}, {"AlignBaseline", 0x100, nullptr},
+          {"AlignHorizontal_Mask", 0x1f, nullptr}, {"AlignVertical_Mask", 0x1e0, nullptr});
 VELL_ENUM(kFrameShape, "QFrame::", false, {"NoFrame", 0, nullptr}, {"Box", 1, nullptr},
           {"Panel", 2, nullptr}, {"WinPanel", 3, nullptr}, {"HLine", 4, nullptr},
           {"VLine", 5, nullptr}, {"StyledPanel", 6, nullptr});
@@ -118,9 +119,10 @@ const tPropertySet kProperties[] = {
     {"TabPage", "title", "Title", nullptr, "", true},
     {"TabPage", "icon", "Icon", nullptr, nullptr, true},
     {"TabPage", "toolTip", "ToolTip", nullptr, nullptr, true},
-    {"Frame", "frameShape", "FrameShape", &kFrameShape, "NoFrame", false},
-    {"Frame", "frameShadow", "FrameShadow", &kFrameShadow, nullptr, false},
-    {"Frame", "lineWidth", "LineWidth", nullptr, nullptr, false},
+    // A frame's and a label's.
+    {"", "frameShape", "FrameShape", &kFrameShape, "NoFrame", false},
+    {"", "frameShadow", "FrameShadow", &kFrameShadow, nullptr, false},
+    {"", "lineWidth", "LineWidth", nullptr, nullptr, false},
     {"ScrollArea", "widgetResizable", "WidgetResizable", nullptr, "false", false},
     {"ScrollArea", "horizontalScrollBarPolicy", "HorizontalScrollBar", &kScrollBar, nullptr,
      false},

@@ -1,6 +1,7 @@
 #include "cuiformreader.h"
 
 #include "cuielementmap.h"
+#include "cuipropertyreader.h"
 #include "cuivaluecodec.h"
 #include "cuixmlnode.h"
 
@@ -15,15 +16,15 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <functional>
+
 using namespace vmva;
 
 namespace {
 
 using Limits = vsa::cDocumentLimits;
 using Item = cQAbstractDialogLayoutItem;
-enum class eDirection { None, Horizontal, Vertical };
-// Qt's largest widget size, which a form names for "no maximum".
-constexpr qint64 QWIDGETSIZE_LIMIT = 16777215;
+using eDirection = cUiPropertyReader::eDirection;
 // The layout margin Qt's styles give a widget that is not a window.
 constexpr int kChildMargin = 9;
 
@@ -40,7 +41,7 @@ class cReading
 public:
     cReading(const cDialogItemFactoryRegistry &registry, const vucs::cString &source,
              const QString &folder, cUiConversionReport &report)
-        : mRegistry(registry), mSource(source), mFolder(folder), mReport(report) {}
+        : mRegistry(registry), mSource(source), mReport(report), mProperties(folder, report) {}
 
     std::vector<cUiFormReader::tFormSet> run(const cUiXmlNode &ui);
 
@@ -58,6 +59,8 @@ private:
         mReport.add(cUiConversionReport::Dropped, at.line, text);
     }
     static QString nameOf(const cUiXmlNode &node) { return node.attribute("name"); }
+    // A widget left out takes the widgets it holds with it: " holding "a", "b"" names them.
+    static QString holding(const cUiXmlNode &node);
 
     Item *create(Item &parent, const QString &element, const cUiXmlNode &at);
     // A separator has no name of its own in a form: "separator" names them all.
@@ -83,23 +86,45 @@ private:
     void readAction(Item &parent, const char *element, const QString &name,
                     const cUiXmlNode &at);
     void readProperties(Item &item, const QString &element, const cUiXmlNode &node,
-                        eDirection direction);
-    bool readDynamic(Item &item, const QString &name, const cUiXmlNode &value);
-    void dropMnemonic(Item &label, const cUiXmlNode &buddy);
-    void readLayoutHints(Item &item, const cUiXmlNode *policy, const cUiXmlNode *minimum,
-                         const cUiXmlNode *maximum, eDirection direction);
-    void setText(Item &item, const char *property, const QString &text);
-    void setInt(Item &item, const char *property, qint64 value, const cUiXmlNode &at);
+                        eDirection direction)
+    {
+        mProperties.read(item, element, node, direction);
+    }
+    bool readDynamic(Item &item, const QString &name, const cUiXmlNode &value)
+    {
+        return mProperties.readDynamic(item, name, value);
+    }
+    static void setText(Item &item, const char *property, const QString &text)
+    {
+        cUiPropertyReader::setText(item, property, text);
+    }
+    void setInt(Item &item, const char *property, qint64 value, const cUiXmlNode &at)
+    {
+        mProperties.setInt(item, property, value, at);
+    }
 
     const cDialogItemFactoryRegistry &mRegistry;
     vucs::cString mSource;
-    QString mFolder;
     cUiConversionReport &mReport;
     QHash<QString, const cUiXmlNode *> mActions;
     QHash<QString, QString> mCustomBases;
-    std::vector<std::pair<vmva::cDVIAbstractProperty *, QString>> mExact;
+    cUiPropertyReader mProperties;
     int mElements = 0;
 };
+
+QString cReading::holding(const cUiXmlNode &node)
+{
+    QStringList names;
+    const std::function<void(const cUiXmlNode &)> walk = [&](const cUiXmlNode &at) {
+        for (const cUiXmlNode &c : at.children) {
+            if (c.tag == QLatin1String("widget") && !nameOf(c).isEmpty())
+                names << '"' + nameOf(c) + '"';
+            walk(c);
+        }
+    };
+    walk(node);
+    return names.isEmpty() ? QString() : QStringLiteral(" holding ") + names.join(", ");
+}
 
 Item *cReading::create(Item &parent, const QString &element, const cUiXmlNode &at)
 {
@@ -126,28 +151,6 @@ Item *cReading::create(Item &parent, const QString &element, const cUiXmlNode &a
         if (auto *view = label->asciiStringView())
             view->setValue(qstr(name).ascii());
     return result;
-}
-
-void cReading::setText(Item &item, const char *property, const QString &text)
-{
-    if (auto *p = item.findProperty(property))
-        cUiValueCodec::setText(*p, text);
-}
-
-void cReading::setInt(Item &item, const char *property, qint64 value, const cUiXmlNode &at)
-{
-    auto *p = item.findProperty(property);
-    if (!p || !p->intView())
-        return;
-    cDVIIntProperty &view = *p->intView();
-    if (view.hasRange() && (value < view.minimum() || value > view.maximum())) {
-        const qint64 bounded = qMax(qint64(view.minimum()), qMin(value, qint64(view.maximum())));
-        approximate(at, QStringLiteral("%1 %2 of \"%3\" as %4")
-                            .arg(QLatin1String(property)).arg(value)
-                            .arg(item.label().data()).arg(bounded));
-        value = bounded;
-    }
-    view.setValue(value);
 }
 
 // Every action and custom widget class of the form, wherever it is declared.
@@ -206,8 +209,7 @@ std::vector<cUiFormReader::tFormSet> cReading::run(const cUiXmlNode &ui)
     }
     if (!widget)
         cUiXmlNode::refuse(mSource, ui.line, ui.column, QStringLiteral("the form has no widget"));
-    for (const auto &[property, text] : mExact)
-        cUiValueCodec::setText(*property, text);
+    mProperties.applyExact();
     return forms;
 }
 
@@ -223,7 +225,8 @@ void cReading::readTopWidget(Item &root, const cUiXmlNode &widget)
         return;
     }
     if (cls != QLatin1String("QDialog") && cls != QLatin1String("QWidget"))
-        approximate(widget, QStringLiteral("class %1 of \"%2\" as Dialog").arg(cls, nameOf(widget)));
+        approximate(widget,
+                    QStringLiteral("class %1 of \"%2\" as Dialog").arg(cls, nameOf(widget)));
     if (Item *dialog = create(root, QStringLiteral("Dialog"), widget)) {
         readProperties(*dialog, QStringLiteral("Dialog"), widget, eDirection::None);
         readContent(*dialog, QStringLiteral("Dialog"), widget);
@@ -282,14 +285,15 @@ void cReading::readMainWindow(Item &root, const cUiXmlNode &window,
         } else if (cls == QLatin1String("QToolBar")) {
             ownForm(c, false);
         } else if (cls == QLatin1String("QStatusBar") || cls == QLatin1String("QDockWidget")) {
-            drop(c, QStringLiteral("%1 \"%2\"").arg(cls, nameOf(c)));
+            drop(c, QStringLiteral("%1 \"%2\"%3").arg(cls, nameOf(c), holding(c)));
         } else if (!central) {
             // The central widget: its layout is the dialog's.
             central = true;
             readContent(*dialog, QStringLiteral("Dialog"), c);
             keepChildMargin(*dialog);
         } else {
-            drop(c, QStringLiteral("%1 \"%2\" beside the central widget").arg(cls, nameOf(c)));
+            drop(c, QStringLiteral("%1 \"%2\" beside the central widget%3")
+                        .arg(cls, nameOf(c), holding(c)));
         }
     }
 }
@@ -379,7 +383,8 @@ void cReading::readContent(Item &item, const QString &element, const cUiXmlNode 
     }
 }
 
-void cReading::readChildrenWithoutLayout(Item &item, const std::vector<const cUiXmlNode *> &widgets,
+void cReading::readChildrenWithoutLayout(Item &item,
+                                         const std::vector<const cUiXmlNode *> &widgets,
                                          const cUiXmlNode &at)
 {
     approximate(at, QStringLiteral("widgets placed by position in \"%1\" as a vertical box")
@@ -442,7 +447,9 @@ Item *cReading::readLayout(Item &parent, const cUiXmlNode &node)
             setText(*layout, "RowStretch", a.second);
         } else if (a.first == QLatin1String("columnstretch") && cells) {
             setText(*layout, "ColumnStretch", a.second);
-        } else if (!a.second.split(QLatin1Char(',')).filter(QRegularExpression(QStringLiteral("[^0 ]"))).isEmpty()) {
+        } else if (!a.second.split(QLatin1Char(','))
+                        .filter(QRegularExpression(QStringLiteral("[^0 ]")))
+                        .isEmpty()) {
             drop(node, QStringLiteral("%1 of layout \"%2\"").arg(a.first, nameOf(node)));
         }
     }
@@ -471,7 +478,8 @@ Item *cReading::readLayout(Item &parent, const cUiXmlNode &node)
                 && spacing->intView()->value() != number)
                 approximate(c, QStringLiteral("spacings of \"%1\" as one").arg(nameOf(node)));
             setInt(*layout, "Spacing", number, c);
-        } else if (c.attribute("stdset") == QLatin1String("0") && readDynamic(*layout, name, *value)) {
+        } else if (c.attribute("stdset") == QLatin1String("0")
+                   && readDynamic(*layout, name, *value)) {
             if (name == QLatin1String("vellAutoCells"))
                 for (const QString &s : value->text.split(QLatin1Char(','), Qt::SkipEmptyParts))
                     autoCells.insert(s.trimmed().toInt());
@@ -570,6 +578,7 @@ Item *cReading::readSpacer(Item &parent, const cUiXmlNode &node)
         }
     }
     setInt(*spacer, "Size", vertical ? height : width, node);
+    setInt(*spacer, "Breadth", vertical ? width : height, node);
     return spacer;
 }
 
@@ -628,174 +637,6 @@ void cReading::readAction(Item &parent, const char *element, const QString &name
     }
     if (Item *item = create(parent, QLatin1String(element), *action))
         readProperties(*item, QLatin1String(element), *action, eDirection::None);
-}
-
-bool cReading::readDynamic(Item &item, const QString &name, const cUiXmlNode &value)
-{
-    if (name == QLatin1String("vellAutoCells"))
-        return true;
-    if (name.startsWith(QLatin1String("vellBind_"))) {
-        vmva::cDVIAbstractProperty *p = item.findProperty(qstr(name.mid(9)).ascii());
-        if (!p)
-            return false;
-        const QString text = value.text;
-        const qsizetype dot = text.indexOf(QLatin1Char('.'));
-        p->setModelLocation(cDMDataModelDescriptor(qstr(text.left(dot)).ascii(),
-                                                   dot < 0 ? vstd::cAsciiString()
-                                                           : qstr(text.mid(dot + 1)).ascii()));
-        return true;
-    }
-    if (name.startsWith(QLatin1String("vell_"))) {
-        vmva::cDVIAbstractProperty *p = item.findProperty(qstr(name.mid(5)).ascii());
-        if (!p || !cUiValueCodec::setText(*p->clone(), value.text))
-            return false;
-        // The exact value wins over whatever the form's own elements give the property, which
-        // may be read after it (cells, entries, size hints).
-        mExact.push_back({p, value.text});
-        return true;
-    }
-    return false;
-}
-
-void cReading::readProperties(Item &item, const QString &element, const cUiXmlNode &node,
-                              eDirection direction)
-{
-    int count = 0;
-    const cUiElementMap::tPropertySet *rows = cUiElementMap::properties(count);
-    QSet<const char *> given;
-    const cUiXmlNode *policy = nullptr, *minimum = nullptr, *maximum = nullptr;
-    const QString owner = nameOf(node);
-    const cUiXmlNode *buddy = nullptr;
-    for (const cUiXmlNode &c : node.children) {
-        const bool attribute = c.tag == QLatin1String("attribute");
-        if (!attribute && c.tag != QLatin1String("property"))
-            continue;
-        const QString name = nameOf(c);
-        if (c.children.empty()) {
-            drop(c, QStringLiteral("property \"%1\" of \"%2\" without a value").arg(name, owner));
-            continue;
-        }
-        const cUiXmlNode &value = c.children.front();
-        if (name == QLatin1String("objectName"))
-            continue;
-        if (c.attribute("stdset") == QLatin1String("0")) {
-            if (!readDynamic(item, name, value))
-                drop(c, QStringLiteral("dynamic property \"%1\" of \"%2\"").arg(name, owner));
-            continue;
-        }
-        if (name == QLatin1String("sizePolicy") && !attribute) {
-            policy = &value;
-            continue;
-        }
-        if (name == QLatin1String("minimumSize") && !attribute) {
-            minimum = &value;
-            continue;
-        }
-        if (name == QLatin1String("maximumSize") && !attribute) {
-            maximum = &value;
-            continue;
-        }
-        if (name == QLatin1String("buddy") && element == QLatin1String("Label"))
-            buddy = &c;
-        if (name == QLatin1String("geometry") && element == QLatin1String("Dialog")) {
-            setInt(item, "Width", value.childText("width").trimmed().toInt(), c);
-            setInt(item, "Height", value.childText("height").trimmed().toInt(), c);
-            continue;
-        }
-        const cUiElementMap::tPropertySet *row = nullptr;
-        for (int i = 0; i < count && !row; ++i) {
-            if (rows[i].attribute == attribute && cUiElementMap::applies(rows[i], element)
-                && name == QLatin1String(rows[i].uiName)
-                && item.findProperty(rows[i].property))
-                row = &rows[i];
-        }
-        if (!row) {
-            drop(c, QStringLiteral("%1 \"%2\" of \"%3\"")
-                        .arg(attribute ? QStringLiteral("attribute") : QStringLiteral("property"),
-                             name, owner));
-            continue;
-        }
-        QString problem;
-        if (!cUiValueCodec::read(*item.findProperty(row->property), value, row->enums, mFolder,
-                                 problem)) {
-            drop(c, QStringLiteral("property \"%1\" of \"%2\": %3").arg(name, owner, problem));
-            continue;
-        }
-        given.insert(row->property);
-        if (name == QLatin1String("html"))
-            setText(item, "RichText", QStringLiteral("true"));
-    }
-    for (int i = 0; i < count; ++i) {
-        const cUiElementMap::tPropertySet &row = rows[i];
-        if (row.qtDefault && !given.contains(row.property) && *row.element
-            && element == QLatin1String(row.element))
-            if (auto *p = item.findProperty(row.property))
-                cUiValueCodec::readDefault(*p, row.enums, row.qtDefault);
-    }
-    if (policy || minimum || maximum)
-        readLayoutHints(item, policy, minimum, maximum, direction);
-    if (buddy)
-        dropMnemonic(item, *buddy);
-}
-
-void cReading::dropMnemonic(Item &label, const cUiXmlNode &buddy)
-{
-    // Without its buddy a label shows its mnemonic's "&" as text.
-    auto *text = label.findProperty("Text");
-    if (!text || !text->ucStringView())
-        return;
-    const QString shown = qstr(text->ucStringView()->value());
-    QString plain;
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (shown[i] == QLatin1Char('&') && i + 1 < shown.size())
-            ++i;
-        plain += shown[i];
-    }
-    if (plain == shown)
-        return;
-    text->ucStringView()->setValue(qstr(plain));
-    approximate(buddy, QStringLiteral("text \"%1\" of \"%2\" without its buddy as \"%3\"")
-                           .arg(shown, qstr(label.label()), plain));
-}
-
-void cReading::readLayoutHints(Item &item, const cUiXmlNode *policy, const cUiXmlNode *minimum,
-                               const cUiXmlNode *maximum, eDirection direction)
-{
-    auto *p = item.findProperty("Layout");
-    if (!p || !p->layoutView())
-        return;
-    cDVLayoutParameter lp = p->layoutView()->value();
-    const bool vertical = direction == eDirection::Vertical;
-    const QString owner = item.label().data();
-    if (policy) {
-        const QString h = policy->attribute("hsizetype", policy->childText("hsizetype"));
-        const QString v = policy->attribute("vsizetype", policy->childText("vsizetype"));
-        const QString along = vertical ? v : h;
-        int mode = 0;
-        if (cUiElementMap::enumValue(cUiElementMap::sizePolicies(), along, mode)) {
-            lp.setMode(cDVLayoutParameter::LayoutMode(mode));
-            const QString bare = along.section(QLatin1String("::"), -1);
-            if (bare == QLatin1String("Expanding") || bare == QLatin1String("Maximum")
-                || bare == QLatin1String("Ignored") || (direction == eDirection::None && h != v))
-                approximate(*policy, QStringLiteral("size policy %1/%2 of \"%3\" as %4")
-                                         .arg(h, v, owner,
-                                              QLatin1String(cUiElementMap::sizePolicies()
-                                                                .names[0].name)));
-        } else {
-            drop(*policy, QStringLiteral("size policy \"%1\" of \"%2\"").arg(along, owner));
-        }
-        const int stretch = policy->childText(vertical ? "verstretch" : "horstretch").toInt();
-        if (stretch > 1)
-            lp.setMultiplier(unsigned(stretch));
-    }
-    const auto extent = [&](const cUiXmlNode &size) {
-        return size.childText(vertical ? "height" : "width").trimmed().toLongLong();
-    };
-    if (minimum && extent(*minimum) > 0)
-        lp.setMinimum(unsigned(qMin<qint64>(extent(*minimum), QWIDGETSIZE_LIMIT)));
-    if (maximum && extent(*maximum) < QWIDGETSIZE_LIMIT)
-        lp.setMaximum(unsigned(qMax<qint64>(0, extent(*maximum))));
-    p->layoutView()->setValue(lp);
 }
 
 } // namespace

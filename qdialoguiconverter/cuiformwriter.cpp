@@ -577,13 +577,15 @@ void cWriting::writeSpacer(const Item &item, const tPlaceSet &place)
     const QString owner = nameFor(item, QStringLiteral("spacer"));
     mXml.writeStartElement(QStringLiteral("spacer"));
     mXml.writeAttribute(QStringLiteral("name"), owner);
-    QSet<QString> done{QStringLiteral("Orientation"), QStringLiteral("Size")};
+    QSet<QString> done{QStringLiteral("Orientation"), QStringLiteral("Size"),
+                       QStringLiteral("Breadth")};
     const auto intOf = [&](const char *name, qint64 fallback) {
         cDVIAbstractProperty *p = item.findProperty(name);
         return p && p->intView() ? p->intView()->value() : fallback;
     };
     const bool vertical = intOf("Orientation", 1) == 2;
     const qint64 size = intOf("Size", 20);
+    const qint64 breadth = intOf("Breadth", 0);
     mXml.writeStartElement(QStringLiteral("property"));
     mXml.writeAttribute(QStringLiteral("name"), QStringLiteral("orientation"));
     mXml.writeTextElement(QStringLiteral("enum"), vertical ? QStringLiteral("Qt::Vertical")
@@ -593,8 +595,8 @@ void cWriting::writeSpacer(const Item &item, const tPlaceSet &place)
     mXml.writeAttribute(QStringLiteral("name"), QStringLiteral("sizeHint"));
     mXml.writeAttribute(QStringLiteral("stdset"), QStringLiteral("0"));
     mXml.writeStartElement(QStringLiteral("size"));
-    mXml.writeTextElement(QStringLiteral("width"), QString::number(vertical ? 20 : size));
-    mXml.writeTextElement(QStringLiteral("height"), QString::number(vertical ? size : 20));
+    mXml.writeTextElement(QStringLiteral("width"), QString::number(vertical ? breadth : size));
+    mXml.writeTextElement(QStringLiteral("height"), QString::number(vertical ? size : breadth));
     mXml.writeEndElement();
     mXml.writeEndElement();
     // A spacer's layout mode is its size type; Expanding, its own, is the default mode.

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QFrame>
 #include <QMenu>
 #include <QScrollArea>
 #include <QSplitter>
@@ -20,6 +21,7 @@
 #include <QToolBar>
 #include <QWidget>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -236,6 +238,25 @@ void cVQ4VMVElementBuilder::setName(QObject &object, QObject *parent, const QStr
 void cVQ4VMVElementBuilder::addAspect(const char *propertyName, const tAspectSet &aspect)
 {
     mAspects.insert(QByteArray(propertyName), aspect);
+}
+
+void cVQ4VMVElementBuilder::addFrameAspects()
+{
+    using vmva::cDVIAbstractProperty;
+    addAspect("FrameShape", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                  if (auto *w = qobject_cast<QFrame *>(&o))
+                      w->setFrameShape(QFrame::Shape(std::clamp<__int64>(intOf(p), 0, 6)));
+              }});
+    addAspect("FrameShadow", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                  const __int64 v = intOf(p);
+                  if (auto *w = qobject_cast<QFrame *>(&o); w && (v == 0x10 || v == 0x20
+                                                                  || v == 0x30))
+                      w->setFrameShadow(QFrame::Shadow(v));
+              }});
+    addAspect("LineWidth", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                  if (auto *w = qobject_cast<QFrame *>(&o))
+                      w->setLineWidth(int(std::clamp<__int64>(intOf(p), 0, 64)));
+              }});
 }
 
 void cVQ4VMVElementBuilder::addCommonAspects()

@@ -97,6 +97,8 @@ protected:
     static bool placeLayout(QLayout &layout, QObject *parent, const tLayoutCellSet &cell);
     // "Enabled", "Visible", "ToolTip", "Font" and "Layout" for widgets and actions.
     void addCommonAspects();
+    // "FrameShape", "FrameShadow" and "LineWidth" of a QFrame, such as a frame or a label.
+    void addFrameAspects();
 
 private:
     QHash<QByteArray, tAspectSet> mAspects;

@@ -160,11 +160,19 @@ void tst_FormFactories::buildsEveryDialogElement()
     QCOMPARE(spacer->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
     QCOMPARE(dialog->findChild<QGroupBox *>("11")->layout(),
              dialog->findChild<QHBoxLayout *>("12"));
-    // Every element of the layout in document order.
+    // Every element of the layout in document order; the spacer's widget is placed by a spacer
+    // item, as Qt's spacers are.
     QStringList order;
-    for (int i = 0; i < layout->count(); ++i)
-        order << layout->itemAt(i)->widget()->objectName();
-    QCOMPARE(order, QStringList({"3", "4", "5", "6", "7", "8", "9", "10", "11", "14"}));
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        order << (item->widget() ? item->widget()->objectName()
+                  : item->spacerItem() && item->sizeHint() == QSize(0, 30) ? "10 as spacer"
+                                                                           : "?");
+    }
+    QCOMPARE(order, QStringList({"3", "4", "5", "6", "7", "8", "9", "10 as spacer", "11", "14"}));
+    // Its item goes with it, as a widget's does.
+    delete spacer;
+    QCOMPARE(layout->count(), order.size() - 1);
 
     auto *tabs = dialog->findChild<QTabWidget *>("14");
     QCOMPARE(tabs->count(), 2);
@@ -228,20 +236,21 @@ void tst_FormFactories::layoutParameterActsAlongTheBox()
 
 void tst_FormFactories::cellsPlaceAsQtLayoutsDo_data()
 {
-    QTest::addColumn<bool>("grid");
-    QTest::newRow("grid: spans, cells named and not") << true;
-    QTest::newRow("form: label and field by turns, a spanning row") << false;
+    QTest::addColumn<QString>("layout");
+    QTest::newRow("grid: spans, cells named and not, a spacer's row") << "grid";
+    QTest::newRow("form: label and field by turns, a spanning row, a spacer") << "form";
+    QTest::newRow("box: spacers between widgets and at the end") << "box";
 }
 
 // The same children placed by the factory and by Qt's layouts directly end up with the same
-// geometry, at two window sizes.
+// geometry, at two window sizes; a spacer as a QSpacerItem would, which takes no spacing.
 void tst_FormFactories::cellsPlaceAsQtLayoutsDo()
 {
-    QFETCH(bool, grid);
+    QFETCH(QString, layout);
     tFormFixture f;
     auto built = f.dialog(f.document([&](cVQ4VMVFormWriter &w) {
         w.open("Dialog");
-        if (grid) {
+        if (layout == "grid") {
             w.open("GridLayout").set("Columns", 3).set("RowStretch", "0, 1")
                 .set("ColumnStretch", "1, 0, 2").set("Spacing", 6).set("Margin", 0);
             w.open("PushButton", "a").set("Cell", "0, 0").close();
@@ -250,7 +259,9 @@ void tst_FormFactories::cellsPlaceAsQtLayoutsDo()
             w.open("LineEdit", "d").close(); // the cell after c's: 1, 1
             w.open("PushButton", "e").set("Cell", "2, 2").close();
             w.open("PushButton", "f").set("Cell", "row 3").close(); // malformed: after e's
-        } else {
+            w.open("Spacer", "g").set("Orientation", 2).set("Size", 30).set("Cell", "4, 1")
+                .close();
+        } else if (layout == "form") {
             w.open("FormLayout").set("Spacing", 6).set("Margin", 0);
             w.open("Label", "a").set("Text", "Name").close();
             w.open("LineEdit", "b").close();
@@ -259,44 +270,79 @@ void tst_FormFactories::cellsPlaceAsQtLayoutsDo()
             w.open("CheckBox", "e").set("Text", "Across the row").set("Cell", "2, 0, 1, 2")
                 .close();
             w.open("PushButton", "f").set("Cell", "2, 1").close(); // taken: a new row
+            w.open("Spacer", "g").set("Orientation", 2).set("Size", 30).set("Cell", "4, 0, 1, 2")
+                .close();
+        } else {
+            w.open("VBoxLayout").set("Spacing", 6).set("Margin", 0);
+            w.open("PushButton", "a").close();
+            w.open("Spacer", "b").set("Orientation", 2).set("Size", 30).close();
+            w.open("LineEdit", "c").close();
+            w.open("HBoxLayout").set("Spacing", 6);
+            w.open("Spacer", "d").set("Size", 40).close();
+            w.open("Label", "e").set("Text", "Right").close();
+            w.close();
+            w.open("Spacer", "f").set("Orientation", 2).set("Size", 20).set("Breadth", 300)
+                .close();
+            w.open("PushButton", "g").close();
         }
         w.close().close();
     }));
     QVERIFY(built);
 
     QWidget direct;
-    QWidget *children[6];
-    if (grid) {
-        auto *layout = new QGridLayout(&direct);
-        const char *texts[] = {"", "", "", nullptr, "", ""};
-        for (int i = 0; i < 6; ++i)
-            children[i] = texts[i] ? static_cast<QWidget *>(new QPushButton(texts[i]))
-                                   : new QLineEdit;
-        layout->addWidget(children[0], 0, 0);
-        layout->addWidget(children[1], 0, 1, 1, 2);
-        layout->addWidget(children[2], 1, 0, 2, 1);
-        layout->addWidget(children[3], 1, 1);
-        layout->addWidget(children[4], 2, 2);
-        layout->addWidget(children[5], 3, 0);
-        layout->setRowStretch(1, 1);
-        layout->setColumnStretch(0, 1);
-        layout->setColumnStretch(2, 2);
-        layout->setSpacing(6);
-        layout->setContentsMargins(0, 0, 0, 0);
+    std::vector<QLayoutItem *> children;
+    const auto widget = [&](QWidget *child) {
+        children.push_back(new QWidgetItem(child));
+        child->setParent(&direct);
+        return children.back();
+    };
+    const auto spacer = [&](int width, int height) {
+        children.push_back(new QSpacerItem(width, height,
+                                           width ? QSizePolicy::Expanding : QSizePolicy::Minimum,
+                                           width ? QSizePolicy::Minimum : QSizePolicy::Expanding));
+        return children.back();
+    };
+    if (layout == "grid") {
+        auto *grid = new QGridLayout(&direct);
+        grid->addItem(widget(new QPushButton), 0, 0);
+        grid->addItem(widget(new QPushButton), 0, 1, 1, 2);
+        grid->addItem(widget(new QPushButton), 1, 0, 2, 1);
+        grid->addItem(widget(new QLineEdit), 1, 1);
+        grid->addItem(widget(new QPushButton), 2, 2);
+        grid->addItem(widget(new QPushButton), 3, 0);
+        grid->addItem(spacer(0, 30), 4, 1);
+        grid->setRowStretch(1, 1);
+        grid->setColumnStretch(0, 1);
+        grid->setColumnStretch(2, 2);
+        grid->setSpacing(6);
+        grid->setContentsMargins(0, 0, 0, 0);
+    } else if (layout == "form") {
+        auto *form = new QFormLayout(&direct);
+        form->setItem(0, QFormLayout::LabelRole, widget(new QLabel("Name")));
+        form->setItem(0, QFormLayout::FieldRole, widget(new QLineEdit));
+        form->setItem(1, QFormLayout::LabelRole, widget(new QLabel("Speed of the drive")));
+        form->setItem(1, QFormLayout::FieldRole, widget(new QSpinBox));
+        form->setItem(2, QFormLayout::SpanningRole, widget(new QCheckBox("Across the row")));
+        form->setItem(3, QFormLayout::FieldRole, widget(new QPushButton("")));
+        form->setItem(4, QFormLayout::SpanningRole, spacer(0, 30));
+        form->setSpacing(6);
+        form->setContentsMargins(0, 0, 0, 0);
     } else {
-        auto *layout = new QFormLayout(&direct);
-        children[0] = new QLabel("Name");
-        children[1] = new QLineEdit;
-        children[2] = new QLabel("Speed of the drive");
-        children[3] = new QSpinBox;
-        children[4] = new QCheckBox("Across the row");
-        children[5] = new QPushButton("");
-        layout->addRow(children[0], children[1]);
-        layout->addRow(children[2], children[3]);
-        layout->addRow(children[4]);
-        layout->addRow(nullptr, children[5]);
-        layout->setSpacing(6);
-        layout->setContentsMargins(0, 0, 0, 0);
+        auto *box = new QVBoxLayout(&direct);
+        box->addItem(widget(new QPushButton));
+        box->addItem(spacer(0, 30));
+        box->addItem(widget(new QLineEdit));
+        auto *row = new QHBoxLayout;
+        row->setSpacing(6);
+        row->addItem(spacer(40, 0));
+        row->addItem(widget(new QLabel("Right")));
+        box->addLayout(row);
+        children.push_back(new QSpacerItem(300, 20, QSizePolicy::Minimum,
+                                           QSizePolicy::Expanding));
+        box->addItem(children.back());
+        box->addItem(widget(new QPushButton));
+        box->setSpacing(6);
+        box->setContentsMargins(0, 0, 0, 0);
     }
     for (const QSize size : {QSize(420, 260), QSize(760, 540)}) {
         for (QWidget *w : {static_cast<QWidget *>(built.get()), &direct}) {
@@ -305,8 +351,9 @@ void tst_FormFactories::cellsPlaceAsQtLayoutsDo()
             QVERIFY(QTest::qWaitForWindowExposed(w));
             w->layout()->activate();
         }
-        const char *names[] = {"a", "b", "c", "d", "e", "f"};
-        for (int i = 0; i < 6; ++i) {
+        const char *names[] = {"a", "b", "c", "d", "e", "f", "g"};
+        QCOMPARE(children.size(), std::size(names));
+        for (size_t i = 0; i < children.size(); ++i) {
             QWidget *placed = built->findChild<QWidget *>(names[i]);
             QVERIFY2(placed, names[i]);
             QCOMPARE(placed->geometry(), children[i]->geometry());
@@ -342,8 +389,14 @@ void tst_FormFactories::buildsTheContainersAndWidgetsAddedLater()
         w.open("TextEdit", "plain text").set("Text", "<b>as typed</b>").set("ReadOnly", true)
             .close();
         w.open("Line", "line").set("Orientation", 2).close();
+        w.open("Label", "framed").set("FrameShape", 2).set("FrameShadow", 0x20)
+            .set("LineWidth", 3).close();
+        w.open("PushButton", "toggle").set("Checkable", true).set("Checked", true).close();
     });
     QVERIFY(dialog);
+    QCOMPARE(shown(*dialog, {"framed:frameShape", "framed:frameShadow", "framed:lineWidth",
+                             "toggle:checkable", "toggle:checked"}),
+             QStringList({"Panel", "Raised", "3", "true", "true"}));
     QCOMPARE(shown(*dialog, {"frame:frameShape", "frame:frameShadow", "frame:lineWidth",
                              "area:verticalScrollBarPolicy", "area:widgetResizable",
                              "split:orientation", "split:childrenCollapsible",

@@ -61,6 +61,7 @@ void labelProperties(cStdElementProperties &p)
     addInt(p, "Alignment", "Appearance", "Horizontal alignment of the text.", Static, 0x81, 1, 0,
            {{0x81, "Left"}, {0x84, "Center"}, {0x82, "Right"}});
     addBool(p, "WordWrap", "Appearance", "Whether long text wraps at word ends.", Static, false);
+    addFrameLook(p, 0);
     addFont(p);
     addWidgetTail(p);
 }
@@ -72,6 +73,10 @@ void pushButtonProperties(cStdElementProperties &p)
     addPicture(p, "Icon", "Icon on the button.");
     addFont(p);
     addCommand(p, "Command node triggered when the button is clicked.");
+    addBool(p, "Checkable", "State",
+            "Whether a click toggles the button between pressed and not.", Static, false);
+    addBool(p, "Checked", "Data", "Whether a checkable button is pressed; a click is written back.",
+            InOut, false);
     addWidgetTail(p);
 }
 
@@ -130,6 +135,8 @@ void spacerProperties(cStdElementProperties &p)
     addOrientation(p, "Layout");
     addInt(p, "Size", "Layout", "Preferred length in pixels along the orientation.", Static, 20,
            0, 4096);
+    addInt(p, "Breadth", "Layout", "Preferred extent in pixels across the orientation.", Static,
+           0, 0, 4096);
     addLayout(p);
 }
 

@@ -161,6 +161,16 @@ void addOrientation(cStdElementProperties &p, const char *topic)
            {{1, "Horizontal"}, {2, "Vertical"}});
 }
 
+void addFrameLook(cStdElementProperties &p, __int64 shape)
+{
+    addInt(p, "FrameShape", "Appearance", "Shape of the frame.", Static, shape, 1, 0,
+           {{0, "None"}, {1, "Box"}, {2, "Panel"}, {3, "Window Panel"}, {6, "Styled Panel"}});
+    addInt(p, "FrameShadow", "Appearance", "How the frame stands out.", Static, 0x10, 1, 0,
+           {{0x10, "Plain"}, {0x20, "Raised"}, {0x30, "Sunken"}});
+    addInt(p, "LineWidth", "Appearance", "Width of the frame's lines in pixels.", Static, 1, 0,
+           64);
+}
+
 void addSpacing(cStdElementProperties &p)
 {
     addInt(p, "Spacing", "Layout", "Pixels between the elements; -1 for the style's value.",

@@ -60,6 +60,8 @@ vmva::cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name,
                                      const char *help);
 void addFont(cStdElementProperties &p);
 void addOrientation(cStdElementProperties &p, const char *topic);
+// "FrameShape" (starting with `shape`), "FrameShadow" and "LineWidth" of a frame or label.
+void addFrameLook(cStdElementProperties &p, __int64 shape);
 // "Spacing" and "Margin" of a layout.
 void addSpacing(cStdElementProperties &p);
 // "Value", "Minimum", "Maximum" and "SingleStep" of a number the user sets.

@@ -40,12 +40,7 @@ void widgetProperties(cStdElementProperties &p)
 void frameProperties(cStdElementProperties &p)
 {
     addLabel(p);
-    addInt(p, "FrameShape", "Appearance", "Shape of the frame.", Static, 6, 1, 0,
-           {{0, "None"}, {1, "Box"}, {2, "Panel"}, {3, "Window Panel"}, {6, "Styled Panel"}});
-    addInt(p, "FrameShadow", "Appearance", "How the frame stands out.", Static, 0x10, 1, 0,
-           {{0x10, "Plain"}, {0x20, "Raised"}, {0x30, "Sunken"}});
-    addInt(p, "LineWidth", "Appearance", "Width of the frame's lines in pixels.", Static, 1, 0,
-           64);
+    addFrameLook(p, 6);
     addWidgetTail(p);
     addModel(p);
 }

@@ -114,19 +114,7 @@ cVQ4ContainerBuilder::cVQ4ContainerBuilder(Kind kind) : mKind(kind)
         addAspect("Title", {applyText<showGroupTitle>, showGroupTitle});
         break;
     case Frame:
-        addAspect("FrameShape", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
-                      if (auto *w = as<QFrame>(o))
-                          w->setFrameShape(QFrame::Shape(std::clamp<__int64>(intOf(p), 0, 6)));
-                  }});
-        addAspect("FrameShadow", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
-                      const __int64 v = intOf(p);
-                      if (auto *w = as<QFrame>(o); w && (v == 0x10 || v == 0x20 || v == 0x30))
-                          w->setFrameShadow(QFrame::Shadow(v));
-                  }});
-        addAspect("LineWidth", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
-                      if (auto *w = as<QFrame>(o))
-                          w->setLineWidth(int(std::clamp<__int64>(intOf(p), 0, 64)));
-                  }});
+        addFrameAspects();
         break;
     case ScrollArea:
         addAspect("WidgetResizable", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {

@@ -82,6 +82,17 @@ void showChecked(QObject &o, const QVariant &v)
         w->setChecked(v.toBool());
 }
 
+// A button's checked state, both ways.
+const tAspect kChecked{[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                           showChecked(o, cVQ4VMVElementBuilder::boolOf(p));
+                       },
+                       showChecked,
+                       [](QObject &o) {
+                           auto *w = as<QAbstractButton>(o);
+                           return w ? QVariant(w->isChecked()) : QVariant();
+                       },
+                       SIGNAL(toggled(bool))};
+
 } // namespace
 
 cVQ4TextWidgetBuilder::cVQ4TextWidgetBuilder(Kind kind) : mKind(kind)
@@ -98,10 +109,17 @@ cVQ4TextWidgetBuilder::cVQ4TextWidgetBuilder(Kind kind) : mKind(kind)
                       if (auto *w = as<QLabel>(o))
                           w->setWordWrap(boolOf(p));
                   }});
+        addFrameAspects();
         break;
     case PushButton:
         addAspect("Text", kText);
         addAspect("Icon", {setIcon});
+        // Before "Checked", which a button that cannot be checked ignores.
+        addAspect("Checkable", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
+                      if (auto *w = as<QAbstractButton>(o))
+                          w->setCheckable(boolOf(p));
+                  }});
+        addAspect("Checked", kChecked);
         // Any click counts; the command node is triggered, a value node gets "true".
         addAspect("Command", {nullptr, nullptr, [](QObject &) { return QVariant(true); },
                               SIGNAL(clicked())});
@@ -109,15 +127,7 @@ cVQ4TextWidgetBuilder::cVQ4TextWidgetBuilder(Kind kind) : mKind(kind)
     case RadioButton:
     case CheckBox:
         addAspect("Text", kText);
-        addAspect("Checked", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
-                                  showChecked(o, boolOf(p));
-                              },
-                              showChecked,
-                              [](QObject &o) {
-                                  auto *w = as<QAbstractButton>(o);
-                                  return w ? QVariant(w->isChecked()) : QVariant();
-                              },
-                              SIGNAL(toggled(bool))});
+        addAspect("Checked", kChecked);
         break;
     case LineEdit:
         addAspect("Text", kLineEditText);
