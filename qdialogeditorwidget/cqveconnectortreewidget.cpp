@@ -165,8 +165,26 @@ void cQVEConnectorTreeWidget::resizeEvent(QResizeEvent *event)
 {
     QTableWidget::resizeEvent(event);
     if (mpInnerFilterField)
-        mpInnerFilterField->setGeometry(frameWidth(), frameWidth(), viewport()->width(),
+        mpInnerFilterField->setGeometry(frameWidth(), frameWidth(), width() - 2 * frameWidth(),
                                         mpInnerFilterField->sizeHint().height());
+}
+
+void cQVEConnectorTreeWidget::updateGeometries()
+{
+    // The table sets its viewport margins anew for its (hidden) headers here, which put the
+    // field over the first row. Setting them back resizes the viewport and comes here again:
+    // that nested call must leave them alone.
+    if (mSettingMargins)
+        return;
+    QTableWidget::updateGeometries();
+    if (!mpInnerFilterField)
+        return;
+    const int top = mpInnerFilterField->sizeHint().height();
+    if (viewportMargins().top() == top)
+        return;
+    mSettingMargins = true;
+    setViewportMargins(0, top, 0, 0);
+    mSettingMargins = false;
 }
 
 void cQVEConnectorTreeWidget::setFilter(const QString &text)

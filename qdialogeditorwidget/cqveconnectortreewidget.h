@@ -80,6 +80,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Keeps the room above the rows for the filter field made inside the table.
+    void updateGeometries() override;
 
 private slots:
     void sltCellActivated(int iRow, int iCol);
@@ -100,6 +102,7 @@ private:
     vstd::cAsciiString mCurrentPropertyName;
     QString mFilter;
     QLineEdit *mpInnerFilterField = nullptr;
+    bool mSettingMargins = false;
     vmva::cDVAbstractStdDMViewProperties *mpProperties = nullptr;
     std::function<void(QLineEdit &)> mModelPathCompletion;
     tLocationCheck mLocationCheck;
