@@ -62,6 +62,19 @@ struct tPlaceSet
     bool stretchWritten = false;
 };
 
+// What tells a menu and its entries from a tool bar and its entries.
+struct tBarSet
+{
+    const char *qtClass;
+    const char *element;
+    bool nests;   // holds bars of its own kind as submenus
+    const char *separator;
+    const char *action;
+    const char *where;
+};
+const tBarSet kMenu{"QMenu", "Menu", true, "MenuSeparator", "MenuItem", "a menu"};
+const tBarSet kToolBar{"QToolBar", "ToolBar", false, "ToolSeparator", "ToolButton", "a tool bar"};
+
 // One writing of a form: the XML, the names taken and the actions its menus and tool bars use.
 class cWriting
 {
@@ -93,8 +106,8 @@ private:
     void writeContent(const Item &item, const QString &element, const QString &owner);
     void writeLayout(const Item &item, const tPlaceSet &place);
     void writeSpacer(const Item &item, const tPlaceSet &place);
-    QString writeMenu(const Item &item, bool top);
-    void writeToolBar(const Item &item, bool top);
+    // A menu or a tool bar with its entries; returns its object name.
+    QString writeBar(const Item &item, const tBarSet &bar, bool top);
     void writeActions();
 
     // The properties every element shares the handling of; `done` lists those written.
@@ -178,9 +191,9 @@ QByteArray cWriting::run(const cQDialogLayoutRootItem &root)
         mNames = cUiObjectNames();
         mXml.writeTextElement(QStringLiteral("class"), name);
         if (element == QLatin1String("Menu"))
-            writeMenu(top, true);
+            writeBar(top, kMenu, true);
         else if (element == QLatin1String("ToolBar"))
-            writeToolBar(top, true);
+            writeBar(top, kToolBar, true);
         else if (cls)
             writeWidget(top, tPlaceSet());
         else
@@ -617,35 +630,36 @@ void cWriting::writeSpacer(const Item &item, const tPlaceSet &place)
     mXml.writeEndElement();
 }
 
-QString cWriting::writeMenu(const Item &item, bool top)
+QString cWriting::writeBar(const Item &item, const tBarSet &bar, bool top)
 {
     mReport.countElement();
-    const QString owner = nameFor(item, QStringLiteral("QMenu"));
+    const QString owner = nameFor(item, QLatin1String(bar.qtClass));
     mXml.writeStartElement(QStringLiteral("widget"));
-    mXml.writeAttribute(QStringLiteral("class"), QStringLiteral("QMenu"));
+    mXml.writeAttribute(QStringLiteral("class"), QLatin1String(bar.qtClass));
     mXml.writeAttribute(QStringLiteral("name"), owner);
     QSet<QString> done;
     writeCommon(item, owner, tPlaceSet(), done, false);
-    writeRows(item, QStringLiteral("Menu"), owner, done);
+    writeRows(item, QLatin1String(bar.element), owner, done);
     writeRest(item, owner, done);
     for (const Item *child : item.children()) {
         if (child->isMarkedForRemoval())
             continue;
         const QString element = elementOf(*child);
         QString name;
-        if (element == QLatin1String("Menu")) {
-            name = writeMenu(*child, false);
-        } else if (element == QLatin1String("MenuSeparator")) {
+        if (element == QLatin1String(bar.element) && bar.nests) {
+            name = writeBar(*child, bar, false);
+        } else if (element == QLatin1String(bar.separator)) {
             mReport.countElement();
             name = QStringLiteral("separator");
             if (!child->label().empty())
                 drop(QStringLiteral("label \"%1\" of a separator").arg(qstr(child->label())));
-        } else if (element == QLatin1String("MenuItem")) {
+        } else if (element == QLatin1String(bar.action)) {
             mReport.countElement();
             name = nameFor(*child, QStringLiteral("action"));
             mActions.emplace_back(child, name);
         } else {
-            drop(QStringLiteral("element %1 \"%2\" in a menu").arg(element, qstr(child->label())));
+            drop(QStringLiteral("element %1 \"%2\" in %3")
+                     .arg(element, qstr(child->label()), QLatin1String(bar.where)));
             continue;
         }
         mXml.writeEmptyElement(QStringLiteral("addaction"));
@@ -655,44 +669,6 @@ QString cWriting::writeMenu(const Item &item, bool top)
         writeActions();
     mXml.writeEndElement();
     return owner;
-}
-
-void cWriting::writeToolBar(const Item &item, bool top)
-{
-    mReport.countElement();
-    const QString owner = nameFor(item, QStringLiteral("QToolBar"));
-    mXml.writeStartElement(QStringLiteral("widget"));
-    mXml.writeAttribute(QStringLiteral("class"), QStringLiteral("QToolBar"));
-    mXml.writeAttribute(QStringLiteral("name"), owner);
-    QSet<QString> done;
-    writeCommon(item, owner, tPlaceSet(), done, false);
-    writeRows(item, QStringLiteral("ToolBar"), owner, done);
-    writeRest(item, owner, done);
-    for (const Item *child : item.children()) {
-        if (child->isMarkedForRemoval())
-            continue;
-        const QString element = elementOf(*child);
-        QString name;
-        if (element == QLatin1String("ToolSeparator")) {
-            mReport.countElement();
-            name = QStringLiteral("separator");
-            if (!child->label().empty())
-                drop(QStringLiteral("label \"%1\" of a separator").arg(qstr(child->label())));
-        } else if (element == QLatin1String("ToolButton")) {
-            mReport.countElement();
-            name = nameFor(*child, QStringLiteral("action"));
-            mActions.emplace_back(child, name);
-        } else {
-            drop(QStringLiteral("element %1 \"%2\" in a tool bar")
-                     .arg(element, qstr(child->label())));
-            continue;
-        }
-        mXml.writeEmptyElement(QStringLiteral("addaction"));
-        mXml.writeAttribute(QStringLiteral("name"), name);
-    }
-    if (top)
-        writeActions();
-    mXml.writeEndElement();
 }
 
 void cWriting::writeActions()
