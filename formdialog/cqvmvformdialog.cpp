@@ -54,6 +54,7 @@ void cQVMVFormDialog::reset()
     mFormType = "none";
     mpUi->mpTxtType->setText(qstr(mFormType));
     mpUi->mpLstTranslations->clear();
+    mShownKeys.clear();
     mpUi->mpTxtAutor->setText(qstr(vpi::cPlatform::userName()));
     mpUi->mpTxtName->setText(QStringLiteral("Form"));
     showVersion();
@@ -184,10 +185,29 @@ void cQVMVFormDialog::uiBtUpdateTranslationList()
 {
     vstd::tList<vstd::cAsciiString> keys{formName()};
     sigCollectTranslationKeys.emitSignal(keys);
-    mpUi->mpLstTranslations->clear();
+    // The list follows every edit of the form: only the rows between the unchanged first and
+    // last keys are made anew.
+    QStringList texts;
     for (const vstd::cAsciiString &key : keys)
         if (!key.empty())
-            new QTreeWidgetItem(mpUi->mpLstTranslations, QStringList(qstr(key)));
+            texts << qstr(key);
+    QTreeWidget &list = *mpUi->mpLstTranslations;
+    const int had = int(mShownKeys.size());
+    const int has = int(texts.size());
+    int first = 0;
+    while (first < had && first < has && mShownKeys[first] == texts[first])
+        ++first;
+    int last = 0;
+    while (last < had - first && last < has - first
+           && mShownKeys[had - 1 - last] == texts[has - 1 - last])
+        ++last;
+    for (int row = had - last - 1; row >= first; --row)
+        delete list.takeTopLevelItem(row);
+    QList<QTreeWidgetItem *> added;
+    for (int i = first; i < has - last; ++i)
+        added << new QTreeWidgetItem(QStringList(texts[i]));
+    list.insertTopLevelItems(first, added);
+    mShownKeys = texts;
 }
 
 QByteArray cQVMVFormDialog::translationTemplate(const vstd::cAsciiString &formName,

@@ -5,6 +5,7 @@
 #include "vellcore/tlist.h"
 #include "vellcore/vrmi.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -81,4 +82,6 @@ private:
     bool mMajorChangePending = false;
     bool mMinorChangePending = false;
     vstd::cAsciiString mFormType = "none";
+    // The keys the translation list shows, in its order.
+    QStringList mShownKeys;
 };

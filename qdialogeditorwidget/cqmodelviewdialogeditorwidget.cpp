@@ -7,6 +7,8 @@
 #include "cqmodelviewdialogeditoredit.h"
 #include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
+#include "cqemptypreview.h"
+#include "cqpreviewupdater.h"
 #include "cqpreviewwidgetview.h"
 #include "cqveconnectortreewidget.h"
 
@@ -44,6 +46,8 @@ cQModelViewDialogEditorWidget::cQModelViewDialogEditorWidget(cVQ4VMVDataViewMgr 
     setupDocks();
     setupModelPanels();
     setupPreviewArea();
+    mpPreviewUpdater = std::make_unique<cQPreviewUpdater>(mDataViewMgr, mFactoryRegistry,
+                                                          *mpArguments, mSearchPaths);
     setupEditing();
     setupElementsDock();
     mpUndoWiring = std::make_unique<cQDialogUndoWiring>(*this);
@@ -80,6 +84,7 @@ cQModelViewDialogEditorWidget::~cQModelViewDialogEditorWidget()
     mpTopLevelPreview = nullptr;
     delete mpViewItems;
     mpViewItems = nullptr;
+    mpPreviewUpdater.reset();
     delete mpPreviewView;
     mpPreviewView = nullptr;
 }
@@ -245,6 +250,8 @@ void cQModelViewDialogEditorWidget::uiCreateEmbeddedPreview(bool)
 {
     if (!mpPreviewView)
         return;
+    mpPreviewUpdater->forget();
+    mPreviewBehind = false;
     VELL_TRACE_AT(kTraceSource, "CreatePreview...");
     VELL_TRACE_AT(kTraceSource, "DebugDump");
     // The dump only costs time when somebody reads the debug stream.
@@ -348,13 +355,47 @@ void cQModelViewDialogEditorWidget::uiEmbeddedPreviewEnabled(bool checked)
         mpPreviewView->showEmptyPreview();
 }
 
-void cQModelViewDialogEditorWidget::previewChanged()
+void cQModelViewDialogEditorWidget::previewChanged(const cQAbstractDialogLayoutItem *touched)
 {
-    if (!mpUi->mpActAutoUpdatePreview->isChecked())
+    if (touched)
+        mpPreviewUpdater->noteValues(*touched);
+    if (!mpUi->mpActAutoUpdatePreview->isChecked()) {
+        // What the previews show is behind now, so the next change rebuilds them whole.
+        mpPreviewUpdater->forget();
+        mPreviewBehind = true;
         return;
+    }
     VELL_TRACE_AT(kTraceSource, "Preview changed.");
     cAbstractFormInfoStore &formInfo = mpDocument->formInfoStore();
     formInfo.updateTranslationList();
     formInfo.setFormType(documentType());
-    uiCreateEmbeddedPreview(false);
+    const bool updated = !mPreviewBehind && mpPreviewUpdater->hasNotes() && updatePreviews();
+    mpPreviewUpdater->forget();
+    if (!updated)
+        uiCreateEmbeddedPreview(false);
+}
+
+bool cQModelViewDialogEditorWidget::updatePreviews()
+{
+    // The placeholder shown while the embedded preview is off, or after a failed build, holds
+    // nothing to update.
+    QWidget *embedded = mpPreviewView->isEnabled() ? mpPreviewView->currentPreview() : nullptr;
+    if (!embedded || qobject_cast<cQEmptyPreview *>(embedded))
+        return false;
+    // Elements added since the last preview get their identities as a whole rebuild gives them.
+    cQDialogLayoutRootItem &root = mpDocument->root();
+    root.assignDebugInfo();
+    const auto adopt = [this](QObject &built) {
+        rebuildPreviewOnNodeLoss(built);
+        if (built.isWidgetType())
+            mpPreviewView->watchPresses(static_cast<QWidget &>(built));
+    };
+    if (!mpPreviewUpdater->apply(*embedded, root, adopt))
+        return false;
+    const cQAbstractDialogLayoutItem *current = currentLayoutItem();
+    mpPreviewView->selectElement(current ? current->debugInfo() : vstd::cAsciiString());
+    if (mpTopLevelPreview && mpTopLevelPreview->isVisible()
+        && !mpPreviewUpdater->apply(*mpTopLevelPreview, root, {}))
+        refreshTopLevelPreview();
+    return true;
 }

@@ -23,6 +23,7 @@ class QStackedWidget;
 class QTreeWidgetItem;
 class cQAbstractDialogLayoutItem;
 class cQModelViewDialogLayoutTreeWidget;
+class cQPreviewUpdater;
 class cQPreviewWidgetView;
 class cQVEConnectorTreeWidget;
 class cQMVViewLocationDialog;
@@ -59,8 +60,9 @@ public:
     vstd::cAsciiString documentType() const;
     void updateTitle();
 
-    // The automatic preview update after a change of the document.
-    void previewChanged();
+    // The automatic preview update after a change of the document; a change of the values of
+    // `touched` alone rebuilds only its part of the preview where that can be done.
+    void previewChanged(const cQAbstractDialogLayoutItem *touched = nullptr);
 
     cQDialogLayoutRootItem &document() const { return mpDocument->root(); }
     const QString &fileName() const;
@@ -149,7 +151,13 @@ private:
 
     // A node bound in `preview` that goes away rebuilds the embedded preview after the current
     // event, so that it shows the unbound state instead of a stale value.
-    void rebuildPreviewOnNodeLoss(QWidget &preview);
+    void rebuildPreviewOnNodeLoss(QObject &preview);
+    // Rebuilds only what the noted changes touched in the embedded and an open top-level
+    // preview; false when the embedded preview must be rebuilt as a whole (and with it the
+    // top-level one).
+    bool updatePreviews();
+    // Shows the rows of `added` (null: refills the tree) and makes the row of `select` current.
+    void showAddedRows(cQAbstractDialogLayoutItem *added, cQAbstractDialogLayoutItem *select);
     // Replaces the top-level preview by a new one at its place (or beside the editor).
     void openTopLevelPreview(bool activate);
     // Rebuilds a shown top-level preview in place; a document it cannot show closes it.
@@ -192,6 +200,9 @@ private:
     QByteArray mPreviewRoom;
     QScrollArea *mpPreviewScroll = nullptr;
     cQPreviewWidgetView *mpPreviewView = nullptr;
+    std::unique_ptr<cQPreviewUpdater> mpPreviewUpdater;
+    // Changes went by while "Auto Update" was off: the previews show an older form.
+    bool mPreviewBehind = false;
     // Closed by the user it is only hidden; deleted with the editor or when replaced.
     QPointer<QWidget> mpTopLevelPreview;
     cQModelViewDialogEditorEdit *mpEdit = nullptr;

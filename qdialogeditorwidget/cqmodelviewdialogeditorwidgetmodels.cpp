@@ -109,7 +109,7 @@ void cQModelViewDialogEditorWidget::execModelMenu(QMenu &popup, const vstd::cAsc
         models.actionTriggered(chosen);
 }
 
-void cQModelViewDialogEditorWidget::rebuildPreviewOnNodeLoss(QWidget &preview)
+void cQModelViewDialogEditorWidget::rebuildPreviewOnNodeLoss(QObject &preview)
 {
     for (cVQ4VMVPropertyBinding *binding : preview.findChildren<cVQ4VMVPropertyBinding *>()) {
         connect(binding, &cVQ4VMVPropertyBinding::nodeLost, this, [this] {

@@ -9,6 +9,7 @@
 #include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreeitem.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
+#include "cqpreviewupdater.h"
 #include "cqpreviewwidgetview.h"
 #include "cqveconnectortreewidget.h"
 #include "propertywidgets/cqmvviewlocationdialog.h"
@@ -134,6 +135,10 @@ piVoid cQModelViewDialogEditorWidget::sltCollectTranslationKeys(
     vstd::tList<vstd::cAsciiString> &keys)
 {
     // What a user reads is held in the Unicode texts; names, paths and keys are 8-bit.
+    // Looked at after every edit of a large form: no trimmed copy.
+    auto blank = [](const QString &value) {
+        return std::all_of(value.begin(), value.end(), [](QChar c) { return c.isSpace(); });
+    };
     std::function<void(const cQAbstractDialogLayoutItem &)> walk
         = [&](const cQAbstractDialogLayoutItem &item) {
               if (const vmva::cDVAbstractStdDMViewProperties *properties = item.properties()) {
@@ -141,11 +146,11 @@ piVoid cQModelViewDialogEditorWidget::sltCollectTranslationKeys(
                       // A list's entries are shown, and translated, one by one.
                       if (const vmva::cDVITextListProperty *list = property->textListView()) {
                           for (const QString &entry : list->value())
-                              if (!entry.trimmed().isEmpty())
+                              if (!blank(entry))
                                   keys.push_back(vucs::cString(entry).ascii('?'));
                       }
                       const vmva::cDVIUCStringProperty *text = property->ucStringView();
-                      if (text && !text->value().text().trimmed().isEmpty())
+                      if (text && !blank(text->value().text()))
                           keys.push_back(text->value().ascii('?'));
                   }
               }
@@ -355,22 +360,50 @@ void cQModelViewDialogEditorWidget::uiShowParameterDialog(bool checked)
     mpParameterDock->setVisible(checked);
 }
 
+void cQModelViewDialogEditorWidget::showAddedRows(cQAbstractDialogLayoutItem *added,
+                                                  cQAbstractDialogLayoutItem *select)
+{
+    // A large form is not refilled for one element: its rows are added where it stands.
+    if (!added || !mpLayoutTree->insertRows(*added)) {
+        refreshLayoutTree(select);
+        return;
+    }
+    // As a refill does: the row to select becomes current anew, and the tree takes the keys.
+    mpLayoutTree->setCurrentItem(nullptr);
+    mpLayoutTree->setCurrentLayoutItem(select);
+    mpLayoutTree->setFocus(Qt::OtherFocusReason);
+}
+
 piVoid cQModelViewDialogEditorWidget::sltNotifyItemInserted(cQAbstractDialogLayoutItem &item)
 {
     cQAbstractDialogLayoutItem *select = &item;
     const int kind = item.elementKind();
     if (kind == vq4::KindWidget || kind == vq4::KindEntry || kind == vq4::KindTabPage)
         select = item.parentOrNull();
-    refreshLayoutTree(select);
+    // Appended (no row yet) or pasted into (the pasted one is its last child).
+    const bool appended = !mpLayoutTree->rowOf(&item);
+    cQAbstractDialogLayoutItem *parent = item.parentOrNull();
+    showAddedRows(appended || item.children().empty() ? &item : item.children().back(), select);
     emit documentModified();
+    mpPreviewUpdater->noteChildren(appended && parent ? *parent : item);
     previewChanged();
     return piVoid();
 }
 
 piVoid cQModelViewDialogEditorWidget::sltNotifyItemChanged(cQAbstractDialogLayoutItem &item)
 {
-    refreshLayoutTree(&item);
+    // Inserted in front of (no row yet), pasted in front of (the one before it has none) or
+    // moved among its siblings.
+    cQAbstractDialogLayoutItem *before = item.previousSibling();
+    if (!mpLayoutTree->rowOf(&item))
+        showAddedRows(&item, &item);
+    else if (before && !mpLayoutTree->rowOf(before))
+        showAddedRows(before, &item);
+    else
+        showAddedRows(mpLayoutTree->removeRows(item) ? &item : nullptr, &item);
     emit documentModified();
+    if (const cQAbstractDialogLayoutItem *parent = item.parentOrNull())
+        mpPreviewUpdater->noteChildren(*parent);
     previewChanged();
     return piVoid();
 }
@@ -385,10 +418,20 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemRemoved(cQAbstractDialogLayou
         select = item.previousSibling();
     if (!select)
         select = item.parentOrNull();
-    // No row may point at a purged item, not even while the tree is refilled.
-    mpLayoutTree->clear();
+    mpPreviewUpdater->noteRemoval(item);
+    // No row may point at a purged item, not even while the tree is refilled: the element's
+    // rows go, or all of them when they cannot be told apart.
+    const bool rowsKept = mpLayoutTree->removeRows(item);
+    if (!rowsKept)
+        mpLayoutTree->clear();
     mpDocument->root().purgeRemoved();
-    refreshLayoutTree(select);
+    if (rowsKept) {
+        mpLayoutTree->setCurrentItem(nullptr);
+        mpLayoutTree->setCurrentLayoutItem(select);
+        mpLayoutTree->setFocus(Qt::OtherFocusReason);
+    } else {
+        refreshLayoutTree(select);
+    }
     emit documentModified();
     previewChanged();
     return piVoid();
@@ -397,9 +440,14 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyItemRemoved(cQAbstractDialogLayou
 piVoid cQModelViewDialogEditorWidget::sltNotifyPropertiesChanged()
 {
     mpUndo->propertiesCommitted();
-    mpLayoutTree->refreshTexts();
+    const cQAbstractDialogLayoutItem *edited = currentLayoutItem();
+    const bool shown = edited && edited->properties() == mpConnectorTable->properties();
+    if (shown)
+        mpLayoutTree->refreshTextsAround(*edited);
+    else
+        mpLayoutTree->refreshTexts();
     emit documentModified();
-    previewChanged();
+    previewChanged(shown ? edited : nullptr);
     return piVoid();
 }
 
@@ -419,7 +467,7 @@ piVoid cQModelViewDialogEditorWidget::sltNotifyLocationAssigned(
     mpViewLocationDialog->setLocation(propertyName, stored);
     mpConnectorTable->updateInfo();
     emit documentModified();
-    previewChanged();
+    previewChanged(item);
     return piVoid();
 }
 

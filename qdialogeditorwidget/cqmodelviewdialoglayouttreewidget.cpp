@@ -30,6 +30,9 @@ cQModelViewDialogLayoutTreeWidget::cQModelViewDialogLayoutTreeWidget(QWidget *pa
 {
     setObjectName(QStringLiteral("dialogLayoutTree"));
     setColumnCount(1);
+    // Every row is one line of text. Told so, the view places a row by its number instead of
+    // adding up the heights of all rows above it, at every change of the current row.
+    setUniformRowHeights(true);
     header()->hide();
     // Long names get a horizontal scroll bar instead of being cut off at the dock's edge.
     header()->setStretchLastSection(false);
@@ -164,6 +167,15 @@ bool cQModelViewDialogLayoutTreeWidget::fillChildren(QTreeWidgetItem *row,
 void cQModelViewDialogLayoutTreeWidget::refreshTexts()
 {
     refreshTexts(*invisibleRootItem());
+}
+
+void cQModelViewDialogLayoutTreeWidget::refreshTextsAround(const cQAbstractDialogLayoutItem &item)
+{
+    QTreeWidgetItem *row = rowOf(&item);
+    if (!row)
+        refreshTexts();
+    else if (row->parent())
+        refreshChildTexts(row->parent());
 }
 
 void cQModelViewDialogLayoutTreeWidget::refreshTexts(QTreeWidgetItem &row)

@@ -29,6 +29,9 @@ public:
     void fill(cQAbstractDialogLayoutItem *root, cQAbstractDialogLayoutItem *select);
     // Recomputes the text of every layout row without touching rows or selection.
     void refreshTexts();
+    // The same for the rows whose texts depend on the properties of `item`: its own and its
+    // siblings' (which number namesakes without labels).
+    void refreshTextsAround(const cQAbstractDialogLayoutItem &item);
     // The current row's layout item, or null.
     cQAbstractDialogLayoutItem *currentLayoutItem() const;
     // The row standing for `item`, or null.

@@ -137,8 +137,13 @@ void cQPreviewWidgetView::setPreview(QWidget *widget)
 void cQPreviewWidgetView::watchGeometry(QWidget *widget)
 {
     // The page for its geometry; it and its descendants for the presses that select.
-    widget->installEventFilter(this);
-    for (QWidget *child : widget->findChildren<QWidget *>())
+    watchPresses(*widget);
+}
+
+void cQPreviewWidgetView::watchPresses(QWidget &widget)
+{
+    widget.installEventFilter(this);
+    for (QWidget *child : widget.findChildren<QWidget *>())
         child->installEventFilter(this);
 }
 
@@ -191,12 +196,20 @@ void cQPreviewWidgetView::selectElement(const vstd::cAsciiString &name)
     QWidget *page = mpPages->currentWidget();
     if (!name.empty() && page) {
         const QString objectName = qstr(name);
-        // The dialog is the page itself.
-        widget = page->objectName() == objectName ? page : page->findChild<QWidget *>(objectName);
-        if (!widget)
-            layout = page->findChild<QVBoxLayout *>(objectName);
-        if (!widget && !layout)
-            layout = page->findChild<QHBoxLayout *>(objectName);
+        // The dialog is the page itself. Identities are unique: one walk through a large
+        // preview finds the element's widget or layout, whichever it is.
+        QObject *named = page->objectName() == objectName ? page
+                                                          : page->findChild<QObject *>(objectName);
+        widget = qobject_cast<QWidget *>(named);
+        if (!widget && (qobject_cast<QVBoxLayout *>(named) || qobject_cast<QHBoxLayout *>(named)))
+            layout = static_cast<QLayout *>(named);
+        if (named && !widget && !layout) {
+            widget = page->findChild<QWidget *>(objectName);
+            if (!widget)
+                layout = page->findChild<QVBoxLayout *>(objectName);
+            if (!widget && !layout)
+                layout = page->findChild<QHBoxLayout *>(objectName);
+        }
     }
     mpSelectedWidget = widget;
     mpSelectedLayout = layout;

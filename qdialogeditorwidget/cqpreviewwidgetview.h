@@ -52,6 +52,9 @@ public:
     void selectElement(const vstd::cAsciiString &name);
 
     QWidget *currentPreview() const;
+    // Lets a press on `widget` or its descendants, built into the shown preview after it was
+    // set, select as a press anywhere else in it does.
+    void watchPresses(QWidget &widget);
     cSelectionWidget *selectionWidget() const { return mpOverlay; }
 
 signals:

@@ -72,6 +72,31 @@ QObject *cVQ4VMVDocumentReader::buildTopLevel(vsa::cAbstractDeserializer &docume
     return nullptr;
 }
 
+QObject *cVQ4VMVDocumentReader::buildChild(vsa::cAbstractDeserializer &document, QObject &parent)
+{
+    document.setPreferNoLabels(false);
+    document.setRefuseDuplicateLabels(true);
+    if (document.atEnd() || !document.hasEntry(kViewElement))
+        return nullptr;
+    vsa::cContext record(document, kViewElement);
+    const vstd::cAsciiString name = document.contextName(kElement);
+    const cQUIDataViewItemExtension *ext = extension(name);
+    if (!ext)
+        return nullptr;
+    QObject *object = nullptr;
+    try {
+        vsa::cContext element(document, kElement);
+        // As among its siblings: adding it must not look like user input.
+        cVQ4SignalBlocker blocker(parent);
+        object = buildElement(document, *ext, &parent, false);
+        element.release();
+    } catch (const vstd::cAbstractException &e) {
+        rethrowIn(e, name, document);
+    }
+    record.release();
+    return object;
+}
+
 QObject *cVQ4VMVDocumentReader::buildElement(vsa::cAbstractDeserializer &document,
                                              const cQUIDataViewItemExtension &extension,
                                              QObject *parent, bool topLevel)

@@ -27,6 +27,10 @@ public:
     // `parent`; the result is owned by the caller. Null when the document holds none. Throws
     // cRuntimeException, linked to the cause, for a document that cannot be read.
     QObject *buildTopLevel(vsa::cAbstractDeserializer &document, QWidget *parent, int category);
+    // Builds the one element record at the document's start with its children into `parent`,
+    // the live object of its parent element, as a whole form builds it there. Null when it
+    // builds nothing. Throws as buildTopLevel() does.
+    QObject *buildChild(vsa::cAbstractDeserializer &document, QObject &parent);
 
 private:
     // Builds the element whose "Element" context is open, and its children.

@@ -103,8 +103,9 @@ void setVisible(QObject &object, bool visible)
     if (auto *menu = qobject_cast<QMenu *>(&object)) {
         menu->menuAction()->setVisible(visible);
     } else if (auto *widget = qobject_cast<QWidget *>(&object)) {
-        // A child not hidden shows with its parent: showing it again would only cost.
-        if (!widget->isWindow() && widget->isHidden() == visible)
+        // A child not hidden shows with its parent: showing it again would only cost. One built
+        // into a shown parent is hidden until shown, and must be hidden for good all the same.
+        if (!widget->isWindow() && (!visible || widget->isHidden()))
             widget->setHidden(!visible);
     } else if (auto *action = qobject_cast<QAction *>(&object)) {
         action->setVisible(visible);

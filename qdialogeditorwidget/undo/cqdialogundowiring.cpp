@@ -6,6 +6,7 @@
 #include "qdialogeditorwidget/cqmodelviewdialogeditorviewitems.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditorwidget.h"
 #include "qdialogeditorwidget/cqmodelviewdialoglayouttreewidget.h"
+#include "qdialogeditorwidget/cqpreviewupdater.h"
 #include "qdialogeditorwidget/cqveconnectortreewidget.h"
 #include "qdialogeditorwidget/propertywidgets/cqmvviewlocationdialog.h"
 
@@ -30,6 +31,7 @@ cQDialogUndoWiring::cQDialogUndoWiring(cQModelViewDialogEditorWidget &window)
         // The rows of the element go with it; all of them when they cannot be told apart.
         if (!mWindow.mpLayoutTree->removeRows(item))
             mWindow.mpLayoutTree->clear();
+        mWindow.mpPreviewUpdater->noteRemoval(item);
     };
     mpContext->changed = [this](cQAbstractDialogLayoutItem *select,
                                 cQDialogUndoContext::Change change) { applied(select, change); };
@@ -43,6 +45,12 @@ cQDialogUndoWiring::cQDialogUndoWiring(cQModelViewDialogEditorWidget &window)
     // before the view hears of the new index.
     QUndoStack &stack = mpRecorder->stack();
     connect(&stack, &QUndoStack::indexChanged, this, [this, &stack] { stopAtFailure(stack); });
+    connect(&stack, &QUndoStack::indexChanged, this, [this] {
+        if (!mPreviewDue)
+            return;
+        mPreviewDue = false;
+        vpi::cErrorReporter::guard([this] { mWindow.previewChanged(); });
+    });
     addActions(mpRecorder->stack());
     addHistoryDock(mpRecorder->stack());
 }
@@ -129,7 +137,9 @@ void cQDialogUndoWiring::applied(cQAbstractDialogLayoutItem *select,
 {
     using C = cQDialogUndoContext;
     cQModelViewDialogLayoutTreeWidget &tree = *mWindow.mpLayoutTree;
-    if (change == C::Values)
+    if (change == C::Values && select)
+        tree.refreshTextsAround(*select);
+    else if (change == C::Values)
         tree.refreshTexts();
     if (change != C::Values || (select && select != mWindow.currentLayoutItem())) {
         // Rows are added or taken where the elements changed; a large form is not refilled.
@@ -150,5 +160,10 @@ void cQDialogUndoWiring::applied(cQAbstractDialogLayoutItem *select,
     }
     mpRecorder->endMerging();
     emit mWindow.documentModified();
-    mWindow.previewChanged();
+    cQPreviewUpdater &preview = *mWindow.mpPreviewUpdater;
+    if (change == C::Values && select)
+        preview.noteValues(*select);
+    else if ((change == C::Added || change == C::Moved) && select && select->parentOrNull())
+        preview.noteChildren(*select->parentOrNull());
+    mPreviewDue = true;
 }

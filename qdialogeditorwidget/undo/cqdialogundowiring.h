@@ -37,4 +37,7 @@ private:
     std::unique_ptr<cQDialogUndoContext> mpContext;
     std::unique_ptr<cQDialogUndoRecorder> mpRecorder;
     bool mStopping = false;
+    // Steps were applied whose changes the preview has yet to show: once the history stands
+    // still, so that a jump over many steps updates it once.
+    bool mPreviewDue = false;
 };

@@ -1,0 +1,195 @@
+// Figures of the editor's answer to one user action on the generated form, each from the
+// action to a settled window (deferred deletes done, layouts and paints run): a property edit
+// through the table, its undo and redo, pasting, removing and moving one element and selecting
+// one, each against one frame at 60 Hz and against rebuilding the whole preview.
+
+#include "cbenchcontext.h"
+#include "cbenchfigures.h"
+
+#include "tests/editorwidget/previewcomparison.h"
+
+#include "qdialogeditorwidget/cqmodelviewdialogeditorwidget.h"
+#include "qdialogeditorwidget/cqmodelviewdialoglayouttreeitem.h"
+#include "qdialogeditorwidget/cqmodelviewdialoglayouttreewidget.h"
+#include "qdialogeditorwidget/cqpreviewwidgetview.h"
+#include "qdialogeditorwidget/cqveconnectortreewidget.h"
+#include "qdialogeditorwidget/propertywidgets/cqpwstringitem.h"
+
+#include "q4support/cvq4application.h"
+#include "q4widgets/standardbuilders.h"
+#include "qdialoglayoutitems/cqabstractdialoglayoutitem.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStackedWidget>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+using tEditor = cQModelViewDialogEditorWidget;
+constexpr double kFrameMs = 1000.0 / 60.0;
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// The median processor time of `runs` executions of `work`, each followed by the settling it
+// causes; `between` runs untimed after each.
+double actionMs(int runs, const std::function<void(int)> &work,
+                const std::function<void(int)> &between = {})
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const double start = threadCpuMs();
+        work(i);
+        settle();
+        times.push_back(threadCpuMs() - start);
+        if (between)
+            between(i);
+    }
+    return median(times);
+}
+
+QTreeWidgetItem *rowOf(QTreeWidget &tree, const cQAbstractDialogLayoutItem *item)
+{
+    for (QTreeWidgetItem *row : tree.findItems(QString(), Qt::MatchContains | Qt::MatchRecursive))
+        if (cQModelViewDialogLayoutTreeItem::layoutItemOf(row) == item)
+            return row;
+    VELL_THROW(vstd::cRuntimeException, "$VTR$The element has no row!");
+}
+
+// Selects `row` as a user settling on it does: the marking at once, the table once the tree
+// reports the row as activated (here without the tree's delay).
+void select(cQModelViewDialogLayoutTreeWidget &tree, QTreeWidgetItem *row)
+{
+    tree.setCurrentItem(row);
+    tree.sigItemActivated.emitSignal(row);
+}
+
+// Opens the text editor of the selected element's first text property.
+QLineEdit *openTextEditor(tEditor &editor)
+{
+    cQVEConnectorTreeWidget &table = *editor.connectorTable();
+    cQPWStringItem *text = nullptr;
+    for (int row = 0; row < table.rowCount() && !text; ++row)
+        if (auto *item = qobject_cast<cQPWStringItem *>(table.cellWidget(row, 1)))
+            if (item->abstractProperty()->ucStringView())
+                text = item;
+    if (!text)
+        VELL_THROW(vstd::cRuntimeException, "$VTR$The label has no text property!");
+    const QPoint inside(4, 4);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, text->mapToGlobal(inside),
+                      Qt::LeftButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(text, &press);
+    return text->findChild<QLineEdit *>();
+}
+
+void trigger(tEditor &editor, const char *name)
+{
+    QAction *action = editor.findChild<QAction *>(name);
+    if (!action || !action->isEnabled())
+        VELL_THROW(vstd::cRuntimeException,
+                   vucs::cLIMessage("$VTR$The action %name% is not enabled!") << name);
+    action->trigger();
+}
+
+void report(cBenchContext &context, const char *name, double ms, double rebuild)
+{
+    const QByteArray key(name);
+    context.report(key + "_ms", ms);
+    context.report(key + "_vs_frame_ratio", ms / kFrameMs, 2);
+    context.report(key + "_vs_rebuild_ratio", ms / rebuild, 3);
+}
+
+void frameFigures(cBenchContext &context)
+{
+    installStandardBuilders(context.dataViewMgr());
+    cVQ4Application &app = context.application();
+    tEditor editor(context.dataViewMgr(), app.locale(), &app.dialogArguments());
+    editor.resize(1000, 760);
+    editor.show();
+    editor.loadDocument(context.formFile(), true);
+    settle();
+    const int runs = context.runs();
+
+    const double rebuild = actionMs(runs, [&](int) { trigger(editor, "mpActUpdatePreview"); });
+    context.report("frame_elements", (long long)context.elements());
+    context.report("frame_rebuild_ms", rebuild);
+
+    auto &tree = *editor.findChild<cQModelViewDialogLayoutTreeWidget *>();
+    const QList<QTreeWidgetItem *> labels
+        = tree.findItems(QStringLiteral("Label"), Qt::MatchStartsWith | Qt::MatchRecursive);
+    if (labels.size() < 2)
+        VELL_THROW(vstd::cRuntimeException, "$VTR$The form has too few labels!");
+    // A label deep in the middle of the form, and another one to alternate with.
+    QTreeWidgetItem *labelRow = labels[labels.size() / 2];
+    QTreeWidgetItem *otherRow = labels[labels.size() / 2 + 1];
+    const double selectMs = actionMs(
+        runs, [&](int i) { select(tree, i % 2 ? labelRow : otherRow); });
+    report(context, "select_to_marking", selectMs, rebuild);
+    select(tree, labelRow);
+    settle();
+    cQAbstractDialogLayoutItem *label = editor.currentLayoutItem();
+
+    QLineEdit *line = openTextEditor(editor);
+    const double edit = actionMs(runs, [&](int i) {
+        line->setText(QStringLiteral("Text %1").arg(i));
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(line, &key);
+    });
+    report(context, "edit_to_preview", edit, rebuild);
+    std::vector<double> undos, redos;
+    for (int i = 0; i < runs; ++i) {
+        undos.push_back(actionMs(1, [&](int) { trigger(editor, "mpActUndo"); }));
+        redos.push_back(actionMs(1, [&](int) { trigger(editor, "mpActRedo"); }));
+    }
+    report(context, "undo_to_preview", median(undos), rebuild);
+    report(context, "redo_to_preview", median(redos), rebuild);
+
+    // One label copied and pasted before itself, then the copy removed again.
+    select(tree, rowOf(tree, label));
+    trigger(editor, "mpActCopy");
+    std::vector<double> pastes, removes;
+    for (int i = 0; i < runs; ++i) {
+        select(tree, rowOf(tree, label));
+        pastes.push_back(actionMs(1, [&](int) { trigger(editor, "mpActPaste"); }));
+        trigger(editor, "mpActCopy");
+        select(tree, rowOf(tree, label->previousSibling()));
+        removes.push_back(actionMs(1, [&](int) { trigger(editor, "mpActRemove"); }));
+    }
+    report(context, "paste_to_preview", median(pastes), rebuild);
+    report(context, "remove_to_preview", median(removes), rebuild);
+    // Down and up again; the moved element stays selected.
+    std::vector<double> moves;
+    for (int i = 0; i < runs; ++i) {
+        select(tree, rowOf(tree, label));
+        const char *direction = label->nextSibling() ? "mpActMoveDn" : "mpActMoveUp";
+        moves.push_back(actionMs(1, [&](int) { trigger(editor, direction); }));
+    }
+    report(context, "move_to_preview", median(moves), rebuild);
+
+    // After all of that, updated in place, the preview must be what a new one shows.
+    QWidget *shown = editor.findChild<cQPreviewWidgetView *>()->currentPreview();
+    QWidget room;
+    room.setAttribute(Qt::WA_ShowWithoutActivating);
+    room.setPalette(shown->parentWidget()->palette());
+    room.setFont(shown->parentWidget()->font());
+    std::unique_ptr<QWidget> fresh = editor.createPreview(&room, false);
+    room.show();
+    fresh->show();
+    const QString difference = previewcomparison::difference(*shown, *fresh);
+    context.report("frame_preview_equals_rebuild", (long long)difference.isEmpty());
+    if (!difference.isEmpty())
+        std::fprintf(stderr, "frame: the preview differs from a rebuild: %s\n",
+                     qPrintable(difference));
+}
+
+const cBenchFigureGroup frameGroup("frame", 40, &frameFigures, &makeWidgetApplication);
+} // namespace
