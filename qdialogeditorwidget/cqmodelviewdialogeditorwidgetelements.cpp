@@ -6,6 +6,7 @@
 #include "cqmodelviewdialogeditoredit.h"
 #include "cqmodelviewdialogeditorviewitems.h"
 #include "cqmodelviewdialoglayouttreewidget.h"
+#include "cqpreviewupdater.h"
 #include "cqpreviewwidgetview.h"
 
 #include "qdialoglayoutitems/cqdialoglayoutrootitem.h"
@@ -49,10 +50,16 @@ void cQModelViewDialogEditorWidget::setupElementsDock()
         const cAbstractDialogItemFactory *factory = nullptr;
         P::tPlacePair place;
         where(data, aim, moving, factory, place);
-        if (place.parent && moving)
+        if (place.parent && moving) {
+            // The rows and the preview's part leave the old parent here: the structure signal
+            // that follows the move tells of the new parent only.
+            mpLayoutTree->removeRows(*moving);
+            if (const cQAbstractDialogLayoutItem *from = moving->parentOrNull())
+                mpPreviewUpdater->noteChildren(*from);
             mpEdit->moveTo(*moving, place);
-        else if (place.parent)
+        } else if (place.parent) {
             mpViewItems->addAt(*factory, place);
+        }
     };
     connect(this, &cQModelViewDialogEditorWidget::documentModified, this,
             &cQModelViewDialogEditorWidget::updateEmptyHint);
