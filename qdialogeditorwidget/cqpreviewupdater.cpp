@@ -1,6 +1,7 @@
 #include "cqpreviewupdater.h"
 
 #include "q4support/cvq4vmvabstractmvitemfactory.h"
+#include "q4widgets/builders/cvq4spacerbuilder.h"
 #include "q4widgets/cvq4layoutcells.h"
 #include "q4widgets/cvq4vmvbuildcontext.h"
 #include "q4widgets/cvq4vmvdocumentreader.h"
@@ -51,7 +52,9 @@ QObject *objectOf(QLayoutItem *item)
 {
     if (QWidget *widget = item->widget())
         return widget;
-    return item->layout();
+    if (QLayout *layout = item->layout())
+        return layout;
+    return cVQ4SpacerBuilder::spacerOf(*item);
 }
 
 int indexIn(QLayout &layout, QObject *object)
@@ -82,6 +85,8 @@ void discard(QObject &old)
     std::vector<QWidget *> widgets;
     hostedWidgets(old, widgets);
     for (QWidget *widget : widgets) {
+        // Its layout counts a spacer's item until the spacer is gone, not its widget's parent.
+        cVQ4SpacerBuilder::leaveLayout(*widget);
         widget->hide();
         widget->setParent(nullptr);
         widget->deleteLater();

@@ -27,12 +27,15 @@ public:
             setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
     }
     // The item goes with the spacer, as a widget's item does, while the layout lives.
-    ~cQSpacerWidget() override
+    ~cQSpacerWidget() override { leaveLayout(); }
+    void leaveLayout()
     {
         if (mLayout && mItem) {
             mLayout->removeItem(mItem);
             delete mItem;
         }
+        mLayout = nullptr;
+        mItem = nullptr;
     }
     QSize sizeHint() const override { return mHint; }
     void placedBy(QLayout &layout, QLayoutItem &item)
@@ -54,6 +57,7 @@ class cQSpacerWidgetItem final : public QSpacerItem
 {
 public:
     explicit cQSpacerWidgetItem(QWidget &widget) : QSpacerItem(0, 0), mWidget(&widget) {}
+    QWidget *spacer() const { return mWidget; }
     QSize sizeHint() const override { return standIn().sizeHint(); }
     QSize minimumSize() const override
     {
@@ -142,4 +146,16 @@ QObject *cVQ4SpacerBuilder::create(vmva::cDVAbstractStdDMViewProperties *propert
     if (!context.atTopLevel())
         standInLayout(contentOf(parent), *spacer);
     return spacer;
+}
+
+QWidget *cVQ4SpacerBuilder::spacerOf(QLayoutItem &item)
+{
+    auto *spacerItem = dynamic_cast<cQSpacerWidgetItem *>(&item);
+    return spacerItem ? spacerItem->spacer() : nullptr;
+}
+
+void cVQ4SpacerBuilder::leaveLayout(QWidget &widget)
+{
+    if (auto *spacer = dynamic_cast<cQSpacerWidget *>(&widget))
+        spacer->leaveLayout();
 }
