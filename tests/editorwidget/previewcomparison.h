@@ -6,6 +6,7 @@
 
 #include "q4widgets/cvq4vmvpropertybinding.h"
 
+#include <QAbstractScrollArea>
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QDebug>
@@ -16,6 +17,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 
 namespace previewcomparison {
@@ -48,8 +50,9 @@ inline QString printed(const QVariant &value)
 // The values of the object's properties that can be compared, and its dynamic properties. The
 // place and the activation of the preview itself belong to what is around it.
 // Widgets that are not shown (pages behind others) are laid out by Qt only once they are, and a
-// scroll area sizes what it shows as it settles: their geometry is left out. A window's
-// minimum size is what its layout was last activated with.
+// scroll area sizes what it shows as it settles: their geometry is left out (a text edit's
+// document takes its page size and text width from the edit's). A window's minimum size is
+// what its layout was last activated with.
 inline QString propertyDifference(const QObject &a, const QObject &b, bool top)
 {
     static const QByteArrayList around = {"geometry", "frameGeometry", "normalGeometry", "pos",
@@ -58,8 +61,13 @@ inline QString propertyDifference(const QObject &a, const QObject &b, bool top)
     static const QByteArrayList geometry = {"geometry", "frameGeometry", "normalGeometry", "pos",
                                             "x", "y", "frameSize", "size", "width", "height",
                                             "rect", "childrenRect", "childrenRegion", "sizeHint",
-                                            "minimumSizeHint", "frameRect", "contentsRect"};
-    bool hidden = a.isWidgetType() && !static_cast<const QWidget &>(a).isVisible();
+                                            "minimumSizeHint", "frameRect", "contentsRect",
+                                            "pageSize", "textWidth"};
+    // An object that is no widget is shown as the nearest widget that holds it is.
+    const QObject *widget = &a;
+    while (widget && !widget->isWidgetType())
+        widget = widget->parent();
+    bool hidden = widget && !static_cast<const QWidget *>(widget)->isVisible();
     for (const QObject *up = &a; up && !hidden; up = up->parent())
         hidden = up->objectName().startsWith(QLatin1String("qt_scrollarea_"));
     if (followsScrolledSize(a))
@@ -124,7 +132,17 @@ inline QString treeDifference(QObject &a, QObject &b, const QString &path)
     const QString here = path + QLatin1Char('/') + nameOf(&a);
     if (nameOf(&a) != nameOf(&b))
         return here + QStringLiteral(": object differs from ") + nameOf(&b);
-    const QObjectList &ca = a.children(), &cb = b.children();
+    QObjectList ca = a.children(), cb = b.children();
+    // A scroll area raises its own bars' containers as what it shows grows, so their order
+    // among its children tells how the area was used, not how it was built; no element is a
+    // direct child of one.
+    if (qobject_cast<QAbstractScrollArea *>(&a)) {
+        const auto byName = [](const QObject *x, const QObject *y) {
+            return nameOf(x) < nameOf(y);
+        };
+        std::stable_sort(ca.begin(), ca.end(), byName);
+        std::stable_sort(cb.begin(), cb.end(), byName);
+    }
     if (ca.size() != cb.size())
         return here + QStringLiteral(": %1 children / %2").arg(ca.size()).arg(cb.size());
     for (qsizetype i = 0; i < ca.size(); ++i) {
