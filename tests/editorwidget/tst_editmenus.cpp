@@ -4,6 +4,7 @@
 #include "qdialogeditorwidget/cqelementsdock.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditoredit.h"
 #include "qdialogeditorwidget/cqmodelviewdialogeditorviewitems.h"
+#include "qdialogeditorwidget/cqpreviewwidgetview.h"
 #include "qdialogeditorwidget/undo/cqdialogundorecorder.h"
 
 #include "q4support/elements/cstdelementfactory.h"
@@ -16,6 +17,7 @@
 #include "vellcore/cdocumentlimits.h"
 #include "vellcore/cerrorreporter.h"
 
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -81,6 +83,26 @@ class tst_EditMenus : public QObject
         for (QString &row : rows)
             row = row.trimmed();
         return rows;
+    }
+
+    // Whether each layout of the preview holds what its element holds, in the element's order.
+    static bool previewFollows(const cEditorDriver &d, const cQAbstractDialogLayoutItem &item)
+    {
+        auto *view = d.window->findChild<cQPreviewWidgetView *>("previewView");
+        if (item.elementKind() == vq4::KindLayout) {
+            auto *layout = view->currentPreview()->findChild<QLayout *>(qstr(item.debugInfo()));
+            if (!layout || layout->count() != int(item.children().size()))
+                return false;
+            for (int i = 0; i < layout->count(); ++i) {
+                QLayoutItem *at = layout->itemAt(i);
+                const QObject *o = at->widget() ? static_cast<QObject *>(at->widget())
+                                                : at->layout();
+                if (!o || o->objectName() != qstr(item.children()[size_t(i)]->debugInfo()))
+                    return false;
+            }
+        }
+        return std::all_of(item.children().begin(), item.children().end(),
+                           [&d](const auto *child) { return previewFollows(d, *child); });
     }
 
     static cQElementsDock &dock(const cEditorDriver &d)
@@ -642,13 +664,17 @@ private slots:
                                      : edge > 0 ? int(cElementPlacement::After)
                                                 : int(cElementPlacement::Into));
         QCOMPARE(boxRows(*d), rows);
+        const cQAbstractDialogLayoutItem &root = d->window->document();
+        QVERIFY(previewFollows(*d, root));
         QCOMPARE(d->tree->currentItem()->text(0), from);
         QCOMPARE(stack.count(), 1);
         QCOMPARE(stack.undoText(), "Move " + from.section(" (", 0, 0));
         QVERIFY(d->after([&] { stack.undo(); }));
         QCOMPARE(treeRows(*d->tree), before);
+        QVERIFY(previewFollows(*d, root));
         QVERIFY(d->after([&] { stack.redo(); }));
         QCOMPARE(boxRows(*d), rows);
+        QVERIFY(previewFollows(*d, root));
         QCOMPARE(treeRows(*d->tree), documentRows(d->window->document()));
     }
 
