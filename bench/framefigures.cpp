@@ -125,8 +125,19 @@ void frameFigures(cBenchContext &context)
     context.report("frame_rebuild_ms", rebuild);
 
     auto &tree = *editor.findChild<cQModelViewDialogLayoutTreeWidget *>();
-    const QList<QTreeWidgetItem *> labels
+    // Changes inside a splitter (which shares its room out only once) or among the cells of a
+    // grid or form rebuild the whole preview: the labels measured stand in boxes elsewhere.
+    QList<QTreeWidgetItem *> labels
         = tree.findItems(QStringLiteral("Label"), Qt::MatchStartsWith | Qt::MatchRecursive);
+    labels.removeIf([](QTreeWidgetItem *row) {
+        const QString box = row->parent() ? row->parent()->text(0) : QString();
+        if (!box.contains(QLatin1String("Box Layout")))
+            return true;
+        for (QTreeWidgetItem *up = row->parent(); up; up = up->parent())
+            if (up->text(0).startsWith(QLatin1String("Splitter")))
+                return true;
+        return false;
+    });
     if (labels.size() < 2)
         VELL_THROW(vstd::cRuntimeException, "$VTR$The form has too few labels!");
     // A label deep in the middle of the form, and another one to alternate with.
