@@ -208,8 +208,11 @@ inline QString difference(QWidget &shown, QWidget &fresh)
 {
     // Both settled as the event loop settles them: layouts (hidden pages' included, which Qt
     // lays out once they are shown), scroll areas and what showing posted.
+    // Posted events only: a timer that fell due meanwhile (the tree's delayed activation)
+    // must not run here, where a slow build would run it and a fast one not.
     for (int pass = 0; pass < 2; ++pass) {
-        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::sendPostedEvents();
         fresh.resize(shown.size());
         for (QWidget *root : {&shown, &fresh})
             for (QWidget *w : QList<QWidget *>{root} + root->findChildren<QWidget *>())
