@@ -77,7 +77,9 @@ void cQDialogDocumentCommands::loadDocument(const QString &path, bool ignoreUnkn
     // the new one, under its name, whatever fails later. A file that cannot be read leaves
     // the window as it was, table and selection included.
     mWindow.mpDocument->loadDocument(qstr(path), ignoreUnknown, [this] { releaseDocument(); });
-    mFileName = path;
+    // Kept absolute: a name given relative to the folder the editor started in would, once
+    // recovery reopens the form in an editor started elsewhere, save into another file.
+    mFileName = QFileInfo(path).absoluteFilePath();
     mWindow.updateTitle();
     mWindow.refreshLayoutTree(nullptr);
     emit mWindow.documentReplaced();

@@ -347,6 +347,20 @@ private slots:
         QVERIFY(qobject_cast<cVQ4AppWidget *>(e.preview()));
     }
 
+    // A form loaded by a relative name keeps its absolute one, so that it is saved into the
+    // same file whichever folder the editor that saves it (after recovery) started in.
+    void loadedNameIsAbsolute()
+    {
+        tEditor e = editor();
+        const QFileInfo file(writeSettingsForm());
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(file.absolutePath());
+        e.dialogs->answers << file.fileName();
+        e.press("mpActLoadDocument");
+        QDir::setCurrent(before);
+        QCOMPARE(e.window->fileName(), file.absoluteFilePath());
+    }
+
     void topLevelPreviewReplacedAtSameGeometry()
     {
         tEditor e = editor();
