@@ -17,7 +17,8 @@ QString latin1Attribute(const QByteArray &text, bool escaped)
 cSerializeXML::cSerializeXML(const vucs::cString &documentName) : mWriter(&mBuffer)
 {
     mWriter.setAutoFormatting(true);
-    mWriter.setAutoFormattingIndent(2);
+    // One tab per level: deep forms are mostly indentation, and a tab is a single byte.
+    mWriter.setAutoFormattingIndent(-1);
     mWriter.writeStartDocument();
     mWriter.writeStartElement(QStringLiteral("document"));
     const bool escaped = cXmlEscape::needsEscape(qstr(documentName));

@@ -63,17 +63,17 @@ void tst_SerializeXML::writesReadableXml()
     const QByteArray expected =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<document name=\"Form\">\n"
-        "  <context label=\"FormInfo\" name=\"FormInfo\">\n"
-        "    <string label=\"Name\">Tom &amp; &quot;Jerry&quot; &lt;1&gt;</string>\n"
-        "    <string label=\"Note\" esc=\"1\">a\\x0d\nb\\\\c</string>\n"
-        "    <ascii label=\"Tab&#9;Key\" esc=\"1\">x\\x01</ascii>\n"
-        "  </context>\n"
-        "  <uint>42</uint>\n"
-        "  <double label=\"Size\">0.1</double>\n"
-        "  <bool>true</bool>\n"
-        "  <bytes>AP8=</bytes>\n"
-        "  <int64>-9</int64>\n"
-        "  <string/>\n"
+        "\t<context label=\"FormInfo\" name=\"FormInfo\">\n"
+        "\t\t<string label=\"Name\">Tom &amp; &quot;Jerry&quot; &lt;1&gt;</string>\n"
+        "\t\t<string label=\"Note\" esc=\"1\">a\\x0d\nb\\\\c</string>\n"
+        "\t\t<ascii label=\"Tab&#9;Key\" esc=\"1\">x\\x01</ascii>\n"
+        "\t</context>\n"
+        "\t<uint>42</uint>\n"
+        "\t<double label=\"Size\">0.1</double>\n"
+        "\t<bool>true</bool>\n"
+        "\t<bytes>AP8=</bytes>\n"
+        "\t<int64>-9</int64>\n"
+        "\t<string/>\n"
         "</document>\n";
     QCOMPARE(w.data(), expected);
 }
@@ -205,9 +205,9 @@ void tst_SerializeXML::errorsNameFileAndLine()
     // The string is the eleventh entry: line 13 after the declaration and document lines.
     const QString message =
         messageOf<vstd::cRuntimeException>([&] { r.readInt64("Name"); });
-    QCOMPARE(message, QStringLiteral("Unable to read int64 \"Name\" in %1 at line 13, column 23: "
+    QCOMPARE(message, QStringLiteral("Unable to read int64 \"Name\" in %1 at line 13, column 22: "
                                      "found string \"Name\"!").arg(path));
-    QCOMPARE(r.location().text(), path + QStringLiteral(", line 3, column 18"));
+    QCOMPARE(r.location().text(), path + QStringLiteral(", line 3, column 17"));
 }
 
 void tst_SerializeXML::failedWriteNamesAndKeepsTheOldFile()
@@ -244,6 +244,14 @@ void tst_SerializeXML::failedWriteNamesAndKeepsTheOldFile()
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY2(message.contains(path), qPrintable(message));
+    // Nor one that no reader would open again.
+    vsa::cSerializeXML huge("Form");
+    const vucs::cString text(QString(1024 * 1024, QLatin1Char('x')));
+    for (int i = 0; i < 65; ++i)
+        huge.writeString(text);
+    QCOMPARE(messageOf<vstd::cRuntimeException>([&] { huge.writeToFile(qstr(path)); }),
+             QStringLiteral("Unable to write document %1: larger than 64 MiB, the most a "
+                            "document may take!").arg(path));
     // Nor is a document with a context still open saved.
     vsa::cSerializeXML open("Form");
     open.beginContext("Open");
