@@ -11,10 +11,10 @@
 
 // The host's demo component: a "Machine" model with a node of every value type and nested
 // sub-models, and a "Settings" model, so that a person can bind a form to live data at once.
-// While the machine runs, a timer moves its speed towards the target speed and lets
-// temperature, load and motor current follow, and works off its queue of jobs. A "probe" sub-model comes and goes at run time
-// (commands "attachProbe" and "detachProbe"), so that viewers of the models meet models that
-// appear and vanish while they look.
+// While the machine runs, a timer moves its speed towards the target speed, lets temperature,
+// load and motor current follow and works off the queue of jobs. A "probe" sub-model comes and
+// goes at run time (commands "attachProbe" and "detachProbe"), so that viewers of the models
+// meet models that appear and vanish while they look.
 class cDemoComponent final : public cVQ4AbstractComponent
 {
 public:
