@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
 constexpr __int64 kMaxSpeed = 3000;
 constexpr int kGearRatio = 3;          // motor turns per spindle turn
 constexpr double kAmbient = 20.0;
+constexpr unsigned int kTicksPerJob = 25;   // five seconds
 
 // Divides by the inverse step, so that 42.4 comes out as the double nearest to 42.4.
 double roundTo(double value, double step) { return std::round(value / step) / (1.0 / step); }
@@ -38,7 +40,7 @@ cDemoComponent::cDemoComponent(vcs::cModuleMgr &moduleMgr, vsa::cReferenceFrame 
 
     for (vmva::cAbstractNodeUI *node : std::initializer_list<vmva::cAbstractNodeUI *>{
              &mName, &mStatus, &mSpeed, &mTemperature, &mLoad, &mRunning, &mStart, &mStop,
-             &mAttachProbe, &mDetachProbe, &mSetpoint, &mMode, &mServiceDate})
+             &mAttachProbe, &mDetachProbe, &mSetpoint, &mMode, &mServiceDate, &mJobs})
         mMachine.addNode(*node);
     mMotor.addNode(mMotorSpeed);
     mMotor.addNode(mMotorCurrent);
@@ -120,6 +122,16 @@ void cDemoComponent::step()
     update(mTemperature, roundTo(temperature + (heat - temperature) * 0.1, 0.1));
     if (mProbe)
         update(mProbe->reading, roundTo(mTemperature.value() + 0.3 * std::cos(mTicks * 0.5), 0.1));
+    if (running && mTicks % kTicksPerJob == 0) {
+        static const char *const parts[] = {"Flange", "Bracket", "Cover", "Shaft"};
+        vmva::cStringList jobs = mJobs.value();
+        if (!jobs.empty())
+            jobs.erase(jobs.begin());
+        jobs.push_back(qstr(QStringLiteral("%1 %2").arg(mNextJob).arg(
+            QLatin1String(parts[mNextJob % std::size(parts)]))));
+        ++mNextJob;
+        mJobs.setValue(jobs);
+    }
     if (!running)
         update(mStatus, vucs::cString(next == 0 ? "Stopped" : "Stopping"));
     else if (mTemperature.value() > mMaxTemperature.value())

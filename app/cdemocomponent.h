@@ -11,10 +11,10 @@
 
 // The host's demo component: a "Machine" model with a node of every value type and nested
 // sub-models, and a "Settings" model, so that a person can bind a form to live data at once.
-// While the machine runs, a timer moves its speed towards the target speed and lets
-// temperature, load and motor current follow. A "probe" sub-model comes and goes at run time
-// (commands "attachProbe" and "detachProbe"), so that viewers of the models meet models that
-// appear and vanish while they look.
+// While the machine runs, a timer moves its speed towards the target speed, lets temperature,
+// load and motor current follow and works off the queue of jobs. A "probe" sub-model comes and
+// goes at run time (commands "attachProbe" and "detachProbe"), so that viewers of the models
+// meet models that appear and vanish while they look.
 class cDemoComponent final : public cVQ4AbstractComponent
 {
 public:
@@ -37,6 +37,7 @@ private:
     using tReal = vmva::tGenericNode<double, vmva::cDRangeModelProperties>;
     using tFlag = vmva::tGenericNode<bool, vmva::cBasicModelProperties>;
     using tCommand = vmva::tGenericNode<piVoid, vmva::cBasicModelProperties>;
+    using tList = vmva::tGenericNode<vmva::cStringList, vmva::cBasicModelProperties>;
 
     piVoid sltStart();
     piVoid sltStop();
@@ -65,6 +66,9 @@ private:
     tInt mMode{"mode", 1};
     // The next service as ISO text, which the date editors read and write.
     tText mServiceDate{"serviceDate", vucs::cString("2027-03-01")};
+    // The jobs waiting, the one at work first: every few seconds of running it is done and the
+    // next order joins the queue.
+    tList mJobs{"jobs", {"1041 Flange", "1042 Bracket", "1043 Cover"}};
     tInt mMotorSpeed{"speed", 3600};
     tReal mMotorCurrent{"current", 5.3};
     tInt mTargetSpeed{"targetSpeed", 1500};
@@ -84,4 +88,5 @@ private:
 
     QTimer mTimer;
     unsigned int mTicks = 0;
+    unsigned int mNextJob = 1044;
 };

@@ -18,9 +18,9 @@ QString tr(const char *text)
 QStringList cModelLocationCheck::nodeTypes(const vstd::cAsciiString &allowedTypes)
 {
     static const QRegularExpression separators(QStringLiteral("[ ,]+"));
-    static const QStringList known{QStringLiteral("cString"), QStringLiteral("piInt64"),
-                                   QStringLiteral("piDouble"), QStringLiteral("piBool"),
-                                   QStringLiteral("piVoid")};
+    static const QStringList known{QStringLiteral("cString"), QStringLiteral("cStringList"),
+                                   QStringLiteral("piInt64"), QStringLiteral("piDouble"),
+                                   QStringLiteral("piBool"), QStringLiteral("piVoid")};
     QStringList types;
     for (const QString &type : qstr(allowedTypes).split(separators, Qt::SkipEmptyParts))
         if (known.contains(type))

@@ -5,6 +5,8 @@
 #include "vellcore/cdebugstream.h"
 #include "vellcore/cnumberconversion.h"
 
+#include <QStringList>
+
 namespace {
 
 // Reads the value through a local typed view of the node; nothing is appended when the view's
@@ -52,6 +54,14 @@ QString cNodeTreeWidgetItem::rowText(const vmva::cAbstractNodeUI &constNode)
     if (type == "cString") {
         appendTyped<vucs::cString, vmva::cIndexModelProperties>(
             node, text, [&](const vucs::cString &v) { return quoted(qstr(v)); });
+    } else if (type == "cStringList") {
+        appendTyped<vmva::cStringList, vmva::cBasicModelProperties>(
+            node, text, [&](const vmva::cStringList &v) {
+                QStringList entries;
+                for (const vucs::cString &entry : v)
+                    entries << quoted(qstr(entry));
+                return QLatin1Char('[') + entries.join(QLatin1String(", ")) + QLatin1Char(']');
+            });
     } else if (type == "piInt64") {
         appendTyped<__int64, vmva::cRangeModelProperties>(node, text, [](__int64 v) {
             return qstr(vstd::cNumberConversion::toString(v));

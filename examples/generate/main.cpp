@@ -146,8 +146,7 @@ void writeElements(cVQ4VMVFormWriter &w)
         .bind("Checked", "Machine.running").close();
     w.open("RadioButton").set("Cell", "5, 0, 1, 2").set("Text", "Stopped").close();
     w.close().close();
-    w.open("ListWidget").set("Entries", "Manual\nAutomatic\nService")
-        .bind("CurrentRow", "Machine.mode").close();
+    w.open("ListWidget").bind("Entries", "Machine.jobs").set("ToolTip", "Jobs waiting").close();
     w.open("StackedWidget").bind("CurrentIndex", "Machine.mode");
     for (const char *text : {"Turn the spindle by hand.", "The machine runs its program.",
                              "Open the cover only when stopped."})

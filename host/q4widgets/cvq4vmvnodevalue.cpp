@@ -2,6 +2,8 @@
 
 #include "vellmva2/tgenericnode.h"
 
+#include <QStringList>
+
 #include <cmath>
 
 namespace {
@@ -40,6 +42,8 @@ cVQ4VMVNodeValue::Kind cVQ4VMVNodeValue::kindOf(const vmva::cAbstractNodeUI &nod
     const vstd::cAsciiString type = node.valueTypeName();
     if (type == "cString")
         return String;
+    if (type == "cStringList")
+        return StringList;
     if (type == "piInt64")
         return Int64;
     if (type == "piDouble")
@@ -66,6 +70,14 @@ QVariant cVQ4VMVNodeValue::read(const vmva::cAbstractNodeUI &node, Kind kind)
         break;
     case String:
         withTyped<vucs::cString>(node, [&](auto &n) { result = qstr(n.value()); });
+        break;
+    case StringList:
+        withTyped<vmva::cStringList>(node, [&](auto &n) {
+            QStringList entries;
+            for (const vucs::cString &entry : n.value())
+                entries << qstr(entry);
+            result = entries;
+        });
         break;
     case Void:
     case Unknown:
@@ -118,6 +130,13 @@ void cVQ4VMVNodeValue::write(vmva::cAbstractNodeUI &node, Kind kind, const QVari
     case String:
         withTyped<vucs::cString>(node, [&](auto &n) { n.setValue(qstr(value.toString())); });
         return;
+    case StringList: {
+        vmva::cStringList entries;
+        for (const QString &entry : value.toStringList())
+            entries.push_back(qstr(entry));
+        withTyped<vmva::cStringList>(node, [&](auto &n) { n.setValue(entries); });
+        return;
+    }
     case Unknown:
         return;
     }

@@ -90,6 +90,21 @@ void cVQ4VMVPropertyBinding::writeUserInput()
         mWriting = false;
 }
 
+void cVQ4VMVPropertyBinding::writeBack(QObject &object)
+{
+    const auto bindings =
+        object.findChildren<cVQ4VMVPropertyBinding *>(Qt::FindDirectChildrenOnly);
+    for (const QPointer<cVQ4VMVPropertyBinding> binding : bindings) {
+        if (!binding || !(binding->mDirection & vmva::cDVIAbstractProperty::DirectionOut))
+            continue;
+        try {
+            binding->writeUserInput();
+        } catch (const vstd::cAbstractException &e) {
+            VELL_TRACE(QStringLiteral("+++ WARNING: %1").arg(QString::fromUtf8(e.what())));
+        }
+    }
+}
+
 piVoid cVQ4VMVPropertyBinding::sltNodeChanged()
 {
     if (!mWriting)

@@ -24,6 +24,10 @@ public:
     // Writes the object's value into the node. Throws what the node refuses, after showing the
     // node's own value again; the binding may be gone when this returns.
     void writeUserInput();
+    // Writes what `object` shows into the nodes its bindings of direction out name, for a
+    // change the user did not make that the nodes must hear of all the same (entries replaced
+    // around the current one). What a node refuses is traced, not thrown.
+    static void writeBack(QObject &object);
 
 signals:
     // The node went away: the object keeps showing its last value until it is rebuilt.

@@ -23,7 +23,7 @@ public:
     const vstd::cAsciiString &name() const { return mName; }
     void setName(const vstd::cAsciiString &name) { mName = name; }
 
-    // "cString", "piInt64", "piDouble", "piBool" or "piVoid".
+    // "cString", "cStringList", "piInt64", "piDouble", "piBool" or "piVoid".
     virtual vstd::cAsciiString valueTypeName() const = 0;
     // Whether a value is bound: own storage, or a reference to another node's.
     virtual bool hasObject() const = 0;

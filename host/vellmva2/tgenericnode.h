@@ -7,6 +7,9 @@
 
 namespace vmva {
 
+// The value of a list node: texts in their order.
+using cStringList = std::vector<vucs::cString>;
+
 template <class T> struct tValueTypeName;
 template <> struct tValueTypeName<piVoid> { static const char *name() { return "piVoid"; } };
 template <> struct tValueTypeName<bool> { static const char *name() { return "piBool"; } };
@@ -15,6 +18,10 @@ template <> struct tValueTypeName<double> { static const char *name() { return "
 template <> struct tValueTypeName<vucs::cString>
 {
     static const char *name() { return "cString"; }
+};
+template <> struct tValueTypeName<cStringList>
+{
+    static const char *name() { return "cStringList"; }
 };
 
 // The storage of one value, shared by the node that owns it and the views bound to it. Every

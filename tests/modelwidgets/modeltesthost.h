@@ -21,6 +21,7 @@ using tNumber = vmva::tGenericNode<__int64, vmva::cRangeModelProperties>;
 using tReal = vmva::tGenericNode<double, vmva::cDRangeModelProperties>;
 using tFlag = vmva::tGenericNode<bool, vmva::cBasicModelProperties>;
 using tCommand = vmva::tGenericNode<piVoid, vmva::cBasicModelProperties>;
+using tList = vmva::tGenericNode<vmva::cStringList, vmva::cBasicModelProperties>;
 
 // A component that provides models and nothing else.
 struct cTestProvider : vcs::cAbstractComponent

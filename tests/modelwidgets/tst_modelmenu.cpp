@@ -41,10 +41,11 @@ class tst_ModelMenu : public QObject
     tText mName{"name"};
     tNumber mSpeed{"speed"}, mMotorSpeed{"speed"}, mGear{"gear"};
     tReal mCurrent{"current"};
+    tList mJobs{"jobs"};
 
     const QStringList mMachineOutline{"  (Model Elements)", "  --", "  drive/", "    motor/",
                                       "      speed", "      current", "    --", "    gear",
-                                      "  --", "  name", "  speed"};
+                                      "  --", "  name", "  speed", "  jobs"};
 
 private slots:
     void initTestCase()
@@ -53,6 +54,7 @@ private slots:
         mGroups.setComponent(mProvider);
         mMachine.addNode(mName);
         mMachine.addNode(mSpeed);
+        mMachine.addNode(mJobs);
         mDrive.addNode(mGear);
         mMotor.addNode(mMotorSpeed);
         mMotor.addNode(mCurrent);
@@ -85,13 +87,17 @@ private slots:
                                                      "  a/", "  b/", "  --"});
         QStringList texts = head + QStringList("Machine/") + mMachineOutline;
         for (QString &line : texts)
-            for (const char *number : {"speed", "current", "gear"})
+            for (const char *number : {"speed", "current", "gear", "jobs"})
                 if (line.trimmed() == number)
                     line.replace(number, QString("(%1)").arg(number));
         QTest::newRow("texts only") << "bound" << "cString" << texts;
         QStringList numbers = head + QStringList("Machine/") + mMachineOutline;
-        numbers.replaceInStrings(QRegularExpression("^(\\s*)(name)$"), "\\1(\\2)");
+        numbers.replaceInStrings(QRegularExpression("^(\\s*)(name|jobs)$"), "\\1(\\2)");
         QTest::newRow("numbers, commas") << "bound" << "piInt64,, piDouble" << numbers;
+        QStringList lists = head + QStringList("Machine/") + mMachineOutline;
+        lists.replaceInStrings(QRegularExpression("^(\\s*)(name|speed|current|gear)$"),
+                               "\\1(\\2)");
+        QTest::newRow("lists only") << "bound" << "cStringList" << lists;
         QTest::newRow("a model: every node") << "bound" << "cDMDataModel"
                                              << head + QStringList("Machine/") + mMachineOutline;
     }
@@ -144,7 +150,7 @@ private slots:
         for (const auto &key : menu.keySets())
             keys << qstr(key->parameterName) + ":" + qstr(key->elementPath);
         const QStringList paths{"drive.motor.speed", "drive.motor.current", "drive.gear", "name",
-                                "speed"};
+                                "speed", "jobs"};
         QStringList expected;
         for (const char *p : {"A", "B"})
             for (const QString &path : paths)
@@ -200,7 +206,7 @@ private slots:
         QTest::addColumn<QStringList>("offered");
         QTest::newRow("parameter") << "M" << QStringList("Machine");
         QTest::newRow("model's first level") << "Machine." << QStringList({"drive", "name",
-                                                                          "speed"});
+                                                                          "speed", "jobs"});
         QTest::newRow("sub-model") << "Machine.drive.m" << QStringList("motor");
         QTest::newRow("node two deep") << "Machine.drive.motor.c" << QStringList("current");
         QTest::newRow("no such sub-model") << "Machine.pump." << QStringList();

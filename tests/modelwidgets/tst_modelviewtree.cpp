@@ -86,6 +86,8 @@ private slots:
         QTest::newRow("true") << "bool" << true << "flag : piBool = \"true\"";
         QTest::newRow("false") << "false" << true << "flag : piBool = \"false\"";
         QTest::newRow("command") << "void" << true << "start : piVoid";
+        QTest::newRow("list") << "list" << true << "jobs : cStringList = [\"a\", \"b c\"]";
+        QTest::newRow("empty list") << "empty list" << true << "jobs : cStringList = []";
         QTest::newRow("unreadable") << "int" << false << "count : piInt64";
     }
     void nodeRowTexts()
@@ -102,6 +104,10 @@ private slots:
             node = std::make_unique<tReal>("ratio", 0.25);
         else if (type == "void")
             node = std::make_unique<tCommand>("start");
+        else if (type == "list")
+            node = std::make_unique<tList>("jobs", vmva::cStringList{"a", "b c"});
+        else if (type == "empty list")
+            node = std::make_unique<tList>("jobs");
         else
             node = std::make_unique<tFlag>("flag", type == "bool");
         node->ui()->setReadable(readable);
@@ -173,7 +179,8 @@ private slots:
         static_cast<tNumber *>(demo.machine().tryFindNode("drive.motor.speed"))->setValue(1234);
         QCOMPARE(treeRows(*tree).value(drive + 2), "        speed : piInt64 = 1234");
         demo.attachProbe();   // appended after everything the machine had
-        const QString last = "    serviceDate : cString = \"2027-03-01\"";
+        const QString last
+            = "    jobs : cStringList = [\"1041 Flange\", \"1042 Bracket\", \"1043 Cover\"]";
         QCOMPARE(treeRows(*tree).mid(rows.indexOf(last) + 1, 4),
                  QStringList({"    probe", "      reading : piDouble = 41.5",
                               "      serial : cString = \"P-0042\"", "  Settings"}));
@@ -233,6 +240,9 @@ void tst_ModelViewTree::speedFollowsTheTargetSetting()
     const double temperature = node<double, tDRange>(root, "Machine",
                                                                     "temperature").value();
     QVERIFY2(temperature > 31.0 && temperature < 33.0, qPrintable(QString::number(temperature)));
+    // A job is done every 25 ticks: four of them in 100.
+    QCOMPARE(node<vmva::cStringList>(root, "Machine", "jobs").value(),
+             vmva::cStringList({"1045 Bracket", "1046 Cover", "1047 Shaft"}));
 }
 
 void tst_ModelViewTree::valuesChangeWhileTheMachineRuns()

@@ -55,7 +55,7 @@ struct tMachine : tFormFixture
         speed.properties()->setRange(0, 3000);
         for (cAbstractNodeUI *node :
              std::initializer_list<cAbstractNodeUI *>{&name, &speed, &temperature, &running,
-                                                      &start, &page})
+                                                      &start, &page, &jobs})
             model.addNode(*node);
         motor.addNode(motorSpeed);
         bindParameter("Machine", model);
@@ -69,6 +69,7 @@ struct tMachine : tFormFixture
     tGenericNode<bool, cBasicModelProperties> running{"running", false};
     tGenericNode<piVoid, cBasicModelProperties> start{"start"};
     tGenericNode<__int64, cBasicModelProperties> page{"page", 1};
+    tGenericNode<cStringList, cBasicModelProperties> jobs{"jobs", {"a", "b", "c"}};
     tGenericNode<__int64, cRangeModelProperties> motorSpeed{"speed", 42};
 };
 
@@ -91,6 +92,8 @@ private slots:
     void menuAndToolBarEntriesBind();
     void laterElementsBindBothWays_data();
     void laterElementsBindBothWays();
+    void entriesFollowTheirNode_data();
+    void entriesFollowTheirNode();
 };
 
 void tst_Binding::nodeValuesReachWidgets()
@@ -533,6 +536,68 @@ void tst_Binding::laterElementsBindBothWays()
     else
         written = QString::number(node == "speed" ? m.speed.value() : m.page.value());
     QCOMPARE(written, values[2]);
+}
+
+void tst_Binding::entriesFollowTheirNode_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("index"); // the property of the current entry's index
+    QTest::newRow("combo box") << "ComboBox" << "CurrentIndex";
+    QTest::newRow("list") << "ListWidget" << "CurrentRow";
+}
+
+// The node's entries replace the widget's; the current entry stays current where it is still
+// offered, and the bound index follows it, while the index binding works both ways.
+void tst_Binding::entriesFollowTheirNode()
+{
+    QFETCH(QString, element);
+    QFETCH(QString, index);
+    tMachine m;
+    auto dialog = m.boxDialog([&](cVQ4VMVFormWriter &w) {
+        w.open(element.toLatin1().constData(), "w").set("Entries", "static")
+            .bind("Entries", "Machine.jobs").bind(index.toLatin1().constData(), "Machine.page")
+            .close();
+    });
+    QVERIFY(dialog);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QWidget *widget = dialog->findChild<QWidget *>("w");
+    auto *combo = qobject_cast<QComboBox *>(widget);
+    auto *list = qobject_cast<QListWidget *>(widget);
+    QVERIFY(combo || list);
+    // The entries, the current one in brackets, and the index node.
+    const auto state = [&] {
+        QStringList entries;
+        const int count = combo ? combo->count() : list->count();
+        const int current = combo ? combo->currentIndex() : list->currentRow();
+        for (int i = 0; i < count; ++i) {
+            const QString text = combo ? combo->itemText(i) : list->item(i)->text();
+            entries << (i == current ? "[" + text + "]" : text);
+        }
+        return entries.join(' ') + " / " + QString::number(m.page.value());
+    };
+    QCOMPARE(state(), QString("a [b] c / 1"));
+    cChangeCounter pageChanges(m.page);
+    m.jobs.setValue({"z", "a", "b"});
+    QCOMPARE(state(), QString("z a [b] / 2"));
+    QCOMPARE(pageChanges.count, 1);
+    m.jobs.setValue({"z", "a", "b"}); // the same entries: nothing moves
+    m.jobs.setValue({"z", "b", "b"}); // its own row still holds it
+    QCOMPARE(state(), QString("z b [b] / 2"));
+    m.jobs.setValue({"z", "q"}); // gone: the row in its place
+    QCOMPARE(state(), QString("z [q] / 1"));
+    QCOMPARE(pageChanges.count, 2);
+    m.page.setValue(0);
+    QCOMPARE(state(), QString("[z] q / 0"));
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_Down);
+    QCOMPARE(state(), QString("z [q] / 1"));
+    // No entries name no index: the node keeps its own.
+    m.jobs.setValue({});
+    QCOMPARE(state(), QString(" / 1"));
+    // A combo box with entries always has a current one; a list may have none.
+    m.jobs.setValue({"n"});
+    QCOMPARE(state(), combo ? QString("[n] / 0") : QString("n / 1"));
 }
 
 QTEST_MAIN(tst_Binding)

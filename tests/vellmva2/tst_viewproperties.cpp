@@ -57,7 +57,7 @@ protected:
             std::make_shared<const std::vector<cDVIFlagsProperty::tFlag>>(
                 std::vector<cDVIFlagsProperty::tFlag>{{"Ok", 0x400}, {"Cancel", 0x400000}}),
             0x400));
-        addProperty(std::make_unique<cDVITextListProperty>("Entries", "General", "", Static,
+        addProperty(std::make_unique<cDVITextListProperty>("Entries", "General", "", In,
                                                            QStringList{"One"}));
     }
 };
@@ -114,7 +114,7 @@ QStringList parameterNames(const cDVDataViewArgList &list)
     return out;
 }
 
-// Gives every property of `p` a value other than its default; two are bound.
+// Gives every property of `p` a value other than its default; three are bound.
 void fill(cAllKinds &p, const QByteArray &picture, const cDVLayoutParameter &layout)
 {
     p.get<cDVIAsciiStringProperty>("Label").setValue("okButton");
@@ -127,6 +127,7 @@ void fill(cAllKinds &p, const QByteArray &picture, const cDVLayoutParameter &lay
     p.get<cDVIModelLocationProperty>("Model").setModelLocation(
         cDMDataModelDescriptor("Machine", "drive.motor"));
     p.tryFindProperty("Count")->setModelLocation(cDMDataModelDescriptor("$(modelPath)", "n"));
+    p.tryFindProperty("Entries")->setModelLocation(cDMDataModelDescriptor("Machine", "jobs"));
     p.get<cDVIDoubleProperty>("Setpoint").setValue(-0.1 - 1e-12);
     p.get<cDVIDateTimeProperty>("Due").setValue(
         cDVIDateTimeProperty::make(QDate(2026, 3, 29), QTime(2, 30, 5)));
@@ -270,6 +271,8 @@ void tst_ViewProperties::roundTrip()
             == cDMDataModelDescriptor("Machine", "drive.motor"));
     QVERIFY(in.tryFindProperty("Count")->modelLocation()
             == cDMDataModelDescriptor("$(modelPath)", "n"));
+    QVERIFY(in.tryFindProperty("Entries")->modelLocation()
+            == cDMDataModelDescriptor("Machine", "jobs"));
     QVERIFY(in.tryFindProperty("Text")->modelLocation().isEmpty());
     // Every bit of a floating-point number, in both forms.
     QCOMPARE(in.get<cDVIDoubleProperty>("Setpoint").value(), -0.1 - 1e-12);

@@ -89,11 +89,11 @@
 //     32-bit range (piInt64 piDouble); Minimum I static Range 0 and Maximum I static Range 99,
 //     32-bit range; SingleStep I static Range 1, range 1..1000000; Suffix U static Appearance
 //     ""; ToolTip; Enabled; Visible; Layout
-// ComboBox               "Combo Box"           Widgets     1   2    no   Entries X static
-//     General none; CurrentIndex I in/out Data 0, range 0..9999
+// ComboBox               "Combo Box"           Widgets     1   2    no   Entries X in General
+//     none (cStringList); CurrentIndex I in/out Data 0, range 0..9999
 //     (piInt64); ToolTip; Enabled; Visible; Layout
-// ListWidget             "List"                Widgets     1   2    no   Entries X static
-//     General none; CurrentRow I in/out Data -1, range -1..9999
+// ListWidget             "List"                Widgets     1   2    no   Entries X in General
+//     none (cStringList); CurrentRow I in/out Data -1, range -1..9999
 //     (piInt64); ToolTip; Enabled; Visible; Layout
 // Slider                 "Slider"              Widgets     1   2    no   Value, Minimum,
 //     Maximum, SingleStep as SpinBox; PageStep I static Range 10, range 1..1000000;

@@ -112,7 +112,10 @@ void spinBoxProperties(cStdElementProperties &p)
 void comboBoxProperties(cStdElementProperties &p)
 {
     addLabel(p);
-    addTexts(p, "Entries", "General", "The entries, in the order they are offered.");
+    addTexts(p, "Entries", "General",
+             "The entries, in the order they are offered. From a list node they follow it, "
+             "and the chosen entry stays chosen while the list holds it.",
+             In);
     addInt(p, "CurrentIndex", "Data", "Index of the chosen entry, counted from 0.", InOut, 0, 0,
            9999)
         .setAllowedTypes(cStdElementProperties::shared("piInt64"));

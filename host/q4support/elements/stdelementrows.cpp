@@ -139,9 +139,12 @@ cDVIDateTimeProperty &addMoment(cStdElementProperties &p, const char *name, cons
 }
 
 cDVITextListProperty &addTexts(cStdElementProperties &p, const char *name, const char *topic,
-                               const char *help)
+                               const char *help, unsigned int flags, const char *types)
 {
-    return p.add<cDVITextListProperty>(name, topic, help, Static, QStringList());
+    auto &property = p.add<cDVITextListProperty>(name, topic, help, flags, QStringList());
+    if (!(flags & Static))
+        property.setAllowedTypes(cStdElementProperties::shared(types));
+    return property;
 }
 
 cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name, const char *help)

@@ -53,9 +53,11 @@ vmva::cDVIDoubleProperty &addDouble(cStdElementProperties &p, const char *name,
 vmva::cDVIDateTimeProperty &addMoment(cStdElementProperties &p, const char *name,
                                       const char *topic, const char *help, unsigned int flags,
                                       vmva::cDVIDateTimeProperty::Part part, const char *value);
-// A list of texts, static and empty at first.
+// A list of texts, empty at first, with the types it may be bound to.
 vmva::cDVITextListProperty &addTexts(cStdElementProperties &p, const char *name,
-                                     const char *topic, const char *help);
+                                     const char *topic, const char *help,
+                                     unsigned int flags = Static,
+                                     const char *types = "cStringList");
 vmva::cDVIPixmapProperty &addPicture(cStdElementProperties &p, const char *name,
                                      const char *help);
 void addFont(cStdElementProperties &p);

@@ -139,7 +139,10 @@ void dialogButtonBoxProperties(cStdElementProperties &p)
 void listWidgetProperties(cStdElementProperties &p)
 {
     addLabel(p);
-    addTexts(p, "Entries", "General", "The entries, in the order they are offered.");
+    addTexts(p, "Entries", "General",
+             "The entries, in the order they are offered. From a list node they follow it, "
+             "and the chosen entry stays chosen while the list holds it.",
+             In);
     addInt(p, "CurrentRow", "Data",
            "Row of the chosen entry, counted from 0; -1 for none. A choice is written back.",
            InOut, -1, -1, 9999)

@@ -1,5 +1,8 @@
 #include "cvq4valuewidgetbuilder.h"
 
+#include "q4widgets/cvq4vmvpropertybinding.h"
+
+#include "q4support/cvq4signalblocker.h"
 #include "vellmva2/cdvitypedproperties.h"
 
 #include <QComboBox>
@@ -62,6 +65,77 @@ void applyValue(QObject &o, QObject *, cDVIAbstractProperty &p)
         showValue(o, qlonglong(cVQ4VMVElementBuilder::intOf(p)));
 }
 
+// The entries of a combo box or list widget; the current row is -1 without one.
+QStringList entriesOf(QObject &o, int &current)
+{
+    QStringList entries;
+    if (auto *w = as<QComboBox>(o)) {
+        for (int i = 0; i < w->count(); ++i)
+            entries << w->itemText(i);
+        current = w->currentIndex();
+    } else if (auto *w = as<QListWidget>(o)) {
+        for (int i = 0; i < w->count(); ++i)
+            entries << w->item(i)->text();
+        current = w->currentRow();
+    }
+    return entries;
+}
+
+void setCurrent(QObject &o, int row)
+{
+    if (auto *w = as<QComboBox>(o))
+        w->setCurrentIndex(row);
+    else if (auto *w = as<QListWidget>(o))
+        w->setCurrentRow(row);
+}
+
+void applyEntries(QObject &o, QObject *, cDVIAbstractProperty &p)
+{
+    if (!p.textListView())
+        return;
+    if (auto *w = as<QComboBox>(o))
+        w->addItems(p.textListView()->value());
+    else if (auto *w = as<QListWidget>(o))
+        w->addItems(p.textListView()->value());
+}
+
+// Entries of a node replace those shown. The current entry stays current where the new ones
+// hold it (at its own row, else at its first), otherwise the row in its place is, as when Qt
+// removes an entry. A current row that moves is written to the bound nodes as the user's choice
+// would be, so that a bound index follows its entry instead of naming another; no entries leave
+// the nodes alone, as there is none to name.
+void showEntries(QObject &o, const QVariant &v)
+{
+    const QStringList entries = v.toStringList();
+    int row = -1;
+    const QStringList before = entriesOf(o, row);
+    if (entries == before)
+        return;
+    const int size = int(entries.size());
+    int target = -1;
+    if (row >= 0 && row < size && entries[row] == before[row])
+        target = row;
+    else if (row >= 0 && entries.contains(before[row]))
+        target = int(entries.indexOf(before[row]));
+    else if (row >= 0)
+        target = std::min(row, size - 1);
+    else if (as<QComboBox>(o) && size > 0)
+        target = 0; // a combo box with entries always has a current one
+    {
+        cVQ4SignalBlocker blocker(o);
+        if (auto *w = as<QComboBox>(o)) {
+            w->clear();
+            w->addItems(entries);
+        } else if (auto *w = as<QListWidget>(o)) {
+            w->clear();
+            w->addItems(entries);
+        }
+        setCurrent(o, target);
+    }
+    if (target != row && target >= 0)
+        cVQ4VMVPropertyBinding::writeBack(o);
+}
+
 void takeRange(QObject &o, double minimum, double maximum)
 {
     if (auto *w = as<QSpinBox>(o))
@@ -116,20 +190,12 @@ cVQ4ValueWidgetBuilder::cVQ4ValueWidgetBuilder(Kind kind) : mKind(kind)
                   }});
         break;
     case ComboBox:
-        addAspect("Entries", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
-                      auto *w = as<QComboBox>(o);
-                      if (w && p.textListView())
-                          w->addItems(p.textListView()->value());
-                  }});
+        addAspect("Entries", {applyEntries, showEntries});
         addAspect("CurrentIndex",
                   {applyValue, showValue, readValue, SIGNAL(currentIndexChanged(int))});
         break;
     case ListWidget:
-        addAspect("Entries", {[](QObject &o, QObject *, cDVIAbstractProperty &p) {
-                      auto *w = as<QListWidget>(o);
-                      if (w && p.textListView())
-                          w->addItems(p.textListView()->value());
-                  }});
+        addAspect("Entries", {applyEntries, showEntries});
         addAspect("CurrentRow",
                   {applyValue, showValue, readValue, SIGNAL(currentRowChanged(int))});
         break;
