@@ -16,6 +16,7 @@
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
 #include "qdialoglayoutitems/cqdialoglayoutviewitem.h"
 
+#include "vellcore/cerrorreporter.h"
 #include "vellcore/cmodulemgr.h"
 #include "vellmva2/cdvitypedproperties.h"
 
@@ -132,6 +133,17 @@ inline QStringList treeRows(const QTreeWidget &tree)
     for (int i = 0; i < tree.topLevelItemCount(); ++i)
         walk(tree.topLevelItem(i), 0);
     return rows;
+}
+
+// Runs `action`; the text of every error reported on the way, as the user would read it.
+inline QStringList reportedDuring(const std::function<void()> &action)
+{
+    QStringList reported;
+    const auto previous = vpi::cErrorReporter::setHandler(
+        [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
+    action();
+    vpi::cErrorReporter::setHandler(previous);
+    return reported;
 }
 
 // The first row whose text is `text`, or null.

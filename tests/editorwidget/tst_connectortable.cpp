@@ -63,6 +63,18 @@ class tst_ConnectorTable : public QObject, public vrmi::cConnectable
     {
         QTest::mouseDClick(table.cellWidget(row, 0), Qt::LeftButton);
     }
+    // The property names of the rows, a topic's header as "[topic]"; hidden rows left out.
+    static QStringList rowNames(cQVEConnectorTreeWidget &table)
+    {
+        QStringList rows;
+        for (int row = 0; row < table.rowCount(); ++row) {
+            if (table.isRowHidden(row))
+                continue;
+            auto *name = qobject_cast<cQPWNameItem *>(table.cellWidget(row, 0));
+            rows << (name ? qstr(name->property()->name()) : "[" + shown(table, row, 0) + "]");
+        }
+        return rows;
+    }
     // The page-0 text of a cell's editor, or of its header label.
     static QString shown(cQVEConnectorTreeWidget &table, int row, int col = 1)
     {
@@ -90,12 +102,7 @@ private slots:
         p.add<cDVIBoolProperty>("a2", "A", "", 0, false);
         auto table = shownTable(p);
         QCOMPARE(table->rowCount(), 5);
-        QStringList rows;
-        for (int row = 0; row < table->rowCount(); ++row) {
-            auto *name = qobject_cast<cQPWNameItem *>(table->cellWidget(row, 0));
-            rows << (name ? qstr(name->property()->name()) : "[" + shown(*table, row, 0) + "]");
-        }
-        QCOMPARE(rows, QStringList({"[A]", "a1", "a2", "[B]", "b1"}));
+        QCOMPARE(rowNames(*table), QStringList({"[A]", "a1", "a2", "[B]", "b1"}));
         QCOMPARE(qstr(table->currentPropertyName()), QString("a1"));
         QVERIFY(table->selectedItems().isEmpty());
         table->setProperties(nullptr);
@@ -137,20 +144,9 @@ private slots:
         field->setText("old");
         field->clear();
         QTest::keyClicks(field.get(), typed);
-        auto shownRows = [&] {
-            QStringList names;
-            for (int row = 0; row < table->rowCount(); ++row) {
-                if (table->isRowHidden(row))
-                    continue;
-                auto *name = qobject_cast<cQPWNameItem *>(table->cellWidget(row, 0));
-                names << (name ? qstr(name->property()->name())
-                               : "[" + shown(*table, row, 0) + "]");
-            }
-            return names;
-        };
-        QCOMPARE(shownRows(), rows);
+        QCOMPARE(rowNames(*table), rows);
         table->setProperties(&p);
-        QCOMPARE(shownRows(), rows);
+        QCOMPARE(rowNames(*table), rows);
     }
 
     // Which editor a property gets in the value column, whether it has a connector, and the

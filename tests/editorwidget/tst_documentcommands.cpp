@@ -7,7 +7,6 @@
 #include "qdialogeditorwidget/recovery/cqdialogrecovery.h"
 
 #include "q4widgets/cvq4appwidget.h"
-#include "vellcore/cerrorreporter.h"
 #include "qvmvdialogparameterdlg/cqvmvdialogprmdialog.h"
 
 #include <QClipboard>
@@ -541,11 +540,8 @@ private slots:
         const QString settings = writeSettingsForm();
         e.dialogs->answers << settings << path;
         e.press("mpActLoadDocument");
-        QStringList reported;
-        auto previous = vpi::cErrorReporter::setHandler(
-            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
-        chooseFromFileMenu(e, "mpActImportUiForm");
-        vpi::cErrorReporter::setHandler(previous);
+        const QStringList reported
+            = reportedDuring([&] { chooseFromFileMenu(e, "mpActImportUiForm"); });
 
         QCOMPARE(e.dialogs->requests.size(), 2);
         QCOMPARE(e.dialogs->requests[1].caption, QString("Choose a Qt Designer form"));
@@ -603,11 +599,8 @@ private slots:
         const QString exported = mDir.filePath("exported");
         e.dialogs->answers << settings << exported << mDir.filePath("nowhere/x.ui");
         e.press("mpActLoadDocument");
-        QStringList reported;
-        auto previous = vpi::cErrorReporter::setHandler(
-            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
-        chooseFromFileMenu(e, "mpActExportUiForm");
-        QCOMPARE(reported, QStringList());
+        QCOMPARE(reportedDuring([&] { chooseFromFileMenu(e, "mpActExportUiForm"); }),
+                 QStringList());
         QCOMPARE(e.dialogs->requests[1].caption, QString("Export as Qt Designer form"));
         QCOMPARE(e.dialogs->requests[1].filter, QString("Qt Designer forms (*.ui)"));
         QCOMPARE(e.dialogs->requests[1].folder, mDir.filePath("settings.ui"));
@@ -621,8 +614,8 @@ private slots:
         dialog->close();
 
         // A folder that is not there: the usual error, and no report.
-        chooseFromFileMenu(e, "mpActExportUiForm");
-        vpi::cErrorReporter::setHandler(previous);
+        const QStringList reported
+            = reportedDuring([&] { chooseFromFileMenu(e, "mpActExportUiForm"); });
         QCOMPARE(reported.size(), 1);
         QVERIFY2(reported[0].contains("nowhere/x.ui"), qPrintable(reported[0]));
         QTRY_VERIFY(!e.window->findChild<cQUiConversionReportDialog *>("mpUiReportDialog"));
