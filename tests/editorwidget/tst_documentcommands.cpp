@@ -33,32 +33,8 @@ class tst_DocumentCommands : public QObject
     cEditorTestHost mHost;
     QTemporaryDir mDir;
 
-    struct tEditor
-    {
-        std::unique_ptr<cQModelViewDialogEditorWidget> window;
-        cScriptedFileDialogs *dialogs;
-        QTreeWidget *tree;
-
-        void press(const char *actionName) { window->findChild<QAction *>(actionName)->trigger(); }
-        QWidget *preview() const { return window->previewView()->currentPreview(); }
-    };
-
-    tEditor editor(bool shown = true)
-    {
-        tEditor e;
-        e.window = mHost.newEditor();
-        auto dialogs = std::make_unique<cScriptedFileDialogs>();
-        e.dialogs = dialogs.get();
-        e.window->setFileDialogProvider(std::move(dialogs));
-        e.tree = e.window->findChild<QTreeWidget *>("dialogLayoutTree");
-        if (shown) {
-            e.window->resize(900, 700);
-            e.window->show();
-            if (!QTest::qWaitForWindowExposed(e.window.get()))
-                qWarning("editor not exposed");
-        }
-        return e;
-    }
+    using tEditor = tScriptedEditor;
+    tEditor editor(bool shown = true) { return scriptedEditor(mHost, {}, shown); }
 
     // Dialog "Settings" with a label and a button bound to the parameter "machine".
     QString writeSettingsForm(const QString &name = "settings.dlg")
