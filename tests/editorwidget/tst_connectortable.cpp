@@ -18,36 +18,13 @@ using namespace vmva;
 using tPairs = std::vector<cDVIIntProperty::tPredefinedPair>;
 
 // The property table with its editors, driven with the mouse and keyboard.
-class tst_ConnectorTable : public QObject, public vrmi::cConnectable
+class tst_ConnectorTable : public QObject
 {
     Q_OBJECT
 
-    QStringList mSelected, mAssignMenus;
-    int mChanged = 0;
-
-    piVoid selected(const vstd::cAsciiString &name) { mSelected << qstr(name); return piVoid(); }
-    piVoid assignMenu(const vstd::cAsciiString &name)
+    static std::unique_ptr<cShownTable> shownTable(cTestProperties &properties)
     {
-        mAssignMenus << qstr(name);
-        return piVoid();
-    }
-    piVoid changed() { ++mChanged; return piVoid(); }
-
-    std::unique_ptr<cQVEConnectorTreeWidget> shownTable(cTestProperties &properties)
-    {
-        using S = vrmi::cDirectLocalSlotCall1<tst_ConnectorTable, const vstd::cAsciiString &>;
-        auto table = std::make_unique<cQVEConnectorTreeWidget>(nullptr);
-        table->connectorSelectedSignal.connect(S(this, &tst_ConnectorTable::selected));
-        table->nodeAssignMenuSignal.connect(S(this, &tst_ConnectorTable::assignMenu));
-        table->propertyChangedSignal.connect(
-            vrmi::cDirectLocalSlotCall0<tst_ConnectorTable>(this, &tst_ConnectorTable::changed));
-        table->setProperties(&properties);
-        table->resize(700, 500);
-        table->show();
-        table->activateWindow();
-        if (!QTest::qWaitForWindowActive(table.get()))
-            qWarning("table not active");
-        return table;
+        return std::make_unique<cShownTable>(properties);
     }
 
     template <class E> static E *editor(cQVEConnectorTreeWidget &table, int row, int col = 1)
@@ -86,13 +63,6 @@ class tst_ConnectorTable : public QObject, public vrmi::cConnectable
     }
 
 private slots:
-    void init()
-    {
-        mSelected.clear();
-        mAssignMenus.clear();
-        mChanged = 0;
-    }
-
     // Topics keep the order of their first property; the first property is current at once.
     void groupsRowsByTopic()
     {
@@ -225,10 +195,10 @@ private slots:
         auto *connector = editor<cQPWModelChooseButton>(*table, 2, 2);
         press(connector);
         QVERIFY(!editor<cQPWStringItem>(*table, 2)->isOpen());
-        QCOMPARE(mSelected, QStringList({"Enabled", "Text", "Text"}));
+        QCOMPARE(table->selected, QStringList({"Enabled", "Text", "Text"}));
         const QRect header = table->visualItemRect(table->item(0, 2));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, header.center());
-        QCOMPARE(mSelected.size(), 3);
+        QCOMPARE(table->selected.size(), 3);
         QVERIFY(!connector->isOpen());
         QTest::mouseClick(table->cellWidget(1, 0), Qt::LeftButton);
         QCOMPARE(qstr(table->currentPropertyName()), QString("Enabled"));
@@ -305,7 +275,7 @@ private slots:
         QTest::keyClick(combo, Qt::Key_Down);
         QCOMPARE(property.value(), 2);
         QCOMPARE(item->displayLabel()->text(), QString("two"));
-        QCOMPARE(mChanged, 1);
+        QCOMPARE(table->changed, 1);
         QTest::keyClick(combo, Qt::Key_End); // "Custom..."
         QCOMPARE(item->currentIndex(), 1);
         saveShot(item, "int_spin_page");
@@ -313,7 +283,7 @@ private slots:
         QTRY_VERIFY(spin->hasFocus());
         spin->clearFocus(); // leaving the field unchanged is no edit either
         QCOMPARE(property.value(), 2);
-        QCOMPARE(mChanged, 1);
+        QCOMPARE(table->changed, 1);
         spin->selectAll();
         QTest::keyClicks(spin, "7");
         QCOMPARE(property.value(), 7);
@@ -361,11 +331,11 @@ private slots:
         typeText(line, QString::fromUtf8("Grüße €!"));
         QCOMPARE(line->text(), QString::fromUtf8("Grüße !"));
         saveShot(line, "string_open");
-        QCOMPARE(mChanged, 0); // typing alone writes nothing
+        QCOMPARE(table->changed, 0); // typing alone writes nothing
         QCOMPARE(qstr(ascii.value()), QString("old"));
         QTest::keyClick(line, Qt::Key_Return);
         QCOMPARE(qstr(ascii.value()), QString::fromUtf8("Grüße !"));
-        QCOMPARE(mChanged, 1);
+        QCOMPARE(table->changed, 1);
         QVERIFY(asciiItem->isOpen());
 
         auto *textItem = editor<cQPWStringItem>(*table, 2);
@@ -428,7 +398,7 @@ private slots:
         doubleClickName(*table, 1);
         QCOMPARE(property.value(), false);
         QCOMPARE(item->displayLabel()->text(), QString("false"));
-        QCOMPARE(mChanged, 2);
+        QCOMPARE(table->changed, 2);
     }
 
     // Return in the connector field: a binding, an unbinding or a warning that keeps the
@@ -493,13 +463,13 @@ private slots:
         saveShot(item, "location_open");
         QCOMPARE(item->findChild<QLineEdit *>()->text(), QString());
         QTest::mouseClick(item->findChild<QPushButton *>("mpBtChoose"), Qt::LeftButton);
-        QCOMPARE(mAssignMenus, QStringList({"Text"}));
+        QCOMPARE(table->assignMenus, QStringList({"Text"}));
         property.setModelLocation(cDMDataModelDescriptor("M", "x"));
         table->updateInfo();
         QCOMPARE(item->displayLabel()->text(), QString("M.x"));
         QTest::mouseClick(item->findChild<QPushButton *>("mpBtClear"), Qt::LeftButton);
         QVERIFY(property.modelLocation().isEmpty());
-        QCOMPARE(mChanged, 1);
+        QCOMPARE(table->changed, 1);
         QTRY_VERIFY(!item->isOpen());
     }
 };

@@ -86,30 +86,14 @@ QPushButton *button(QWidget *editor, const QString &toolTip = QString())
 }
 } // namespace
 
-class tst_PropertyEditors : public QObject, public vrmi::cConnectable
+class tst_PropertyEditors : public QObject
 {
     Q_OBJECT
 
-    int mChanged = 0;
-    piVoid changed()
-    {
-        ++mChanged;
-        return piVoid();
-    }
-
     // A shown table of `properties`; the first property's editor is in row 1 (row 0: topic).
-    std::unique_ptr<cQVEConnectorTreeWidget> table(cTestProperties &properties)
+    static std::unique_ptr<cShownTable> table(cTestProperties &properties)
     {
-        auto t = std::make_unique<cQVEConnectorTreeWidget>(nullptr);
-        t->propertyChangedSignal.connect(vrmi::cDirectLocalSlotCall0<tst_PropertyEditors>(
-            this, &tst_PropertyEditors::changed));
-        t->setProperties(&properties);
-        t->resize(700, 400);
-        t->show();
-        if (!QTest::qWaitForWindowExposed(t.get()))
-            qWarning("table not shown");
-        mChanged = 0;
-        return t;
+        return std::make_unique<cShownTable>(properties, QSize(700, 400));
     }
 
 private slots:
@@ -233,7 +217,7 @@ void tst_PropertyEditors::fontEditedAndReverted()
     size->selectAll();
     QTest::keyClicks(size, "14");
     QTest::keyClick(size, Qt::Key_Return);
-    QCOMPARE(mChanged, 1);
+    QCOMPARE(t->changed, 1);
     QCOMPARE(storedFont().pointSize(), 14);
     QTest::mouseClick(child<QToolButton>(*item, "mpBtFontBold"), Qt::LeftButton);
     QTest::mouseClick(child<QToolButton>(*item, "mpBtFontItalic"), Qt::LeftButton);
@@ -250,7 +234,7 @@ void tst_PropertyEditors::fontEditedAndReverted()
     QCOMPARE(storedFont().pointSize(), 14);
     QVERIFY(storedFont().bold());
     QCOMPARE(item->currentIndex(), 0);  // closed at once
-    QCOMPARE(mChanged, 4);
+    QCOMPARE(t->changed, 4);
 
     press(item);
     QTest::mouseClick(button(item, "Revert to default settings!"), Qt::LeftButton);
@@ -273,7 +257,7 @@ void tst_PropertyEditors::floatingPointNumberTypedAndReverted()
     auto *item = qobject_cast<cQPWDoubleItem *>(t->cellWidget(1, 1));
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), QString("-1.3")); // one decimal, as shown
-    QCOMPARE(mChanged, 0);
+    QCOMPARE(t->changed, 0);
 
     press(item);
     auto *spin = item->findChild<QDoubleSpinBox *>("mpSpnDouble");
@@ -286,7 +270,7 @@ void tst_PropertyEditors::floatingPointNumberTypedAndReverted()
     QTest::keyClick(spin, Qt::Key_Up);
     QCOMPARE(number.value(), 5.0);
     QCOMPARE(item->displayLabel()->text(), QString("5.0"));
-    QVERIFY(mChanged >= 2);
+    QVERIFY(t->changed >= 2);
 
     QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
     QCOMPARE(number.value(), 2.5);
@@ -312,12 +296,12 @@ void tst_PropertyEditors::dateSteppedAndReverted()
     auto *edit = item->findChild<QDateTimeEdit *>("mpDteValue");
     QVERIFY(edit && item->currentIndex() == 1 && edit->hasFocus());
     QCOMPARE(edit->text(), QString("2026-12-07"));
-    QCOMPARE(mChanged, 0);
+    QCOMPARE(t->changed, 0);
     QTest::keyClick(edit, Qt::Key_Up); // the year, the first section
     QCOMPARE(date.text(), QString("2027-12-07"));
     QCOMPARE(date.value().time(), QTime(0, 0));
     QCOMPARE(item->displayLabel()->text(), QString("2027-12-07"));
-    QCOMPARE(mChanged, 1);
+    QCOMPARE(t->changed, 1);
 
     QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
     QCOMPARE(date.text(), QString("2000-01-01"));
@@ -349,7 +333,7 @@ void tst_PropertyEditors::flagsToggledAndReverted()
     QCOMPARE(set.value(), quint64(5));
     QCOMPARE(item->displayLabel()->text(), QString("Ok | Cancel"));
     QCOMPARE(menuButton->text(), QString("Ok | Cancel"));
-    QCOMPARE(mChanged, 1);
+    QCOMPARE(t->changed, 1);
 
     QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
     QCOMPARE(set.value(), quint64(1));
@@ -399,7 +383,7 @@ void tst_PropertyEditors::textListEditedInItsDialog()
         QTest::mouseClick(button(item), Qt::LeftButton);
         QVERIFY(answered);
         QCOMPARE(item->currentIndex(), 0);
-        QCOMPARE(mChanged, accept ? 1 : 0);
+        QCOMPARE(t->changed, accept ? 1 : 0);
     }
     QCOMPARE(list.value(), (QStringList{"Blue", "Green", "Cyan"}));
     QCOMPARE(item->displayLabel()->text(), QString("Blue, Green, Cyan"));
@@ -430,7 +414,7 @@ void tst_PropertyEditors::layoutParameters()
     QTest::mouseClick(button(item), Qt::LeftButton);
     QVERIFY(layout.value() == minimum);
     QCOMPARE(item->currentIndex(), 0);
-    QCOMPARE(mChanged, 0);
+    QCOMPARE(t->changed, 0);
 
     // Ok with a maximum added.
     press(item);
@@ -445,7 +429,7 @@ void tst_PropertyEditors::layoutParameters()
     QVERIFY(layout.value() == both);
     QCOMPARE(item->displayLabel()->text(), qstr(both.toString()));
     QCOMPARE(item->currentIndex(), 0);
-    QCOMPARE(mChanged, 1);
+    QCOMPARE(t->changed, 1);
 
     press(item);
     QTest::mouseClick(button(item, "Set defaults!"), Qt::LeftButton);
