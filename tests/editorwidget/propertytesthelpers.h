@@ -49,6 +49,12 @@ public:
             qWarning("table not active");
     }
 
+    // The editor of the cell, if it is an `E`.
+    template <class E> E *editor(int row, int col = 1) const
+    {
+        return qobject_cast<E *>(cellWidget(row, col));
+    }
+
     QStringList selected, assignMenus;
     int changed = 0;
 

@@ -27,10 +27,6 @@ class tst_ConnectorTable : public QObject
         return std::make_unique<cShownTable>(properties);
     }
 
-    template <class E> static E *editor(cQVEConnectorTreeWidget &table, int row, int col = 1)
-    {
-        return qobject_cast<E *>(table.cellWidget(row, col));
-    }
     static void press(QWidget *widget)
     {
         QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2));
@@ -184,17 +180,17 @@ private slots:
         p.add<cDVIBoolProperty>("Enabled", "State", "", 1, true);
         p.add<cDVIUCStringProperty>("Text", "State", "", 1, vucs::cString("t"));
         auto table = shownTable(p);
-        auto *boolEditor = editor<cQPWBoolItem>(*table, 1);
+        auto *boolEditor = table->editor<cQPWBoolItem>(1);
         press(boolEditor);
         QVERIFY(boolEditor->isOpen());
         QCOMPARE(table->currentRow(), 1);
-        press(editor<cQPWStringItem>(*table, 2));
+        press(table->editor<cQPWStringItem>(2));
         QVERIFY(!boolEditor->isOpen());
-        QVERIFY(editor<cQPWStringItem>(*table, 2)->isOpen());
+        QVERIFY(table->editor<cQPWStringItem>(2)->isOpen());
         QCOMPARE(table->currentRow(), 2);
-        auto *connector = editor<cQPWModelChooseButton>(*table, 2, 2);
+        auto *connector = table->editor<cQPWModelChooseButton>(2, 2);
         press(connector);
-        QVERIFY(!editor<cQPWStringItem>(*table, 2)->isOpen());
+        QVERIFY(!table->editor<cQPWStringItem>(2)->isOpen());
         QCOMPARE(table->selected, QStringList({"Enabled", "Text", "Text"}));
         const QRect header = table->visualItemRect(table->item(0, 2));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, header.center());
@@ -209,7 +205,7 @@ private slots:
         };
         auto *name = table->cellWidget(1, 0)->findChild<QLabel *>("mpLblName");
         QCOMPARE(colourOf(name), selectedText);
-        QCOMPARE(colourOf(editor<cQPWModelChooseButton>(*table, 1, 2)->displayLabel()),
+        QCOMPARE(colourOf(table->editor<cQPWModelChooseButton>(1, 2)->displayLabel()),
                  selectedText);
         QVERIFY(colourOf(connector->displayLabel()) != selectedText);
     }
@@ -248,7 +244,7 @@ private slots:
         if (predefined)
             property.setPredefinedValues(tPairs{{1, "one"}, {2, "two"}, {3, "three"}});
         auto table = shownTable(p);
-        auto *item = editor<cQPWIntegerItem>(*table, 1);
+        auto *item = table->editor<cQPWIntegerItem>(1);
         QCOMPARE(item->displayLabel()->text(), label);
         press(item);
         QCOMPARE(item->currentIndex(), page);
@@ -268,7 +264,7 @@ private slots:
         property.setRange(0, 10);
         property.setPredefinedValues(tPairs{{1, "one"}, {2, "two"}, {3, "three"}});
         auto table = shownTable(p);
-        auto *item = editor<cQPWIntegerItem>(*table, 1);
+        auto *item = table->editor<cQPWIntegerItem>(1);
         press(item);
         saveShot(item, "int_combo_page");
         auto *combo = item->findChild<QComboBox *>();
@@ -304,7 +300,7 @@ private slots:
         auto &property = p.add<cDVIIntProperty>("Width", "Geometry", "", 0x400, 0);
         property.setRange(0, 4096);
         auto table = shownTable(p);
-        auto *item = editor<cQPWIntegerItem>(*table, 1);
+        auto *item = table->editor<cQPWIntegerItem>(1);
         press(item);
         item->findChild<QSpinBox *>()->selectAll();
         QTest::keyClicks(item->findChild<QSpinBox *>(), "42");
@@ -322,7 +318,7 @@ private slots:
         auto &ascii = p.add<cDVIAsciiStringProperty>("Label", "General", "", 0x400, "old");
         auto &text = p.add<cDVIUCStringProperty>("Text", "General", "", 1, vucs::cString("t"));
         auto table = shownTable(p);
-        auto *asciiItem = editor<cQPWStringItem>(*table, 1);
+        auto *asciiItem = table->editor<cQPWStringItem>(1);
         press(asciiItem);
         auto *line = asciiItem->findChild<QLineEdit *>();
         QVERIFY(line->hasFocus());
@@ -338,7 +334,7 @@ private slots:
         QCOMPARE(table->changed, 1);
         QVERIFY(asciiItem->isOpen());
 
-        auto *textItem = editor<cQPWStringItem>(*table, 2);
+        auto *textItem = table->editor<cQPWStringItem>(2);
         press(textItem);
         auto *textLine = textItem->findChild<QLineEdit *>();
         textLine->selectAll();
@@ -359,8 +355,8 @@ private slots:
         auto &closed = p.add<cDVIAsciiStringProperty>("EchoMode", "G", "", 0x400, "Normal");
         closed.setPredefinedValues({{"Normal", "Normal"}, {"Password", "Password"}}, true);
         auto table = shownTable(p);
-        auto *openItem = editor<cQPWStringItem>(*table, 1);
-        auto *closedItem = editor<cQPWStringItem>(*table, 2);
+        auto *openItem = table->editor<cQPWStringItem>(1);
+        auto *closedItem = table->editor<cQPWStringItem>(2);
         press(closedItem);
         QCOMPARE(closedItem->currentIndex(), 2);
         QCOMPARE(closedItem->findChild<QComboBox *>()->count(), 2); // no "Custom..."
@@ -387,7 +383,7 @@ private slots:
         cTestProperties p;
         auto &property = p.add<cDVIBoolProperty>("Enabled", "State", "", 1, false);
         auto table = shownTable(p);
-        auto *item = editor<cQPWBoolItem>(*table, 1);
+        auto *item = table->editor<cQPWBoolItem>(1);
         QCOMPARE(item->displayLabel()->text(), QString("false"));
         press(item);
         saveShot(item, "bool_open");
@@ -432,7 +428,7 @@ private slots:
         auto &property = p.add<cDVIUCStringProperty>("Text", "G", "", 1, vucs::cString());
         property.setModelLocation(cDMDataModelDescriptor("Old", "Place"));
         auto table = shownTable(p);
-        auto *item = editor<cQPWModelChooseButton>(*table, 1, 2);
+        auto *item = table->editor<cQPWModelChooseButton>(1, 2);
         press(item);
         auto *line = item->findChild<QLineEdit *>();
         line->clear();
@@ -453,7 +449,7 @@ private slots:
         auto &property = p.add<cDVIUCStringProperty>("Text", "G", "The text.", 1, vucs::cString());
         property.setAllowedTypes(" cString, piInt64 ");
         auto table = shownTable(p);
-        auto *item = editor<cQPWModelChooseButton>(*table, 1, 2);
+        auto *item = table->editor<cQPWModelChooseButton>(1, 2);
         QCOMPARE(item->displayLabel()->text(), QString("unset"));
         QCOMPARE(item->displayLabel()->toolTip(),
                  QString("<b>The text.</b><br>You may specify a model path for it.<br>The "

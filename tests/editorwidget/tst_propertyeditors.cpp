@@ -201,7 +201,7 @@ void tst_PropertyEditors::fontEditedAndReverted()
     cTestProperties p;
     auto &font = p.add<vmva::cDVIFontProperty>("Font", "T", "help", 1, vucs::cString());
     auto t = table(p);
-    auto *item = qobject_cast<cQPWFontItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWFontItem>(1);
     QVERIFY(item);
     auto storedFont = [&] {
         QFont f;
@@ -254,7 +254,7 @@ void tst_PropertyEditors::floatingPointNumberTypedAndReverted()
     number.setDecimals(1);
     number.setValue(-1.26);
     auto t = table(p);
-    auto *item = qobject_cast<cQPWDoubleItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWDoubleItem>(1);
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), QString("-1.3")); // one decimal, as shown
     QCOMPARE(t->changed, 0);
@@ -288,7 +288,7 @@ void tst_PropertyEditors::dateSteppedAndReverted()
                                              cDVIDateTimeProperty::make(QDate(2000, 1, 1)));
     date.setValue(cDVIDateTimeProperty::make(QDate(2026, 12, 7)));
     auto t = table(p);
-    auto *item = qobject_cast<cQPWDateTimeItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWDateTimeItem>(1);
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), QString("2026-12-07"));
 
@@ -319,7 +319,7 @@ void tst_PropertyEditors::flagsToggledAndReverted()
             std::vector<cDVIFlagsProperty::tFlag>{{"Ok", 1}, {"Cancel", 4}, {"Help", 8}}),
         quint64(1));
     auto t = table(p);
-    auto *item = qobject_cast<cQPWFlagsItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWFlagsItem>(1);
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), QString("Ok"));
 
@@ -349,7 +349,7 @@ void tst_PropertyEditors::textListEditedInItsDialog()
                                                    QStringList{"Red", "Green"});
     list.setValue({"Red", "Green", "Blue"});
     auto t = table(p);
-    auto *item = qobject_cast<cQPWTextListItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWTextListItem>(1);
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), QString("Red, Green, Blue"));
 
@@ -404,7 +404,7 @@ void tst_PropertyEditors::layoutParameters()
     minimum.setMinimum(20);
     layout.setValue(minimum);
     auto t = table(p);
-    auto *item = qobject_cast<cQPWLayoutParamItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWLayoutParamItem>(1);
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), qstr(minimum.toString()));
 
@@ -526,7 +526,7 @@ void tst_PropertyEditors::picture()
     auto &picture = p.add<vmva::cDVIPixmapProperty>("Pixmap", "T", "help", 1, QByteArray());
     picture.setValue(wideBytes);
     auto t = table(p);
-    auto *item = qobject_cast<cQPWPixmapItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWPixmapItem>(1);
     QVERIFY(item);
     item->setIconRoot(mRoot.path());
     QCOMPARE(item->pixmapLabel()->metaObject()->className(), "cQPWPixmapLabel");
