@@ -1,8 +1,10 @@
-#include <QImage>
-#include <QProcess>
+#include "programrun.h"
+
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace programrun;
 
 namespace {
 
@@ -40,21 +42,6 @@ const char *const kTruncated = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                "  <context label=\"ViewElement\" name=\"ViewElement\">\n"
                                "    <context label=\"Element\" name=\"Menu\">\n";
 
-QString example(const char *name)
-{
-    return qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/" + name;
-}
-
-// A drawn picture, not a blank surface: more than one colour.
-bool drawn(const QImage &image)
-{
-    for (int y = 0; y < image.height(); y += 3)
-        for (int x = 0; x < image.width(); x += 3)
-            if (image.pixel(x, y) != image.pixel(0, 0))
-                return true;
-    return false;
-}
-
 } // namespace
 
 // dlgtool as a script runs it: exit codes, the lines it prints, the files and pictures it
@@ -69,13 +56,13 @@ private slots:
     void commands();
 
 private:
-    struct tResultSet
+    struct tLines
     {
         int exitCode = -1;
         QStringList out;
         QString err;
     };
-    tResultSet run(const QStringList &arguments);
+    tLines run(const QStringList &arguments);
     void write(const QString &name, const QByteArray &content);
     QTemporaryDir mDir;
 };
@@ -104,26 +91,12 @@ void tst_DlgTool::initTestCase()
     write("range.dlg", text.replace(height, below));
 }
 
-tst_DlgTool::tResultSet tst_DlgTool::run(const QStringList &arguments)
+tst_DlgTool::tLines tst_DlgTool::run(const QStringList &arguments)
 {
-    QProcess p;
     // Without a display, as on a build machine: the tool must not need one.
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        env.remove(name);
-    p.setProcessEnvironment(env);
-    p.setWorkingDirectory(mDir.path());
-    p.start(qEnvironmentVariable("VELL_BINARY_DIR") + "/bin/dlgtool", arguments);
-    tResultSet r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    r.err = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
-    return r;
+    const tResultSet r = programrun::run("dlgtool", arguments, headless(), mDir.path());
+    return {r.exitCode, QString::fromLocal8Bit(r.out).split('\n', Qt::SkipEmptyParts),
+            QString::fromLocal8Bit(r.err).trimmed()};
 }
 
 void tst_DlgTool::commands_data()
@@ -239,7 +212,7 @@ void tst_DlgTool::commands()
     QFETCH(QSize, pictureSize);
 
     const QStringList before = QDir(mDir.path()).entryList(QDir::Files);
-    const tResultSet r = run(arguments);
+    const tLines r = run(arguments);
     QVERIFY2(r.exitCode == exitCode, qPrintable(QString("exit %1, stderr: %2\nstdout: %3")
                                                     .arg(r.exitCode)
                                                     .arg(r.err, r.out.join('\n'))));
@@ -268,7 +241,7 @@ void tst_DlgTool::commands()
     // What a conversion wrote reads back as the editor reads it; a failure writes nothing.
     const QStringList forms = written.filter(QRegularExpression("\\.dlg$"));
     if (!forms.isEmpty()) {
-        const tResultSet check = run(QStringList{"validate"} + forms);
+        const tLines check = run(QStringList{"validate"} + forms);
         QCOMPARE(check.exitCode, 0);
         QCOMPARE(check.out.size(), forms.size());
     }

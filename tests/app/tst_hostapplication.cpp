@@ -53,25 +53,8 @@ class tst_HostApplication : public QObject
     cEditorTestHost mHost;
     QTemporaryDir mDir;
 
-    struct tEditor
-    {
-        std::unique_ptr<cQModelViewDialogEditorWidget> window;
-        cScriptedFileDialogs *dialogs;
-        QTreeWidget *tree;
-        void press(const char *name) { window->findChild<QAction *>(name)->trigger(); }
-    };
-
-    tEditor editor(const QStringList &answers)
-    {
-        tEditor e{mHost.newEditor(), nullptr, nullptr};
-        auto dialogs = std::make_unique<cScriptedFileDialogs>();
-        dialogs->answers = answers;
-        e.dialogs = dialogs.get();
-        e.window->setFileDialogProvider(std::move(dialogs));
-        e.tree = e.window->findChild<QTreeWidget *>("dialogLayoutTree");
-        e.window->show();
-        return e;
-    }
+    using tEditor = tScriptedEditor;
+    tEditor editor(const QStringList &answers) { return scriptedEditor(mHost, answers); }
 
     QString writeForm(const QString &name)
     {

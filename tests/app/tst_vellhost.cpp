@@ -1,24 +1,9 @@
-#include <QImage>
-#include <QProcess>
+#include "programrun.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-QString example(const char *name)
-{
-    return qEnvironmentVariable("VELL_SOURCE_DIR") + "/examples/" + name;
-}
-
-// A drawn window, not a blank surface: more than one colour.
-bool drawn(const QImage &image)
-{
-    for (int y = 0; y < image.height(); y += 3)
-        for (int x = 0; x < image.width(); x += 3)
-            if (image.pixel(x, y) != image.pixel(0, 0))
-                return true;
-    return false;
-}
-} // namespace
+using namespace programrun;
 
 // The host application as a user starts it: the editor, and with --run the example forms.
 class tst_VellHost : public QObject
@@ -37,42 +22,19 @@ private slots:
     void committedExamplesAreUpToDate();
 
 private:
-    struct tResultSet
+    static tResultSet run(const QStringList &arguments,
+                          const QProcessEnvironment &env = QProcessEnvironment())
     {
-        int exitCode = -1;
-        QByteArray out, err;
-    };
-    tResultSet run(const QStringList &arguments,
-                   const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
+        return programrun::run("vellhost", arguments,
+                               env.isEmpty() ? QProcessEnvironment::systemEnvironment() : env);
+    }
     QTemporaryDir mDir;
 };
 
-tst_VellHost::tResultSet tst_VellHost::run(const QStringList &arguments,
-                                           const QProcessEnvironment &env)
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(qEnvironmentVariable("VELL_BINARY_DIR") + "/bin/vellhost", arguments);
-    tResultSet r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
 void tst_VellHost::screenshotOfTheEditor()
 {
-    // As on a headless machine where nobody chose a platform.
-    QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
-    for (const char *var : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        headless.remove(var);
     const QString png = mDir.filePath("editor.png");
-    const tResultSet r = run({"--screenshot", png}, headless);
+    const tResultSet r = run({"--screenshot", png}, headless());
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY2(r.err.isEmpty(), r.err.constData());
     QFile file(png);
@@ -222,10 +184,7 @@ void tst_VellHost::argumentsAndFormsThatDoNotFit()
 void tst_VellHost::committedExamplesAreUpToDate()
 {
     QTemporaryDir out;
-    QProcess p;
-    p.start(qEnvironmentVariable("VELL_BINARY_DIR") + "/bin/vellexamples", {out.path()});
-    QVERIFY(p.waitForFinished(60000));
-    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(programrun::run("vellexamples", {out.path()}).exitCode, 0);
     for (const char *name : {"machine.dlg", "elements.dlg", "menu.dlg", "toolbar.dlg"}) {
         QFile written(out.filePath(name)), committed(example(name));
         QVERIFY(written.open(QIODevice::ReadOnly));

@@ -7,6 +7,7 @@
 #include "qdialogeditorwidget/cqmodelviewdialogeditorwidget.h"
 #include "qdialogeditorwidget/cqmodelviewdialoglayouttreeitem.h"
 #include "qdialogeditorwidget/cqmodelviewdialoglayouttreewidget.h"
+#include "qdialogeditorwidget/cqpreviewwidgetview.h"
 
 #include "q4support/cvq4application.h"
 #include "q4support/elements/standardelements.h"
@@ -16,9 +17,11 @@
 #include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
 #include "qdialoglayoutitems/cqdialoglayoutviewitem.h"
 
+#include "vellcore/cerrorreporter.h"
 #include "vellcore/cmodulemgr.h"
 #include "vellmva2/cdvitypedproperties.h"
 
+#include <QAction>
 #include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -76,6 +79,17 @@ private:
     }
 };
 
+// A new editor window whose file dialogs answer from a script, for driving its commands.
+struct tScriptedEditor
+{
+    std::unique_ptr<cQModelViewDialogEditorWidget> window;
+    cScriptedFileDialogs *dialogs = nullptr;
+    QTreeWidget *tree = nullptr;
+
+    void press(const char *actionName) { window->findChild<QAction *>(actionName)->trigger(); }
+    QWidget *preview() const { return window->previewView()->currentPreview(); }
+};
+
 // Builds a form in memory, element by element, and writes it as a document file.
 class cFormWriter
 {
@@ -120,6 +134,25 @@ private:
     cDialogDocument mDocument;
 };
 
+inline tScriptedEditor scriptedEditor(cEditorTestHost &host, const QStringList &answers = {},
+                                     bool shown = true)
+{
+    tScriptedEditor e;
+    e.window = host.newEditor();
+    auto dialogs = std::make_unique<cScriptedFileDialogs>();
+    dialogs->answers = answers;
+    e.dialogs = dialogs.get();
+    e.window->setFileDialogProvider(std::move(dialogs));
+    e.tree = e.window->findChild<QTreeWidget *>("dialogLayoutTree");
+    if (shown) {
+        e.window->resize(900, 700);
+        e.window->show();
+        if (!QTest::qWaitForWindowExposed(e.window.get()))
+            qWarning("editor not exposed");
+    }
+    return e;
+}
+
 // The texts of all rows, depth first, each indented by two blanks per level.
 inline QStringList treeRows(const QTreeWidget &tree)
 {
@@ -134,10 +167,22 @@ inline QStringList treeRows(const QTreeWidget &tree)
     return rows;
 }
 
+// Runs `action`; the text of every error reported on the way, as the user would read it.
+inline QStringList reportedDuring(const std::function<void()> &action)
+{
+    QStringList reported;
+    const auto previous = vpi::cErrorReporter::setHandler(
+        [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
+    action();
+    vpi::cErrorReporter::setHandler(previous);
+    return reported;
+}
+
 // The first row whose text is `text`, or null.
 inline QTreeWidgetItem *findRow(const QTreeWidget &tree, const QString &text)
 {
-    const QList<QTreeWidgetItem *> rows = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    const QList<QTreeWidgetItem *> rows
+        = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     return rows.isEmpty() ? nullptr : rows.first();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// Shared by the property table tests: a properties object built by hand, and answering the
-// warning boxes the editors raise.
+// Shared by the property table tests: a properties object built by hand, the table shown with
+// it, and answering the warning boxes the editors raise.
 
+#include "qdialogeditorwidget/cqveconnectortreewidget.h"
 #include "vellmva2/cdvabstractstddmviewproperties.h"
 #include "vellmva2/cdvitypedproperties.h"
 
@@ -25,6 +26,54 @@ public:
 
 protected:
     void createProperties() override {}
+};
+
+// A property table shown and active with `properties`, keeping what it reported: the properties
+// whose rows were chosen, those whose assign menu was asked for, and the changes it wrote.
+class cShownTable : public cQVEConnectorTreeWidget
+{
+public:
+    explicit cShownTable(cTestProperties &properties, QSize size = QSize(700, 500))
+        : cQVEConnectorTreeWidget(nullptr)
+    {
+        using tName = vrmi::cDirectLocalSlotCall1<cShownTable, const vstd::cAsciiString &>;
+        connectorSelectedSignal.connect(tName(this, &cShownTable::sltSelected));
+        nodeAssignMenuSignal.connect(tName(this, &cShownTable::sltAssignMenu));
+        propertyChangedSignal.connect(
+            vrmi::cDirectLocalSlotCall0<cShownTable>(this, &cShownTable::sltChanged));
+        setProperties(&properties);
+        resize(size);
+        show();
+        activateWindow();
+        if (!QTest::qWaitForWindowActive(this))
+            qWarning("table not active");
+    }
+
+    // The editor of the cell, if it is an `E`.
+    template <class E> E *editor(int row, int col = 1) const
+    {
+        return qobject_cast<E *>(cellWidget(row, col));
+    }
+
+    QStringList selected, assignMenus;
+    int changed = 0;
+
+private:
+    piVoid sltSelected(const vstd::cAsciiString &name)
+    {
+        selected << qstr(name);
+        return piVoid();
+    }
+    piVoid sltAssignMenu(const vstd::cAsciiString &name)
+    {
+        assignMenus << qstr(name);
+        return piVoid();
+    }
+    piVoid sltChanged()
+    {
+        ++changed;
+        return piVoid();
+    }
 };
 
 // With VELL_SCREENSHOT_DIR set, saves a picture of `widget`'s window there as NAME.png.

@@ -18,42 +18,15 @@ using namespace vmva;
 using tPairs = std::vector<cDVIIntProperty::tPredefinedPair>;
 
 // The property table with its editors, driven with the mouse and keyboard.
-class tst_ConnectorTable : public QObject, public vrmi::cConnectable
+class tst_ConnectorTable : public QObject
 {
     Q_OBJECT
 
-    QStringList mSelected, mAssignMenus;
-    int mChanged = 0;
-
-    piVoid selected(const vstd::cAsciiString &name) { mSelected << qstr(name); return piVoid(); }
-    piVoid assignMenu(const vstd::cAsciiString &name)
+    static std::unique_ptr<cShownTable> shownTable(cTestProperties &properties)
     {
-        mAssignMenus << qstr(name);
-        return piVoid();
-    }
-    piVoid changed() { ++mChanged; return piVoid(); }
-
-    std::unique_ptr<cQVEConnectorTreeWidget> shownTable(cTestProperties &properties)
-    {
-        using S = vrmi::cDirectLocalSlotCall1<tst_ConnectorTable, const vstd::cAsciiString &>;
-        auto table = std::make_unique<cQVEConnectorTreeWidget>(nullptr);
-        table->connectorSelectedSignal.connect(S(this, &tst_ConnectorTable::selected));
-        table->nodeAssignMenuSignal.connect(S(this, &tst_ConnectorTable::assignMenu));
-        table->propertyChangedSignal.connect(
-            vrmi::cDirectLocalSlotCall0<tst_ConnectorTable>(this, &tst_ConnectorTable::changed));
-        table->setProperties(&properties);
-        table->resize(700, 500);
-        table->show();
-        table->activateWindow();
-        if (!QTest::qWaitForWindowActive(table.get()))
-            qWarning("table not active");
-        return table;
+        return std::make_unique<cShownTable>(properties);
     }
 
-    template <class E> static E *editor(cQVEConnectorTreeWidget &table, int row, int col = 1)
-    {
-        return qobject_cast<E *>(table.cellWidget(row, col));
-    }
     static void press(QWidget *widget)
     {
         QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2));
@@ -62,6 +35,18 @@ class tst_ConnectorTable : public QObject, public vrmi::cConnectable
     static void doubleClickName(cQVEConnectorTreeWidget &table, int row)
     {
         QTest::mouseDClick(table.cellWidget(row, 0), Qt::LeftButton);
+    }
+    // The property names of the rows, a topic's header as "[topic]"; hidden rows left out.
+    static QStringList rowNames(cQVEConnectorTreeWidget &table)
+    {
+        QStringList rows;
+        for (int row = 0; row < table.rowCount(); ++row) {
+            if (table.isRowHidden(row))
+                continue;
+            auto *name = qobject_cast<cQPWNameItem *>(table.cellWidget(row, 0));
+            rows << (name ? qstr(name->property()->name()) : "[" + shown(table, row, 0) + "]");
+        }
+        return rows;
     }
     // The page-0 text of a cell's editor, or of its header label.
     static QString shown(cQVEConnectorTreeWidget &table, int row, int col = 1)
@@ -74,13 +59,6 @@ class tst_ConnectorTable : public QObject, public vrmi::cConnectable
     }
 
 private slots:
-    void init()
-    {
-        mSelected.clear();
-        mAssignMenus.clear();
-        mChanged = 0;
-    }
-
     // Topics keep the order of their first property; the first property is current at once.
     void groupsRowsByTopic()
     {
@@ -90,12 +68,7 @@ private slots:
         p.add<cDVIBoolProperty>("a2", "A", "", 0, false);
         auto table = shownTable(p);
         QCOMPARE(table->rowCount(), 5);
-        QStringList rows;
-        for (int row = 0; row < table->rowCount(); ++row) {
-            auto *name = qobject_cast<cQPWNameItem *>(table->cellWidget(row, 0));
-            rows << (name ? qstr(name->property()->name()) : "[" + shown(*table, row, 0) + "]");
-        }
-        QCOMPARE(rows, QStringList({"[A]", "a1", "a2", "[B]", "b1"}));
+        QCOMPARE(rowNames(*table), QStringList({"[A]", "a1", "a2", "[B]", "b1"}));
         QCOMPARE(qstr(table->currentPropertyName()), QString("a1"));
         QVERIFY(table->selectedItems().isEmpty());
         table->setProperties(nullptr);
@@ -137,20 +110,9 @@ private slots:
         field->setText("old");
         field->clear();
         QTest::keyClicks(field.get(), typed);
-        auto shownRows = [&] {
-            QStringList names;
-            for (int row = 0; row < table->rowCount(); ++row) {
-                if (table->isRowHidden(row))
-                    continue;
-                auto *name = qobject_cast<cQPWNameItem *>(table->cellWidget(row, 0));
-                names << (name ? qstr(name->property()->name())
-                               : "[" + shown(*table, row, 0) + "]");
-            }
-            return names;
-        };
-        QCOMPARE(shownRows(), rows);
+        QCOMPARE(rowNames(*table), rows);
         table->setProperties(&p);
-        QCOMPARE(shownRows(), rows);
+        QCOMPARE(rowNames(*table), rows);
     }
 
     // Which editor a property gets in the value column, whether it has a connector, and the
@@ -218,21 +180,21 @@ private slots:
         p.add<cDVIBoolProperty>("Enabled", "State", "", 1, true);
         p.add<cDVIUCStringProperty>("Text", "State", "", 1, vucs::cString("t"));
         auto table = shownTable(p);
-        auto *boolEditor = editor<cQPWBoolItem>(*table, 1);
+        auto *boolEditor = table->editor<cQPWBoolItem>(1);
         press(boolEditor);
         QVERIFY(boolEditor->isOpen());
         QCOMPARE(table->currentRow(), 1);
-        press(editor<cQPWStringItem>(*table, 2));
+        press(table->editor<cQPWStringItem>(2));
         QVERIFY(!boolEditor->isOpen());
-        QVERIFY(editor<cQPWStringItem>(*table, 2)->isOpen());
+        QVERIFY(table->editor<cQPWStringItem>(2)->isOpen());
         QCOMPARE(table->currentRow(), 2);
-        auto *connector = editor<cQPWModelChooseButton>(*table, 2, 2);
+        auto *connector = table->editor<cQPWModelChooseButton>(2, 2);
         press(connector);
-        QVERIFY(!editor<cQPWStringItem>(*table, 2)->isOpen());
-        QCOMPARE(mSelected, QStringList({"Enabled", "Text", "Text"}));
+        QVERIFY(!table->editor<cQPWStringItem>(2)->isOpen());
+        QCOMPARE(table->selected, QStringList({"Enabled", "Text", "Text"}));
         const QRect header = table->visualItemRect(table->item(0, 2));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, header.center());
-        QCOMPARE(mSelected.size(), 3);
+        QCOMPARE(table->selected.size(), 3);
         QVERIFY(!connector->isOpen());
         QTest::mouseClick(table->cellWidget(1, 0), Qt::LeftButton);
         QCOMPARE(qstr(table->currentPropertyName()), QString("Enabled"));
@@ -243,7 +205,7 @@ private slots:
         };
         auto *name = table->cellWidget(1, 0)->findChild<QLabel *>("mpLblName");
         QCOMPARE(colourOf(name), selectedText);
-        QCOMPARE(colourOf(editor<cQPWModelChooseButton>(*table, 1, 2)->displayLabel()),
+        QCOMPARE(colourOf(table->editor<cQPWModelChooseButton>(1, 2)->displayLabel()),
                  selectedText);
         QVERIFY(colourOf(connector->displayLabel()) != selectedText);
     }
@@ -282,7 +244,7 @@ private slots:
         if (predefined)
             property.setPredefinedValues(tPairs{{1, "one"}, {2, "two"}, {3, "three"}});
         auto table = shownTable(p);
-        auto *item = editor<cQPWIntegerItem>(*table, 1);
+        auto *item = table->editor<cQPWIntegerItem>(1);
         QCOMPARE(item->displayLabel()->text(), label);
         press(item);
         QCOMPARE(item->currentIndex(), page);
@@ -302,14 +264,14 @@ private slots:
         property.setRange(0, 10);
         property.setPredefinedValues(tPairs{{1, "one"}, {2, "two"}, {3, "three"}});
         auto table = shownTable(p);
-        auto *item = editor<cQPWIntegerItem>(*table, 1);
+        auto *item = table->editor<cQPWIntegerItem>(1);
         press(item);
         saveShot(item, "int_combo_page");
         auto *combo = item->findChild<QComboBox *>();
         QTest::keyClick(combo, Qt::Key_Down);
         QCOMPARE(property.value(), 2);
         QCOMPARE(item->displayLabel()->text(), QString("two"));
-        QCOMPARE(mChanged, 1);
+        QCOMPARE(table->changed, 1);
         QTest::keyClick(combo, Qt::Key_End); // "Custom..."
         QCOMPARE(item->currentIndex(), 1);
         saveShot(item, "int_spin_page");
@@ -317,7 +279,7 @@ private slots:
         QTRY_VERIFY(spin->hasFocus());
         spin->clearFocus(); // leaving the field unchanged is no edit either
         QCOMPARE(property.value(), 2);
-        QCOMPARE(mChanged, 1);
+        QCOMPARE(table->changed, 1);
         spin->selectAll();
         QTest::keyClicks(spin, "7");
         QCOMPARE(property.value(), 7);
@@ -338,7 +300,7 @@ private slots:
         auto &property = p.add<cDVIIntProperty>("Width", "Geometry", "", 0x400, 0);
         property.setRange(0, 4096);
         auto table = shownTable(p);
-        auto *item = editor<cQPWIntegerItem>(*table, 1);
+        auto *item = table->editor<cQPWIntegerItem>(1);
         press(item);
         item->findChild<QSpinBox *>()->selectAll();
         QTest::keyClicks(item->findChild<QSpinBox *>(), "42");
@@ -356,7 +318,7 @@ private slots:
         auto &ascii = p.add<cDVIAsciiStringProperty>("Label", "General", "", 0x400, "old");
         auto &text = p.add<cDVIUCStringProperty>("Text", "General", "", 1, vucs::cString("t"));
         auto table = shownTable(p);
-        auto *asciiItem = editor<cQPWStringItem>(*table, 1);
+        auto *asciiItem = table->editor<cQPWStringItem>(1);
         press(asciiItem);
         auto *line = asciiItem->findChild<QLineEdit *>();
         QVERIFY(line->hasFocus());
@@ -365,14 +327,14 @@ private slots:
         typeText(line, QString::fromUtf8("Grüße €!"));
         QCOMPARE(line->text(), QString::fromUtf8("Grüße !"));
         saveShot(line, "string_open");
-        QCOMPARE(mChanged, 0); // typing alone writes nothing
+        QCOMPARE(table->changed, 0); // typing alone writes nothing
         QCOMPARE(qstr(ascii.value()), QString("old"));
         QTest::keyClick(line, Qt::Key_Return);
         QCOMPARE(qstr(ascii.value()), QString::fromUtf8("Grüße !"));
-        QCOMPARE(mChanged, 1);
+        QCOMPARE(table->changed, 1);
         QVERIFY(asciiItem->isOpen());
 
-        auto *textItem = editor<cQPWStringItem>(*table, 2);
+        auto *textItem = table->editor<cQPWStringItem>(2);
         press(textItem);
         auto *textLine = textItem->findChild<QLineEdit *>();
         textLine->selectAll();
@@ -393,8 +355,8 @@ private slots:
         auto &closed = p.add<cDVIAsciiStringProperty>("EchoMode", "G", "", 0x400, "Normal");
         closed.setPredefinedValues({{"Normal", "Normal"}, {"Password", "Password"}}, true);
         auto table = shownTable(p);
-        auto *openItem = editor<cQPWStringItem>(*table, 1);
-        auto *closedItem = editor<cQPWStringItem>(*table, 2);
+        auto *openItem = table->editor<cQPWStringItem>(1);
+        auto *closedItem = table->editor<cQPWStringItem>(2);
         press(closedItem);
         QCOMPARE(closedItem->currentIndex(), 2);
         QCOMPARE(closedItem->findChild<QComboBox *>()->count(), 2); // no "Custom..."
@@ -421,7 +383,7 @@ private slots:
         cTestProperties p;
         auto &property = p.add<cDVIBoolProperty>("Enabled", "State", "", 1, false);
         auto table = shownTable(p);
-        auto *item = editor<cQPWBoolItem>(*table, 1);
+        auto *item = table->editor<cQPWBoolItem>(1);
         QCOMPARE(item->displayLabel()->text(), QString("false"));
         press(item);
         saveShot(item, "bool_open");
@@ -432,7 +394,7 @@ private slots:
         doubleClickName(*table, 1);
         QCOMPARE(property.value(), false);
         QCOMPARE(item->displayLabel()->text(), QString("false"));
-        QCOMPARE(mChanged, 2);
+        QCOMPARE(table->changed, 2);
     }
 
     // Return in the connector field: a binding, an unbinding or a warning that keeps the
@@ -466,7 +428,7 @@ private slots:
         auto &property = p.add<cDVIUCStringProperty>("Text", "G", "", 1, vucs::cString());
         property.setModelLocation(cDMDataModelDescriptor("Old", "Place"));
         auto table = shownTable(p);
-        auto *item = editor<cQPWModelChooseButton>(*table, 1, 2);
+        auto *item = table->editor<cQPWModelChooseButton>(1, 2);
         press(item);
         auto *line = item->findChild<QLineEdit *>();
         line->clear();
@@ -487,7 +449,7 @@ private slots:
         auto &property = p.add<cDVIUCStringProperty>("Text", "G", "The text.", 1, vucs::cString());
         property.setAllowedTypes(" cString, piInt64 ");
         auto table = shownTable(p);
-        auto *item = editor<cQPWModelChooseButton>(*table, 1, 2);
+        auto *item = table->editor<cQPWModelChooseButton>(1, 2);
         QCOMPARE(item->displayLabel()->text(), QString("unset"));
         QCOMPARE(item->displayLabel()->toolTip(),
                  QString("<b>The text.</b><br>You may specify a model path for it.<br>The "
@@ -497,13 +459,13 @@ private slots:
         saveShot(item, "location_open");
         QCOMPARE(item->findChild<QLineEdit *>()->text(), QString());
         QTest::mouseClick(item->findChild<QPushButton *>("mpBtChoose"), Qt::LeftButton);
-        QCOMPARE(mAssignMenus, QStringList({"Text"}));
+        QCOMPARE(table->assignMenus, QStringList({"Text"}));
         property.setModelLocation(cDMDataModelDescriptor("M", "x"));
         table->updateInfo();
         QCOMPARE(item->displayLabel()->text(), QString("M.x"));
         QTest::mouseClick(item->findChild<QPushButton *>("mpBtClear"), Qt::LeftButton);
         QVERIFY(property.modelLocation().isEmpty());
-        QCOMPARE(mChanged, 1);
+        QCOMPARE(table->changed, 1);
         QTRY_VERIFY(!item->isOpen());
     }
 };

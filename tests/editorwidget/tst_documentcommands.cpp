@@ -7,7 +7,6 @@
 #include "qdialogeditorwidget/recovery/cqdialogrecovery.h"
 
 #include "q4widgets/cvq4appwidget.h"
-#include "vellcore/cerrorreporter.h"
 #include "qvmvdialogparameterdlg/cqvmvdialogprmdialog.h"
 
 #include <QClipboard>
@@ -34,32 +33,8 @@ class tst_DocumentCommands : public QObject
     cEditorTestHost mHost;
     QTemporaryDir mDir;
 
-    struct tEditor
-    {
-        std::unique_ptr<cQModelViewDialogEditorWidget> window;
-        cScriptedFileDialogs *dialogs;
-        QTreeWidget *tree;
-
-        void press(const char *actionName) { window->findChild<QAction *>(actionName)->trigger(); }
-        QWidget *preview() const { return window->previewView()->currentPreview(); }
-    };
-
-    tEditor editor(bool shown = true)
-    {
-        tEditor e;
-        e.window = mHost.newEditor();
-        auto dialogs = std::make_unique<cScriptedFileDialogs>();
-        e.dialogs = dialogs.get();
-        e.window->setFileDialogProvider(std::move(dialogs));
-        e.tree = e.window->findChild<QTreeWidget *>("dialogLayoutTree");
-        if (shown) {
-            e.window->resize(900, 700);
-            e.window->show();
-            if (!QTest::qWaitForWindowExposed(e.window.get()))
-                qWarning("editor not exposed");
-        }
-        return e;
-    }
+    using tEditor = tScriptedEditor;
+    tEditor editor(bool shown = true) { return scriptedEditor(mHost, {}, shown); }
 
     // Dialog "Settings" with a label and a button bound to the parameter "machine".
     QString writeSettingsForm(const QString &name = "settings.dlg")
@@ -541,11 +516,8 @@ private slots:
         const QString settings = writeSettingsForm();
         e.dialogs->answers << settings << path;
         e.press("mpActLoadDocument");
-        QStringList reported;
-        auto previous = vpi::cErrorReporter::setHandler(
-            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
-        chooseFromFileMenu(e, "mpActImportUiForm");
-        vpi::cErrorReporter::setHandler(previous);
+        const QStringList reported
+            = reportedDuring([&] { chooseFromFileMenu(e, "mpActImportUiForm"); });
 
         QCOMPARE(e.dialogs->requests.size(), 2);
         QCOMPARE(e.dialogs->requests[1].caption, QString("Choose a Qt Designer form"));
@@ -603,11 +575,8 @@ private slots:
         const QString exported = mDir.filePath("exported");
         e.dialogs->answers << settings << exported << mDir.filePath("nowhere/x.ui");
         e.press("mpActLoadDocument");
-        QStringList reported;
-        auto previous = vpi::cErrorReporter::setHandler(
-            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
-        chooseFromFileMenu(e, "mpActExportUiForm");
-        QCOMPARE(reported, QStringList());
+        QCOMPARE(reportedDuring([&] { chooseFromFileMenu(e, "mpActExportUiForm"); }),
+                 QStringList());
         QCOMPARE(e.dialogs->requests[1].caption, QString("Export as Qt Designer form"));
         QCOMPARE(e.dialogs->requests[1].filter, QString("Qt Designer forms (*.ui)"));
         QCOMPARE(e.dialogs->requests[1].folder, mDir.filePath("settings.ui"));
@@ -621,8 +590,8 @@ private slots:
         dialog->close();
 
         // A folder that is not there: the usual error, and no report.
-        chooseFromFileMenu(e, "mpActExportUiForm");
-        vpi::cErrorReporter::setHandler(previous);
+        const QStringList reported
+            = reportedDuring([&] { chooseFromFileMenu(e, "mpActExportUiForm"); });
         QCOMPARE(reported.size(), 1);
         QVERIFY2(reported[0].contains("nowhere/x.ui"), qPrintable(reported[0]));
         QTRY_VERIFY(!e.window->findChild<cQUiConversionReportDialog *>("mpUiReportDialog"));

@@ -15,7 +15,6 @@
 #include "vellcore/cabstractexception.h"
 #include "vellcore/cdebugstream.h"
 #include "vellcore/cdocumentlimits.h"
-#include "vellcore/cerrorreporter.h"
 
 #include <QLayout>
 #include <QLineEdit>
@@ -449,11 +448,8 @@ private slots:
         QTreeWidgetItem *current = d->tree->currentItem();
         QVERIFY_THROWS_EXCEPTION(vstd::cRuntimeException,
                                  edit(*d).paste(*edit(*d).clipboard().back()));
-        QStringList reported;
-        auto previous = vpi::cErrorReporter::setHandler(
-            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
-        d->key(Qt::Key_V, Qt::ControlModifier, false);
-        vpi::cErrorReporter::setHandler(previous);
+        const QStringList reported
+            = reportedDuring([&] { d->key(Qt::Key_V, Qt::ControlModifier, false); });
         QCOMPARE(reported.size(), 1);
         QVERIFY(reported[0].contains("ViewElement \"Ghost\" is not loaded!"));
         QCOMPARE(edit(*d).clipboard().size(), size_t(1));
@@ -470,12 +466,10 @@ private slots:
         QVERIFY(d->click("Label (\"a\")"));
         const int before = int(d->window->document().children()[0]->children()[0]
                                    ->children().size());
-        QStringList reported;
-        auto previous = vpi::cErrorReporter::setHandler(
-            [&](const vstd::cAbstractException &e) { reported << vstd::describe(e).text(); });
-        entry(*d, "Label", true)->trigger();
-        entry(*d, "Label", false)->trigger();
-        vpi::cErrorReporter::setHandler(previous);
+        const QStringList reported = reportedDuring([&] {
+            entry(*d, "Label", true)->trigger();
+            entry(*d, "Label", false)->trigger();
+        });
         const QString message = "Unable to add Label: a form holds at most 20000 elements!";
         QCOMPARE(reported.size(), 2);
         QVERIFY2(reported[0].startsWith(message) && reported[1].startsWith(message),

@@ -234,10 +234,8 @@ private slots:
     }
     void previewIsCentredOnTheWindowsDarkShade()
     {
-        auto view = shownView();
-        QWidget *form = makeForm(view->pagesWidget());
-        view->setPreview(form);
-        settle();
+        auto view = viewWithForm();
+        QWidget *form = view->currentPreview();
         const QRect formRect = inView(form, *view);
         QCOMPARE(formRect.size(), form->sizeHint().expandedTo(form->minimumSizeHint()));
         // Centred both ways (the frame's one-pixel box around it).

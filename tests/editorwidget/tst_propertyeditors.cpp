@@ -86,30 +86,14 @@ QPushButton *button(QWidget *editor, const QString &toolTip = QString())
 }
 } // namespace
 
-class tst_PropertyEditors : public QObject, public vrmi::cConnectable
+class tst_PropertyEditors : public QObject
 {
     Q_OBJECT
 
-    int mChanged = 0;
-    piVoid changed()
-    {
-        ++mChanged;
-        return piVoid();
-    }
-
     // A shown table of `properties`; the first property's editor is in row 1 (row 0: topic).
-    std::unique_ptr<cQVEConnectorTreeWidget> table(cTestProperties &properties)
+    static std::unique_ptr<cShownTable> table(cTestProperties &properties)
     {
-        auto t = std::make_unique<cQVEConnectorTreeWidget>(nullptr);
-        t->propertyChangedSignal.connect(vrmi::cDirectLocalSlotCall0<tst_PropertyEditors>(
-            this, &tst_PropertyEditors::changed));
-        t->setProperties(&properties);
-        t->resize(700, 400);
-        t->show();
-        if (!QTest::qWaitForWindowExposed(t.get()))
-            qWarning("table not shown");
-        mChanged = 0;
-        return t;
+        return std::make_unique<cShownTable>(properties, QSize(700, 400));
     }
 
 private slots:
@@ -217,7 +201,7 @@ void tst_PropertyEditors::fontEditedAndReverted()
     cTestProperties p;
     auto &font = p.add<vmva::cDVIFontProperty>("Font", "T", "help", 1, vucs::cString());
     auto t = table(p);
-    auto *item = qobject_cast<cQPWFontItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWFontItem>(1);
     QVERIFY(item);
     auto storedFont = [&] {
         QFont f;
@@ -233,7 +217,7 @@ void tst_PropertyEditors::fontEditedAndReverted()
     size->selectAll();
     QTest::keyClicks(size, "14");
     QTest::keyClick(size, Qt::Key_Return);
-    QCOMPARE(mChanged, 1);
+    QCOMPARE(t->changed, 1);
     QCOMPARE(storedFont().pointSize(), 14);
     QTest::mouseClick(child<QToolButton>(*item, "mpBtFontBold"), Qt::LeftButton);
     QTest::mouseClick(child<QToolButton>(*item, "mpBtFontItalic"), Qt::LeftButton);
@@ -250,7 +234,7 @@ void tst_PropertyEditors::fontEditedAndReverted()
     QCOMPARE(storedFont().pointSize(), 14);
     QVERIFY(storedFont().bold());
     QCOMPARE(item->currentIndex(), 0);  // closed at once
-    QCOMPARE(mChanged, 4);
+    QCOMPARE(t->changed, 4);
 
     press(item);
     QTest::mouseClick(button(item, "Revert to default settings!"), Qt::LeftButton);
@@ -270,10 +254,10 @@ void tst_PropertyEditors::floatingPointNumberTypedAndReverted()
     number.setDecimals(1);
     number.setValue(-1.26);
     auto t = table(p);
-    auto *item = qobject_cast<cQPWDoubleItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWDoubleItem>(1);
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), QString("-1.3")); // one decimal, as shown
-    QCOMPARE(mChanged, 0);
+    QCOMPARE(t->changed, 0);
 
     press(item);
     auto *spin = item->findChild<QDoubleSpinBox *>("mpSpnDouble");
@@ -286,7 +270,7 @@ void tst_PropertyEditors::floatingPointNumberTypedAndReverted()
     QTest::keyClick(spin, Qt::Key_Up);
     QCOMPARE(number.value(), 5.0);
     QCOMPARE(item->displayLabel()->text(), QString("5.0"));
-    QVERIFY(mChanged >= 2);
+    QVERIFY(t->changed >= 2);
 
     QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
     QCOMPARE(number.value(), 2.5);
@@ -304,7 +288,7 @@ void tst_PropertyEditors::dateSteppedAndReverted()
                                              cDVIDateTimeProperty::make(QDate(2000, 1, 1)));
     date.setValue(cDVIDateTimeProperty::make(QDate(2026, 12, 7)));
     auto t = table(p);
-    auto *item = qobject_cast<cQPWDateTimeItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWDateTimeItem>(1);
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), QString("2026-12-07"));
 
@@ -312,12 +296,12 @@ void tst_PropertyEditors::dateSteppedAndReverted()
     auto *edit = item->findChild<QDateTimeEdit *>("mpDteValue");
     QVERIFY(edit && item->currentIndex() == 1 && edit->hasFocus());
     QCOMPARE(edit->text(), QString("2026-12-07"));
-    QCOMPARE(mChanged, 0);
+    QCOMPARE(t->changed, 0);
     QTest::keyClick(edit, Qt::Key_Up); // the year, the first section
     QCOMPARE(date.text(), QString("2027-12-07"));
     QCOMPARE(date.value().time(), QTime(0, 0));
     QCOMPARE(item->displayLabel()->text(), QString("2027-12-07"));
-    QCOMPARE(mChanged, 1);
+    QCOMPARE(t->changed, 1);
 
     QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
     QCOMPARE(date.text(), QString("2000-01-01"));
@@ -335,7 +319,7 @@ void tst_PropertyEditors::flagsToggledAndReverted()
             std::vector<cDVIFlagsProperty::tFlag>{{"Ok", 1}, {"Cancel", 4}, {"Help", 8}}),
         quint64(1));
     auto t = table(p);
-    auto *item = qobject_cast<cQPWFlagsItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWFlagsItem>(1);
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), QString("Ok"));
 
@@ -349,7 +333,7 @@ void tst_PropertyEditors::flagsToggledAndReverted()
     QCOMPARE(set.value(), quint64(5));
     QCOMPARE(item->displayLabel()->text(), QString("Ok | Cancel"));
     QCOMPARE(menuButton->text(), QString("Ok | Cancel"));
-    QCOMPARE(mChanged, 1);
+    QCOMPARE(t->changed, 1);
 
     QTest::mouseClick(button(item, "Back to the default value"), Qt::LeftButton);
     QCOMPARE(set.value(), quint64(1));
@@ -365,7 +349,7 @@ void tst_PropertyEditors::textListEditedInItsDialog()
                                                    QStringList{"Red", "Green"});
     list.setValue({"Red", "Green", "Blue"});
     auto t = table(p);
-    auto *item = qobject_cast<cQPWTextListItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWTextListItem>(1);
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), QString("Red, Green, Blue"));
 
@@ -399,7 +383,7 @@ void tst_PropertyEditors::textListEditedInItsDialog()
         QTest::mouseClick(button(item), Qt::LeftButton);
         QVERIFY(answered);
         QCOMPARE(item->currentIndex(), 0);
-        QCOMPARE(mChanged, accept ? 1 : 0);
+        QCOMPARE(t->changed, accept ? 1 : 0);
     }
     QCOMPARE(list.value(), (QStringList{"Blue", "Green", "Cyan"}));
     QCOMPARE(item->displayLabel()->text(), QString("Blue, Green, Cyan"));
@@ -420,7 +404,7 @@ void tst_PropertyEditors::layoutParameters()
     minimum.setMinimum(20);
     layout.setValue(minimum);
     auto t = table(p);
-    auto *item = qobject_cast<cQPWLayoutParamItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWLayoutParamItem>(1);
     QVERIFY(item);
     QCOMPARE(item->displayLabel()->text(), qstr(minimum.toString()));
 
@@ -430,7 +414,7 @@ void tst_PropertyEditors::layoutParameters()
     QTest::mouseClick(button(item), Qt::LeftButton);
     QVERIFY(layout.value() == minimum);
     QCOMPARE(item->currentIndex(), 0);
-    QCOMPARE(mChanged, 0);
+    QCOMPARE(t->changed, 0);
 
     // Ok with a maximum added.
     press(item);
@@ -445,7 +429,7 @@ void tst_PropertyEditors::layoutParameters()
     QVERIFY(layout.value() == both);
     QCOMPARE(item->displayLabel()->text(), qstr(both.toString()));
     QCOMPARE(item->currentIndex(), 0);
-    QCOMPARE(mChanged, 1);
+    QCOMPARE(t->changed, 1);
 
     press(item);
     QTest::mouseClick(button(item, "Set defaults!"), Qt::LeftButton);
@@ -542,7 +526,7 @@ void tst_PropertyEditors::picture()
     auto &picture = p.add<vmva::cDVIPixmapProperty>("Pixmap", "T", "help", 1, QByteArray());
     picture.setValue(wideBytes);
     auto t = table(p);
-    auto *item = qobject_cast<cQPWPixmapItem *>(t->cellWidget(1, 1));
+    auto *item = t->editor<cQPWPixmapItem>(1);
     QVERIFY(item);
     item->setIconRoot(mRoot.path());
     QCOMPARE(item->pixmapLabel()->metaObject()->className(), "cQPWPixmapLabel");

@@ -2,21 +2,13 @@
 // name; real Qt Designer forms imported, previewed beside QUiLoader's widget, exported and
 // imported again.
 #include "qdialoguiconverter/cuielementmap.h"
-#include "qdialoguiconverter/cuiformreader.h"
 #include "qdialoguiconverter/cuiformwriter.h"
 #include "qdialoguiconverter/cuilayoutcells.h"
-#include "uiccheck.h"
+#include "uitesthelpers.h"
 
-#include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
-#include "qdialoglayoutitems/cforminforecord.h"
-#include "q4support/cvq4vmvdataviewmgr.h"
-#include "q4support/elements/standardelements.h"
 #include "q4widgets/cvq4layoutcells.h"
 #include "q4widgets/cvq4vmvdialogfactory.h"
 #include "q4widgets/standardbuilders.h"
-#include "vellcore/ccoreextensionmgr.h"
-#include "vellcore/cmodulemgr.h"
-#include "vellcore/cserializexml.h"
 #include "vellcore/vsa.h"
 #include "vellmva2/cdvdataviewarglist.h"
 
@@ -28,29 +20,17 @@
 
 namespace {
 
-struct tHostSet
+// With the builders of the live widgets, for the preview.
+struct tHostSet : tUiHostSet
 {
-    tHostSet() : dataViewMgr(moduleMgr), registry(&dataViewMgr)
+    tHostSet()
     {
-        registerStandardElements(dataViewMgr);
         installStandardBuilders(dataViewMgr);
         registry.rebuildFactories();
     }
-    vcs::cModuleMgr moduleMgr;
-    cVQ4VMVDataViewMgr dataViewMgr;
-    cDialogItemFactoryRegistry registry;
     vmva::cDVDataViewArgList arguments;
     vio::cSearchPaths searchPaths;
 };
-
-QByteArray documentText(const tHostSet &host, const cQAbstractDialogLayoutItem &root)
-{
-    vsa::cSerializeXML out("Form");
-    out.setPreferNoLabels(false);
-    for (const cQAbstractDialogLayoutItem *child : root.children())
-        host.registry.storeItem(*child, out);
-    return out.data();
-}
 
 std::unique_ptr<QWidget> loadUi(const QString &path)
 {
@@ -139,10 +119,7 @@ QByteArray exportChecked(tHostSet &host, const cQDialogLayoutRootItem &root, con
     const QStringList missing = missingIn(*loaded, namedInForm(file.readAll()));
     if (!missing.isEmpty())
         return "QUiLoader: " + missing.join(", ").toUtf8();
-    cUiConversionReport again;
-    std::vector<cUiFormReader::tFormSet> forms
-        = cUiFormReader(host.registry).readFile(qstr(path), again);
-    return forms.size() == 1 ? documentText(host, *forms.front().root) : "not one form";
+    return readBack(host, path, "not one form");
 }
 
 void labelsOf(const cQAbstractDialogLayoutItem &item, QSet<QString> &labels)
@@ -246,14 +223,9 @@ void tst_UiExport::examples()
 {
     QFETCH(QString, path);
     tHostSet host;
-    std::unique_ptr<vsa::cAbstractDeserializer> in
-        = host.moduleMgr.coreExtensions().createDeserializer("XML-Config", qstr(path));
-    in->setPreferNoLabels(false);
-    cQDialogLayoutRootItem root(&host.dataViewMgr);
-    cFormInfoRecord().load(*in);
-    host.registry.loadItems(root, nullptr, *in, false);
+    const std::unique_ptr<cQDialogLayoutRootItem> root = loadDocument(host, path);
     QTemporaryDir folder;
-    QCOMPARE(exportChecked(host, root, folder.filePath("form.ui")), documentText(host, root));
+    QCOMPARE(exportChecked(host, *root, folder.filePath("form.ui")), documentText(host, *root));
 }
 
 void tst_UiExport::realForms_data()

@@ -1,35 +1,17 @@
 // Qt Designer forms read into documents and written back: one row per mapping rule, accepted
 // variant and hostile input, and round trips through ".ui" that must give the same document.
-#include "qdialoguiconverter/cuiformreader.h"
 #include "qdialoguiconverter/cuiformwriter.h"
-#include "uiccheck.h"
+#include "uitesthelpers.h"
 #include "fuzz/uireaderinput.h"
 
-#include "qdialoglayoutitems/cdialogitemfactoryregistry.h"
-#include "qdialoglayoutitems/cforminforecord.h"
-#include "q4support/cvq4vmvdataviewmgr.h"
-#include "q4support/elements/standardelements.h"
 #include "vellcore/cabstractexception.h"
-#include "vellcore/cmodulemgr.h"
-#include "vellcore/cserializexml.h"
-#include "vellcore/ccoreextensionmgr.h"
 #include "vellmva2/cdvitypedproperties.h"
 
 #include <QtTest>
 
 namespace {
 
-struct tHostSet
-{
-    tHostSet() : dataViewMgr(moduleMgr), registry(&dataViewMgr)
-    {
-        registerStandardElements(dataViewMgr);
-        registry.rebuildFactories();
-    }
-    vcs::cModuleMgr moduleMgr;
-    cVQ4VMVDataViewMgr dataViewMgr;
-    cDialogItemFactoryRegistry registry;
-};
+using tHostSet = tUiHostSet;
 
 QByteArray form(const char *body)
 {
@@ -67,27 +49,6 @@ QString treeOf(const cQAbstractDialogLayoutItem &item, const QStringList &shown)
     return parts.join(",");
 }
 
-// The document as its ".dlg" file holds its elements.
-QByteArray documentText(const tHostSet &host, const cQAbstractDialogLayoutItem &root)
-{
-    vsa::cSerializeXML out("Form");
-    out.setPreferNoLabels(false);
-    for (const cQAbstractDialogLayoutItem *child : root.children())
-        host.registry.storeItem(*child, out);
-    return out.data();
-}
-
-std::unique_ptr<cQDialogLayoutRootItem> loadDocument(tHostSet &host, const QString &path)
-{
-    std::unique_ptr<vsa::cAbstractDeserializer> in
-        = host.moduleMgr.coreExtensions().createDeserializer("XML-Config", qstr(path));
-    in->setPreferNoLabels(false);
-    auto root = std::make_unique<cQDialogLayoutRootItem>(&host.dataViewMgr);
-    cFormInfoRecord().load(*in);
-    host.registry.loadItems(*root, nullptr, *in, false);
-    return root;
-}
-
 // The document written as a form into `folder` and read back, as ".dlg" text; `ui` is the form.
 // A form uic does not compile gives its complaint instead.
 QByteArray throughUi(const tHostSet &host, const cQAbstractDialogLayoutItem &root,
@@ -103,10 +64,7 @@ QByteArray throughUi(const tHostSet &host, const cQAbstractDialogLayoutItem &roo
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     ui = file.readAll();
-    cUiConversionReport read;
-    std::vector<cUiFormReader::tFormSet> forms
-        = cUiFormReader(host.registry).readFile(qstr(path), read);
-    return forms.size() == 1 ? documentText(host, *forms.front().root) : QByteArray();
+    return readBack(host, path, QByteArray());
 }
 
 } // namespace
