@@ -11,6 +11,7 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -180,7 +181,7 @@ private slots:
         const QString before = fileText(path);
 
         QString question;
-        bool typedIn = false;
+        int waited = -1; // ticks since the Save button was pressed
         QTimer user;
         connect(&user, &QTimer::timeout, [&] {
             QWidget *modal = QApplication::activeModalWidget();
@@ -188,18 +189,26 @@ private slots:
                 question = box->text();
                 box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
             } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-                if (typedIn) {
-                    // Kept: the dialog stays after "No" until cancelled.
-                    if (!question.isEmpty())
-                        dialog->reject();
+                // Kept: the dialog stays after "No" until cancelled.
+                if (!question.isEmpty()) {
+                    dialog->reject();
                     return;
                 }
-                auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
-                QTest::keyClicks(name, mDir.filePath(typed));
-                // From a timer of its own: the question it may ask runs a loop in which this
-                // timer must go on answering.
-                QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
-                typedIn = true;
+                if (waited < 0) {
+                    auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+                    QTest::keyClicks(name, mDir.filePath(typed));
+                } else if (++waited % 10 != 0) {
+                    return;
+                }
+                // Pressed again when nothing came of it: the name's completer may have opened
+                // its list meanwhile (on a loaded machine), and the list takes the first press
+                // for itself, as it would a user's. From a timer of its own: the question it
+                // may ask runs a loop in which this timer must go on answering.
+                waited = 0;
+                auto *buttons = dialog->findChild<QDialogButtonBox *>("buttonBox");
+                QTimer::singleShot(0, buttons, [buttons] {
+                    QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
+                });
             }
         });
         user.start(50);
