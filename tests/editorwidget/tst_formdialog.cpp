@@ -284,7 +284,7 @@ void tst_FormDialog::editorCollectsFormTexts()
         {"Off", " ", "Slow", "Fast"});
     auto &start = writer.add(box, "PushButton", "start");
     start.findProperty("Text")->ucStringView()->setValue(vucs::cString(
-        QString::fromUtf8(u8"Gr\u00fc\u00dfe \u20ac")));
+        QString::fromUtf8(u8"Gr\u00fc\u00dfe \u20ac \U0001F600!")));
     writer.save(dir.filePath("pump.dlg"));
 
     auto editor = host.newEditor();
@@ -292,7 +292,8 @@ void tst_FormDialog::editorCollectsFormTexts()
     auto *panel = editor->findChild<cQVMVFormDialog *>();
     click(*panel, "mpBtUpdateTranslationList");
     const QStringList texts{"Pump control", "Speed", "Belt speed in m/s", "Off", "Slow", "Fast",
-                            QString::fromUtf8(u8"Gr\u00fc\u00dfe ?")};
+                            // A character beyond 16 bits is one character.
+                            QString::fromUtf8(u8"Gr\u00fc\u00dfe ? ?!")};
     QCOMPARE(listRows(*panel), QStringList{"Form"} + texts);
 
     const QString target = dir.filePath(QStringLiteral("pump.ftr"));
