@@ -36,7 +36,7 @@ cQModelViewDialogLayoutTreeWidget::cQModelViewDialogLayoutTreeWidget(QWidget *pa
     header()->hide();
     // Long names get a horizontal scroll bar instead of being cut off at the dock's edge.
     header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    watchRowWidths();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     vpi::schedule(mDelayedActivation);
     // Rows are dragged to move their elements; the drops are this widget's own, never Qt's
@@ -57,6 +57,8 @@ cQModelViewDialogLayoutTreeWidget::~cQModelViewDialogLayoutTreeWidget()
     // The rows go while the delayed work still exists: the base class would otherwise report
     // the current row's removal to this half-destroyed object.
     QSignalBlocker blocker(this);
+    // Nor may the rows' widths be measured by a widget that is half gone.
+    disconnect(model(), nullptr, this, nullptr);
     clear();
 }
 
@@ -135,8 +137,11 @@ void cQModelViewDialogLayoutTreeWidget::fill(cQAbstractDialogLayoutItem *root,
     clear();
     if (!root)
         return;
+    mWidthsPaused = true;
     auto *top = new cQModelViewDialogLayoutTreeItem(this, root, qstr(root->displayName()));
     const bool found = fillChildren(top, *root, select);
+    mWidthsPaused = false;
+    measureRows(QModelIndex(), 0, 0, true);
     top->setExpanded(true);
     if (!select || !found)
         setCurrentItem(top);
@@ -229,8 +234,11 @@ bool cQModelViewDialogLayoutTreeWidget::insertRows(cQAbstractDialogLayoutItem &i
     auto *row = new cQModelViewDialogLayoutTreeItem(static_cast<QTreeWidget *>(nullptr), &item,
                                                     rowText(item));
     row->setToolTip(0, row->text(0));
+    mWidthsPaused = true;
     parentRow->insertChild(index, row);
     fillChildren(row, item, nullptr);
+    mWidthsPaused = false;
+    measureRows(indexFromItem(parentRow), index, index, true);
     row->setExpanded(true);
     refreshChildTexts(parentRow);
     return true;
