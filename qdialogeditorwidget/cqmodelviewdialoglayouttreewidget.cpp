@@ -123,7 +123,8 @@ void cQModelViewDialogLayoutTreeWidget::refreshChildTexts(
     for (int i = 0; i < row->childCount(); ++i) {
         QTreeWidgetItem *child = row->child(i);
         const int place = places.value(cQModelViewDialogLayoutTreeItem::layoutItemOf(child), -1);
-        if (place >= 0) {
+        // A row whose text stays is not touched: each change is measured and drawn again.
+        if (place >= 0 && child->text(0) != texts.at(place)) {
             child->setText(0, texts.at(place));
             child->setToolTip(0, texts.at(place));
         }
