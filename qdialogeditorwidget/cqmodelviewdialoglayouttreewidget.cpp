@@ -161,7 +161,10 @@ bool cQModelViewDialogLayoutTreeWidget::fillChildren(QTreeWidgetItem *row,
         // A narrow dock cuts long labels off: the whole text is a tooltip away.
         childRow->setToolTip(0, childRow->text(0));
         found = fillChildren(childRow, *child, select) || found;
-        childRow->setExpanded(true);
+        // Only rows with children are opened: the view keeps a lasting index of each open row,
+        // which every row that comes or goes makes Qt walk through.
+        if (childRow->childCount() > 0)
+            childRow->setExpanded(true);
         if (child == select) {
             setCurrentItem(childRow);
             found = true;
@@ -240,7 +243,11 @@ bool cQModelViewDialogLayoutTreeWidget::insertRows(cQAbstractDialogLayoutItem &i
     fillChildren(row, item, nullptr);
     mWidthsPaused = false;
     measureRows(indexFromItem(parentRow), index, index, true);
-    row->setExpanded(true);
+    if (row->childCount() > 0)
+        row->setExpanded(true);
+    // A row that had no children was not opened, which a row with children always was.
+    if (parentRow->childCount() == 1)
+        parentRow->setExpanded(true);
     refreshChildTexts(parentRow);
     return true;
 }

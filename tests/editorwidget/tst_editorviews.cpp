@@ -174,6 +174,19 @@ private slots:
         QCOMPARE(filled, qtWidth());
     }
 
+    // A row added to one that had none is shown, as are the rows of a fill.
+    void rowAddedToEmptyLayoutIsShown()
+    {
+        tForm form(mHost);
+        auto tree = listeningTree();
+        auto &empty = form.writer.add(*form.box, "HBoxLayout");
+        tree->fill(&form.writer.root(), nullptr);
+        auto &inner = form.writer.add(empty, "Label", "inner");
+        QVERIFY(tree->insertRows(inner));
+        for (const cQAbstractDialogLayoutItem *item : {form.edit, &inner})
+            QVERIFY(!tree->visualItemRect(tree->rowOf(item)).isEmpty());
+    }
+
     void fillShowsTreeWithLabelsAndRefreshes()
     {
         tForm form(mHost);
