@@ -205,12 +205,18 @@ void cQVMVFormDialog::uiBtUpdateTranslationList()
     while (last < had - first && last < has - first
            && same(mShownKeys[had - 1 - last], keys[has - 1 - last]))
         ++last;
-    for (int row = had - last - 1; row >= first; --row)
+    // Rows in the changed range get their new texts in place: a row that comes or goes has
+    // the list lay out all its rows again.
+    const int kept = std::min(had - last, has - last) - first;
+    for (int i = first; i < first + kept; ++i)
+        list.topLevelItem(i)->setText(0, qstr(keys[i]));
+    for (int row = had - last - 1; row >= first + kept; --row)
         delete list.takeTopLevelItem(row);
     QList<QTreeWidgetItem *> added;
-    for (int i = first; i < has - last; ++i)
+    for (int i = first + kept; i < has - last; ++i)
         added << new QTreeWidgetItem(QStringList(qstr(keys[i])));
-    list.insertTopLevelItems(first, added);
+    if (!added.isEmpty())
+        list.insertTopLevelItems(first + kept, added);
     mShownKeys = std::move(keys);
 }
 

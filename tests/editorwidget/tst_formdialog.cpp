@@ -190,6 +190,19 @@ void tst_FormDialog::translationListAndTemplate()
     panel.findChild<QLineEdit *>("mpTxtName")->clear();
     panel.updateTranslationList();
     QCOMPARE(listRows(panel), (QStringList{"Title", "OK", "Title"}));
+    // Keys changed, added and taken away in the middle and at the ends, as edits do.
+    const vstd::tList<vstd::cAsciiString> kept = source.keys;
+    for (const QStringList &keys : {QStringList{"Title", "Ok", "Title"},
+                                    QStringList{"Title", "Ok", "Help", "More", "Title"},
+                                    QStringList{"Title", "Cancel", "Title"},
+                                    QStringList{"Cancel"}, QStringList{"A", "B", "C"}}) {
+        source.keys.clear();
+        for (const QString &key : keys)
+            source.keys.push_back(qPrintable(key));
+        panel.updateTranslationList();
+        QCOMPARE(listRows(panel), keys);
+    }
+    source.keys = kept;
 
     QCOMPARE(cQVMVFormDialog::translationTemplate("Setup", source.keys),
              QByteArray("//\r\n"
