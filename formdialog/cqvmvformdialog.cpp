@@ -21,6 +21,9 @@ cQVMVFormDialog::cQVMVFormDialog(QWidget *parent)
     mpUi->mpLstTranslations->header()->hide();
     mpUi->mpLstTranslations->setColumnCount(1);
     mpUi->mpLstTranslations->setRootIsDecorated(false);
+    // Every row is one line of text. Told so, the list places a row by its number instead of
+    // measuring every row above a changed one, which it would otherwise do for each change.
+    mpUi->mpLstTranslations->setUniformRowHeights(true);
     // The list takes the height the information beside it needs, not a list's usual height:
     // the panel shares the bottom of the window with the property table.
     QSizePolicy listPolicy = mpUi->mpLstTranslations->sizePolicy();
