@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
 cQVMVFormDialog::cQVMVFormDialog(QWidget *parent)
     : QWidget(parent), mpUi(std::make_unique<Ui::uiDialogFormDlgSetup>())
 {
@@ -19,6 +21,9 @@ cQVMVFormDialog::cQVMVFormDialog(QWidget *parent)
     mpUi->mpLstTranslations->header()->hide();
     mpUi->mpLstTranslations->setColumnCount(1);
     mpUi->mpLstTranslations->setRootIsDecorated(false);
+    // Every row is one line of text. Told so, the list places a row by its number instead of
+    // measuring every row above a changed one, which it would otherwise do for each change.
+    mpUi->mpLstTranslations->setUniformRowHeights(true);
     // The list takes the height the information beside it needs, not a list's usual height:
     // the panel shares the bottom of the window with the property table.
     QSizePolicy listPolicy = mpUi->mpLstTranslations->sizePolicy();
@@ -186,28 +191,36 @@ void cQVMVFormDialog::uiBtUpdateTranslationList()
     vstd::tList<vstd::cAsciiString> keys{formName()};
     sigCollectTranslationKeys.emitSignal(keys);
     // The list follows every edit of the form: only the rows between the unchanged first and
-    // last keys are made anew.
-    QStringList texts;
-    for (const vstd::cAsciiString &key : keys)
-        if (!key.empty())
-            texts << qstr(key);
+    // last keys are made anew, and only their keys become texts.
+    keys.erase(std::remove_if(keys.begin(), keys.end(),
+                              [](const vstd::cAsciiString &key) { return key.empty(); }),
+               keys.end());
     QTreeWidget &list = *mpUi->mpLstTranslations;
     const int had = int(mShownKeys.size());
-    const int has = int(texts.size());
+    const int has = int(keys.size());
+    const auto same = [](const vstd::cAsciiString &a, const vstd::cAsciiString &b) {
+        return a.bytes() == b.bytes();
+    };
     int first = 0;
-    while (first < had && first < has && mShownKeys[first] == texts[first])
+    while (first < had && first < has && same(mShownKeys[first], keys[first]))
         ++first;
     int last = 0;
     while (last < had - first && last < has - first
-           && mShownKeys[had - 1 - last] == texts[has - 1 - last])
+           && same(mShownKeys[had - 1 - last], keys[has - 1 - last]))
         ++last;
-    for (int row = had - last - 1; row >= first; --row)
+    // Rows in the changed range get their new texts in place: a row that comes or goes has
+    // the list lay out all its rows again.
+    const int kept = std::min(had - last, has - last) - first;
+    for (int i = first; i < first + kept; ++i)
+        list.topLevelItem(i)->setText(0, qstr(keys[i]));
+    for (int row = had - last - 1; row >= first + kept; --row)
         delete list.takeTopLevelItem(row);
     QList<QTreeWidgetItem *> added;
-    for (int i = first; i < has - last; ++i)
-        added << new QTreeWidgetItem(QStringList(texts[i]));
-    list.insertTopLevelItems(first, added);
-    mShownKeys = texts;
+    for (int i = first + kept; i < has - last; ++i)
+        added << new QTreeWidgetItem(QStringList(qstr(keys[i])));
+    if (!added.isEmpty())
+        list.insertTopLevelItems(first + kept, added);
+    mShownKeys = std::move(keys);
 }
 
 QByteArray cQVMVFormDialog::translationTemplate(const vstd::cAsciiString &formName,

@@ -83,5 +83,5 @@ private:
     bool mMinorChangePending = false;
     vstd::cAsciiString mFormType = "none";
     // The keys the translation list shows, in its order.
-    QStringList mShownKeys;
+    vstd::tList<vstd::cAsciiString> mShownKeys;
 };

@@ -159,7 +159,9 @@ void cQElementsDock::updateRows()
             Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
             if (append->isEnabled())
                 flags |= Qt::ItemIsEnabled;
-            row->setFlags(flags);
+            // Set alike, a row is still reported as changed, and the list measures every row.
+            if (row->flags() != flags)
+                row->setFlags(flags);
             const QString tip = append->isEnabled()
                                     ? tr("%1\nShift+Enter: %2").arg(append->statusTip(),
                                                                      insert->statusTip())

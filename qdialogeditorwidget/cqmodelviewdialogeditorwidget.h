@@ -10,6 +10,7 @@
 #include "vellcore/vio.h"
 #include "vellcore/vrmi.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -203,6 +204,15 @@ private:
     std::unique_ptr<cQPreviewUpdater> mpPreviewUpdater;
     // Changes went by while "Auto Update" was off: the previews show an older form.
     bool mPreviewBehind = false;
+    // The translation key of each text last collected, by the text's buffer, which the copy
+    // held here keeps from being reused or written: the same buffer is the same text.
+    struct tTranslationKeySet
+    {
+        QString text;
+        vstd::cAsciiString key;
+        bool blank = true;
+    };
+    QHash<const QChar *, tTranslationKeySet> mTranslationKeys;
     // Closed by the user it is only hidden; deleted with the editor or when replaced.
     QPointer<QWidget> mpTopLevelPreview;
     cQModelViewDialogEditorEdit *mpEdit = nullptr;

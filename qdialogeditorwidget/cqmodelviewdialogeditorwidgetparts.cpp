@@ -134,30 +134,43 @@ void cQModelViewDialogEditorWidget::setupDocks()
 piVoid cQModelViewDialogEditorWidget::sltCollectTranslationKeys(
     vstd::tList<vstd::cAsciiString> &keys)
 {
-    // What a user reads is held in the Unicode texts; names, paths and keys are 8-bit.
-    // Looked at after every edit of a large form: no trimmed copy.
-    auto blank = [](const QString &value) {
-        return std::all_of(value.begin(), value.end(), [](QChar c) { return c.isSpace(); });
+    // What a user reads is held in the Unicode texts; names, paths and keys are 8-bit. Looked
+    // at after every edit of a large form: only texts not seen before are converted.
+    int seen = 0;
+    const auto add = [&](const QString &text) {
+        ++seen;
+        auto known = mTranslationKeys.find(text.constData());
+        if (known == mTranslationKeys.end()) {
+            tTranslationKeySet entry;
+            entry.text = text;
+            entry.blank = std::all_of(text.begin(), text.end(),
+                                      [](QChar c) { return c.isSpace(); });
+            if (!entry.blank)
+                entry.key = vucs::cString(text).ascii('?');
+            known = mTranslationKeys.insert(text.constData(), entry);
+        }
+        if (!known->blank)
+            keys.push_back(known->key);
     };
     std::function<void(const cQAbstractDialogLayoutItem &)> walk
         = [&](const cQAbstractDialogLayoutItem &item) {
               if (const vmva::cDVAbstractStdDMViewProperties *properties = item.properties()) {
                   for (vmva::cDVIAbstractProperty *property : properties->properties()) {
                       // A list's entries are shown, and translated, one by one.
-                      if (const vmva::cDVITextListProperty *list = property->textListView()) {
+                      if (const vmva::cDVITextListProperty *list = property->textListView())
                           for (const QString &entry : list->value())
-                              if (!blank(entry))
-                                  keys.push_back(vucs::cString(entry).ascii('?'));
-                      }
-                      const vmva::cDVIUCStringProperty *text = property->ucStringView();
-                      if (text && !blank(text->value().text()))
-                          keys.push_back(text->value().ascii('?'));
+                              add(entry);
+                      if (const vmva::cDVIUCStringProperty *text = property->ucStringView())
+                          add(text->value().text());
                   }
               }
               for (const cQAbstractDialogLayoutItem *child : item.children())
                   walk(*child);
           };
     walk(mpDocument->root());
+    // Texts the form no longer holds are let go once they outnumber those it holds.
+    if (mTranslationKeys.size() > 2 * seen + 4096)
+        mTranslationKeys.clear();
     return piVoid();
 }
 

@@ -36,7 +36,7 @@ cQModelViewDialogLayoutTreeWidget::cQModelViewDialogLayoutTreeWidget(QWidget *pa
     header()->hide();
     // Long names get a horizontal scroll bar instead of being cut off at the dock's edge.
     header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    watchRowWidths();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     vpi::schedule(mDelayedActivation);
     // Rows are dragged to move their elements; the drops are this widget's own, never Qt's
@@ -57,6 +57,8 @@ cQModelViewDialogLayoutTreeWidget::~cQModelViewDialogLayoutTreeWidget()
     // The rows go while the delayed work still exists: the base class would otherwise report
     // the current row's removal to this half-destroyed object.
     QSignalBlocker blocker(this);
+    // Nor may the rows' widths be measured by a widget that is half gone.
+    disconnect(model(), nullptr, this, nullptr);
     clear();
 }
 
@@ -121,7 +123,8 @@ void cQModelViewDialogLayoutTreeWidget::refreshChildTexts(
     for (int i = 0; i < row->childCount(); ++i) {
         QTreeWidgetItem *child = row->child(i);
         const int place = places.value(cQModelViewDialogLayoutTreeItem::layoutItemOf(child), -1);
-        if (place >= 0) {
+        // A row whose text stays is not touched: each change is measured and drawn again.
+        if (place >= 0 && child->text(0) != texts.at(place)) {
             child->setText(0, texts.at(place));
             child->setToolTip(0, texts.at(place));
         }
@@ -135,8 +138,11 @@ void cQModelViewDialogLayoutTreeWidget::fill(cQAbstractDialogLayoutItem *root,
     clear();
     if (!root)
         return;
+    mWidthsPaused = true;
     auto *top = new cQModelViewDialogLayoutTreeItem(this, root, qstr(root->displayName()));
     const bool found = fillChildren(top, *root, select);
+    mWidthsPaused = false;
+    measureRows(QModelIndex(), 0, 0, true);
     top->setExpanded(true);
     if (!select || !found)
         setCurrentItem(top);
@@ -155,7 +161,10 @@ bool cQModelViewDialogLayoutTreeWidget::fillChildren(QTreeWidgetItem *row,
         // A narrow dock cuts long labels off: the whole text is a tooltip away.
         childRow->setToolTip(0, childRow->text(0));
         found = fillChildren(childRow, *child, select) || found;
-        childRow->setExpanded(true);
+        // Only rows with children are opened: the view keeps a lasting index of each open row,
+        // which every row that comes or goes makes Qt walk through.
+        if (childRow->childCount() > 0)
+            childRow->setExpanded(true);
         if (child == select) {
             setCurrentItem(childRow);
             found = true;
@@ -229,9 +238,16 @@ bool cQModelViewDialogLayoutTreeWidget::insertRows(cQAbstractDialogLayoutItem &i
     auto *row = new cQModelViewDialogLayoutTreeItem(static_cast<QTreeWidget *>(nullptr), &item,
                                                     rowText(item));
     row->setToolTip(0, row->text(0));
+    mWidthsPaused = true;
     parentRow->insertChild(index, row);
     fillChildren(row, item, nullptr);
-    row->setExpanded(true);
+    mWidthsPaused = false;
+    measureRows(indexFromItem(parentRow), index, index, true);
+    if (row->childCount() > 0)
+        row->setExpanded(true);
+    // A row that had no children was not opened, which a row with children always was.
+    if (parentRow->childCount() == 1)
+        parentRow->setExpanded(true);
     refreshChildTexts(parentRow);
     return true;
 }

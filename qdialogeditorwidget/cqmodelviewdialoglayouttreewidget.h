@@ -3,6 +3,8 @@
 #include "vellcore/vpi.h"
 #include "vellcore/vrmi.h"
 
+#include <QHash>
+#include <QMap>
 #include <QTreeWidget>
 
 #include <functional>
@@ -83,6 +85,7 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void sltCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
@@ -107,6 +110,20 @@ private:
     bool showDropPlace(const QMimeData &data, const QPoint &pos);
     void clearDropPlace();
 
+    // The column's width follows the rows that come, go or change.
+    void watchRowWidths();
+    int rowWidth(const QTreeWidgetItem &row, const QStyleOptionViewItem &option) const;
+    void forgetWidth(const QTreeWidgetItem *row);
+    // Measures the rows `first` to `last` under `parent` and their subtrees anew, or forgets
+    // them when they are about to go (`present` false), then fits the column.
+    void measureRows(const QModelIndex &parent, int first, int last, bool present);
+    void measureSubtree(QTreeWidgetItem &row, bool present, const QStyleOptionViewItem &option);
+    void fitColumn();
+
     vpi::cWork mDelayedActivation;
     tDropPair mDropPlace;
+    QHash<const QTreeWidgetItem *, int> mRowWidths;
+    // How many rows have each width: the last key is the widest.
+    QMap<int, int> mWidthCounts;
+    bool mWidthsPaused = false;
 };

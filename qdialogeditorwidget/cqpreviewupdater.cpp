@@ -78,8 +78,25 @@ void hostedWidgets(QObject &of, std::vector<QWidget *> &out)
             hostedWidgets(*object, out);
 }
 
+// Takes the item of `widget` out of `layout` or the layouts inside it.
+bool takeOut(QLayout &layout, QWidget &widget)
+{
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem *item = layout.itemAt(i);
+        if (item->widget() == &widget) {
+            delete layout.takeAt(i);
+            return true;
+        }
+        if (item->layout() && takeOut(*item->layout(), widget))
+            return true;
+    }
+    return false;
+}
+
 // Takes `old` and its widgets out of the preview; the widgets are deleted after the current
-// event, as the old part may be in one of its own handlers.
+// event, as the old part may be in one of its own handlers. Until then they stay hidden where
+// they are, without their names: moved out of the window, each would have Qt walk the whole
+// window's focus chain.
 void discard(QObject &old)
 {
     std::vector<QWidget *> widgets;
@@ -88,7 +105,11 @@ void discard(QObject &old)
         // Its layout counts a spacer's item until the spacer is gone, not its widget's parent.
         cVQ4SpacerBuilder::leaveLayout(*widget);
         widget->hide();
-        widget->setParent(nullptr);
+        if (QLayout *around = widget->parentWidget() ? widget->parentWidget()->layout() : nullptr)
+            takeOut(*around, *widget);
+        widget->setObjectName(QString());
+        for (QObject *inner : widget->findChildren<QObject *>())
+            inner->setObjectName(QString());
         widget->deleteLater();
     }
     if (!old.isWidgetType())

@@ -6,6 +6,7 @@
 
 #include "vellcore/cabstractexception.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -126,6 +127,64 @@ private slots:
         mHovered.clear();
         mActivated.clear();
         mRightClicked.clear();
+    }
+
+    // The column is as wide as its widest row, as Qt's sizing to contents makes a tree of the
+    // same rows, after a fill, changed texts and added and removed rows, wider and narrower.
+    void columnFitsWidestRowAsQtSizes()
+    {
+        tForm form(mHost);
+        auto tree = listeningTree();
+        QTreeWidget reference;
+        reference.header()->hide();
+        reference.header()->setStretchLastSection(false);
+        reference.header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+        reference.resize(tree->size());
+        reference.show();
+        const std::function<void(const QTreeWidgetItem &, QTreeWidgetItem &)> copy
+            = [&copy](const QTreeWidgetItem &from, QTreeWidgetItem &to) {
+                  for (int i = 0; i < from.childCount(); ++i) {
+                      auto *row = new QTreeWidgetItem(&to, QStringList(from.child(i)->text(0)));
+                      copy(*from.child(i), *row);
+                      row->setExpanded(true);
+                  }
+              };
+        const auto qtWidth = [&] {
+            reference.clear();
+            copy(*tree->invisibleRootItem(), *reference.invisibleRootItem());
+            reference.doItemsLayout();
+            return reference.columnWidth(0);
+        };
+        tree->fill(&form.writer.root(), nullptr);
+        const int filled = tree->columnWidth(0);
+        QCOMPARE(filled, qtWidth());
+
+        cFormWriter::setAscii(*form.edit, "Label", "a label far longer than any other row's");
+        tree->refreshTextsAround(*form.edit);
+        QVERIFY(tree->columnWidth(0) > filled);
+        QCOMPARE(tree->columnWidth(0), qtWidth());
+        auto &added = form.writer.add(*form.row, "Label", "and one longer still, one level down");
+        QVERIFY(tree->insertRows(added));
+        QCOMPARE(tree->columnWidth(0), qtWidth());
+        QVERIFY(tree->removeRows(added));
+        QCOMPARE(tree->columnWidth(0), qtWidth());
+        cFormWriter::setAscii(*form.edit, "Label", "entry");
+        tree->refreshTextsAround(*form.edit);
+        QCOMPARE(tree->columnWidth(0), filled);
+        QCOMPARE(filled, qtWidth());
+    }
+
+    // A row added to one that had none is shown, as are the rows of a fill.
+    void rowAddedToEmptyLayoutIsShown()
+    {
+        tForm form(mHost);
+        auto tree = listeningTree();
+        auto &empty = form.writer.add(*form.box, "HBoxLayout");
+        tree->fill(&form.writer.root(), nullptr);
+        auto &inner = form.writer.add(empty, "Label", "inner");
+        QVERIFY(tree->insertRows(inner));
+        for (const cQAbstractDialogLayoutItem *item : {form.edit, &inner})
+            QVERIFY(!tree->visualItemRect(tree->rowOf(item)).isEmpty());
     }
 
     void fillShowsTreeWithLabelsAndRefreshes()

@@ -190,6 +190,19 @@ void tst_FormDialog::translationListAndTemplate()
     panel.findChild<QLineEdit *>("mpTxtName")->clear();
     panel.updateTranslationList();
     QCOMPARE(listRows(panel), (QStringList{"Title", "OK", "Title"}));
+    // Keys changed, added and taken away in the middle and at the ends, as edits do.
+    const vstd::tList<vstd::cAsciiString> kept = source.keys;
+    for (const QStringList &keys : {QStringList{"Title", "Ok", "Title"},
+                                    QStringList{"Title", "Ok", "Help", "More", "Title"},
+                                    QStringList{"Title", "Cancel", "Title"},
+                                    QStringList{"Cancel"}, QStringList{"A", "B", "C"}}) {
+        source.keys.clear();
+        for (const QString &key : keys)
+            source.keys.push_back(qPrintable(key));
+        panel.updateTranslationList();
+        QCOMPARE(listRows(panel), keys);
+    }
+    source.keys = kept;
 
     QCOMPARE(cQVMVFormDialog::translationTemplate("Setup", source.keys),
              QByteArray("//\r\n"
@@ -284,7 +297,7 @@ void tst_FormDialog::editorCollectsFormTexts()
         {"Off", " ", "Slow", "Fast"});
     auto &start = writer.add(box, "PushButton", "start");
     start.findProperty("Text")->ucStringView()->setValue(vucs::cString(
-        QString::fromUtf8(u8"Gr\u00fc\u00dfe \u20ac")));
+        QString::fromUtf8(u8"Gr\u00fc\u00dfe \u20ac \U0001F600!")));
     writer.save(dir.filePath("pump.dlg"));
 
     auto editor = host.newEditor();
@@ -292,7 +305,8 @@ void tst_FormDialog::editorCollectsFormTexts()
     auto *panel = editor->findChild<cQVMVFormDialog *>();
     click(*panel, "mpBtUpdateTranslationList");
     const QStringList texts{"Pump control", "Speed", "Belt speed in m/s", "Off", "Slow", "Fast",
-                            QString::fromUtf8(u8"Gr\u00fc\u00dfe ?")};
+                            // A character beyond 16 bits is one character.
+                            QString::fromUtf8(u8"Gr\u00fc\u00dfe ? ?!")};
     QCOMPARE(listRows(*panel), QStringList{"Form"} + texts);
 
     const QString target = dir.filePath(QStringLiteral("pump.ftr"));
