@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -35,6 +36,27 @@ piVoid cQPWAbstractItem::closeEditor()
 {
     setCurrentIndex(0);
     return piVoid();
+}
+
+void cQPWAbstractItem::passHistoryKeys(QLineEdit &field)
+{
+    field.installEventFilter(this);
+}
+
+bool cQPWAbstractItem::eventFilter(QObject *watched, QEvent *event)
+{
+    // A line edit takes both keys for itself even with nothing to undo; a shortcut override
+    // left unaccepted lets the window's actions have them.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *field = qobject_cast<QLineEdit *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (field && ((key->matches(QKeySequence::Undo) && !field->isUndoAvailable())
+                      || (key->matches(QKeySequence::Redo) && !field->isRedoAvailable()))) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QStackedWidget::eventFilter(watched, event);
 }
 
 QSize cQPWAbstractItem::sizeHint() const

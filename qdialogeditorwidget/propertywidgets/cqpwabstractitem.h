@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class cQVEConnectorTreeWidget;
 namespace vmva { class cDVIAbstractProperty; }
@@ -60,6 +61,10 @@ protected:
     QWidget *addEditPage(std::initializer_list<QWidget *> widgets);
     // A flat 16 x 16 button with the revert icon.
     QPushButton *createRevertButton(const QString &toolTip);
+    // Undo and Redo typed in `field` undo its typing while it has some, else they reach the
+    // window's history: a text committed with Return is a step of the document.
+    void passHistoryKeys(QLineEdit &field);
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // Tells the table (and through it the main window) that the property was written.
     void emitPropertyChanged();
     // Shows page 0 after the current event, through the host scheduler (`label` names the work).

@@ -84,6 +84,7 @@ void cQPWStringItem::createEditPages()
     QPushButton *comboRevert = createRevertButton(tr("Revert to default value!"));
     addEditPage({mpCombo, comboRevert});
 
+    passHistoryKeys(*mpLineEdit);
     connect(mpLineEdit, &QLineEdit::returnPressed, this, &cQPWStringItem::uiChanged);
     connect(lineRevert, &QPushButton::clicked, this, &cQPWStringItem::uiClear);
     connect(mpCombo, &QComboBox::activated, this, &cQPWStringItem::uiPredefinedValueSelected);
@@ -142,6 +143,8 @@ void cQPWStringItem::uiChanged()
         mpCombo->setCurrentIndex(index);
         mEditPage = 2;
     }
+    // The typing is committed: from here Undo takes back the document's step, not the keys.
+    mpLineEdit->setText(text);
     emitPropertyChanged();
 }
 

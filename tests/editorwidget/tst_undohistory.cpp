@@ -5,7 +5,9 @@
 
 #include "vellcore/cerrorreporter.h"
 
+#include <QApplication>
 #include <QDockWidget>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QUndoView>
 
@@ -166,6 +168,39 @@ private slots:
         QUndoStack &stack = editor->undoRecorder().stack();
         QCOMPARE(stack.count(), step.isEmpty() ? 0 : 1);
         QCOMPARE(stack.undoText(), step);
+    }
+
+    // Ctrl+Z typed in a table field takes back the typing while the field has some; once the
+    // text is committed with Return, Ctrl+Z and Ctrl+Shift+Z undo and redo the document's step.
+    void historyKeysInATableField()
+    {
+        auto editor = editorWith("machine.dlg");
+        editor->resize(1000, 760);
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        select(*editor, "Push Button (\"Start\")");
+        const auto text = [&] {
+            return qstr(editor->currentLayoutItem()->findProperty("Text")->ucStringView()
+                            ->value());
+        };
+        const QString before = text();
+        QWidget *cell = tableCell(*editor->connectorTable(), "Text", 1);
+        QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(4, 4));
+        auto *line = cell->findChild<QLineEdit *>();
+        QVERIFY(line && line->isVisible());
+        QTest::keyClicks(line, "!");
+        QTest::keyClick(line, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(line->text(), before);
+        QCOMPARE(editor->undoRecorder().stack().count(), 0);
+        QTest::keyClicks(line, "?");
+        QTest::keyClick(line, Qt::Key_Return);
+        QCOMPARE(text(), before + "?");
+        QTest::keyClick(line, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text(), before);
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : editor.get(), Qt::Key_Z,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(text(), before + "?");
     }
 
     // After undo or redo the tree, the table and the selection show the element the step
